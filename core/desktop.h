@@ -1,0 +1,79 @@
+#pragma once
+
+// The port through which the game logic reaches its windows, the clock and the loudspeaker.
+// The logic never sees the toolkit: the program plugs in the Qt desktop, the tests a virtual
+// one with a virtual clock.
+
+#include <cstdint>
+#include <string_view>
+
+#include "cues.h"
+#include "date_time.h"
+#include "geometry.h"
+#include "windows.h"
+
+namespace tarvolenka {
+
+// A window's behaviour: the handlers the desktop calls for it.
+class WindowLogic {
+ public:
+  virtual ~WindowLogic() = default;
+  // Runs each time the window is shown, before it is first painted.
+  virtual void FormShow() {}
+  // Runs when the window closes, by the game or by the window system.
+  virtual void FormClose() {}
+  // The window system (close box, Escape, logout) asks to close the window; false refuses.
+  // The window then closes as if by the game.
+  virtual bool CloseRequested() { return true; }
+  // A click routed to handler `handler` of this window, bound to `number` for families.
+  virtual void Click(std::uint16_t handler, int number) = 0;
+  virtual void TimerTick(std::uint8_t /*timer*/) {}
+};
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // Windows: each logic is attached once, then shown modally as the game needs it.
+  virtual void Attach(WindowId window, WindowLogic& logic) = 0;
+  // Shows a window modally; returns when it has closed. The main window's timers keep firing.
+  virtual void ShowModal(WindowId window) = 0;
+  virtual void Close(WindowId window) = 0;
+  virtual bool IsShown(WindowId window) const = 0;
+  // Moves a whole window by an offset; the desktop keeps it reachable on the screen.
+  virtual void MoveWindowBy(WindowId window, int dx, int dy) = 0;
+
+  // Elements.
+  virtual void SetText(ElementRef element, std::string_view text) = 0;
+  virtual void SetVisible(ElementRef element, bool visible) = 0;
+  // Puts a copy of `source`'s picture into `target`, which takes the picture's size unless it
+  // stretches its picture.
+  virtual void CopyPicture(ElementRef target, ElementRef source) = 0;
+  // Copies a 125 × 125 cell buffer into a drawing surface at (x, y), clipped to the surface.
+  virtual void CopyCell(ElementRef surface, ElementRef cell, int x, int y) = 0;
+  virtual void DrawLine(ElementRef surface, Point from, Point to, Rgb colour, int width) = 0;
+  virtual void SetGauge(ElementRef gauge, int position) = 0;
+  virtual void MoveElement(ElementRef element, int left, int top) = 0;
+  virtual void SetFontSize(ElementRef element, int points) = 0;
+  virtual void SetPanelColour(ElementRef element, Rgb colour) = 0;
+  // Paints the window now, so that what was just set shows during a following pause.
+  virtual void Repaint(WindowId window) = 0;
+  // Blocks the game for `ms`: no click acts and no game timer fires meanwhile.
+  virtual void Pause(int ms) = 0;
+
+  // Timers.
+  virtual void StartTimer(TimerRef timer) = 0;
+  virtual void StopTimer(TimerRef timer) = 0;
+  // A new period takes effect from the next tick; setting the current period changes nothing.
+  virtual void SetTimerInterval(TimerRef timer, int ms) = 0;
+  virtual bool IsTimerRunning(TimerRef timer) const = 0;
+
+  // Clock: local date-time, and milliseconds since midnight of the UTC time of day.
+  virtual DateTime NowLocal() const = 0;
+  virtual std::uint32_t MillisSinceMidnightUtc() const = 0;
+
+  // Starts a sound cue and returns at once, cutting any cue still playing.
+  virtual void PlayCue(Cue cue) = 0;
+};
+
+}  // namespace tarvolenka

@@ -1,0 +1,167 @@
+#include "game_state.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstring>
+
+namespace tarvolenka {
+namespace {
+
+// The top of the stake ladder, and the highest level whose maximum stake (level × 10) and
+// awards still fit their 32-bit fields.
+constexpr std::int32_t kTopLineStake = 100000;
+constexpr std::int32_t kTopLevel = 100000;
+
+// Little-endian field codec over the 120 bytes.
+class Writer {
+ public:
+  explicit Writer(SaveBytes& out) : out_(out) {}
+  template <class T>
+  void Put(T value) {
+    using U = std::make_unsigned_t<T>;
+    auto u = static_cast<U>(value);
+    for (std::size_t i = 0; i < sizeof(T); ++i) out_[pos_++] = static_cast<std::uint8_t>(u >> (8 * i));
+  }
+  void Put(double value) { Put(std::bit_cast<std::int64_t>(value)); }
+  template <std::size_t N>
+  void Put(const std::array<std::uint8_t, N>& raw) {
+    std::copy(raw.begin(), raw.end(), out_.begin() + static_cast<std::ptrdiff_t>(pos_));
+    pos_ += N;
+  }
+  std::size_t pos() const { return pos_; }
+
+ private:
+  SaveBytes& out_;
+  std::size_t pos_ = 0;
+};
+
+class Reader {
+ public:
+  explicit Reader(const SaveBytes& in) : in_(in) {}
+  template <class T>
+  void Get(T& value) {
+    using U = std::make_unsigned_t<T>;
+    U u = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i) u |= static_cast<U>(static_cast<U>(in_[pos_++]) << (8 * i));
+    value = static_cast<T>(u);
+  }
+  void Get(double& value) {
+    std::int64_t bits = 0;
+    Get(bits);
+    value = std::bit_cast<double>(bits);
+  }
+  template <std::size_t N>
+  void Get(std::array<std::uint8_t, N>& raw) {
+    std::copy_n(in_.begin() + static_cast<std::ptrdiff_t>(pos_), N, raw.begin());
+    pos_ += N;
+  }
+  std::size_t pos() const { return pos_; }
+
+ private:
+  const SaveBytes& in_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+SaveBytes Encode(const GameState& s) {
+  SaveBytes out{};
+  Writer w(out);
+  w.Put(s.Balance);
+  w.Put(s.LastWin);
+  w.Put(s.LineCount);
+  w.Put(s.LineStake);
+  w.Put(s.TotalStake);
+  w.Put(s.Level);
+  w.Put(s.StakeStep);
+  w.Put(s.MaxLineStake);
+  w.Put(s.JokerUses);
+  w.Put(s.Unused44);
+  w.Put(s.Experience);
+  w.Put(s.LevelStartExperience);
+  w.Put(s.NextLevelExperience);
+  w.Put(s.Reserved72);
+  w.Put(s.TimedBonusAmount);
+  w.Put(s.MegaBonusCeiling);
+  w.Put(s.BonusStage);
+  w.Put(s.Unused97);
+  w.Put(s.BonusDueTime);
+  w.Put(s.SoundOn);
+  w.Put(s.Unused113);
+  return out;
+}
+
+GameState Decode(const SaveBytes& bytes) {
+  GameState s;
+  Reader r(bytes);
+  r.Get(s.Balance);
+  r.Get(s.LastWin);
+  r.Get(s.LineCount);
+  r.Get(s.LineStake);
+  r.Get(s.TotalStake);
+  r.Get(s.Level);
+  r.Get(s.StakeStep);
+  r.Get(s.MaxLineStake);
+  r.Get(s.JokerUses);
+  r.Get(s.Unused44);
+  r.Get(s.Experience);
+  r.Get(s.LevelStartExperience);
+  r.Get(s.NextLevelExperience);
+  r.Get(s.Reserved72);
+  r.Get(s.TimedBonusAmount);
+  r.Get(s.MegaBonusCeiling);
+  r.Get(s.BonusStage);
+  r.Get(s.Unused97);
+  r.Get(s.BonusDueTime);
+  r.Get(s.SoundOn);
+  r.Get(s.Unused113);
+  return s;
+}
+
+GameState NewGameState(DateTime now) {
+  GameState s;
+  s.SoundOn = 1;
+  s.Balance = 30000;
+  s.LastWin = 0;
+  s.LineCount = 50;
+  s.LineStake = 1;
+  s.TotalStake = s.LineCount * s.LineStake;
+  s.Level = 1;
+  s.MaxLineStake = s.Level * 10;
+  s.Experience = 0;
+  s.LevelStartExperience = 0;
+  s.TimedBonusAmount = s.Level * 100;
+  s.MegaBonusCeiling = s.Level * 2000;
+  s.NextLevelExperience = s.Level * 20000 + s.LevelStartExperience;
+  s.BonusDueTime = now;
+  s.StakeStep = 1;
+  return s;
+}
+
+unsigned RepairGameState(GameState& s, DateTime now) {
+  unsigned repaired = 0;
+  if (s.LineCount < 1 || s.LineCount > 50) {
+    s.LineCount = std::clamp(s.LineCount, 1, 50);
+    repaired |= kRepairedLineCount;
+  }
+  if (s.LineStake < 1 || s.LineStake > kTopLineStake) {
+    s.LineStake = std::clamp(s.LineStake, 1, kTopLineStake);
+    repaired |= kRepairedLineStake;
+  }
+  if (s.Level < 1 || s.Level > kTopLevel) {
+    s.Level = std::clamp(s.Level, 1, kTopLevel);
+    repaired |= kRepairedLevel;
+  }
+  if (s.StakeStep < 1 || s.StakeStep > 16) {
+    s.StakeStep = std::clamp(s.StakeStep, 1, 16);
+    repaired |= kRepairedStakeStep;
+  }
+  if (!std::isfinite(s.BonusDueTime)) {
+    s.BonusDueTime = now;
+    repaired |= kRepairedBonusDueTime;
+  }
+  return repaired;
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "desktop.h"
+
+namespace tarvolenka {
+
+// The legend: one picture of the pay table and the fifty lines, closed by its close box.
+class TForm2 : public WindowLogic {
+ public:
+  void Click(std::uint16_t, int) override {}
+};
+
+}  // namespace tarvolenka

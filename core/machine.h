@@ -1,0 +1,58 @@
+#pragma once
+
+// The machine's state for the whole run: the saved game state and the run-time values that
+// every window reads and writes in place. The main window owns it.
+
+#include <array>
+#include <cstdint>
+
+#include "game_state.h"
+#include "paylines.h"
+#include "random.h"
+#include "reels.h"
+
+namespace tarvolenka {
+
+inline constexpr int kRestOffset = -125;  // a reel at rest: row 0 just above the reel area
+
+struct Machine {
+  GameState State;
+  Random Rng;
+
+  // Reels and the spin.
+  ReelWindow Reels;
+  std::int32_t SpinOffset = kRestOffset;
+  std::array<std::int32_t, kReels> ReelOffset{kRestOffset, kRestOffset, kRestOffset, kRestOffset,
+                                              kRestOffset};
+  ReelFlags ReelSpinning{};
+  std::int32_t SpinAdvances = 0;
+  std::int32_t SpinStep = 10;
+  std::int32_t FreeSpins = 0;
+  std::uint8_t AutoPlay = 0;
+  std::uint8_t AutoPlayTimerWasOn = 0;
+  WinningLineFlags WinningLines{};
+
+  // Control flags: the flag decides whether a click acts, the picture only shows it.
+  std::uint8_t StartEnabled = 0;
+  std::uint8_t DoubleEnabled = 0;
+  std::uint8_t KanalPlusEnabled = 0;
+  std::uint8_t KanalMinusEnabled = 0;
+  std::uint8_t LinesPlusEnabled = 0;
+  std::uint8_t LinesMinusEnabled = 0;
+  std::uint8_t TablicaEnabled = 0;
+
+  // Hand-over values between the main window and the bonus games.
+  std::int32_t BonusSymbolCount = 0;
+  std::uint8_t BonusChoice = 0;
+  std::int32_t BonusMultiplier = 0;
+  // A bonus win per unit of stake while a game runs, the credited amount after payment. Kept in
+  // 64 bits: the golden board's top prize times a large stake per line exceeds 32 bits.
+  std::int64_t BonusAmount = 0;
+  std::int32_t BottleChoice = 0;
+  std::uint8_t GoldenPick = 0;
+
+  // The amount in hand when the double-up window closes.
+  std::int64_t DoubleAmount = 0;
+};
+
+}  // namespace tarvolenka

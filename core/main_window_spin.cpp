@@ -1,0 +1,127 @@
+// The spin cycle: starting a paid or free spin, the animation with its stop schedule, the end
+// of a spin with its pay, bonus and free spins, and auto-play.
+
+#include "arith.h"
+#include "main_window.h"
+#include "reseed.h"
+#include "spin_schedule.h"
+
+namespace tarvolenka {
+
+void TForm1::ImageStartClick() {
+  if (m_.StartEnabled == 0) return;
+  PauseAutoPlay();
+  m_.WinningLines.fill(0);
+  GameState& s = m_.State;
+  const std::int64_t stake = Widen(s.TotalStake);
+  if (s.Balance < stake) return;  // refused silently; a pending auto-play spin is cancelled
+  s.Balance -= stake;
+  s.Experience = SatAdd(s.Experience, stake);
+  RefreshDisplay();
+  StartSpin();
+  ResumeAutoPlay();
+}
+
+void TForm1::Timer3Timer() {
+  m_.FreeSpins -= 1;
+  m_.WinningLines.fill(0);
+  m_.State.Experience = SatAdd(m_.State.Experience, Widen(m_.State.TotalStake));
+  RefreshDisplay();
+  StartSpin();
+  d_.StopTimer(TimerOf(MainTimer::Timer3));
+}
+
+void TForm1::StartSpin() {
+  ReseedFromClock(d_, m_.Rng);
+  m_.ReelSpinning.fill(1);
+  d_.SetTimerInterval(TimerOf(MainTimer::Timer1), durations::kSpinTickStart);
+  d_.StartTimer(TimerOf(MainTimer::Timer1));
+  d_.StopTimer(TimerOf(MainTimer::Timer2));
+  DisableControls();
+}
+
+void TForm1::Timer1Timer() {
+  m_.SpinOffset += m_.SpinStep;
+  if (m_.SpinOffset > 0) {
+    m_.SpinOffset = kRestOffset;
+    AdvanceReels(m_.Reels, m_.ReelSpinning, m_.Rng);
+    LoadCellPictures();
+    m_.SpinAdvances += 1;
+  }
+  if (m_.SpinOffset == kRestOffset) PlayCue(Cue::Click);
+  if (m_.SpinAdvances > 20) {
+    EndSpin();
+    return;
+  }
+  d_.SetTimerInterval(TimerOf(MainTimer::Timer1), TickPeriod(m_.SpinAdvances));
+  const int stopped = ReelsStopped(m_.SpinAdvances);
+  for (int reel = 1; reel <= kReels; ++reel) {
+    const auto i = static_cast<std::size_t>(reel - 1);
+    if (reel <= stopped) {
+      m_.ReelSpinning[i] = 0;
+      m_.ReelOffset[i] = kRestOffset;
+    } else {
+      m_.ReelOffset[i] = m_.SpinOffset;
+    }
+  }
+  DrawReels();
+}
+
+void TForm1::EndSpin() {
+  d_.StopTimer(TimerOf(MainTimer::Timer1));
+  m_.SpinAdvances = 0;
+  m_.SpinOffset = kRestOffset;
+  m_.ReelOffset.fill(kRestOffset);
+  m_.ReelSpinning.fill(0);
+  d_.StartTimer(TimerOf(MainTimer::Timer2));
+
+  GameState& s = m_.State;
+  s.LastWin = EvaluateLines(m_.Reels, m_.WinningLines);
+  if (s.LastWin > 0) {
+    PlayCue(Cue::Kuku);
+    s.LastWin = SatMul(s.LastWin, Widen(s.LineStake));
+    s.Balance = SatAdd(s.Balance, s.LastWin);
+    DrawWinningLines();
+  }
+  RefreshDisplay();
+
+  if (bonus_ != nullptr) bonus_->RunBonus();
+
+  switch (CountVisible(m_.Reels, kScatterSymbol)) {
+    case 3: m_.FreeSpins += 10; break;
+    case 4: m_.FreeSpins += 15; break;
+    case 5: m_.FreeSpins += 20; break;
+    default: break;
+  }
+  if (m_.FreeSpins > 0) {
+    m_.SpinStep = 25;
+    d_.StartTimer(TimerOf(MainTimer::Timer3));
+    DisableControls();
+    RefreshDisplay();
+  } else {
+    EnableControls();
+    CheckLevelUp();
+    m_.SpinStep = 10;
+    if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::Timer5));
+  }
+  DrawReels();
+}
+
+void TForm1::Timer2Timer() {
+  DrawReels();
+  DrawWinningLines();
+}
+
+void TForm1::ImageKlechkaClick() {
+  m_.AutoPlay = static_cast<std::uint8_t>(1 - m_.AutoPlay);
+  SetPicture(MainEl::ImageKlechka,
+             m_.AutoPlay == 1 ? MainEl::ImageKlechkaON : MainEl::ImageKlechkaOFF);
+  if (m_.AutoPlay == 1) ImageStartClick();
+}
+
+void TForm1::Timer5Timer() {
+  ImageStartClick();
+  d_.StopTimer(TimerOf(MainTimer::Timer5));
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,11 @@
+#include "game.h"
+
+namespace tarvolenka {
+
+Game::Game(Desktop& desktop, std::filesystem::path savePath)
+    : form1_(desktop, machine_, SaveFile(std::move(savePath))) {
+  desktop.Attach(WindowId::Main, form1_);
+  desktop.Attach(WindowId::Legend, form2_);
+}
+
+}  // namespace tarvolenka

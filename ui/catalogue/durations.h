@@ -1,0 +1,47 @@
+#pragma once
+
+// Every duration of the game, in milliseconds, in one place: the windows' timers and the
+// blocking pauses of the logic both read them from here.
+
+namespace tarvolenka::durations {
+
+// Main window timers.
+inline constexpr int kSpinTickStart = 1;      // Timer1, before the stop schedule slows it
+inline constexpr int kIdleRepaint = 300;      // Timer2
+inline constexpr int kFreeSpinPause = 2000;   // Timer3
+inline constexpr int kCountdownTick = 1000;   // Timer4
+inline constexpr int kAutoPlayPause = 2000;   // Timer5
+
+// Spin timer periods of the stop schedule, by stage (all turning, then 1..4 reels stopped).
+inline constexpr int kSpinTickPeriods[5] = {1, 5, 10, 15, 20};
+
+// Blocking pauses.
+inline constexpr int kBeforeBonusChooser = 1000;
+inline constexpr int kAfterHatPick = 4000;
+inline constexpr int kMezeRevealStep = 400;
+inline constexpr int kMezeRowEnd = 4000;
+inline constexpr int kBottlesRevealStep = 1000;
+inline constexpr int kBottlesEnd = 6000;
+inline constexpr int kCupsRevealStep = 300;
+inline constexpr int kCupsEnd = 6000;
+inline constexpr int kAfterGoldenPick = 4000;
+inline constexpr int kBoardRevealStep = 400;
+inline constexpr int kBoardEnd = 7000;
+inline constexpr int kAfterGuess = 1000;
+inline constexpr int kDoubleUpEnd = 4000;
+
+// Double-up timers.
+inline constexpr int kDoubleBlink = 400;        // Timer1 at opening
+inline constexpr int kDoubleBlinkFaster = 30;   // Timer1 gets this much faster per rung
+inline constexpr int kDoubleShake = 100;        // Timer2
+
+// Mega bonus light.
+inline constexpr int kMegaLightFast = 100;
+inline constexpr int kMegaLightSlow1 = 200;
+inline constexpr int kMegaLightSlow2 = 300;
+inline constexpr int kMegaLightSlow3 = 400;
+
+// The timed bonus comes due this long after it was taken.
+inline constexpr int kTimedBonusInterval = 60 * 60 * 1000;
+
+}  // namespace tarvolenka::durations

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace tarvolenka {
+
+// Every picture the windows show. Each is a vector drawing assets/pictures/<file>.svg of the
+// given size in window pixels.
+enum class Picture : std::uint16_t {
+  None,
+  // Reel symbols, indexed by SymbolId 1..15.
+  SymbolChips, SymbolSausages, SymbolSalad, SymbolKebapche, SymbolSalami,
+  SymbolBeer, SymbolWine, SymbolBrandy, SymbolRakia, SymbolVodka,
+  SymbolBonus, SymbolScatter, SymbolX2, SymbolX5, SymbolX10,
+  // Main window.
+  PanelPechalba, PanelTotalKanal, PanelKanal, PanelLinii, PanelBalans,
+  ButtonStart, ButtonStartGrey, ButtonDouble, ButtonDoubleGrey, ButtonTablica, ButtonTablicaGrey,
+  ArrowPlus, ArrowPlusGrey, ArrowMinus, ArrowMinusGrey,
+  SoundOn, SoundOff, KlechkaOff, KlechkaOn,
+  BonusStage0, BonusStage1, BonusStage2, BonusStage3, BonusStage4, BonusStage5,
+  LevelBadge, VzemiBonus, AppIcon,
+  // Bonus chooser.
+  Hat, BonusPian, BonusMeze, BonusZlaten, BannerChooseHat,
+  // Meze bonus.
+  VegZele, VegDomat, VegKartof, VegRiapa, BannerMeze,
+  // Golden bonus.
+  GoldenCover, Fouls2, Fouls3, Fouls4, BannerGoldenPick, Coin, Foul, Ladder, LadderMarker,
+  BannerGoldenBoard,
+  // Bottles and cups.
+  BottleVodka, BottleKoniak, BottleRakia, BottleVino, BottleBira, BannerBottles,
+  CupVodka, CupKoniak, CupRakia, CupVino, CupBira, BannerCups,
+  // Result, level-up, timed and mega bonus.
+  BannerYouWon, ButtonOk, LevelStar, LetteringBonus, LetteringMegaBonusDo, LetteringMaxKanal,
+  LetteringLevelAward, LetteringBonusBig, ButtonMegaStart, ButtonMegaStop,
+  // Double-up.
+  DoubleVodka, DoubleBira, DoubleCollect, DoubleJoker, PlateVodka, PlateBira,
+  Count
+};
+
+struct PictureSpec {
+  Picture id;
+  std::string_view file;  // file name without ".svg"
+  int width;
+  int height;
+};
+
+inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count)> kPictures{{
+    {Picture::None, "", 0, 0},
+    {Picture::SymbolChips, "symbol-chips", 125, 125},
+    {Picture::SymbolSausages, "symbol-sausages", 125, 125},
+    {Picture::SymbolSalad, "symbol-salad", 125, 125},
+    {Picture::SymbolKebapche, "symbol-kebapche", 125, 125},
+    {Picture::SymbolSalami, "symbol-salami", 125, 125},
+    {Picture::SymbolBeer, "symbol-beer", 125, 125},
+    {Picture::SymbolWine, "symbol-wine", 125, 125},
+    {Picture::SymbolBrandy, "symbol-brandy", 125, 125},
+    {Picture::SymbolRakia, "symbol-rakia", 125, 125},
+    {Picture::SymbolVodka, "symbol-vodka", 125, 125},
+    {Picture::SymbolBonus, "symbol-bonus", 125, 125},
+    {Picture::SymbolScatter, "symbol-scatter", 125, 125},
+    {Picture::SymbolX2, "symbol-x2", 125, 125},
+    {Picture::SymbolX5, "symbol-x5", 125, 125},
+    {Picture::SymbolX10, "symbol-x10", 125, 125},
+    {Picture::PanelPechalba, "panel-pechalba", 146, 55},
+    {Picture::PanelTotalKanal, "panel-total-kanal", 146, 55},
+    {Picture::PanelKanal, "panel-kanal", 108, 55},
+    {Picture::PanelLinii, "panel-linii", 78, 55},
+    {Picture::PanelBalans, "panel-balans", 170, 55},
+    {Picture::ButtonStart, "button-start", 108, 66},
+    {Picture::ButtonStartGrey, "button-start-grey", 108, 66},
+    {Picture::ButtonDouble, "button-double", 108, 66},
+    {Picture::ButtonDoubleGrey, "button-double-grey", 108, 66},
+    {Picture::ButtonTablica, "button-tablica", 112, 49},
+    {Picture::ButtonTablicaGrey, "button-tablica-grey", 112, 49},
+    {Picture::ArrowPlus, "arrow-plus", 20, 20},
+    {Picture::ArrowPlusGrey, "arrow-plus-grey", 20, 20},
+    {Picture::ArrowMinus, "arrow-minus", 20, 20},
+    {Picture::ArrowMinusGrey, "arrow-minus-grey", 20, 20},
+    {Picture::SoundOn, "sound-on", 30, 30},
+    {Picture::SoundOff, "sound-off", 30, 30},
+    {Picture::KlechkaOff, "klechka-off", 25, 25},
+    {Picture::KlechkaOn, "klechka-on", 25, 25},
+    {Picture::BonusStage0, "bonus-stage-0", 110, 112},
+    {Picture::BonusStage1, "bonus-stage-1", 110, 112},
+    {Picture::BonusStage2, "bonus-stage-2", 110, 112},
+    {Picture::BonusStage3, "bonus-stage-3", 110, 112},
+    {Picture::BonusStage4, "bonus-stage-4", 110, 112},
+    {Picture::BonusStage5, "bonus-stage-5", 110, 112},
+    {Picture::LevelBadge, "level-badge", 113, 64},
+    {Picture::VzemiBonus, "vzemi-bonus", 123, 49},
+    {Picture::AppIcon, "app-icon", 256, 256},
+    {Picture::Hat, "hat", 186, 106},
+    {Picture::BonusPian, "bonus-pian", 125, 165},
+    {Picture::BonusMeze, "bonus-meze", 135, 156},
+    {Picture::BonusZlaten, "bonus-zlaten", 168, 162},
+    {Picture::BannerChooseHat, "banner-choose-hat", 150, 13},
+    {Picture::VegZele, "veg-zele", 95, 76},
+    {Picture::VegDomat, "veg-domat", 81, 82},
+    {Picture::VegKartof, "veg-kartof", 91, 64},
+    {Picture::VegRiapa, "veg-riapa", 67, 87},
+    {Picture::BannerMeze, "banner-meze", 320, 37},
+    {Picture::GoldenCover, "golden-cover", 80, 80},
+    {Picture::Fouls2, "fouls-2", 80, 80},
+    {Picture::Fouls3, "fouls-3", 80, 80},
+    {Picture::Fouls4, "fouls-4", 80, 80},
+    {Picture::BannerGoldenPick, "banner-golden-pick", 257, 43},
+    {Picture::Coin, "coin", 80, 80},
+    {Picture::Foul, "foul", 80, 80},
+    {Picture::Ladder, "ladder", 85, 255},
+    {Picture::LadderMarker, "ladder-marker", 85, 33},
+    {Picture::BannerGoldenBoard, "banner-golden-board", 256, 41},
+    {Picture::BottleVodka, "bottle-vodka", 55, 125},
+    {Picture::BottleKoniak, "bottle-koniak", 55, 125},
+    {Picture::BottleRakia, "bottle-rakia", 55, 125},
+    {Picture::BottleVino, "bottle-vino", 55, 125},
+    {Picture::BottleBira, "bottle-bira", 55, 125},
+    {Picture::BannerBottles, "banner-bottles", 170, 22},
+    {Picture::CupVodka, "cup-vodka", 83, 113},
+    {Picture::CupKoniak, "cup-koniak", 83, 113},
+    {Picture::CupRakia, "cup-rakia", 83, 113},
+    {Picture::CupVino, "cup-vino", 83, 113},
+    {Picture::CupBira, "cup-bira", 83, 113},
+    {Picture::BannerCups, "banner-cups", 176, 37},
+    {Picture::BannerYouWon, "banner-you-won", 308, 31},
+    {Picture::ButtonOk, "button-ok", 128, 29},
+    {Picture::LevelStar, "level-star", 284, 202},
+    {Picture::LetteringBonus, "lettering-bonus", 88, 18},
+    {Picture::LetteringMegaBonusDo, "lettering-mega-bonus-do", 203, 18},
+    {Picture::LetteringMaxKanal, "lettering-max-kanal", 214, 18},
+    {Picture::LetteringLevelAward, "lettering-level-award", 157, 23},
+    {Picture::LetteringBonusBig, "lettering-bonus-big", 100, 20},
+    {Picture::ButtonMegaStart, "button-mega-start", 128, 29},
+    {Picture::ButtonMegaStop, "button-mega-stop", 128, 29},
+    {Picture::DoubleVodka, "double-vodka", 113, 64},
+    {Picture::DoubleBira, "double-bira", 113, 64},
+    {Picture::DoubleCollect, "double-collect", 113, 64},
+    {Picture::DoubleJoker, "double-joker", 113, 64},
+    {Picture::PlateVodka, "plate-vodka", 80, 27},
+    {Picture::PlateBira, "plate-bira", 80, 27},
+}};
+
+constexpr const PictureSpec& SpecOf(Picture p) { return kPictures[static_cast<std::size_t>(p)]; }
+
+constexpr bool PicturesInOrder() {
+  for (std::size_t i = 0; i < kPictures.size(); ++i)
+    if (static_cast<std::size_t>(kPictures[i].id) != i) return false;
+  return true;
+}
+static_assert(PicturesInOrder(), "kPictures must list the pictures in enum order");
+
+}  // namespace tarvolenka
