@@ -1,0 +1,331 @@
+#include "virtual_desktop.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvolenka::testing {
+namespace {
+
+constexpr std::int64_t kModalPatienceMs = 24LL * 60 * 60 * 1000;
+constexpr std::size_t kCanvasMemory = 4096;
+
+}  // namespace
+
+VirtualDesktop::VirtualDesktop(DateTime start, std::int64_t utcBehindLocalMs)
+    : start_(start), utcBehindLocalMs_(utcBehindLocalMs) {
+  for (int i = 0; i < kWindowCount; ++i) {
+    const WindowSpec& spec = SpecOf(static_cast<WindowId>(i));
+    Window& w = windows_[static_cast<std::size_t>(i)];
+    for (const ElementSpec& e : spec.elements) {
+      ElementState s;
+      s.text = std::string(e.text);
+      s.visible = (e.flags & kHidden) == 0;
+      s.picture = e.picture;
+      s.rect = e.rect;
+      s.colour = e.colour;
+      w.elements.push_back(s);
+    }
+    for (const TimerSpec& t : spec.timers) w.timers.push_back({false, t.intervalMs, 0});
+    w.position = {(kScreen.width - spec.width) / 2, (kScreen.height - spec.height) / 2};
+  }
+}
+
+void VirtualDesktop::Attach(WindowId window, WindowLogic& logic) {
+  Window& w = windows_[Index(window)];
+  w.logic = &logic;
+  const WindowSpec& spec = SpecOf(window);
+  for (std::size_t i = 0; i < spec.timers.size(); ++i) {
+    if (spec.timers[i].running) {
+      w.timers[i].running = true;
+      w.timers[i].nextDue = now_ + w.timers[i].interval;
+    }
+  }
+}
+
+void VirtualDesktop::Start() {
+  Window& main = windows_[Index(WindowId::Main)];
+  main.shown = true;
+  if (main.logic != nullptr) main.logic->FormShow();
+}
+
+void VirtualDesktop::ShowModal(WindowId window) {
+  Window& w = windows_[Index(window)];
+  if (w.logic == nullptr || w.shown) return;  // nothing to show
+  modalStack_.push_back(window);
+  w.shown = true;
+  w.logic->FormShow();
+  const std::int64_t opened = now_;
+  while (w.shown) {
+    if (NextEventTime() < 0 || now_ - opened > kModalPatienceMs)
+      throw StuckModal("modal window " + std::string(SpecOf(window).className) + " never closed");
+    ProcessNextEvent();
+  }
+  modalStack_.erase(std::find(modalStack_.begin(), modalStack_.end(), window));
+}
+
+void VirtualDesktop::Close(WindowId window) {
+  Window& w = windows_[Index(window)];
+  if (!w.shown) return;
+  w.shown = false;
+  if (w.logic != nullptr) w.logic->FormClose();
+}
+
+bool VirtualDesktop::IsShown(WindowId window) const { return windows_[Index(window)].shown; }
+
+void VirtualDesktop::MoveWindowBy(WindowId window, int dx, int dy) {
+  const WindowSpec& spec = SpecOf(window);
+  Point& p = windows_[Index(window)].position;
+  p.x = std::clamp(p.x + dx, kScreen.left, kScreen.Right() - spec.width);
+  p.y = std::clamp(p.y + dy, kScreen.top, kScreen.Bottom() - spec.height);
+}
+
+ElementState& VirtualDesktop::Mutable(ElementRef element) {
+  return windows_[Index(element.window)].elements.at(element.index);
+}
+
+const ElementState& VirtualDesktop::State(ElementRef element) const {
+  return windows_[Index(element.window)].elements.at(element.index);
+}
+
+const ElementState& VirtualDesktop::State(WindowId window, std::string_view name) const {
+  ElementRef ref{};
+  if (!FindElement(window, name, ref)) throw std::invalid_argument("no element " + std::string(name));
+  return State(ref);
+}
+
+void VirtualDesktop::SetText(ElementRef element, std::string_view text) {
+  Mutable(element).text = std::string(text);
+}
+
+void VirtualDesktop::SetVisible(ElementRef element, bool visible) {
+  Mutable(element).visible = visible;
+}
+
+void VirtualDesktop::CopyPicture(ElementRef target, ElementRef source) {
+  const Picture p = State(source).picture;
+  ElementState& t = Mutable(target);
+  t.picture = p;
+  if ((SpecOf(target).flags & kStretch) == 0 && p != Picture::None) {
+    t.rect.width = SpecOf(p).width;
+    t.rect.height = SpecOf(p).height;
+  }
+}
+
+void VirtualDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y) {
+  const Rect area = SpecOf(surface).rect;
+  const int left = std::max(x, 0), top = std::max(y, 0);
+  const int right = std::min(x + 125, area.width), bottom = std::min(y + 125, area.height);
+  if (right <= left || bottom <= top) return;  // wholly clipped: nothing lands
+  CanvasOp op{};
+  op.kind = CanvasOp::Cell;
+  op.picture = State(cell).picture;
+  op.cell = cell;
+  op.clipped = {left, top, right - left, bottom - top};
+  canvas_.push_back(op);
+  if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
+}
+
+void VirtualDesktop::DrawLine(ElementRef, Point from, Point to, Rgb colour, int width) {
+  CanvasOp op{};
+  op.kind = CanvasOp::Line;
+  op.from = from;
+  op.to = to;
+  op.colour = colour;
+  op.width = width;
+  canvas_.push_back(op);
+  if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
+}
+
+void VirtualDesktop::SetGauge(ElementRef gauge, int position) {
+  Mutable(gauge).gauge = std::clamp(position, 0, 100);
+}
+
+void VirtualDesktop::MoveElement(ElementRef element, int left, int top) {
+  ElementState& s = Mutable(element);
+  s.rect.left = left;
+  s.rect.top = top;
+}
+
+void VirtualDesktop::SetFontSize(ElementRef element, int points) { Mutable(element).fontSize = points; }
+
+void VirtualDesktop::SetPanelColour(ElementRef element, Rgb colour) {
+  Mutable(element).colour = colour;
+}
+
+void VirtualDesktop::Repaint(WindowId window) { ++windows_[Index(window)].repaints; }
+
+void VirtualDesktop::Pause(int ms) {
+  now_ += ms;
+  pausedMs_ += ms;
+  // Timers keep their phase; the ticks that fell into the pause are lost.
+  for (Window& w : windows_) {
+    for (Timer& t : w.timers) {
+      if (!t.running) continue;
+      while (t.nextDue <= now_) t.nextDue += std::max(t.interval, 1);
+    }
+  }
+  // Clicks made during the pause are discarded, not acted on afterwards.
+  while (!script_.empty() && script_.front().at <= now_) {
+    script_.pop_front();
+    ++discardedActions_;
+  }
+}
+
+VirtualDesktop::Timer& VirtualDesktop::TimerAt(TimerRef timer) {
+  return windows_[Index(timer.window)].timers.at(timer.index);
+}
+
+void VirtualDesktop::StartTimer(TimerRef timer) {
+  Timer& t = TimerAt(timer);
+  if (t.running) return;
+  t.running = true;
+  t.nextDue = now_ + std::max(t.interval, 1);
+}
+
+void VirtualDesktop::StopTimer(TimerRef timer) { TimerAt(timer).running = false; }
+
+void VirtualDesktop::SetTimerInterval(TimerRef timer, int ms) {
+  Timer& t = TimerAt(timer);
+  if (t.interval == ms) return;
+  t.interval = ms;
+  if (t.running) t.nextDue = now_ + std::max(ms, 1);
+}
+
+bool VirtualDesktop::IsTimerRunning(TimerRef timer) const {
+  return windows_[Index(timer.window)].timers.at(timer.index).running;
+}
+
+int VirtualDesktop::TimerInterval(TimerRef timer) const {
+  return windows_[Index(timer.window)].timers.at(timer.index).interval;
+}
+
+DateTime VirtualDesktop::NowLocal() const {
+  return start_ + static_cast<double>(now_) / kMillisPerDay;
+}
+
+std::uint32_t VirtualDesktop::MillisSinceMidnightUtc() const {
+  const double dayFraction = start_ - std::floor(start_);
+  const auto startMs = static_cast<std::int64_t>(std::llround(dayFraction * kMillisPerDay));
+  const std::int64_t day = 86400000;
+  return static_cast<std::uint32_t>((((startMs - utcBehindLocalMs_ + now_) % day) + day) % day);
+}
+
+void VirtualDesktop::PlayCue(Cue cue) { cues_.push_back({now_, cue}); }
+
+WindowId VirtualDesktop::inputWindow() const {
+  return modalStack_.empty() ? WindowId::Main : modalStack_.back();
+}
+
+ClickResult VirtualDesktop::Click(ElementRef element) {
+  if (!State(element).visible) return ClickResult::Hidden;
+  return ClickAt(element.window, State(element).rect.Centre());
+}
+
+ClickResult VirtualDesktop::Click(WindowId window, std::string_view name) {
+  ElementRef ref{};
+  if (!FindElement(window, name, ref)) throw std::invalid_argument("no element " + std::string(name));
+  return Click(ref);
+}
+
+ClickResult VirtualDesktop::ClickAt(WindowId window, Point p) {
+  Window& w = windows_[Index(window)];
+  if (!w.shown || window != inputWindow()) return ClickResult::NotInputWindow;
+  const auto& specs = SpecOf(window).elements;
+  // The topmost visible picture under the pointer takes the click; texts, panels and shapes
+  // let it through to what lies beneath.
+  for (std::size_t i = specs.size(); i-- > 0;) {
+    const ElementState& s = w.elements[i];
+    if (specs[i].kind != Kind::Picture || !s.visible || !s.rect.Contains(p)) continue;
+    if (specs[i].click == kNoClick) return ClickResult::NoHandler;
+    w.logic->Click(specs[i].click, specs[i].number);
+    return ClickResult::Handled;
+  }
+  return ClickResult::NoHandler;
+}
+
+void VirtualDesktop::CloseByWindowSystem(WindowId window) {
+  Window& w = windows_[Index(window)];
+  if (!w.shown || window != inputWindow() || w.logic == nullptr) return;
+  if (w.logic->CloseRequested()) Close(window);
+}
+
+void VirtualDesktop::Then(int delayMs, std::function<void()> action) {
+  const std::int64_t at = std::max(lastScripted_, now_) + delayMs;
+  script_.push_back({at, std::move(action)});
+  lastScripted_ = at;
+}
+
+void VirtualDesktop::ThenClick(int delayMs, ElementRef element) {
+  Then(delayMs, [this, element] { Click(element); });
+}
+
+void VirtualDesktop::ThenClick(int delayMs, WindowId window, std::string_view name) {
+  ElementRef ref{};
+  if (!FindElement(window, name, ref)) throw std::invalid_argument("no element " + std::string(name));
+  ThenClick(delayMs, ref);
+}
+
+std::int64_t VirtualDesktop::NextEventTime() const {
+  std::int64_t next = script_.empty() ? -1 : script_.front().at;
+  for (const Window& w : windows_) {
+    if (w.logic == nullptr) continue;
+    for (const Timer& t : w.timers)
+      if (t.running && (next < 0 || t.nextDue < next)) next = t.nextDue;
+  }
+  return next;
+}
+
+void VirtualDesktop::ProcessNextEvent() {
+  const std::int64_t at = NextEventTime();
+  if (at < 0) return;
+  now_ = std::max(now_, at);
+  // Scripted actions first, then timers in window and timer order.
+  if (!script_.empty() && script_.front().at <= now_) {
+    auto action = std::move(script_.front().action);
+    script_.pop_front();
+    action();
+    Observe();
+    return;
+  }
+  for (std::size_t wi = 0; wi < windows_.size(); ++wi) {
+    Window& w = windows_[wi];
+    if (w.logic == nullptr) continue;
+    for (std::size_t ti = 0; ti < w.timers.size(); ++ti) {
+      Timer& t = w.timers[ti];
+      if (!t.running || t.nextDue > now_) continue;
+      t.nextDue = now_ + std::max(t.interval, 1);
+      w.logic->TimerTick(static_cast<std::uint8_t>(ti));
+      Observe();
+      return;
+    }
+  }
+}
+
+void VirtualDesktop::Observe() {
+  if (observer_) observer_();
+}
+
+void VirtualDesktop::RunFor(std::int64_t ms) {
+  const std::int64_t until = now_ + ms;
+  for (;;) {
+    const std::int64_t next = NextEventTime();
+    if (next < 0 || next > until) break;
+    ProcessNextEvent();
+  }
+  now_ = std::max(now_, until);
+}
+
+bool VirtualDesktop::RunUntil(const std::function<bool()>& done, std::int64_t maxMs) {
+  const std::int64_t until = now_ + maxMs;
+  while (!done()) {
+    const std::int64_t next = NextEventTime();
+    if (next < 0 || next > until) {
+      now_ = std::max(now_, until);
+      return done();
+    }
+    ProcessNextEvent();
+  }
+  return true;
+}
+
+}  // namespace tarvolenka::testing

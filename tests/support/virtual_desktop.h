@@ -1,0 +1,170 @@
+#pragma once
+
+// A desktop without a display for the tests: a virtual clock, timers that fire in virtual
+// time (also inside nested modal windows), blocking pauses that move the clock on with
+// nothing handled, and a scripted player that clicks elements by name. A whole game runs
+// deterministically in milliseconds.
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "desktop.h"
+
+namespace tarvolenka::testing {
+
+// Thrown when a modal window waits with nothing left to close it.
+class StuckModal : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+enum class ClickResult {
+  Handled,         // a handler ran
+  NoHandler,       // the click landed on an element without a handler
+  NotInputWindow,  // another window is modal, or the window is not shown
+  Hidden,          // the element is hidden
+};
+
+struct ElementState {
+  std::string text;
+  bool visible = true;
+  Picture picture = Picture::None;
+  Rect rect;
+  int fontSize = 0;
+  Rgb colour;
+  int gauge = 0;
+};
+
+struct CanvasOp {
+  enum Kind { Cell, Line } kind = Cell;
+  Picture picture = Picture::None;  // a cell copy: the buffer's picture at that moment
+  ElementRef cell{};
+  Rect clipped;                     // the part of the cell that landed on the surface
+  Point from, to;
+  Rgb colour;
+  int width = 0;
+};
+
+struct CueEvent {
+  std::int64_t at;
+  Cue cue;
+};
+
+class VirtualDesktop : public Desktop {
+ public:
+  // The virtual clock starts at `start` (local time) and runs `utcBehindLocalMs` ahead of UTC.
+  explicit VirtualDesktop(DateTime start = MakeDateTime(2026, 12, 8, 12, 0, 0),
+                          std::int64_t utcBehindLocalMs = 0);
+
+  // Desktop.
+  void Attach(WindowId window, WindowLogic& logic) override;
+  void ShowModal(WindowId window) override;
+  void Close(WindowId window) override;
+  bool IsShown(WindowId window) const override;
+  void MoveWindowBy(WindowId window, int dx, int dy) override;
+  void SetText(ElementRef element, std::string_view text) override;
+  void SetVisible(ElementRef element, bool visible) override;
+  void CopyPicture(ElementRef target, ElementRef source) override;
+  void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
+  void DrawLine(ElementRef surface, Point from, Point to, Rgb colour, int width) override;
+  void SetGauge(ElementRef gauge, int position) override;
+  void MoveElement(ElementRef element, int left, int top) override;
+  void SetFontSize(ElementRef element, int points) override;
+  void SetPanelColour(ElementRef element, Rgb colour) override;
+  void Repaint(WindowId window) override;
+  void Pause(int ms) override;
+  void StartTimer(TimerRef timer) override;
+  void StopTimer(TimerRef timer) override;
+  void SetTimerInterval(TimerRef timer, int ms) override;
+  bool IsTimerRunning(TimerRef timer) const override;
+  DateTime NowLocal() const override;
+  std::uint32_t MillisSinceMidnightUtc() const override;
+  void PlayCue(Cue cue) override;
+
+  // Driving the game.
+  void Start();  // shows the main window and runs its start-up
+  ClickResult Click(ElementRef element);
+  ClickResult Click(WindowId window, std::string_view name);
+  ClickResult ClickAt(WindowId window, Point p);
+  void CloseByWindowSystem(WindowId window);
+  // The scripted player: an action `delayMs` after the previous scripted one (or after now),
+  // carried out at whatever level of modal windows is running then.
+  void Then(int delayMs, std::function<void()> action);
+  void ThenClick(int delayMs, ElementRef element);
+  void ThenClick(int delayMs, WindowId window, std::string_view name);
+  // Runs timers and scripted actions for `ms` of virtual time.
+  void RunFor(std::int64_t ms);
+  // Runs until `done` holds, at most `maxMs` of virtual time; returns whether it held.
+  bool RunUntil(const std::function<bool()>& done, std::int64_t maxMs);
+  // Called after every timer tick and scripted action, for invariant checks.
+  void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+
+  // Looking at the screen.
+  std::int64_t now() const { return now_; }
+  void AdvanceClock(std::int64_t ms) { now_ += ms; }  // moves the wall clock, firing nothing
+  const ElementState& State(ElementRef element) const;
+  const ElementState& State(WindowId window, std::string_view name) const;
+  const std::string& Text(ElementRef element) const { return State(element).text; }
+  bool Visible(ElementRef element) const { return State(element).visible; }
+  Picture PictureOf(ElementRef element) const { return State(element).picture; }
+  int TimerInterval(TimerRef timer) const;
+  const std::vector<CueEvent>& cues() const { return cues_; }
+  void ClearCues() { cues_.clear(); }
+  const std::deque<CanvasOp>& canvas() const { return canvas_; }
+  void ClearCanvas() { canvas_.clear(); }
+  int repaints(WindowId window) const { return windows_[Index(window)].repaints; }
+  Point WindowPosition(WindowId window) const { return windows_[Index(window)].position; }
+  int discardedActions() const { return discardedActions_; }
+  int modalDepth() const { return static_cast<int>(modalStack_.size()); }
+  WindowId inputWindow() const;
+  std::int64_t totalPausedMs() const { return pausedMs_; }
+
+  static constexpr Rect kScreen{0, 0, 1920, 1080};
+
+ private:
+  struct Timer {
+    bool running = false;
+    int interval = 0;
+    std::int64_t nextDue = 0;
+  };
+  struct Window {
+    WindowLogic* logic = nullptr;
+    bool shown = false;
+    std::vector<ElementState> elements;
+    std::vector<Timer> timers;
+    Point position;
+    int repaints = 0;
+  };
+  struct Scripted {
+    std::int64_t at;
+    std::function<void()> action;
+  };
+
+  static std::size_t Index(WindowId w) { return static_cast<std::size_t>(w); }
+  ElementState& Mutable(ElementRef element);
+  Timer& TimerAt(TimerRef timer);
+  // The earliest pending event's time, or -1 when there is none.
+  std::int64_t NextEventTime() const;
+  void ProcessNextEvent();
+  void Observe();
+
+  std::array<Window, kWindowCount> windows_;
+  std::vector<WindowId> modalStack_;
+  std::deque<Scripted> script_;
+  std::int64_t lastScripted_ = 0;
+  std::int64_t now_ = 0;
+  DateTime start_;
+  std::int64_t utcBehindLocalMs_;
+  std::vector<CueEvent> cues_;
+  std::deque<CanvasOp> canvas_;
+  int discardedActions_ = 0;
+  std::int64_t pausedMs_ = 0;
+  std::function<void()> observer_;
+};
+
+}  // namespace tarvolenka::testing
