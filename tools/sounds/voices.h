@@ -1,0 +1,25 @@
+// The sound design of each cue, rendered at full floating-point precision into `samples` samples
+// at `rate`. Levels are relative: the quantiser normalises every cue to the same peak.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "dsp.h"
+
+namespace tarvolenka::sounds {
+
+// Short hits (voices_percussive.cpp).
+Signal SynthClick(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthMove(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthChasha(double rate, std::size_t samples, std::uint64_t seed);
+
+// Pitched signals (voices_tonal.cpp).
+Signal SynthKuku(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthPozna(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthNepozna(double rate, std::size_t samples, std::uint64_t seed);
+
+// The fanfare (voice_fanfare.cpp).
+Signal SynthDoubleWin(double rate, std::size_t samples, std::uint64_t seed);
+
+}  // namespace tarvolenka::sounds
