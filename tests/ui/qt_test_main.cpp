@@ -1,0 +1,14 @@
+// Runs the Qt adapter's tests headless: an offscreen platform and a QApplication for them all.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("TARVOLENKA_MUTE", "1", 1);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

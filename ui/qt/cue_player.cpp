@@ -1,0 +1,33 @@
+#include "cue_player.h"
+
+#include <QAudioDevice>
+#include <QMediaDevices>
+#include <QUrl>
+
+namespace tarvolenka::qt {
+
+CuePlayer::CuePlayer() {
+  available_ = !QMediaDevices::audioOutputs().isEmpty() && qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE");
+  if (!available_) return;
+  for (const CueSpec& spec : kCues) {
+    auto effect = std::make_unique<QSoundEffect>();
+    effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1")
+                               .arg(QString::fromUtf8(spec.resource.data(),
+                                                      static_cast<int>(spec.resource.size())))));
+    effects_[static_cast<std::size_t>(spec.cue)] = std::move(effect);
+  }
+}
+
+CuePlayer::~CuePlayer() = default;
+
+void CuePlayer::Play(Cue cue) {
+  if (!available_) return;
+  QSoundEffect* effect = effects_[static_cast<std::size_t>(cue)].get();
+  if (effect == nullptr || effect->status() == QSoundEffect::Error) return;
+  if (playing_ != nullptr && playing_ != effect) playing_->stop();
+  effect->stop();
+  effect->play();
+  playing_ = effect;
+}
+
+}  // namespace tarvolenka::qt

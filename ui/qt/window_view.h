@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QDialog>
+
+#include "windows.h"
+
+namespace tarvolenka::qt {
+
+class QtDesktop;
+
+// One window of the game as the toolkit shows it: fixed size, its caption and background.
+// Closing by the window system (close box, Escape) is handed to the game, which decides.
+class WindowView : public QDialog {
+ public:
+  WindowView(QtDesktop& desktop, const WindowSpec& spec);
+
+  WindowId id() const { return id_; }
+  // Closes the window on the game's behalf, past the window-system guard.
+  void CloseByGame();
+
+ public:
+  void reject() override;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  QtDesktop& desktop_;
+  WindowId id_;
+  bool closingByGame_ = false;
+};
+
+}  // namespace tarvolenka::qt
