@@ -1,32 +1,37 @@
 #include <array>
 
 #include "main_elements.h"
+#include "legend_elements.h"
+#include "bottles_elements.h"
+#include "cups_elements.h"
+#include "result_elements.h"
+#include "double_elements.h"
+#include "level_elements.h"
+#include "timed_bonus_elements.h"
+#include "mega_bonus_elements.h"
+#include "chooser_elements.h"
+#include "meze_elements.h"
+#include "golden_pick_elements.h"
+#include "golden_board_elements.h"
 #include "windows.h"
 
 namespace tarvolenka {
 namespace {
 
-// Windows whose tables have not been written yet show as empty, correctly sized dialogs.
-constexpr WindowSpec Empty(WindowId id, std::string_view cls, std::string_view caption, int w,
-                           int h, Rgb bg, Border border = Border::FixedNoButtons) {
-  return {id, cls, caption, w, h, bg, border, false, {}, {}};
-}
-
 constexpr std::array<WindowSpec, kWindowCount> kWindows{{
     main_window::kWindow,
-    {WindowId::Legend, "TForm2", "Легенда", 945, 599, colours::kWhite, Border::FixedCloseBox, true,
-     {}, {}},
-    Empty(WindowId::Bottles, "TForm3", "Бонус", 483, 250, colours::kWhite),
-    Empty(WindowId::Cups, "TForm4", "Бонус", 755, 460, colours::kWhite),
-    Empty(WindowId::Result, "TForm5", "Бонус", 485, 296, colours::kYellow),
-    Empty(WindowId::Double, "TForm6", "Дубъл", 583, 536, colours::kTeal),
-    Empty(WindowId::Level, "TFormLevel1", "НИВО", 508, 402, colours::kYellow),
-    Empty(WindowId::TimedBonus, "TFormBonus", "БОНУС", 247, 156, colours::kYellow),
-    Empty(WindowId::MegaBonus, "TFormMegaBonus", "МЕГАБОНУС", 601, 430, colours::kTeal),
-    Empty(WindowId::Chooser, "TForm10", "Избор на Бонус", 655, 302, colours::kWhite),
-    Empty(WindowId::Meze, "TForm11", "Мезе Бонус", 672, 525, colours::kWhite),
-    Empty(WindowId::GoldenPick, "TForm12", "Златен Бонус", 436, 175, colours::kWhite),
-    Empty(WindowId::GoldenBoard, "TFormZlatenBonus", "Златен Бонус", 533, 440, colours::kWhite),
+    legend_window::kWindow,
+    bottles_window::kWindow,
+    cups_window::kWindow,
+    result_window::kWindow,
+    double_window::kWindow,
+    level_window::kWindow,
+    timed_bonus_window::kWindow,
+    mega_bonus_window::kWindow,
+    chooser_window::kWindow,
+    meze_window::kWindow,
+    golden_pick_window::kWindow,
+    golden_board_window::kWindow,
 }};
 
 constexpr bool WindowsInOrder() {
@@ -34,7 +39,7 @@ constexpr bool WindowsInOrder() {
     if (static_cast<std::size_t>(kWindows[i].id) != i) return false;
   return true;
 }
-static_assert(WindowsInOrder());
+static_assert(WindowsInOrder(), "windows must be listed in their order of creation");
 
 }  // namespace
 

@@ -36,6 +36,8 @@ enum class Picture : std::uint16_t {
   LetteringLevelAward, LetteringBonusBig, ButtonMegaStart, ButtonMegaStop,
   // Double-up.
   DoubleVodka, DoubleBira, DoubleCollect, DoubleJoker, PlateVodka, PlateBira,
+  // The legend: a JPEG rendered at build time from the pay table and the paylines.
+  Legend,
   Count
 };
 
@@ -139,6 +141,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::DoubleJoker, "double-joker", 113, 64},
     {Picture::PlateVodka, "plate-vodka", 80, 27},
     {Picture::PlateBira, "plate-bira", 80, 27},
+    {Picture::Legend, "legend", 941, 595},
 }};
 
 constexpr const PictureSpec& SpecOf(Picture p) { return kPictures[static_cast<std::size_t>(p)]; }

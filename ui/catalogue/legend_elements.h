@@ -1,0 +1,29 @@
+#pragma once
+
+// The legend: one picture of the special symbols, the pay table and the fifty lines.
+
+#include <array>
+
+#include "durations.h"
+#include "element_builders.h"
+
+namespace tarvolenka {
+
+enum class LegendEl : std::uint16_t { Count };
+
+template <>
+struct WindowOf<LegendEl> {
+  static constexpr WindowId value = WindowId::Legend;
+};
+
+namespace legend_window {
+using namespace build;
+
+inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{};
+static_assert(IdsInOrder(kElements));
+
+inline constexpr WindowSpec kWindow{WindowId::Legend, "TForm2", "Легенда", 945, 599, colours::kWhite,
+                                    Border::FixedCloseBox, true, kElements, {}};
+}  // namespace legend_window
+
+}  // namespace tarvolenka
