@@ -1,0 +1,187 @@
+#include "machine_fixture.h"
+
+namespace tarvolenka {
+namespace {
+
+using SpinCycle = MachineTest;
+
+TEST_F(SpinCycle, APaidSpinTakesTheStakeAddsExperienceAndLandsOnTheForeseenScreen) {
+  const ReelWindow expected = testing::PredictSpin(m().Reels, desk_.MillisSinceMidnightUtc());
+  EXPECT_EQ(Click(MainEl::ImageStart), testing::ClickResult::Handled);
+  EXPECT_EQ(s().Balance, 30000 - 50);
+  EXPECT_EQ(s().Experience, 50);
+  EXPECT_EQ(Text(MainEl::Credit), "29950");
+  EXPECT_TRUE(Spinning());
+  EXPECT_FALSE(Running(MainTimer::Timer2));
+  FinishSpin();
+  // Reels 1..5 advanced 8, 12, 15, 18 and 21 cells with the draws of the spin's seed.
+  EXPECT_EQ(m().Reels, expected);
+  for (int reel = 0; reel < 5; ++reel) EXPECT_EQ(m().ReelOffset[static_cast<std::size_t>(reel)], -125);
+  EXPECT_TRUE(Running(MainTimer::Timer2));
+}
+
+TEST_F(SpinCycle, APaidSpinFollowsTheStopScheduleTickByTick) {
+  std::vector<std::pair<int, int>> ticks;  // (advances, period) after every spin tick
+  int lastOffset = 0, lastAdvances = -1;
+  desk_.SetObserver([&] {
+    if (!Spinning() || (m().SpinOffset == lastOffset && m().SpinAdvances == lastAdvances)) return;
+    lastOffset = m().SpinOffset;  // other timers tick too; only moves of the reels count
+    lastAdvances = m().SpinAdvances;
+    ticks.push_back({m().SpinAdvances, desk_.TimerInterval(TimerOf(MainTimer::Timer1))});
+  });
+  desk_.ClearCues();
+  Click(MainEl::ImageStart);
+  EXPECT_EQ(FinishSpin(), 2119);  // 13 ticks per cell at 1, 5, 10, 15 and 20 ms
+  EXPECT_EQ(CueCount(Cue::Click), 21);
+  for (const auto& [advances, period] : ticks) {
+    const int expected = advances < 8 ? 1 : advances < 12 ? 5 : advances < 15 ? 10 : advances < 18 ? 15 : 20;
+    ASSERT_EQ(period, expected) << "after " << advances << " advances";
+  }
+  EXPECT_EQ(ticks.size(), 21u * 13u - 1u);  // the last tick ends the spin
+}
+
+TEST_F(SpinCycle, ReelsStopFromLeftToRightOnCellBoundaries) {
+  std::array<int, 5> stoppedAt{-1, -1, -1, -1, -1};
+  desk_.SetObserver([&] {
+    for (std::size_t r = 0; r < 5; ++r) {
+      if (stoppedAt[r] < 0 && Spinning() && m().ReelSpinning[r] == 0) {
+        stoppedAt[r] = m().SpinAdvances;
+        EXPECT_EQ(m().ReelOffset[r], -125);
+      }
+    }
+  });
+  Click(MainEl::ImageStart);
+  FinishSpin();
+  EXPECT_EQ(stoppedAt, (std::array<int, 5>{8, 12, 15, 18, -1}));  // reel 5 stops with the end
+}
+
+TEST_F(SpinCycle, AStartWithTheBalanceExactlyTheStakeRunsTheSpin) {
+  s().Balance = 50;
+  Click(MainEl::ImageStart);
+  EXPECT_TRUE(Spinning());
+  EXPECT_EQ(s().Balance, 0);
+}
+
+TEST_F(SpinCycle, AStartWithOneCreditTooFewChargesNothingButClearsTheWinningLines) {
+  s().Balance = 49;
+  m().WinningLines[3] = 1;
+  desk_.ClearCues();
+  Click(MainEl::ImageStart);
+  EXPECT_FALSE(Spinning());
+  EXPECT_EQ(s().Balance, 49);
+  EXPECT_EQ(s().Experience, 0);
+  EXPECT_EQ(m().WinningLines[3], 0);
+  EXPECT_TRUE(desk_.cues().empty());
+}
+
+TEST_F(SpinCycle, AWinningSpinPaysTheLineWinTimesTheStakeAndDrawsItsLines) {
+  s().LineStake = 2;
+  s().StakeStep = 2;
+  form().RefreshDisplay();
+  WaitFor(Winning);
+  const ReelWindow final = testing::PredictSpin(m().Reels, desk_.MillisSinceMidnightUtc());
+  WinningLineFlags flags{};
+  const std::int64_t pay = EvaluateLines(final, flags);
+  desk_.ClearCues();
+  Click(MainEl::ImageStart);
+  desk_.ClearCanvas();
+  FinishSpin();
+  EXPECT_EQ(s().LastWin, pay * 2);
+  EXPECT_EQ(s().Balance, 30000 - 100 + pay * 2);
+  EXPECT_EQ(Text(MainEl::Pechalba), std::to_string(pay * 2));
+  EXPECT_EQ(m().WinningLines, flags);
+  EXPECT_EQ(CueCount(Cue::Kuku), 1);
+  int lines = 0;
+  for (const auto& op : desk_.canvas()) lines += op.kind == testing::CanvasOp::Line ? 1 : 0;
+  int flagged = 0;
+  for (auto f : flags) flagged += f;
+  EXPECT_GE(lines, flagged * 6);
+  // A win opens the double-up.
+  EXPECT_EQ(m().DoubleEnabled, 1);
+  EXPECT_EQ(Pic(MainEl::ImageDouble), Picture::ButtonDouble);
+}
+
+TEST_F(SpinCycle, ASpinWithoutAWinLeavesLastWinAtZeroAndPlaysNoCuckoo) {
+  s().LastWin = 999;
+  WaitFor(Losing);
+  desk_.ClearCues();
+  Click(MainEl::ImageStart);
+  EXPECT_EQ(Text(MainEl::Pechalba), "999");  // the old win shows until the spin ends
+  FinishSpin();
+  EXPECT_EQ(s().LastWin, 0);
+  EXPECT_EQ(CueCount(Cue::Kuku), 0);
+  EXPECT_EQ(m().DoubleEnabled, 0);
+}
+
+TEST_F(SpinCycle, ControlsAreGreyAndInertWhileTheReelsTurn) {
+  Click(MainEl::ImageStart);
+  for (MainEl e : {MainEl::ImageStart, MainEl::ImageTablica, MainEl::ImageKanalPlus,
+                   MainEl::ImageKanalMinus, MainEl::ImageLinesPlus, MainEl::ImageLinesMinus,
+                   MainEl::ImageDouble}) {
+    Click(e);
+  }
+  EXPECT_EQ(s().LineCount, 50);
+  EXPECT_EQ(s().LineStake, 1);
+  EXPECT_EQ(s().Balance, 29950);
+  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStartGrey);
+  EXPECT_EQ(Pic(MainEl::ImageTablica), Picture::ButtonTablicaGrey);
+  EXPECT_EQ(Pic(MainEl::ImageLinesPlus), Picture::ArrowPlusGrey);
+  FinishSpin();
+  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStart);
+  EXPECT_EQ(Pic(MainEl::ImageKanalMinus), Picture::ArrowMinus);
+}
+
+class FreeSpins : public MachineTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(FreeSpins, ScattersOnTheScreenAwardFreeSpinsThatPlayThemselves) {
+  const auto [scatters, awarded] = GetParam();
+  WaitFor(Scatters(scatters));
+  Click(MainEl::ImageStart);
+  FinishSpin();
+  EXPECT_EQ(m().FreeSpins, awarded);
+  EXPECT_EQ(Text(MainEl::FreeSpins1), std::to_string(awarded));
+  EXPECT_TRUE(desk_.Visible(Ref(MainEl::FreeSpins1)));
+  EXPECT_EQ(m().SpinStep, 25);
+  EXPECT_EQ(m().StartEnabled, 0);
+  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStartGrey);
+  const std::int64_t balance = s().Balance;
+  const std::int64_t experience = s().Experience;
+
+  // The first free spin starts 2000 ms later without a click, charges nothing and counts down.
+  desk_.RunFor(1999);
+  EXPECT_FALSE(Spinning());
+  desk_.RunFor(1);
+  EXPECT_TRUE(Spinning());
+  EXPECT_EQ(m().FreeSpins, awarded - 1);
+  EXPECT_EQ(s().Experience, experience + 50);
+  EXPECT_EQ(FinishSpin(), 978);  // six ticks per cell at step 25
+  EXPECT_GE(s().Balance, balance);
+  EXPECT_EQ(Click(MainEl::ImageStart), testing::ClickResult::Handled);
+  EXPECT_FALSE(Spinning());  // start stays inert between free spins
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeFourFive, FreeSpins,
+                         ::testing::Values(std::pair{3, 10}, std::pair{4, 15}, std::pair{5, 20}));
+
+TEST_F(SpinCycle, FreeSpinsRunOutAndHandThePanelBack) {
+  WaitFor(Scatters(3));
+  Click(MainEl::ImageStart);
+  FinishSpin();
+  // Play the free spins out (more may be won on the way).
+  ASSERT_TRUE(desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && m().StartEnabled == 1; },
+                             20LL * 60 * 1000));
+  EXPECT_EQ(m().SpinStep, 10);
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpins1)));
+  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStart);
+  EXPECT_FALSE(Running(MainTimer::Timer3));
+}
+
+TEST_F(SpinCycle, IdleRepaintStopsDuringASpinAndComesBackAfterIt) {
+  Click(MainEl::ImageStart);
+  EXPECT_FALSE(Running(MainTimer::Timer2));
+  FinishSpin();
+  EXPECT_TRUE(Running(MainTimer::Timer2));
+}
+
+}  // namespace
+}  // namespace tarvolenka
