@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "desktop.h"
+#include "double_up_window.h"
 #include "legend_window.h"
 #include "machine.h"
 #include "main_window.h"
@@ -18,11 +19,13 @@ class Game {
 
   TForm1& main() { return form1_; }
   Machine& machine() { return machine_; }
+  TForm6& doubleUp() { return form6_; }
 
  private:
   Machine machine_;
   TForm1 form1_;
   TForm2 form2_;
+  TForm6 form6_;
 };
 
 }  // namespace tarvolenka

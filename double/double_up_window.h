@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+#include "desktop.h"
+#include "double_elements.h"
+#include "machine.h"
+
+namespace tarvolenka {
+
+// A drawn or guessed drink.
+enum Drink : std::uint8_t { kBeer = 0, kVodka = 1 };
+
+// The double-up window: the last win gambled on vodka or beer, rung by rung. The amount in
+// hand is left in DoubleAmount for the main window when the window closes.
+class TForm6 : public WindowLogic {
+ public:
+  TForm6(Desktop& desktop, Machine& machine);
+
+  void FormShow() override;
+  void FormClose() override;
+  // Closing by the window system is the same as collecting.
+  bool CloseRequested() override { return true; }
+  void Click(std::uint16_t handler, int number) override;
+  void TimerTick(std::uint8_t timer) override;
+
+  void Image1Click() { Guess(kVodka); }
+  void Image2Click() { Guess(kBeer); }
+  void Image3Click();
+  void Image4Click();
+  void Timer1Timer();
+  void Timer2Timer();
+
+  std::uint8_t DoubleStep() const { return step_; }
+  bool DoubleInputOpen() const { return inputOpen_; }
+  std::uint8_t DoubleGuess() const { return guess_; }
+
+ private:
+  void Guess(Drink drink);
+  void PushHistory(Drink drink);
+  Drink DrawDrink();
+  void ResolveGuess();
+  void DoubleWinStep();
+  void DoubleLose();
+  void ShowAmount();
+
+  Desktop& d_;
+  Machine& m_;
+  std::uint8_t step_ = 0;
+  Drink guess_ = kBeer;
+  bool inputOpen_ = false;
+  std::uint8_t blinkCounter_ = 0;
+  int blinkInterval_ = 0;
+};
+
+}  // namespace tarvolenka

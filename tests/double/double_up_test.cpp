@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include "../core/machine_fixture.h"
+
+namespace tarvolenka {
+namespace {
+
+class DoubleUp : public MachineTest {
+ protected:
+  // As after a spin that won `win`.
+  void Won(std::int64_t win) {
+    s().LastWin = win;
+    s().Balance += win;
+    form().EnableControls();
+    form().RefreshDisplay();
+  }
+  ElementRef D(DoubleEl e) { return Ref(e); }
+  const std::string& DText(DoubleEl e) { return desk_.Text(Ref(e)); }
+  Rgb Colour(DoubleEl e) { return desk_.State(Ref(e)).colour; }
+  // The drink the next draw will give, read from a copy of the game's generator.
+  Drink NextDraw() {
+    Random copy = m().Rng;
+    return (copy.Below(256) & 1u) != 0 ? kVodka : kBeer;
+  }
+  void GuessRight() { desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image1 : DoubleEl::Image2)); }
+  void GuessWrong() { desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image2 : DoubleEl::Image1)); }
+  void Collect() { desk_.Click(Ref(DoubleEl::Image3)); }
+  std::vector<Cue> CuesExceptTicks() {
+    std::vector<Cue> out;
+    for (const auto& c : desk_.cues())
+      if (c.cue != Cue::Move) out.push_back(c.cue);
+    return out;
+  }
+};
+
+TEST_F(DoubleUp, ShowsTheLadderOfTheLastWin) {
+  Won(5);
+  desk_.Then(100, [this] {
+    const char* expected[] = {"10", "20", "40", "80", "160", "320", "1500"};
+    for (int k = 0; k < 7; ++k) {
+      EXPECT_EQ(desk_.Text(Ref(kDoubleLadder[static_cast<std::size_t>(k)].panel)), expected[k]);
+      EXPECT_EQ(desk_.State(Ref(kDoubleLadder[static_cast<std::size_t>(k)].panel)).colour, colours::kYellow);
+    }
+    EXPECT_EQ(DText(DoubleEl::Label1), "5");
+    EXPECT_EQ(m().DoubleEnabled, 0);
+    EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageDouble)), Picture::ButtonDoubleGrey);
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_FALSE(desk_.IsShown(WindowId::Double));
+}
+
+TEST_F(DoubleUp, CollectingAtOnceLeavesTheBalanceAsBefore) {
+  Won(40);
+  const std::int64_t before = s().Balance;
+  desk_.Then(100, [this, before] {
+    EXPECT_EQ(s().Balance, before - 40);  // the stake is in hand
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(s().Balance, before);
+  EXPECT_EQ(s().LastWin, 40);
+  EXPECT_EQ(Text(MainEl::Credit), std::to_string(before));
+  // The same win cannot be gambled twice.
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(s().Balance, before);
+}
+
+TEST_F(DoubleUp, AWrongFirstGuessLosesTheWinAfterFourSeconds) {
+  Won(40);
+  const std::int64_t before = s().Balance;
+  std::int64_t guessedAt = 0;
+  desk_.Then(100, [&] {
+    guessedAt = desk_.now();
+    GuessWrong();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(desk_.now() - guessedAt, 4000 + 1000);  // the closing pause, then the guess's own
+  EXPECT_EQ(Colour(DoubleEl::Panel1), colours::kMaroon);
+  EXPECT_EQ(DText(DoubleEl::Label1), "0");
+  EXPECT_EQ(s().Balance, before - 40);
+  EXPECT_EQ(m().DoubleAmount, 0);
+  EXPECT_EQ(CuesExceptTicks().back(), Cue::Nepozna);
+}
+
+TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
+  Won(25);
+  const std::int64_t before = s().Balance;
+  for (int i = 0; i < 3; ++i) desk_.Then(i == 0 ? 100 : 1500, [this] { GuessRight(); });
+  desk_.Then(1500, [this] {
+    EXPECT_EQ(desk_.TimerInterval(TimerOf(DoubleTimer::Timer1)), 310);
+    for (auto p : {DoubleEl::Panel1, DoubleEl::Panel2, DoubleEl::Panel3}) EXPECT_EQ(Colour(p), colours::kLime);
+    EXPECT_EQ(Colour(DoubleEl::Panel4), colours::kYellow);
+    EXPECT_EQ(DText(DoubleEl::Label1), "200");
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(s().Balance, before - 25 + 200);
+  EXPECT_EQ(s().LastWin, 25);
+}
+
+class SevenRungs : public DoubleUp, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SevenRungs, TheTopRungPaysThreeHundredTimesAndClosesByItself) {
+  const bool jokerLast = GetParam();
+  Won(10);
+  const std::int64_t before = s().Balance;
+  for (int i = 0; i < 6; ++i) desk_.Then(i == 0 ? 100 : 1500, [this] { GuessRight(); });
+  desk_.Then(1500, [this, jokerLast] {
+    desk_.ClearCues();
+    if (jokerLast)
+      desk_.Click(Ref(DoubleEl::Image4));
+    else
+      GuessRight();
+  });
+  Click(MainEl::ImageDouble);  // returns once the window has closed without a click
+  EXPECT_EQ(m().DoubleAmount, 3000);
+  EXPECT_EQ(s().Balance, before - 10 + 3000);
+  EXPECT_EQ(Colour(DoubleEl::Panel7), colours::kLime);
+  EXPECT_EQ(CuesExceptTicks(), (std::vector<Cue>{Cue::Pozna, Cue::DoubleWin}));
+  EXPECT_EQ(s().JokerUses, jokerLast ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawnOrJoker, SevenRungs, ::testing::Values(false, true));
+
+TEST_F(DoubleUp, TheJokerStaysHiddenUntilItIsRearmed) {
+  Won(10);
+  desk_.Then(100, [this] { desk_.Click(Ref(DoubleEl::Image4)); });
+  desk_.Then(100, [this] {
+    EXPECT_FALSE(desk_.Visible(Ref(DoubleEl::Image4)));
+    EXPECT_EQ(DText(DoubleEl::Label1), "20");  // the joker won the first rung without a draw
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(s().JokerUses, 1);
+
+  Won(10);
+  desk_.Then(100, [this] {
+    EXPECT_FALSE(desk_.Visible(Ref(DoubleEl::Image4)));
+    desk_.Click(Ref(DoubleEl::Image4));  // hidden: nothing happens
+    EXPECT_EQ(DText(DoubleEl::Label1), "10");
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+
+  s().JokerUses = 0;  // as the timed bonus does
+  Won(10);
+  desk_.Then(100, [this] {
+    EXPECT_TRUE(desk_.Visible(Ref(DoubleEl::Image4)));
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+}
+
+TEST_F(DoubleUp, TheHistoryStripCarriesOverAndDropsOldDrawsAfterTen) {
+  std::vector<Picture> draws;  // every drink drawn, oldest first
+  auto guessRight = [&] {
+    draws.push_back(NextDraw() == kVodka ? Picture::PlateVodka : Picture::PlateBira);
+    GuessRight();
+  };
+  auto strip = [this] {
+    std::vector<Picture> shown;
+    for (int i = 1; i <= 10; ++i) shown.push_back(desk_.PictureOf(Ref(HistorySlot(i))));
+    return shown;
+  };
+  auto newestFirst = [&](std::size_t count) {
+    std::vector<Picture> expected(draws.rbegin(), draws.rbegin() + static_cast<std::ptrdiff_t>(std::min(count, draws.size())));
+    expected.resize(10, Picture::None);
+    return expected;
+  };
+  // Three openings of 2, 6 and 4 draws.
+  for (int draws_in_opening : {2, 6, 4}) {
+    Won(1);
+    desk_.Then(100, [&] {
+      EXPECT_EQ(strip(), newestFirst(10)) << "the strip carries over between openings";
+    });
+    for (int i = 0; i < draws_in_opening; ++i) desk_.Then(i == 0 ? 1 : 1500, guessRight);
+    desk_.Then(1500, [this] { Collect(); });
+    Click(MainEl::ImageDouble);
+    EXPECT_EQ(strip(), newestFirst(10));
+  }
+  // The first opening's two draws are gone after ten more.
+  ASSERT_EQ(draws.size(), 12u);
+  EXPECT_EQ(strip(), std::vector<Picture>(draws.rbegin(), draws.rbegin() + 10));
+}
+
+TEST_F(DoubleUp, ClicksAfterALossDoNothing) {
+  Won(40);
+  desk_.Then(100, [this] { GuessWrong(); });
+  Click(MainEl::ImageDouble);
+  EXPECT_FALSE(desk_.IsShown(WindowId::Double));
+  EXPECT_FALSE(game_->doubleUp().DoubleInputOpen());
+  game_->doubleUp().Image1Click();
+  game_->doubleUp().Image4Click();
+  EXPECT_EQ(m().DoubleAmount, 0);
+  EXPECT_EQ(s().JokerUses, 0);
+}
+
+TEST_F(DoubleUp, TheWindowSystemCloseCollects) {
+  Won(30);
+  const std::int64_t before = s().Balance;
+  desk_.Then(100, [this] { GuessRight(); });
+  desk_.Then(1500, [this] { desk_.CloseByWindowSystem(WindowId::Double); });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(s().Balance, before - 30 + 60);
+}
+
+TEST_F(DoubleUp, EveryRoutedPanelOpensItAfterAWin) {
+  for (MainEl e : {MainEl::ImagePechalba, MainEl::ImageTotalKanal, MainEl::ImageKanal,
+                   MainEl::ImageLinii, MainEl::ImageBalans, MainEl::ImageBonus0, MainEl::Level1,
+                   MainEl::ImageDouble}) {
+    Won(7);
+    bool opened = false;
+    desk_.Then(100, [&] {
+      opened = desk_.IsShown(WindowId::Double);
+      Collect();
+    });
+    Click(e);
+    EXPECT_TRUE(opened) << SpecOf(Ref(e)).name;
+    desk_.RunFor(200);  // let any unused scripted action pass
+  }
+}
+
+TEST_F(DoubleUp, ShakingFromTheSixthRungNeverCarriesTheWindowOffTheScreen) {
+  Won(1);
+  for (int i = 0; i < 6; ++i) desk_.Then(i == 0 ? 100 : 1500, [this] { GuessRight(); });
+  desk_.Then(1, [this] { EXPECT_TRUE(desk_.IsTimerRunning(TimerOf(DoubleTimer::Timer2))); });
+  // Shake for a long while before collecting.
+  desk_.Then(600000, [this] {
+    const Point p = desk_.WindowPosition(WindowId::Double);
+    const WindowSpec& w = SpecOf(WindowId::Double);
+    EXPECT_GE(p.x, 0);
+    EXPECT_GE(p.y, 0);
+    EXPECT_LE(p.x + w.width, testing::VirtualDesktop::kScreen.width);
+    EXPECT_LE(p.y + w.height, testing::VirtualDesktop::kScreen.height);
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(m().DoubleAmount, 64);
+}
+
+TEST_F(DoubleUp, TheMarkersBlinkAndTickOnlyWhileTheWindowShows) {
+  desk_.ClearCues();
+  desk_.RunFor(2000);  // the window is hidden: the markers flip, silently
+  EXPECT_EQ(CueCount(Cue::Move), 0);
+  Won(1);
+  desk_.Then(2100, [this] { Collect(); });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(CueCount(Cue::Move), 5);  // the blink keeps its 400 ms beat: five ticks in 2.1 s
+  EXPECT_FALSE(desk_.IsTimerRunning(TimerOf(DoubleTimer::Timer1)));  // closing stops the blink
+}
+
+TEST_F(DoubleUp, AutoPlayWaitsWhileTheDoubleUpIsOpen) {
+  WaitFor(Winning);
+  Click(MainEl::ImageKlechka);
+  FinishSpin();
+  ASSERT_TRUE(Running(MainTimer::Timer5));
+  desk_.Then(5000, [this] {
+    EXPECT_FALSE(Running(MainTimer::Timer5));
+    Collect();
+  });
+  Click(MainEl::ImageDouble);
+  EXPECT_TRUE(Running(MainTimer::Timer5));
+  desk_.RunFor(2000);
+  EXPECT_TRUE(Spinning());
+}
+
+}  // namespace
+}  // namespace tarvolenka
