@@ -9,7 +9,7 @@
 
 namespace tarvolenka {
 
-enum class LegendEl : std::uint16_t { Count };
+enum class LegendEl : std::uint16_t { Image1, Count };
 
 template <>
 struct WindowOf<LegendEl> {
@@ -19,7 +19,9 @@ struct WindowOf<LegendEl> {
 namespace legend_window {
 using namespace build;
 
-inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{};
+inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{{
+    Pic(LegendEl::Image1, "Image1", {0, 0, 941, 595}, Picture::Legend, kNoClick, 0, 0),
+}};
 static_assert(IdsInOrder(kElements));
 
 inline constexpr WindowSpec kWindow{WindowId::Legend, "TForm2", "Легенда", 945, 599, colours::kWhite,

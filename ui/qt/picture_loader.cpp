@@ -1,9 +1,37 @@
 #include "picture_loader.h"
 
+#include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include "jpeg_decoder.h"
+
 namespace tarvolenka::qt {
+namespace {
+
+// The legend is a JPEG rendered at build time and built into the program; it is decoded with
+// libjpeg at the size of its picture. A null pixmap means it could not be read.
+QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& spec, qreal dpr) {
+  QFile file(resource);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  DecodedImage decoded;
+  if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                  static_cast<std::size_t>(bytes.size()), decoded))
+    return {};
+  QImage image(decoded.pixels.data(), decoded.width, decoded.height, decoded.width * 3,
+               QImage::Format_RGB888);
+  const QSize target = QSize(spec.width, spec.height) * dpr;
+  QPixmap pixmap =
+      QPixmap::fromImage(image.size() == target ? image.copy()
+                                                : image.scaled(target, Qt::IgnoreAspectRatio,
+                                                               Qt::SmoothTransformation));
+  pixmap.setDevicePixelRatio(dpr);
+  return pixmap;
+}
+
+}  // namespace
 
 PictureLoader::PictureLoader(qreal devicePixelRatio) : dpr_(devicePixelRatio) {}
 
@@ -24,6 +52,11 @@ const QPixmap& PictureLoader::Get(Picture picture) {
   loaded_[i] = true;
   const PictureSpec& spec = SpecOf(picture);
   if (picture == Picture::None) return cache_[i];
+  if (picture == Picture::Legend) {
+    cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), spec, dpr_);
+    if (cache_[i].isNull()) cache_[i] = Missing(spec, dpr_);
+    return cache_[i];
+  }
   const QString file = QStringLiteral(":/pictures/%1.svg")
                            .arg(QString::fromUtf8(spec.file.data(), static_cast<int>(spec.file.size())));
   QSvgRenderer renderer(file);

@@ -1,0 +1,118 @@
+#include "legend_layout.h"
+
+namespace tarvolenka::legend {
+namespace {
+
+constexpr SymbolId kMultiplierSymbols[] = {13, 14, 15};
+
+constexpr std::array<std::string_view, 11> kSymbolNames{
+    "",     "Картофи", "Наденица", "Салата", "Кебапче", "Салам",
+    "Бира", "Вино",    "Коняк",    "Ракия",  "Водка",
+};
+
+// The reels a multiplier stands in on, as the note under its picture.
+std::string ReelsNote(SymbolId multiplier) {
+  std::vector<int> reels;
+  for (int reel = 1; reel <= kReels; ++reel)
+    if (kMultiplierOnReel[static_cast<std::size_t>(reel)] == multiplier) reels.push_back(reel);
+  std::string note = reels.size() > 1 ? "барабани\n" : "барабан\n";
+  for (std::size_t i = 0; i < reels.size(); ++i) {
+    if (i > 0) note += i + 1 == reels.size() ? " и " : ", ";
+    note += std::to_string(reels[i]);
+  }
+  return note;
+}
+
+void PlaceSpecials(LegendLayout& l) {
+  l.specialsPanel = {12, 10, 222, 310};
+  l.specialsHeading = {"Специални символи", {12, 14, 222, 24}};
+  const std::array<std::string_view, 2> captions{"Бонус", "Скатер"};
+  const std::array<std::string_view, 2> notes{"3 и повече отварят бонус игра",
+                                              "3, 4 или 5 дават безплатни игри"};
+  const std::array<SymbolId, 2> symbols{kBonusSymbol, kScatterSymbol};
+  for (std::size_t i = 0; i < symbols.size(); ++i) {
+    const int top = 44 + static_cast<int>(i) * 74;
+    l.specials[i] = {symbols[i],
+                     captions[i],
+                     std::string(notes[i]),
+                     {22, top, 66, 66},
+                     {98, top + 4, 130, 24},
+                     {98, top + 30, 130, 34}};
+  }
+  l.multipliersHeading = {"Умножители", {12, 196, 222, 24}};
+  for (std::size_t i = 0; i < std::size(kMultiplierSymbols); ++i) {
+    const int left = 16 + static_cast<int>(i) * 72;
+    const SymbolId s = kMultiplierSymbols[i];
+    l.multipliers[i] = {s, {}, ReelsNote(s), {left + 4, 224, 62, 62}, {}, {left, 288, 70, 28}};
+  }
+}
+
+// A pay cell for each run that pays, longest first.
+std::vector<PayCell> PayCells(SymbolId symbol, Point origin) {
+  std::vector<PayCell> cells;
+  int slot = 0;
+  for (int count = kReels; count >= 2; --count) {
+    const std::int64_t pay = kPayTable[symbol][static_cast<std::size_t>(count)];
+    if (pay <= 0) continue;
+    const int left = origin.x + slot * 69;
+    cells.push_back(
+        {count, std::to_string(pay), {left, origin.y + 2, 18, 19}, {left + 22, origin.y, 44, 23}});
+    ++slot;
+  }
+  return cells;
+}
+
+void PlacePays(LegendLayout& l) {
+  l.paysPanel = {244, 10, 685, 310};
+  l.paysHeading = {"Печалби на линия", {244, 14, 685, 24}};
+  for (std::size_t i = 0; i < l.pays.size(); ++i) {
+    const auto symbol = static_cast<SymbolId>(10 - i);  // dearest first: vodka down to chips
+    const int column = i < 5 ? 0 : 1;                   // drinks left, foods right
+    const int left = 252 + column * 337;
+    const int top = 42 + static_cast<int>(i % 5) * 55;
+    PayEntry& e = l.pays[i];
+    e.symbol = symbol;
+    e.name = kSymbolNames[symbol];
+    e.card = {left, top, 330, 52};
+    e.icon = {left + 3, top + 3, 46, 46};
+    e.nameBox = {left + 56, top + 3, 268, 20};
+    e.pays = PayCells(symbol, {left + 56, top + 25});
+  }
+}
+
+void PlaceLines(LegendLayout& l) {
+  l.linesHeading = {"Легенда Линий", {335, 332, 270, 28}};
+  l.flag = {614, 336, 34, 21};
+  constexpr int kCell = 11;
+  constexpr int kPerRow = 10;
+  for (int n = 1; n <= kPaylines; ++n) {
+    const int left = 13 + ((n - 1) % kPerRow) * 91;
+    const int top = 366 + ((n - 1) / kPerRow) * 44;
+    LineGrid& g = l.lines[static_cast<std::size_t>(n - 1)];
+    g.number = n;
+    g.label = {left, top, 23, 37};
+    g.frame = {left + 28, top, kReels * (kCell + 1) + 1, kLineRows * (kCell + 1) + 1};
+    const Payline& line = kPaylineTable[static_cast<std::size_t>(n - 1)];
+    for (int row = 1; row <= kLineRows; ++row) {
+      for (int reel = 1; reel <= kReels; ++reel) {
+        const auto r = static_cast<std::size_t>(row - 1);
+        const auto c = static_cast<std::size_t>(reel - 1);
+        g.cells[r][c] = {g.frame.left + 1 + (reel - 1) * (kCell + 1),
+                         g.frame.top + 1 + (row - 1) * (kCell + 1), kCell, kCell};
+        g.filled[r][c] = line.rows[c] == row;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+LegendLayout MakeLegendLayout() {
+  LegendLayout l{};
+  PlaceSpecials(l);
+  PlacePays(l);
+  PlaceLines(l);
+  return l;
+}
+
+}  // namespace tarvolenka::legend
