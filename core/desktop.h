@@ -5,6 +5,7 @@
 // one with a virtual clock.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "cues.h"
@@ -51,7 +52,8 @@ class Desktop {
   virtual void CopyPicture(ElementRef target, ElementRef source) = 0;
   // Copies a 125 × 125 cell buffer into a drawing surface at (x, y), clipped to the surface.
   virtual void CopyCell(ElementRef surface, ElementRef cell, int x, int y) = 0;
-  virtual void DrawLine(ElementRef surface, Point from, Point to, Rgb colour, int width) = 0;
+  // Strokes one line through the points, in the given colour and pen width.
+  virtual void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) = 0;
   virtual void SetGauge(ElementRef gauge, int position) = 0;
   virtual void MoveElement(ElementRef element, int left, int top) = 0;
   virtual void SetFontSize(ElementRef element, int points) = 0;

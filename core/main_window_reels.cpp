@@ -28,8 +28,7 @@ void TForm1::DrawWinningLines() {
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
     if (m_.WinningLines[i] != 1) continue;
     const auto points = PaylinePolyline(kPaylineTable[i]);
-    for (std::size_t k = 1; k < points.size(); ++k)
-      d_.DrawLine(surface, points[k - 1], points[k], kPaylineTable[i].colour, 5);
+    d_.DrawLine(surface, points, kPaylineTable[i].colour, 5);
   }
 }
 

@@ -181,10 +181,13 @@ TEST_F(StartUp, IdleRepaintRedrawsReelsAndWinningLinesEvery300Ms) {
   desk_.RunFor(299);
   EXPECT_TRUE(desk_.canvas().empty());
   desk_.RunFor(1);
-  ASSERT_EQ(desk_.canvas().size(), 15u + 6u);  // reels, then line 1's six segments on top
+  ASSERT_EQ(desk_.canvas().size(), 15u + 1u);  // reels, then line 1 on top
   EXPECT_EQ(desk_.canvas().back().kind, testing::CanvasOp::Line);
   EXPECT_EQ(desk_.canvas().back().colour, (Rgb{0xFF, 0, 0}));
   EXPECT_EQ(desk_.canvas().back().width, 5);
+  EXPECT_EQ(desk_.canvas().back().points, (std::vector<Point>{{10, 187}, {62, 187}, {187, 187},
+                                                              {312, 187}, {437, 187}, {562, 187},
+                                                              {615, 187}}));
 }
 
 }  // namespace

@@ -125,11 +125,10 @@ void VirtualDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y)
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }
 
-void VirtualDesktop::DrawLine(ElementRef, Point from, Point to, Rgb colour, int width) {
+void VirtualDesktop::DrawLine(ElementRef, std::span<const Point> points, Rgb colour, int width) {
   CanvasOp op{};
   op.kind = CanvasOp::Line;
-  op.from = from;
-  op.to = to;
+  op.points.assign(points.begin(), points.end());
   op.colour = colour;
   op.width = width;
   canvas_.push_back(op);

@@ -45,7 +45,7 @@ struct CanvasOp {
   Picture picture = Picture::None;  // a cell copy: the buffer's picture at that moment
   ElementRef cell{};
   Rect clipped;                     // the part of the cell that landed on the surface
-  Point from, to;
+  std::vector<Point> points;        // a line's points
   Rgb colour;
   int width = 0;
 };
@@ -71,7 +71,7 @@ class VirtualDesktop : public Desktop {
   void SetVisible(ElementRef element, bool visible) override;
   void CopyPicture(ElementRef target, ElementRef source) override;
   void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
-  void DrawLine(ElementRef surface, Point from, Point to, Rgb colour, int width) override;
+  void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) override;
   void SetGauge(ElementRef gauge, int position) override;
   void MoveElement(ElementRef element, int left, int top) override;
   void SetFontSize(ElementRef element, int points) override;

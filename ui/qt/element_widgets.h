@@ -69,7 +69,7 @@ class PaintBoxWidget : public QWidget {
  public:
   PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr);
   void DrawPixmap(int x, int y, const QPixmap& pixmap);
-  void DrawLine(QPoint from, QPoint to, Rgb colour, int width);
+  void DrawLine(const QPolygon& points, Rgb colour, int width);
   const QImage& image() const { return image_; }
 
  protected:

@@ -241,9 +241,12 @@ void QtDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y) {
   if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget)) box->DrawPixmap(x, y, At(cell).pixmap);
 }
 
-void QtDesktop::DrawLine(ElementRef surface, Point from, Point to, Rgb colour, int width) {
-  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
-    box->DrawLine({from.x, from.y}, {to.x, to.y}, colour, width);
+void QtDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) {
+  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget)) {
+    QPolygon polygon;
+    for (const Point& p : points) polygon << QPoint(p.x, p.y);
+    box->DrawLine(polygon, colour, width);
+  }
 }
 
 void QtDesktop::SetGauge(ElementRef ref, int position) {

@@ -37,7 +37,7 @@ class QtDesktop : public QObject, public Desktop {
   void SetVisible(ElementRef element, bool visible) override;
   void CopyPicture(ElementRef target, ElementRef source) override;
   void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
-  void DrawLine(ElementRef surface, Point from, Point to, Rgb colour, int width) override;
+  void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) override;
   void SetGauge(ElementRef gauge, int position) override;
   void MoveElement(ElementRef element, int left, int top) override;
   void SetFontSize(ElementRef element, int points) override;
