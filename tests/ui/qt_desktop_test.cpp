@@ -9,6 +9,7 @@
 
 #include "element_widgets.h"
 #include "game.h"
+#include "level_elements.h"
 #include "main_elements.h"
 #include "temp_dir.h"
 
@@ -93,6 +94,48 @@ TEST_F(QtDesktopTest, APauseDropsClicksAndHoldsTimers) {
   EXPECT_FALSE(desktop_->pausing());
   QApplication::processEvents();
   EXPECT_EQ(LabelText(MainEl::Lines), "50");
+}
+
+TEST_F(QtDesktopTest, ClosingTheMainWindowSavesAndEscapeDoesNotClose) {
+  QWidget* main = desktop_->window(WindowId::Main);
+  game_->machine().State.Balance = 12345;
+  QTest::keyClick(main, Qt::Key_Escape);
+  QTest::keyClick(main, Qt::Key_Return);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_TRUE(desktop_->IsShown(WindowId::Main));
+  main->close();  // as the window system's close box does
+  EXPECT_FALSE(main->isVisible());
+  EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, 12345);
+}
+
+TEST_F(QtDesktopTest, AModalWindowRunsItsOwnLoopAndClosesByTheGame) {
+  game_->machine().State.LastWin = 100;
+  game_->machine().DoubleEnabled = 1;
+  bool shownModal = false;
+  QTimer::singleShot(100, desktop_->window(WindowId::Main), [&] {
+    QWidget* dialog = desktop_->window(WindowId::Double);
+    shownModal = dialog->isVisible() && dialog->isModal();
+    // Escape is the window system's close: the double-up takes it as collecting.
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  desktop_->ClickElement(Ref(MainEl::ImageDouble));
+  EXPECT_TRUE(shownModal);
+  EXPECT_FALSE(desktop_->window(WindowId::Double)->isVisible());
+  EXPECT_EQ(game_->machine().State.Balance, 30000);
+}
+
+TEST_F(QtDesktopTest, AWindowThatClosesOnlyByItsButtonRefusesEscapeAndTheCloseBox) {
+  bool stillShown = false;
+  QTimer::singleShot(100, desktop_->window(WindowId::Main), [&] {
+    QWidget* dialog = desktop_->window(WindowId::Level);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    dialog->close();
+    stillShown = dialog->isVisible();
+    desktop_->ClickElement(Ref(LevelEl::ImageLinii));
+  });
+  desktop_->ShowModal(WindowId::Level);
+  EXPECT_TRUE(stillShown);
+  EXPECT_FALSE(desktop_->window(WindowId::Level)->isVisible());
 }
 
 TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {

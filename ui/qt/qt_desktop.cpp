@@ -343,6 +343,20 @@ void QtDesktop::RouteClick(ElementRef ref) {
 
 void QtDesktop::ClickElement(ElementRef ref) { RouteClick(ref); }
 
+void QtDesktop::Present(WindowId id) {
+  Window& w = windows_[static_cast<std::size_t>(id)];
+  CentreWindow(id);
+  w.shown = true;
+  if (w.logic != nullptr) w.logic->FormShow();
+  w.view->show();
+}
+
+void QtDesktop::Dismiss(WindowId id) {
+  Window& w = windows_[static_cast<std::size_t>(id)];
+  w.shown = false;
+  w.view->hide();
+}
+
 bool QtDesktop::WindowSystemClose(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   if (pausing_ > 0 || !w.shown) return false;

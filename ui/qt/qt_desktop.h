@@ -59,6 +59,9 @@ class QtDesktop : public QObject, public Desktop {
   bool pausing() const { return pausing_ > 0; }
   // Routes a click as the mouse would, for tools that drive the windows without a mouse.
   void ClickElement(ElementRef element);
+  // Runs a window's opening and shows it without a modal loop, for pictures of the windows.
+  void Present(WindowId window);
+  void Dismiss(WindowId window);
 
   // Called by the window views.
   void RouteClick(ElementRef element);

@@ -40,11 +40,16 @@ WindowView::WindowView(QtDesktop& desktop, const WindowSpec& spec)
 }
 
 void WindowView::CloseByGame() {
+  if (inCloseEvent_) {
+    // Inside the window system's close: accepting that event closes the window.
+    closedDuringEvent_ = true;
+    return;
+  }
   closingByGame_ = true;
-  if (id_ == WindowId::Main || !isModal())
-    close();
-  else
+  if (isModal())
     done(0);
+  else
+    close();
   closingByGame_ = false;
 }
 
@@ -55,12 +60,16 @@ void WindowView::reject() {
 }
 
 void WindowView::closeEvent(QCloseEvent* e) {
+  // QDialog's own handler would turn the close into reject(), which asks the game again.
   if (closingByGame_) {
-    QDialog::closeEvent(e);
+    e->accept();
     return;
   }
-  e->ignore();
+  inCloseEvent_ = true;
+  closedDuringEvent_ = false;
   desktop_.WindowSystemClose(id_);
+  inCloseEvent_ = false;
+  e->setAccepted(closedDuringEvent_);
 }
 
 }  // namespace tarvolenka::qt

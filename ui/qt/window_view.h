@@ -20,6 +20,8 @@ class WindowView : public QDialog {
 
  public:
   void reject() override;
+  // Enter never closes a game window; only the game or the window system does.
+  void accept() override {}
 
  protected:
   void closeEvent(QCloseEvent* e) override;
@@ -28,6 +30,8 @@ class WindowView : public QDialog {
   QtDesktop& desktop_;
   WindowId id_;
   bool closingByGame_ = false;
+  bool inCloseEvent_ = false;     // the window system's close is being decided
+  bool closedDuringEvent_ = false;  // ...and the game closed the window meanwhile
 };
 
 }  // namespace tarvolenka::qt
