@@ -2,11 +2,22 @@
 
 #include <filesystem>
 
+#include "bonus_sequence.h"
+#include "bottles_window.h"
+#include "chooser_window.h"
+#include "cups_window.h"
 #include "desktop.h"
 #include "double_up_window.h"
+#include "golden_board_window.h"
+#include "golden_pick_window.h"
 #include "legend_window.h"
+#include "level_window.h"
 #include "machine.h"
 #include "main_window.h"
+#include "mega_bonus_window.h"
+#include "meze_window.h"
+#include "result_window.h"
+#include "timed_bonus_window.h"
 
 namespace tarvolenka {
 
@@ -20,12 +31,32 @@ class Game {
   TForm1& main() { return form1_; }
   Machine& machine() { return machine_; }
   TForm6& doubleUp() { return form6_; }
+  TFormMegaBonus& megaBonus() { return formMegaBonus_; }
+  BonusSequence& bonus() { return bonus_; }
+  TForm3& bottles() { return form3_; }
+  TForm4& cups() { return form4_; }
+  TForm5& result() { return form5_; }
+  TForm10& chooser() { return form10_; }
+  TForm11& meze() { return form11_; }
+  TForm12& goldenPick() { return form12_; }
+  TFormZlatenBonus& goldenBoard() { return formZlatenBonus_; }
 
  private:
   Machine machine_;
   TForm1 form1_;
   TForm2 form2_;
   TForm6 form6_;
+  TFormLevel1 formLevel1_;
+  TFormBonus formBonus_;
+  TFormMegaBonus formMegaBonus_;
+  TForm3 form3_;
+  TForm4 form4_;
+  TForm5 form5_;
+  TForm10 form10_;
+  TForm11 form11_;
+  TForm12 form12_;
+  TFormZlatenBonus formZlatenBonus_;
+  BonusSequence bonus_;
 };
 
 }  // namespace tarvolenka

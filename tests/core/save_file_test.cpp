@@ -35,7 +35,8 @@ TEST(SaveFile, WritesExactlyTheStateBytesToANewFile) {
 TEST(SaveFile, KeepsTheTailOfALongerFileAcrossSaves) {
   TempDir dir;
   SaveFile file(dir / kSaveFileName);
-  std::vector<unsigned char> content(Sample(1).begin(), Sample(1).end());
+  const SaveBytes first = Sample(1);  // one object: both iterators must come from the same one
+  std::vector<unsigned char> content(first.begin(), first.end());
   for (int i = 0; i < 37; ++i) content.push_back(static_cast<unsigned char>(0xF0 ^ i));
   WriteFileBytes(file.path(), content);
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../core/machine_fixture.h"
+#include "machine_fixture.h"
 
 namespace tarvolenka {
 namespace {

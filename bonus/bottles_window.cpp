@@ -1,0 +1,86 @@
+#include "bottles_window.h"
+
+#include <string>
+
+#include "draw_cell.h"
+#include "durations.h"
+#include "sound.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr int kLabelPoints = 10;
+constexpr int kPickedLabelPoints = 20;
+
+std::string Multiplier(int v) {
+  return "X" + std::to_string(v);
+}
+
+}  // namespace
+
+TForm3::TForm3(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+void TForm3::FormShow() {
+  for (int i = 1; i <= kBottles; ++i) {
+    const ElementRef label = Ref(BottleLabel(i));
+    d_.SetVisible(label, false);
+    d_.SetText(label, "");
+    d_.SetFontSize(label, kLabelPoints);
+  }
+  m_.BottleChoice = 0;
+  m_.BonusMultiplier = 0;
+  m_.BonusAmount = 0;
+  values_.fill(0);
+  for (auto& value : values_) value = DrawUnusedValue(m_.Rng, values_, kBottles);
+  open_ = true;
+}
+
+// The cups need a multiplier and a drink: the window waits for its pick.
+bool TForm3::CloseRequested() {
+  return !open_;
+}
+
+void TForm3::Click(std::uint16_t handler, int number) {
+  switch (static_cast<BottlesClick>(handler)) {
+    case BottlesClick::None:
+      return;
+    case BottlesClick::ButilkaClick:
+      return ButilkaClick(number);
+  }
+}
+
+void TForm3::ButilkaClick(int bottle) {
+  if (!open_ || bottle < 1 || bottle > kBottles) return;
+  PlayCue(d_, m_.State, Cue::Pozna);
+  const int v = values_[static_cast<std::size_t>(bottle - 1)];
+  m_.BonusMultiplier = v;
+  m_.BottleChoice = bottle;
+  const ElementRef label = Ref(BottleLabel(bottle));
+  d_.SetFontSize(label, kPickedLabelPoints);
+  d_.SetText(label, Multiplier(v));
+  d_.SetVisible(label, true);
+  Reveal();
+}
+
+// The other multipliers appear one a second in the small font; the last one gets no pause of
+// its own before the final wait.
+void TForm3::Reveal() {
+  open_ = false;
+  d_.Repaint(WindowId::Bottles);
+  d_.Pause(durations::kBottlesRevealStep);
+  for (int j = 1; j <= kBottles; ++j) {
+    if (j == m_.BottleChoice) continue;
+    const ElementRef label = Ref(BottleLabel(j));
+    d_.SetText(label, Multiplier(values_[static_cast<std::size_t>(j - 1)]));
+    d_.SetVisible(label, true);
+    if (j < kBottles) {
+      d_.Repaint(WindowId::Bottles);
+      d_.Pause(durations::kBottlesRevealStep);
+    }
+  }
+  d_.Repaint(WindowId::Bottles);
+  d_.Pause(durations::kBottlesEnd);
+  d_.Close(WindowId::Bottles);
+}
+
+}  // namespace tarvolenka

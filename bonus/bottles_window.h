@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "bottles_elements.h"
+#include "desktop.h"
+#include "machine.h"
+
+namespace tarvolenka {
+
+// The bottles bonus: the player picks one of five bottles; its hidden multiplier (1..5) scales
+// the cups prize, and its drink fills the cups.
+class TForm3 : public WindowLogic {
+ public:
+  TForm3(Desktop& desktop, Machine& machine);
+
+  void FormShow() override;
+  bool CloseRequested() override;
+  void Click(std::uint16_t handler, int number) override;
+
+  // A pick of bottle `bottle` (1..5).
+  void ButilkaClick(int bottle);
+
+  // The multiplier under each bottle, dealt anew at every showing.
+  const std::array<std::uint8_t, kBottles>& bottleValues() const { return values_; }
+
+ private:
+  void Reveal();
+
+  Desktop& d_;
+  Machine& m_;
+  std::array<std::uint8_t, kBottles> values_{};
+  bool open_ = false;
+};
+
+}  // namespace tarvolenka

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "chooser_elements.h"
+#include "desktop.h"
+#include "machine.h"
+
+namespace tarvolenka {
+
+// The bonus chooser: the player lifts one of three hats, and its bonus game is the one played.
+class TForm10 : public WindowLogic {
+ public:
+  TForm10(Desktop& desktop, Machine& machine);
+
+  void FormShow() override;
+  bool CloseRequested() override;
+  void Click(std::uint16_t handler, int number) override;
+
+  // A click on hat `hat` (1..3).
+  void ImageClick(int hat);
+
+  // The bonus (1..3) under each hat, dealt anew at every showing.
+  const std::array<std::uint8_t, 3>& hatContents() const { return hatContents_; }
+
+ private:
+  Desktop& d_;
+  Machine& m_;
+  std::array<std::uint8_t, 3> hatContents_{};
+  bool picked_ = false;
+};
+
+}  // namespace tarvolenka

@@ -1,0 +1,99 @@
+#include "cups_window.h"
+
+#include <string>
+
+#include "bottles_elements.h"
+#include "draw_cell.h"
+#include "durations.h"
+#include "sound.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr int kLabelPoints = 10;
+constexpr int kOpenedLabelPoints = 20;
+
+constexpr std::size_t Index(int cup) {
+  return static_cast<std::size_t>(cup - 1);
+}
+
+}  // namespace
+
+TForm4::TForm4(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+void TForm4::FormShow() {
+  const int drink = m_.BottleChoice;
+  const bool known = drink >= 1 && drink <= kBottles;
+  if (known)
+    for (int i = 1; i <= kCups; ++i) d_.CopyPicture(Ref(Cup(i)), Ref(CupOfDrink(drink)));
+  for (int i = 1; i <= kCups; ++i) {
+    const ElementRef label = Ref(CupLabel(i));
+    d_.SetVisible(label, false);
+    d_.SetText(label, "");
+    d_.SetFontSize(label, kLabelPoints);
+  }
+  d_.SetText(Ref(CupsEl::Label16), "X" + std::to_string(m_.BonusMultiplier));
+  if (known) d_.CopyPicture(Ref(CupsEl::Image2), Ref(Bottle(drink)));
+  open_ = true;
+  m_.BonusAmount = 0;
+  hits_.fill(0);
+  opened_.fill(false);
+  DealCupPrizes();
+}
+
+void TForm4::DealCupPrizes() {
+  const std::int64_t n = m_.BonusSymbolCount;
+  prizes_.fill(0);
+  for (std::int64_t level : kCupLevels)
+    for (int copy = 0; copy < kCupsPerLevel; ++copy)
+      prizes_[DrawCellWhere(m_.Rng, prizes_, [](std::int64_t v) { return v == 0; })] = level * n;
+}
+
+void TForm4::Click(std::uint16_t handler, int number) {
+  switch (static_cast<CupsClick>(handler)) {
+    case CupsClick::None:
+      return;
+    case CupsClick::ChashaClick:
+      return ChashaClick(number);
+  }
+}
+
+void TForm4::ChashaClick(int cup) {
+  if (!open_ || cup < 1 || cup > kCups) return;
+  PlayCue(d_, m_.State, Cue::Pozna);
+  const std::int64_t prize = prizes_[Index(cup)];
+  const ElementRef label = Ref(CupLabel(cup));
+  d_.SetFontSize(label, kOpenedLabelPoints);
+  d_.SetText(label, std::to_string(prize));
+  d_.SetVisible(label, true);
+  opened_[Index(cup)] = true;
+  const std::int64_t n = m_.BonusSymbolCount;
+  bool complete = false;
+  for (std::size_t level = 0; level < kCupLevels.size(); ++level) {
+    if (prize == kCupLevels[level] * n) hits_[level] += 1;
+    if (!complete && hits_[level] >= kCupsPerLevel) {
+      complete = true;
+      m_.BonusAmount = kCupLevels[level] * n;
+    }
+  }
+  if (complete) Reveal();
+}
+
+// The cups not opened show their prizes one by one in the small font.
+void TForm4::Reveal() {
+  open_ = false;
+  d_.Repaint(WindowId::Cups);
+  d_.Pause(durations::kCupsRevealStep);
+  for (int j = 1; j <= kCups; ++j) {
+    if (opened_[Index(j)]) continue;  // an opened cup keeps its large number
+    const ElementRef label = Ref(CupLabel(j));
+    d_.SetText(label, std::to_string(prizes_[Index(j)]));
+    d_.SetVisible(label, true);
+    d_.Repaint(WindowId::Cups);
+    if (j < kCups) d_.Pause(durations::kCupsRevealStep);
+  }
+  d_.Pause(durations::kCupsEnd);
+  d_.Close(WindowId::Cups);
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "cup_levels.h"
+#include "cups_elements.h"
+#include "desktop.h"
+#include "machine.h"
+
+namespace tarvolenka {
+
+// The cups bonus: the player opens cups until one prize level has been found three times; that
+// prize is the game's result.
+class TForm4 : public WindowLogic {
+ public:
+  TForm4(Desktop& desktop, Machine& machine);
+
+  void FormShow() override;
+  void Click(std::uint16_t handler, int number) override;
+
+  // A click on cup `cup` (1..15). A cup already open counts again: that is the game's rule.
+  void ChashaClick(int cup);
+
+  // The prize under each cup, dealt anew at every showing, and the hits per prize level.
+  const std::array<std::int64_t, kCups>& cupPrizes() const { return prizes_; }
+  const std::array<std::uint8_t, kCupLevels.size()>& prizeHits() const { return hits_; }
+
+ private:
+  void DealCupPrizes();
+  void Reveal();
+
+  Desktop& d_;
+  Machine& m_;
+  std::array<std::int64_t, kCups> prizes_{};
+  std::array<std::uint8_t, kCupLevels.size()> hits_{};
+  std::array<bool, kCups> opened_{};
+  bool open_ = false;
+};
+
+}  // namespace tarvolenka

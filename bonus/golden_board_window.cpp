@@ -1,0 +1,86 @@
+#include "golden_board_window.h"
+
+#include "draw_cell.h"
+#include "durations.h"
+#include "ladder_table.h"
+#include "sound.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr std::uint8_t kCoin = 1;
+constexpr std::uint8_t kFoul = 0;
+
+constexpr std::size_t Index(int cell) {
+  return static_cast<std::size_t>(cell - 1);
+}
+
+}  // namespace
+
+TFormZlatenBonus::TFormZlatenBonus(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+void TFormZlatenBonus::FormShow() {
+  for (int k = 1; k <= kBoardCells; ++k)
+    d_.CopyPicture(Ref(BoardCell(k)), Ref(GoldenBoardEl::ImageRamka));
+  cells_.fill(kCoin);
+  covered_.fill(true);
+  for (int foul = 0; foul < kBoardFouls; ++foul)
+    cells_[DrawCellWhere(m_.Rng, cells_, [](std::uint8_t v) { return v == kCoin; })] = kFoul;
+  foulCount_ = 0;
+  ladderStep_ = 0;
+  UpdateLadder();
+}
+
+void TFormZlatenBonus::UpdateLadder() {
+  const Rect ladder = SpecOf(Ref(GoldenBoardEl::ImageStylba)).rect;
+  const LadderRung& rung = kLadderTable[static_cast<std::size_t>(ladderStep_)];
+  d_.MoveElement(Ref(GoldenBoardEl::ImageStrelka), ladder.left, ladder.top + rung.markerOffset);
+  m_.BonusAmount = rung.prize;
+}
+
+void TFormZlatenBonus::Click(std::uint16_t handler, int number) {
+  switch (static_cast<GoldenBoardClick>(handler)) {
+    case GoldenBoardClick::None:
+      return;
+    case GoldenBoardClick::ImageClick:
+      return ImageClick(number);
+  }
+}
+
+void TFormZlatenBonus::ImageClick(int cell) {
+  if (cell < 1 || cell > kBoardCells || !covered_[Index(cell)]) return;
+  covered_[Index(cell)] = false;
+  if (cells_[Index(cell)] == kCoin) {
+    ladderStep_ += 1;
+    UpdateLadder();
+    ShowCell(cell);
+    PlayCue(d_, m_.State, Cue::Pozna);
+  } else {
+    foulCount_ += 1;
+    ShowCell(cell);
+    PlayCue(d_, m_.State, Cue::Nepozna);
+  }
+  CheckBoardEnd();
+}
+
+void TFormZlatenBonus::CheckBoardEnd() {
+  if (foulCount_ != m_.GoldenPick) return;
+  for (int k = 1; k <= kBoardCells; ++k) {
+    if (!covered_[Index(k)]) continue;
+    covered_[Index(k)] = false;
+    ShowCell(k);
+    d_.Repaint(WindowId::GoldenBoard);
+    d_.Pause(durations::kBoardRevealStep);
+  }
+  d_.Repaint(WindowId::GoldenBoard);
+  d_.Pause(durations::kBoardEnd);
+  d_.Close(WindowId::GoldenBoard);
+}
+
+void TFormZlatenBonus::ShowCell(int cell) {
+  const auto source =
+      cells_[Index(cell)] == kCoin ? GoldenBoardEl::ImageMoneta : GoldenBoardEl::ImageFal;
+  d_.CopyPicture(Ref(BoardCell(cell)), Ref(source));
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "desktop.h"
+#include "golden_board_elements.h"
+#include "machine.h"
+
+namespace tarvolenka {
+
+// The golden board: every coin uncovered climbs the prize ladder one rung, and the game ends
+// when as many fouls have been uncovered as the golden pick allowed.
+class TFormZlatenBonus : public WindowLogic {
+ public:
+  TFormZlatenBonus(Desktop& desktop, Machine& machine);
+
+  void FormShow() override;
+  void Click(std::uint16_t handler, int number) override;
+
+  // A click on cell `cell` (1..16).
+  void ImageClick(int cell);
+
+  // 1 = coin, 0 = foul, by cell; dealt anew at every showing.
+  const std::array<std::uint8_t, kBoardCells>& boardCells() const { return cells_; }
+  int foulCount() const { return foulCount_; }
+  int ladderStep() const { return ladderStep_; }
+
+ private:
+  void UpdateLadder();
+  void CheckBoardEnd();
+  void ShowCell(int cell);
+
+  Desktop& d_;
+  Machine& m_;
+  std::array<std::uint8_t, kBoardCells> cells_{};
+  std::array<bool, kBoardCells> covered_{};
+  int foulCount_ = 0;
+  int ladderStep_ = 0;
+};
+
+}  // namespace tarvolenka

@@ -1,0 +1,47 @@
+#include "golden_pick_window.h"
+
+#include "draw_cell.h"
+#include "durations.h"
+#include "reseed.h"
+#include "sound.h"
+
+namespace tarvolenka {
+
+TForm12::TForm12(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+void TForm12::FormShow() {
+  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(PickCover(k)), Ref(GoldenPickEl::ImageRamka1));
+  values_.fill(0);
+  ReseedFromClock(d_, m_.Rng);
+  for (std::uint8_t fouls = 2; fouls <= 4; ++fouls)
+    values_[DrawCellWhere(m_.Rng, values_, [](std::uint8_t v) { return v == 0; })] = fouls;
+  open_ = true;
+}
+
+// The board needs the number of fouls it allows: the window waits for its pick.
+bool TForm12::CloseRequested() {
+  return !open_;
+}
+
+void TForm12::Click(std::uint16_t handler, int number) {
+  switch (static_cast<GoldenPickClick>(handler)) {
+    case GoldenPickClick::None:
+      return;
+    case GoldenPickClick::ImageClick:
+      return ImageClick(number);
+  }
+}
+
+void TForm12::ImageClick(int cover) {
+  if (!open_ || cover < 1 || cover > 3) return;
+  open_ = false;
+  const std::uint8_t v = values_[static_cast<std::size_t>(cover - 1)];
+  d_.CopyPicture(Ref(PickCover(cover)), Ref(FoulsPicture(v)));
+  m_.GoldenPick = v;
+  d_.Repaint(WindowId::GoldenPick);
+  PlayCue(d_, m_.State, Cue::Chasha);
+  d_.Pause(durations::kAfterGoldenPick);
+  d_.Close(WindowId::GoldenPick);
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+
+#include "desktop.h"
+#include "machine.h"
+#include "mega_bonus_elements.h"
+
+namespace tarvolenka {
+
+// The mega bonus, every sixth timed bonus: a light runs round sixteen prizes, slows down after
+// the player's stop and rests on the prize that becomes LastWin. It closes only through its
+// OK picture, so the prize cannot be lost by closing it.
+class TFormMegaBonus : public WindowLogic {
+ public:
+  TFormMegaBonus(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+  void FormShow() override;
+  bool CloseRequested() override { return false; }
+  void Click(std::uint16_t handler, int number) override;
+  void TimerTick(std::uint8_t timer) override;
+
+  void ImageStartClick();
+  void ImageStopClick();
+  void ImageOKClick();
+  void Timer1Timer();
+
+  std::uint8_t MegaLightPos() const { return lightPos_; }
+  std::uint32_t MegaStepsLeft() const { return stepsLeft_; }
+  std::int64_t Prize(int cell) const;
+
+ private:
+  void MoveLight();
+
+  Desktop& d_;
+  Machine& m_;
+  std::uint8_t lightPos_ = 1;
+  std::uint32_t stepsLeft_ = 0;
+};
+
+}  // namespace tarvolenka

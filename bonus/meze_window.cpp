@@ -1,0 +1,102 @@
+#include "meze_window.h"
+
+#include <string>
+
+#include "draw_cell.h"
+#include "durations.h"
+#include "sound.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr int kLabelPoints = 12;
+constexpr int kPickedLabelPoints = 20;
+
+constexpr std::size_t Index(MezeRow row) {
+  return static_cast<std::size_t>(row);
+}
+constexpr int RowNumber(MezeRow row) {
+  return static_cast<int>(row);
+}
+
+}  // namespace
+
+TForm11::TForm11(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+void TForm11::FormShow() {
+  for (int row = 0; row < kMezeRows; ++row) ShowRow(static_cast<MezeRow>(row), row == 0);
+  for (int row = 0; row < kMezeRows; ++row) {
+    for (int k = 1; k <= kMezeCells; ++k) {
+      d_.SetVisible(Ref(MezeLabel(row, k)), false);
+      d_.SetFontSize(Ref(MezeLabel(row, k)), kLabelPoints);
+    }
+  }
+  rowOpen_.fill(false);
+  rowOpen_[Index(MezeRow::Zele)] = true;
+  d_.SetText(Ref(MezeEl::Panel1), std::to_string(m_.BonusAmount));
+  PlaceMezePrizes();
+  zeroPicked_ = false;
+}
+
+void TForm11::PlaceMezePrizes() {
+  const std::int64_t m = m_.BonusSymbolCount;
+  for (auto& row : prizes_) row.fill(0);
+  for (MezeRow row : kMezePlacementOrder) {
+    auto& cells = prizes_[Index(row)];
+    for (std::int64_t prize : MezePrizeSet(row))
+      cells[DrawCellWhere(m_.Rng, cells, [](std::int64_t v) { return v == 0; })] = prize * m;
+  }
+  for (int row = 0; row < kMezeRows; ++row)
+    for (int k = 1; k <= kMezeCells; ++k)
+      d_.SetText(
+          Ref(MezeLabel(row, k)),
+          std::to_string(prizes_[static_cast<std::size_t>(row)][static_cast<std::size_t>(k - 1)]));
+}
+
+void TForm11::Click(std::uint16_t handler, int number) {
+  switch (static_cast<MezeClick>(handler)) {
+    case MezeClick::None:
+      return;
+    case MezeClick::ImageClick:
+      if (number < 1 || number > kMezeRows * kMezeCells) return;
+      return ImageClick(static_cast<MezeRow>((number - 1) / kMezeCells),
+                        (number - 1) % kMezeCells + 1);
+  }
+}
+
+void TForm11::ImageClick(MezeRow row, int k) {
+  if (!rowOpen_[Index(row)]) return;
+  PlayCue(d_, m_.State, Cue::Chasha);
+  const std::int64_t v = prizes_[Index(row)][static_cast<std::size_t>(k - 1)];
+  m_.BonusAmount += v;
+  d_.SetText(Ref(MezeEl::Panel1), std::to_string(m_.BonusAmount));
+  const ElementRef label = Ref(MezeLabel(RowNumber(row), k));
+  d_.SetFontSize(label, kPickedLabelPoints);
+  d_.SetVisible(label, true);
+  if (v == 0) zeroPicked_ = true;
+  FinishMezeRow(row);
+}
+
+void TForm11::FinishMezeRow(MezeRow row) {
+  rowOpen_[Index(row)] = false;
+  d_.Repaint(WindowId::Meze);
+  d_.Pause(durations::kMezeRevealStep);
+  for (int k = 1; k <= kMezeCells; ++k) {
+    d_.SetVisible(Ref(MezeLabel(RowNumber(row), k)), true);
+    d_.Repaint(WindowId::Meze);
+    d_.Pause(k < kMezeCells ? durations::kMezeRevealStep : durations::kMezeRowEnd);
+  }
+  if (row == MezeRow::Riapa || zeroPicked_) {
+    d_.Close(WindowId::Meze);
+    return;
+  }
+  const auto next = static_cast<MezeRow>(RowNumber(row) + 1);
+  ShowRow(next, true);
+  rowOpen_[Index(next)] = true;
+}
+
+void TForm11::ShowRow(MezeRow row, bool visible) {
+  for (int k = 1; k <= kMezeCells; ++k) d_.SetVisible(Ref(MezePicture(RowNumber(row), k)), visible);
+}
+
+}  // namespace tarvolenka

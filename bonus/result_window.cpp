@@ -1,0 +1,66 @@
+#include "result_window.h"
+
+#include <string>
+
+#include "bonus_win.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr int kWinPoints = 48;        // 64 px
+constexpr int kReckoningPoints = 24;  // 32 px
+
+// Advance widths of the bold font's characters, in thousandths of the font's pixel size.
+constexpr int AdvanceMilliEm(char c) {
+  switch (c) {
+    case ' ':
+      return 348;
+    case 'x':
+      return 645;
+    case '=':
+      return 837;
+    default:
+      return 695;  // digits
+  }
+}
+
+}  // namespace
+
+int FittingPoints(std::string_view text, int widthPx, int designPoints) {
+  std::int64_t milliEm = 0;
+  for (char c : text) milliEm += AdvanceMilliEm(c);
+  if (milliEm == 0) return designPoints;
+  // Width in pixels at p points: milliEm / 1000 × p × 96 / 72.
+  const std::int64_t fit = std::int64_t{widthPx} * 1000 * 72 / (milliEm * 96);
+  return static_cast<int>(std::min<std::int64_t>(designPoints, fit));
+}
+
+TForm5::TForm5(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+void TForm5::FormShow() {
+  const std::string win = std::to_string(BonusWin(m_));
+  const std::string reckoning = std::to_string(m_.BonusAmount) + " x " +
+                                std::to_string(m_.BonusMultiplier) + " x " +
+                                std::to_string(m_.State.LineStake) + " = " + win;
+  const ElementRef label1 = Ref(ResultEl::Label1);
+  const ElementRef label2 = Ref(ResultEl::Label2);
+  d_.SetText(label1, win);
+  d_.SetFontSize(label1, FittingPoints(win, SpecOf(label1).rect.width, kWinPoints));
+  d_.SetText(label2, reckoning);
+  d_.SetFontSize(label2, FittingPoints(reckoning, SpecOf(label2).rect.width, kReckoningPoints));
+}
+
+void TForm5::Click(std::uint16_t handler, int /*number*/) {
+  switch (static_cast<ResultClick>(handler)) {
+    case ResultClick::None:
+      return;
+    case ResultClick::Image2Click:
+      return Image2Click();
+  }
+}
+
+void TForm5::Image2Click() {
+  d_.Close(WindowId::Result);
+}
+
+}  // namespace tarvolenka

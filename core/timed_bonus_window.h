@@ -1,0 +1,23 @@
+#pragma once
+
+#include "desktop.h"
+#include "machine.h"
+#include "timed_bonus_elements.h"
+
+namespace tarvolenka {
+
+// The hourly timed bonus: shows the amount and leaves it in LastWin for the main window.
+class TFormBonus : public WindowLogic {
+ public:
+  TFormBonus(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+
+  void FormShow() override;
+  void Click(std::uint16_t handler, int number) override;
+  void ImageOKClick() { d_.Close(WindowId::TimedBonus); }
+
+ private:
+  Desktop& d_;
+  Machine& m_;
+};
+
+}  // namespace tarvolenka

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "machine_fixture.h"
+
+namespace tarvolenka {
+namespace {
+
+class MegaBonus : public MachineTest {
+ protected:
+  TFormMegaBonus& mega() { return game_->megaBonus(); }
+  int LitShapes() {
+    int lit = 0;
+    for (int cell = 1; cell <= kMegaCells; ++cell)
+      lit += desk_.Visible(Ref(MegaShape(cell))) ? 1 : 0;
+    return lit;
+  }
+  bool Shown(MegaBonusEl e) { return desk_.Visible(Ref(e)); }
+};
+
+TEST_F(MegaBonus, ShowsTheTimedBonusTimesEachCellsFactor) {
+  s().TimedBonusAmount = 100;
+  desk_.Then(100, [this] {
+    const char* expected[] = {"1000", "300", "5000", "300", "1000", "300", "500", "300",
+                              "1000", "200", "2500", "200", "1000", "200", "500", "200"};
+    for (int cell = 1; cell <= kMegaCells; ++cell)
+      EXPECT_EQ(desk_.Text(Ref(MegaLabel(cell))), expected[cell - 1]) << cell;
+    EXPECT_TRUE(Shown(MegaBonusEl::ImageStart));
+    EXPECT_FALSE(Shown(MegaBonusEl::ImageStop));
+    EXPECT_FALSE(Shown(MegaBonusEl::ImageOK));
+    EXPECT_EQ(LitShapes(), 1);
+    EXPECT_TRUE(desk_.Visible(Ref(MegaShape(mega().MegaLightPos()))));
+    desk_.Close(WindowId::MegaBonus);
+  });
+  desk_.ShowModal(WindowId::MegaBonus);
+}
+
+TEST_F(MegaBonus, PrizesAreWorkedOutInSixtyFourBits) {
+  s().TimedBonusAmount = 100000000000LL;
+  EXPECT_EQ(mega().Prize(3), 5000000000000LL);
+}
+
+TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep) {
+  s().TimedBonusAmount = 100;
+  int requestedOn = 0;
+  std::uint32_t stepsAfterStop = 0;
+  bool stopSeenEarly = false, okSeenEarly = false;
+  int maxLit = 0, minLit = 16;
+  desk_.Then(100, [&] {
+    desk_.ClearCues();
+    desk_.Click(Ref(MegaBonusEl::ImageStart));
+    EXPECT_FALSE(Shown(MegaBonusEl::ImageStart));
+    desk_.SetObserver([&] {
+      if (!desk_.IsShown(WindowId::MegaBonus)) return;
+      const int lit = LitShapes();
+      maxLit = std::max(maxLit, lit);
+      minLit = std::min(minLit, lit);
+      if (Shown(MegaBonusEl::ImageStop) && mega().MegaStepsLeft() > 1000 && requestedOn == 0)
+        stopSeenEarly = true;
+      if (Shown(MegaBonusEl::ImageOK) && mega().MegaStepsLeft() > 0) okSeenEarly = true;
+    });
+  });
+  desk_.Then(3000, [&] {
+    ASSERT_TRUE(Shown(MegaBonusEl::ImageStop));
+    requestedOn = mega().MegaLightPos();
+    desk_.Click(Ref(MegaBonusEl::ImageStop));
+    stepsAfterStop = mega().MegaStepsLeft();
+    EXPECT_FALSE(Shown(MegaBonusEl::ImageStop));
+  });
+  desk_.Then(15000, [&] {
+    EXPECT_TRUE(Shown(MegaBonusEl::ImageOK));
+    desk_.Click(Ref(MegaBonusEl::ImageOK));
+  });
+  s().LastWin = 0;
+  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.SetObserver({});
+  EXPECT_GE(stepsAfterStop, 15u);
+  EXPECT_LE(stepsAfterStop, 29u);
+  const int expectedCell = (requestedOn - 1 + static_cast<int>(stepsAfterStop)) % 16 + 1;
+  EXPECT_EQ(mega().MegaLightPos(), expectedCell);
+  EXPECT_EQ(s().LastWin, mega().Prize(expectedCell));
+  EXPECT_FALSE(stopSeenEarly);
+  EXPECT_FALSE(okSeenEarly);
+  EXPECT_EQ(maxLit, 1);
+  EXPECT_EQ(minLit, 1);
+  EXPECT_EQ(CueCount(Cue::Kuku), 1);
+  EXPECT_EQ(desk_.cues().back().cue, Cue::Kuku);
+}
+
+TEST_F(MegaBonus, TheLightSlowsDownOverItsLastSteps) {
+  std::vector<std::pair<std::uint32_t, int>> pace;
+  desk_.Then(100, [&] {
+    desk_.Click(Ref(MegaBonusEl::ImageStart));
+    desk_.SetObserver([&] {
+      if (desk_.IsTimerRunning(TimerOf(MegaBonusTimer::Timer1)))
+        pace.push_back(
+            {mega().MegaStepsLeft(), desk_.TimerInterval(TimerOf(MegaBonusTimer::Timer1))});
+    });
+  });
+  desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::ImageStop)); });
+  desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::ImageOK)); });
+  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.SetObserver({});
+  for (const auto& [left, interval] : pace) {
+    const int expected = left <= 5 ? 400 : left <= 10 ? 300 : left <= 15 ? 200 : 100;
+    ASSERT_EQ(interval, expected) << left;
+  }
+}
+
+TEST_F(MegaBonus, WithoutAStopTheLightRunsAThousandMoreStepsAndStops) {
+  int clicks = 0;
+  desk_.Then(100, [&] {
+    desk_.ClearCues();
+    desk_.Click(Ref(MegaBonusEl::ImageStart));
+  });
+  desk_.Then(120000, [&] {
+    EXPECT_TRUE(Shown(MegaBonusEl::ImageOK));
+    EXPECT_EQ(mega().MegaStepsLeft(), 0u);
+    clicks = CueCount(Cue::Click);
+    desk_.Click(Ref(MegaBonusEl::ImageOK));
+  });
+  desk_.ShowModal(WindowId::MegaBonus);
+  EXPECT_GE(clicks, 1005);
+  EXPECT_LE(clicks, 1019);
+}
+
+TEST_F(MegaBonus, TheWindowSystemCannotCloseItBeforeThePrizeIsTaken) {
+  desk_.Then(100, [&] { desk_.CloseByWindowSystem(WindowId::MegaBonus); });
+  desk_.Then(100, [&] {
+    EXPECT_TRUE(desk_.IsShown(WindowId::MegaBonus));
+    desk_.Click(Ref(MegaBonusEl::ImageStart));
+  });
+  desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::ImageStop)); });
+  desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::ImageOK)); });
+  s().LastWin = 0;
+  desk_.ShowModal(WindowId::MegaBonus);
+  EXPECT_GT(s().LastWin, 0);
+}
+
+}  // namespace
+}  // namespace tarvolenka

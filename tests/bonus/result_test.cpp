@@ -1,0 +1,60 @@
+// The bonus result window on its own: its texts, its font that fits, and its closing.
+
+#include "bonus_fixture.h"
+
+namespace tarvolenka {
+namespace {
+
+using testing::BonusTest;
+
+class ResultTest : public BonusTest {
+ protected:
+  void Show(std::int32_t stake, std::int32_t multiplier, std::int64_t amount) {
+    m().State.LineStake = stake;
+    m().BonusMultiplier = multiplier;
+    m().BonusAmount = amount;
+    desk_.ShowModal(WindowId::Result);
+    ASSERT_TRUE(AllMovesMade());
+  }
+};
+
+TEST_F(ResultTest, ShowsTheWinAndItsFactorsUntilOkIsClicked) {
+  When(WindowId::Result, [this] {
+    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label1)), "2250");
+    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label2)), "150 x 3 x 5 = 2250");
+    EXPECT_EQ(desk_.State(Ref(ResultEl::Label1)).fontSize, 48);
+    EXPECT_EQ(desk_.State(Ref(ResultEl::Label2)).fontSize, 24);
+  });
+  // Nothing but OK closes it: the window waits while time passes.
+  When(WindowId::Result, [this] {
+    EXPECT_EQ(Click(Ref(ResultEl::Image1)), testing::ClickResult::NoHandler);
+    EXPECT_TRUE(desk_.IsShown(WindowId::Result));
+    Click(Ref(ResultEl::Image2));
+  });
+  Show(5, 3, 150);
+  EXPECT_EQ(m().BonusAmount, 150);  // the window only shows; the sequence pays
+  EXPECT_TRUE(desk_.cues().empty());
+}
+
+TEST_F(ResultTest, TheWindowSystemClosesItAsOkWould) {
+  When(WindowId::Result, [this] {
+    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label2)), "40 x 1 x 2 = 80");
+    desk_.CloseByWindowSystem(WindowId::Result);
+  });
+  Show(2, 1, 40);
+  EXPECT_EQ(desk_.Closings(WindowId::Result), 1);
+}
+
+TEST(FittingPoints, KeepsTheDesignSizeWhileTheTextFitsAndShrinksLongerTexts) {
+  EXPECT_EQ(FittingPoints("2250", 469, 48), 48);
+  EXPECT_EQ(FittingPoints("9999999999", 469, 48), 48);  // ten digits still fit
+  const int eleven = FittingPoints("10000000000", 469, 48);
+  EXPECT_LT(eleven, 48);
+  // Eleven digits of 0.695 em at `eleven` points stay within the label.
+  EXPECT_LE(11 * 0.695 * eleven * 96.0 / 72.0, 469.0);
+  EXPECT_GT(11 * 0.695 * (eleven + 1) * 96.0 / 72.0, 469.0);
+  EXPECT_EQ(FittingPoints("", 469, 24), 24);
+}
+
+}  // namespace
+}  // namespace tarvolenka

@@ -1,0 +1,127 @@
+// Renders every window of the game headless into PNG files, for reviewing the art and for
+// the README: gallery OUTDIR [device-pixel-ratio]
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+#include "cups_elements.h"
+#include "game.h"
+#include "golden_board_elements.h"
+#include "meze_elements.h"
+#include "qt_desktop.h"
+
+using namespace tarvolenka;
+
+namespace {
+
+struct Shot {
+  WindowId window;
+  const char* file;
+  std::function<void(Game&, qt::QtDesktop&)> prepare;  // shapes the state before opening
+  std::function<void(Game&, qt::QtDesktop&)> play;     // clicks made once it shows
+};
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+}
+
+bool Save(QWidget* window, const QDir& dir, const char* file) {
+  Settle();
+  const QPixmap shot = window->grab();
+  const bool ok = shot.save(dir.filePath(QString::fromLatin1(file)));
+  std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", file, shot.width(), shot.height());
+  return ok;
+}
+
+// A reel window with a vodka win on three lines, for the main window.
+void ShowWinningScreen(Game& game) {
+  Machine& m = game.machine();
+  const SymbolId rows[4][5] = {{2, 3, 4, 7, 6}, {3, 7, 12, 2, 9}, {10, 10, 10, 1, 8}, {4, 6, 5, 11, 15}};
+  for (int r = 0; r < 4; ++r)
+    for (int c = 1; c <= 5; ++c) m.Reels.at(r, c) = rows[r][c - 1];
+  m.State.LastWin = EvaluateLines(m.Reels, m.WinningLines) * m.State.LineStake;
+  game.main().LoadCellPictures();
+  game.main().DrawReels();
+  game.main().DrawWinningLines();
+  game.main().EnableControls();
+  game.main().RefreshDisplay();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: gallery OUTDIR [device-pixel-ratio]\n");
+    return 2;
+  }
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  setenv("TARVOLENKA_MUTE", "1", 1);
+  QApplication app(argc, argv);
+  const QDir dir(QString::fromLocal8Bit(argv[1]));
+  QDir().mkpath(dir.path());
+  const qreal dpr = argc > 2 ? std::atof(argv[2]) : 1.0;
+
+  const auto save = std::filesystem::temp_directory_path() / "tarvolenka-gallery.cfg";
+  std::filesystem::remove(save);
+  qt::QtDesktop desktop(dpr);
+  Game game(desktop, save);
+  desktop.Start();
+  Machine& m = game.machine();
+  m.State.Experience = 13250;
+  ShowWinningScreen(game);
+  bool ok = Save(desktop.window(WindowId::Main), dir, "main.png");
+
+  m.State.TimedBonusAmount = 300;
+  m.State.Level = 3;
+  m.State.MaxLineStake = 30;
+  m.State.MegaBonusCeiling = 6000;
+  m.BonusSymbolCount = 3;
+  m.BottleChoice = 3;
+  m.BonusMultiplier = 4;
+  m.BonusAmount = 60;
+  const Shot shots[] = {
+      {WindowId::Legend, "legend.png", {}, {}},
+      {WindowId::Double, "double-up.png", [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; }, {}},
+      {WindowId::Chooser, "chooser.png", {}, {}},
+      {WindowId::Meze, "meze.png", [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; }, {}},
+      // The meze bonus after its first row: the pick, the revealed row, the next row open.
+      {WindowId::Meze, "meze-played.png", [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
+       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(MezePicture(0, 3))); }},
+      {WindowId::GoldenPick, "golden-pick.png", {}, {}},
+      {WindowId::GoldenBoard, "golden-board.png", [](Game& g, qt::QtDesktop&) { g.machine().GoldenPick = 4; },
+       [](Game&, qt::QtDesktop& d) {
+         for (int cell : {6, 11, 1}) d.ClickElement(Ref(BoardCell(cell)));  // three cannot end it
+       }},
+      {WindowId::Bottles, "bottles.png", {}, {}},
+      {WindowId::Cups, "cups.png",
+       [](Game& g, qt::QtDesktop&) {
+         g.machine().BonusMultiplier = 4;  // as the bottles bonus left them
+         g.machine().BottleChoice = 3;
+       },
+       [](Game&, qt::QtDesktop& d) {
+         for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
+       }},
+      {WindowId::Result, "result.png", [](Game& g, qt::QtDesktop&) {
+         g.machine().BonusMultiplier = 3;
+         g.machine().BonusAmount = 150;
+         g.machine().State.LineStake = 5;
+       }, {}},
+      {WindowId::Level, "level-up.png", [](Game& g, qt::QtDesktop&) { g.machine().State.Level = 3; }, {}},
+      {WindowId::TimedBonus, "timed-bonus.png", {}, {}},
+      {WindowId::MegaBonus, "mega-bonus.png", {}, {}},
+  };
+  for (const Shot& shot : shots) {
+    if (shot.prepare) shot.prepare(game, desktop);
+    desktop.Present(shot.window);
+    if (shot.play) shot.play(game, desktop);
+    ok = Save(desktop.window(shot.window), dir, shot.file) && ok;
+    desktop.Dismiss(shot.window);
+  }
+  std::filesystem::remove(save);
+  return ok ? 0 : 1;
+}
