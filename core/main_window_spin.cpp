@@ -2,6 +2,7 @@
 // of a spin with its pay, bonus and free spins, and auto-play.
 
 #include "arith.h"
+#include "free_spins.h"
 #include "main_window.h"
 #include "reseed.h"
 #include "spin_schedule.h"
@@ -87,12 +88,7 @@ void TForm1::EndSpin() {
 
   if (bonus_ != nullptr) bonus_->RunBonus();
 
-  switch (CountVisible(m_.Reels, kScatterSymbol)) {
-    case 3: m_.FreeSpins += 10; break;
-    case 4: m_.FreeSpins += 15; break;
-    case 5: m_.FreeSpins += 20; break;
-    default: break;
-  }
+  m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::Timer3));

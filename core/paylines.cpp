@@ -9,14 +9,52 @@ LineSymbols SymbolsOnLine(const ReelWindow& window, const Payline& line) {
   return s;
 }
 
+namespace {
+
+// The lines grouped by the rows they take on reels 1 and 2 (group 3 × (row 1 - 1) + row 2 - 1),
+// in table order within a group. A line pays only for a run of two or more, so a group whose
+// reel-2 cell does not carry on its reel-1 symbol is passed over whole: most windows are
+// evaluated in nine tests.
+struct LineGroups {
+  std::array<std::array<std::uint8_t, kPaylines>, 9> lines{};
+  std::array<int, 9> count{};
+};
+
+constexpr LineGroups MakeLineGroups() {
+  LineGroups g;
+  for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
+    const auto& rows = kPaylineTable[i].rows;
+    const auto group = static_cast<std::size_t>(3 * (rows[0] - 1) + rows[1] - 1);
+    g.lines[group][static_cast<std::size_t>(g.count[group]++)] = static_cast<std::uint8_t>(i);
+  }
+  return g;
+}
+
+constexpr LineGroups kLineGroups = MakeLineGroups();
+
+constexpr bool NoRunOfOnePays() {
+  for (const PayRow& row : kPayTable)
+    if (row[0] != 0 || row[1] != 0) return false;
+  return true;
+}
+static_assert(NoRunOfOnePays(), "passing over lines whose run stops at reel 2 needs this");
+
+}  // namespace
+
 std::int64_t EvaluateLines(const ReelWindow& window, WinningLineFlags& winning) {
   winning.fill(0);
   std::int64_t total = 0;
-  for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
-    const std::int64_t pay = LinePay(SymbolsOnLine(window, kPaylineTable[i]));
-    if (pay > 0) {
-      total += pay;
-      winning[i] = 1;
+  for (int group = 0; group < 9; ++group) {
+    const LineSymbols firstTwo{window.at(group / 3 + 1, 1), window.at(group % 3 + 1, 2), 0, 0, 0};
+    if (RunOnLine(firstTwo).length < 2) continue;
+    const auto g = static_cast<std::size_t>(group);
+    for (int k = 0; k < kLineGroups.count[g]; ++k) {
+      const std::size_t i = kLineGroups.lines[g][static_cast<std::size_t>(k)];
+      const std::int64_t pay = LinePay(SymbolsOnLine(window, kPaylineTable[i]));
+      if (pay > 0) {
+        total += pay;
+        winning[i] = 1;
+      }
     }
   }
   return total;

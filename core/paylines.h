@@ -67,11 +67,18 @@ inline constexpr std::array<std::int64_t, kReels + 1> kMultiplierFactor{1, 1, 2,
 
 using LineSymbols = std::array<SymbolId, kReels>;
 
-// The pay of one line's five symbols, reel 1 to reel 5: the run of reel 1's paying symbol,
-// multipliers standing in and multiplying, paid once with its longest run.
-constexpr std::int64_t LinePay(const LineSymbols& s) {
+// The run of one line's five symbols, reel 1 to reel 5: reel 1's paying symbol (0 when reel 1
+// holds none), how many reels it runs over from reel 1 with multipliers standing in, and the
+// product of those multipliers.
+struct LineRun {
+  SymbolId symbol = 0;
+  int length = 0;
+  std::int64_t factor = 1;
+};
+
+constexpr LineRun RunOnLine(const LineSymbols& s) {
   const SymbolId first = s[0];
-  if (first < 1 || first > 10) return 0;
+  if (first < 1 || first > 10) return {};
   int run = 1;
   std::int64_t factor = 1;
   for (int reel = 2; reel <= kReels; ++reel) {
@@ -85,7 +92,16 @@ constexpr std::int64_t LinePay(const LineSymbols& s) {
       break;
     }
   }
-  return kPayTable[first][static_cast<std::size_t>(run)] * factor;
+  return {first, run, factor};
+}
+
+using PayTable = std::array<PayRow, 11>;
+
+// The pay of one line's five symbols: its run, paid once with its longest length and multiplied.
+// The table is a parameter so that the return calculator can try another.
+constexpr std::int64_t LinePay(const LineSymbols& s, const PayTable& table = kPayTable) {
+  const LineRun run = RunOnLine(s);
+  return table[run.symbol][static_cast<std::size_t>(run.length)] * run.factor;
 }
 
 using WinningLineFlags = std::array<std::uint8_t, kPaylines>;

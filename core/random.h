@@ -11,13 +11,18 @@ class Random {
  public:
   static constexpr std::uint32_t kMultiplier = 134775813u;
 
-  void Seed(std::uint32_t seed) { seed_ = seed; }
-  std::uint32_t seed() const { return seed_; }
+  constexpr void Seed(std::uint32_t seed) { seed_ = seed; }
+  constexpr std::uint32_t seed() const { return seed_; }
 
   // Uniform integer in 0 .. n-1 (0 when n is 0).
-  std::uint32_t Below(std::uint32_t n) {
+  constexpr std::uint32_t Below(std::uint32_t n) {
     seed_ = seed_ * kMultiplier + 1u;
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(n) * seed_) >> 32);
+    return Scaled(seed_, n);
+  }
+
+  // The draw of 0 .. n-1 that a step to generator state `state` gives.
+  static constexpr std::uint32_t Scaled(std::uint32_t state, std::uint32_t n) {
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(n) * state) >> 32);
   }
 
  private:

@@ -8,6 +8,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  zlib1g-dev
 )
 
 missing=()

@@ -1,0 +1,111 @@
+// The simulator's fast paths against the game's plain ones: the batch of reel advances against
+// one advance at a time, and the grouped line evaluation against the sum of every line's pay.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "paylines.h"
+#include "reels.h"
+#include "spin_schedule.h"
+
+namespace tarvolenka {
+namespace {
+
+std::vector<ReelFlags> StopSchedule() {
+  std::vector<ReelFlags> s;
+  for (int a = 0; a < kStopAfter.back(); ++a) {
+    ReelFlags f{};
+    for (int reel = 1; reel <= kReels; ++reel)
+      f[static_cast<std::size_t>(reel - 1)] = reel > ReelsStopped(a) ? 1 : 0;
+    s.push_back(f);
+  }
+  return s;
+}
+
+void ExpectSameAsOneAtATime(ReelWindow start, std::uint32_t seed,
+                            const std::vector<ReelFlags>& advances) {
+  ReelWindow plain = start, batch = start;
+  Random a, b;
+  a.Seed(seed);
+  b.Seed(seed);
+  for (const ReelFlags& f : advances) AdvanceReels(plain, f, a);
+  AdvanceReels(batch, advances, b);
+  ASSERT_EQ(batch, plain) << "seed " << seed;
+  ASSERT_EQ(b.seed(), a.seed()) << "seed " << seed;
+}
+
+TEST(BatchAdvance, FillsTheEmptyWindowAsTheStartUpDoes) {
+  const std::vector<ReelFlags> fill(4, ReelFlags{1, 1, 1, 1, 1});
+  for (std::uint32_t seed = 0; seed < 3000; ++seed)
+    ExpectSameAsOneAtATime(ReelWindow{}, seed * 2654435761u, fill);
+}
+
+TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
+  const auto schedule = StopSchedule();
+  Random r;
+  ReelWindow w;
+  for (int i = 0; i < 4; ++i) AdvanceReels(w, ReelFlags{1, 1, 1, 1, 1}, r);
+  for (std::uint32_t spin = 0; spin < 20000; ++spin) {
+    const std::uint32_t seed = spin * 7919u % 86400000u;
+    ExpectSameAsOneAtATime(w, seed, schedule);
+    r.Seed(seed);
+    for (const ReelFlags& f : schedule) AdvanceReels(w, f, r);  // carry the window on
+  }
+}
+
+TEST(BatchAdvance, FollowsAnyTurningFlagsOverLongRuns) {
+  Random pattern;
+  pattern.Seed(4242);
+  Random r;
+  ReelWindow w;
+  for (int i = 0; i < 4; ++i) AdvanceReels(w, ReelFlags{1, 1, 1, 1, 1}, r);
+  for (int run = 0; run < 300; ++run) {
+    std::vector<ReelFlags> advances(1 + pattern.Below(400));  // many blocks of draws
+    for (ReelFlags& f : advances)
+      for (auto& flag : f) flag = static_cast<std::uint8_t>(pattern.Below(3) == 0 ? 0 : 1);
+    ExpectSameAsOneAtATime(w, pattern.Below(0xFFFFFFFFu), advances);
+    for (const ReelFlags& f : advances) AdvanceReels(w, f, r);
+  }
+  ExpectSameAsOneAtATime(w, 1, {});
+}
+
+std::int64_t EveryLinesPay(const ReelWindow& w, WinningLineFlags& flags) {
+  flags.fill(0);
+  std::int64_t total = 0;
+  for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
+    const std::int64_t pay = LinePay(SymbolsOnLine(w, kPaylineTable[i]));
+    total += pay;
+    flags[i] = pay > 0 ? 1 : 0;
+  }
+  return total;
+}
+
+TEST(GroupedEvaluation, PaysAndFlagsAsEveryLineEvaluatedInTurn) {
+  Random r;
+  r.Seed(77);
+  WinningLineFlags fast{}, reference{};
+  std::int64_t paid = 0;
+  for (int i = 0; i < 300000; ++i) {
+    ReelWindow w;
+    // Any cells, also ones the reels never show, and often runs: few symbols to choose from.
+    const std::uint32_t symbols = i % 2 == 0 ? 16 : 4;
+    for (auto& cell : w.cells)
+      cell = static_cast<SymbolId>(i % 4 == 1 ? 13 + r.Below(3) : r.Below(symbols));
+    const std::int64_t expected = EveryLinesPay(w, reference);
+    ASSERT_EQ(EvaluateLines(w, fast), expected) << "window " << i;
+    ASSERT_EQ(fast, reference) << "window " << i;
+    paid += expected > 0 ? 1 : 0;
+  }
+  EXPECT_GT(paid, 1000);
+  ReelWindow spun;
+  const ReelFlags all{1, 1, 1, 1, 1};
+  for (int i = 0; i < 300000; ++i) {
+    AdvanceReels(spun, all, r);
+    ASSERT_EQ(EvaluateLines(spun, fast), EveryLinesPay(spun, reference));
+    ASSERT_EQ(fast, reference);
+  }
+}
+
+}  // namespace
+}  // namespace tarvolenka

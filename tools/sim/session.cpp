@@ -1,0 +1,108 @@
+#include "session.h"
+
+#include "arith.h"
+#include "free_spins.h"
+#include "reseed.h"
+#include "spin_schedule.h"
+
+namespace tarvolenka::sim {
+namespace {
+
+// Saves go nowhere: no file can be made under /dev/null, and the game ignores a failed save.
+constexpr const char* kNoSaveFile = "/dev/null/Tarvolenka.cfg";
+
+// The turning flags of the spin's advances: reel k turns until kStopAfter[k - 1] advances.
+constexpr std::array<ReelFlags, kStopAfter.back()> MakeSchedule() {
+  std::array<ReelFlags, kStopAfter.back()> schedule{};
+  for (int advance = 0; advance < kStopAfter.back(); ++advance) {
+    const int stopped = ReelsStopped(advance);
+    for (int reel = 1; reel <= kReels; ++reel)
+      schedule[static_cast<std::size_t>(advance)][static_cast<std::size_t>(reel - 1)] =
+          reel > stopped ? 1 : 0;
+  }
+  return schedule;
+}
+
+constexpr auto kSchedule = MakeSchedule();
+
+}  // namespace
+
+std::int64_t PaidSpinResult::total() const {
+  std::int64_t sum = lines + freeSpins + doubleUp;
+  for (std::int64_t b : bonus) sum += b;
+  return sum;
+}
+
+Session::Session(const Settings& settings, std::uint64_t seed)
+    : settings_(settings),
+      stream_(seed),
+      desktop_(stream_),
+      game_(desktop_, kNoSaveFile),
+      player_(stream_, game_.doubleUp(), settings.doubleUp) {
+  desktop_.SetPlayer(&player_);
+  Machine& m = game_.machine();
+  m.State = NewGameState(desktop_.NowLocal());
+  m.State.SoundOn = 0;
+  m.State.LineCount = settings.lines;
+  m.State.LineStake = settings.stake;
+  m.State.TotalStake = settings.lines * settings.stake;
+  m.State.Balance = 0;  // the money is followed here, not in the balance
+  // The start-up fill: four advances of all reels from the empty window.
+  ReseedFromClock(desktop_, m.Rng);
+  m.ReelSpinning.fill(1);
+  for (int i = 0; i < 4; ++i) AdvanceReels(m.Reels, m.ReelSpinning, m.Rng);
+  m.ReelSpinning.fill(0);
+  for (int i = 0; i < kWarmUpSpins; ++i) RunReels();
+}
+
+void Session::RunReels() {
+  Machine& m = game_.machine();
+  ReseedFromClock(desktop_, m.Rng);
+  AdvanceReels(m.Reels, kSchedule, m.Rng);
+}
+
+std::int64_t Session::SpinLinesOnly() {
+  RunReels();
+  Machine& m = game_.machine();
+  return EvaluateLines(m.Reels, m.WinningLines);
+}
+
+// The end of a spin as the spin cycle runs it: the line win, the bonus step, the free spins.
+SpinResult Session::PlaySpin() {
+  RunReels();
+  Machine& m = game_.machine();
+  SpinResult r;
+  const std::int64_t stake = Widen(m.State.LineStake);
+  r.lineWin = SatMul(EvaluateLines(m.Reels, m.WinningLines), stake);
+  if (r.lineWin > 0) {
+    for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
+      if (m.WinningLines[i] != 1) continue;
+      const LineSymbols symbols = SymbolsOnLine(m.Reels, kPaylineTable[i]);
+      if (RunOnLine(symbols).factor > 1) r.multiplierLineWin += SatMul(LinePay(symbols), stake);
+    }
+  }
+  m.State.LastWin = r.lineWin;
+  m.BonusChoice = 0;
+  game_.bonus().RunBonus();
+  r.bonusSymbols = m.BonusSymbolCount;
+  r.bonusGame = m.BonusChoice;
+  r.bonusWin = m.State.LastWin - r.lineWin;
+  m.State.Balance = 0;
+  r.scatters = CountVisible(m.Reels, kScatterSymbol);
+  r.freeSpinsAwarded = FreeSpinsFor(r.scatters);
+  return r;
+}
+
+// The main window's double-up handler, on a last win of `win`; returns what it added.
+std::int64_t Session::Gamble(std::int64_t win) {
+  Machine& m = game_.machine();
+  m.State.LastWin = win;
+  m.State.Balance = 0;
+  m.DoubleEnabled = 1;
+  game_.main().ImageDoubleClick();
+  const std::int64_t added = m.State.Balance;  // the stake left and the amount in hand came back
+  m.State.Balance = 0;
+  return added;
+}
+
+}  // namespace tarvolenka::sim
