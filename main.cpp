@@ -6,8 +6,10 @@
 
 #include "game.h"
 #include "qt_desktop.h"
+#include "session_end.h"
 
 int main(int argc, char** argv) {
+  tarvolenka::qt::SessionEnd::HoldSignals();  // before any thread starts
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvolenka"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvolenka"));
@@ -15,5 +17,7 @@ int main(int argc, char** argv) {
   tarvolenka::qt::QtDesktop desktop;
   tarvolenka::Game game(desktop, std::filesystem::current_path() / tarvolenka::kSaveFileName);
   desktop.Start();
+  // From here on SIGTERM, SIGINT, SIGHUP and the session's end save the game as closing does.
+  tarvolenka::qt::SessionEnd sessionEnd(desktop);
   return app.exec();
 }

@@ -8,10 +8,8 @@
 namespace tarvolenka {
 namespace {
 
-// The top of the stake ladder, and the highest level whose maximum stake (level × 10) and
-// awards still fit their 32-bit fields.
+// The top of the stake ladder.
 constexpr std::int32_t kTopLineStake = 100000;
-constexpr std::int32_t kTopLevel = 100000;
 
 // Little-endian field codec over the 120 bytes.
 class Writer {
@@ -160,6 +158,11 @@ unsigned RepairGameState(GameState& s, DateTime now) {
   if (!std::isfinite(s.BonusDueTime)) {
     s.BonusDueTime = now;
     repaired |= kRepairedBonusDueTime;
+  }
+  // A negative timed bonus would take credit when collected; play sets the level's amount.
+  if (s.TimedBonusAmount < 0) {
+    s.TimedBonusAmount = std::int64_t{s.Level} * 100;
+    repaired |= kRepairedTimedBonusAmount;
   }
   return repaired;
 }

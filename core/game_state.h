@@ -11,6 +11,10 @@ namespace tarvolenka {
 inline constexpr std::size_t kSaveSize = 120;
 using SaveBytes = std::array<std::uint8_t, kSaveSize>;
 
+// The highest level, whose maximum stake (level × 10) and awards still fit their 32-bit fields:
+// loading brings a higher one back to it, and no level-up goes past it.
+inline constexpr std::int32_t kTopLevel = 100000;
+
 // All that the player owns. The layout of the save file follows the order of the fields;
 // unused and reserved bytes are kept as they were read, so they come back unchanged.
 struct GameState {
@@ -52,6 +56,7 @@ enum RepairedField : unsigned {
   kRepairedLevel = 1u << 2,
   kRepairedStakeStep = 1u << 3,
   kRepairedBonusDueTime = 1u << 4,
+  kRepairedTimedBonusAmount = 1u << 5,
 };
 
 // Brings each field that is out of its range in play back into range and leaves every other

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "arith.h"
 #include "reseed.h"
 #include "sound.h"
 
@@ -70,7 +71,15 @@ void TForm1::FormShow() {
   m_.AutoPlay = 0;
 }
 
-void TForm1::FormClose() { SaveGame(); }
+void TForm1::FormClose() {
+  // Ending the program while the double-up is open counts as collecting: the amount in hand
+  // was taken from the balance when the window opened and belongs to the player.
+  if (d_.IsShown(WindowId::Double)) {
+    m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
+    m_.DoubleAmount = 0;
+  }
+  SaveGame();
+}
 
 void TForm1::LoadGame() {
   const DateTime now = d_.NowLocal();

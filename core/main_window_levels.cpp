@@ -7,7 +7,7 @@ namespace tarvolenka {
 
 void TForm1::CheckLevelUp() {
   GameState& s = m_.State;
-  if (s.Experience < s.NextLevelExperience) return;
+  if (s.Experience < s.NextLevelExperience || s.Level >= kTopLevel) return;
   s.Level += 1;
   s.MaxLineStake = WrapMul32(s.Level, 10);
   s.LevelStartExperience = s.Experience;

@@ -114,6 +114,18 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const GameState& s) { EXPECT_EQ(s.LineCount, 50); }}),
     [](const auto& row) { return std::string(row.param.name); });
 
+TEST(RepairNegativeTimedBonus, GivesBackTheLevelsAmountAndKeepsTheRest) {
+  // Collected as it stood, it would take credit from the balance.
+  GameState s = NewGameState(MakeDateTime(2026, 12, 8, 9));
+  s.Level = 4;
+  s.TimedBonusAmount = -300;
+  s.Balance = 123456789;
+  GameState expected = s;
+  expected.TimedBonusAmount = 400;
+  EXPECT_EQ(RepairGameState(s, MakeDateTime(2026, 12, 8, 9)), kRepairedTimedBonusAmount);
+  EXPECT_EQ(s, expected);
+}
+
 TEST(DateTimeNumbers, CountDaysFromTheEndOf1899) {
   EXPECT_EQ(MakeDateTime(1899, 12, 30), 0.0);
   EXPECT_EQ(MakeDateTime(1900, 1, 1), 2.0);

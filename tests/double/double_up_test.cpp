@@ -205,6 +205,17 @@ TEST_F(DoubleUp, TheWindowSystemCloseCollects) {
   EXPECT_EQ(s().Balance, before - 30 + 60);
 }
 
+TEST_F(DoubleUp, EndingTheProgramMidGambleSavesTheAmountInHand) {
+  Won(30);
+  const std::int64_t before = s().Balance;
+  desk_.Then(100, [this] { GuessRight(); });
+  // The session ends while the window is open: the main window closes and saves.
+  desk_.Then(1500, [this] { desk_.Close(WindowId::Main); });
+  desk_.Then(100, [this] { Collect(); });
+  Click(MainEl::ImageDouble);
+  EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, before - 30 + 60);
+}
+
 TEST_F(DoubleUp, EveryRoutedPanelOpensItAfterAWin) {
   for (MainEl e : {MainEl::ImagePechalba, MainEl::ImageTotalKanal, MainEl::ImageKanal,
                    MainEl::ImageLinii, MainEl::ImageBalans, MainEl::ImageBonus0, MainEl::Level1,

@@ -56,6 +56,7 @@ void VirtualDesktop::ShowModal(WindowId window) {
   w.logic->FormShow();
   const std::int64_t opened = now_;
   while (w.shown) {
+    AskPlayer();
     if (NextEventTime() < 0 || now_ - opened > kModalPatienceMs)
       throw StuckModal("modal window " + std::string(SpecOf(window).className) + " never closed");
     ProcessNextEvent();
@@ -304,9 +305,14 @@ void VirtualDesktop::Observe() {
   if (observer_) observer_();
 }
 
+void VirtualDesktop::AskPlayer() {
+  if (script_.empty() && player_) player_();
+}
+
 void VirtualDesktop::RunFor(std::int64_t ms) {
   const std::int64_t until = now_ + ms;
   for (;;) {
+    AskPlayer();
     const std::int64_t next = NextEventTime();
     if (next < 0 || next > until) break;
     ProcessNextEvent();
@@ -317,6 +323,7 @@ void VirtualDesktop::RunFor(std::int64_t ms) {
 bool VirtualDesktop::RunUntil(const std::function<bool()>& done, std::int64_t maxMs) {
   const std::int64_t until = now_ + maxMs;
   while (!done()) {
+    AskPlayer();
     const std::int64_t next = NextEventTime();
     if (next < 0 || next > until) {
       now_ = std::max(now_, until);

@@ -103,6 +103,9 @@ class VirtualDesktop : public Desktop {
   bool RunUntil(const std::function<bool()>& done, std::int64_t maxMs);
   // Called after every timer tick and scripted action, for invariant checks.
   void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
+  // Asked for the next move whenever nothing is scripted, at whatever modal level is running
+  // and after a pause has discarded what was: a test player that scripts one move at a time.
+  void SetPlayer(std::function<void()> player) { player_ = std::move(player); }
 
   // Looking at the screen.
   std::int64_t now() const { return now_; }
@@ -152,6 +155,7 @@ class VirtualDesktop : public Desktop {
   std::int64_t NextEventTime() const;
   void ProcessNextEvent();
   void Observe();
+  void AskPlayer();
 
   std::array<Window, kWindowCount> windows_;
   std::vector<WindowId> modalStack_;
@@ -165,6 +169,7 @@ class VirtualDesktop : public Desktop {
   int discardedActions_ = 0;
   std::int64_t pausedMs_ = 0;
   std::function<void()> observer_;
+  std::function<void()> player_;
 };
 
 }  // namespace tarvolenka::testing

@@ -1,11 +1,14 @@
 #include "qt_desktop.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QLabel>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "element_widgets.h"
@@ -164,6 +167,18 @@ void QtDesktop::Start() {
   main.shown = true;
   if (main.logic != nullptr) main.logic->FormShow();
   main.view->show();
+}
+
+void QtDesktop::EndSession() {
+  if (ended_) return;
+  ended_ = true;
+  // A modal window's loop or a pause means game handlers wait below us on the stack; let back
+  // in, they would go on paying or charging after the save, so the program ends right here.
+  const bool handlersWaiting = pausing_ > 0 || std::any_of(windows_.begin(), windows_.end(),
+                                                           [](const Window& w) { return w.modal; });
+  Close(WindowId::Main);  // FormClose saves the game
+  if (handlersWaiting) ::_exit(0);
+  QCoreApplication::exit(0);
 }
 
 void QtDesktop::CentreWindow(WindowId id) {

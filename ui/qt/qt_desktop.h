@@ -27,6 +27,9 @@ class QtDesktop : public QObject, public Desktop {
 
   // Shows the main window and runs its start-up.
   void Start();
+  // The session ends (a signal, logout, a request to quit): saves exactly as closing the main
+  // window does, then ends the program, also from inside a modal window or a pause.
+  void EndSession();
 
   void Attach(WindowId window, WindowLogic& logic) override;
   void ShowModal(WindowId window) override;
@@ -94,6 +97,7 @@ class QtDesktop : public QObject, public Desktop {
   CuePlayer cues_;
   std::array<Window, kWindowCount> windows_;
   int pausing_ = 0;
+  bool ended_ = false;
 };
 
 }  // namespace tarvolenka::qt

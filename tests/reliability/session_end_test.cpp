@@ -1,0 +1,144 @@
+// Ending without closing: SIGTERM, SIGINT, SIGHUP and a request to quit save the game exactly
+// as closing the main window does — the state in memory at that moment, credit won since the
+// last save point included — also from inside a modal window or a blocking pause, and the
+// program then ends cleanly.
+
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <tuple>
+
+#include "child_process.h"
+#include "game_state.h"
+#include "monkey_player.h"
+#include "save_file.h"
+#include "temp_dir.h"
+
+namespace tarvolenka::testing {
+namespace {
+
+constexpr int kStartupPatienceMs = 120000;
+constexpr int kEndPatienceMs = 60000;
+
+SaveBytes FromHex(const std::string& hex) {
+  SaveBytes bytes{};
+  for (std::size_t i = 0; i < bytes.size() && 2 * i + 1 < hex.size(); ++i)
+    bytes[i] = static_cast<std::uint8_t>(std::stoi(hex.substr(2 * i, 2), nullptr, 16));
+  return bytes;
+}
+
+SaveBytes SavedState(const TempDir& dir) {
+  const std::vector<unsigned char> file = ReadFileBytes(dir / kSaveFileName);
+  SaveBytes head{};
+  std::copy_n(file.begin(), std::min(file.size(), kSaveSize), head.begin());
+  return head;
+}
+
+bool EndedCleanly(const std::optional<int>& status) {
+  return status && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
+}
+
+std::string SignalName(int signal) {
+  switch (signal) {
+    case SIGTERM:
+      return "Term";
+    case SIGINT:
+      return "Int";
+    case SIGHUP:
+      return "Hup";
+    default:
+      return "None";
+  }
+}
+
+// Starts the driver on a rich game in a fresh directory, waits until its situation holds and
+// ends it with `signal` (0: the driver asks to quit by itself). Returns the state it reported.
+SaveBytes EndDriver(const TempDir& dir, const std::string& scenario, int signal) {
+  SaveFile(dir / kSaveFileName).Write(Encode(RichGameState(MakeDateTime(2026, 12, 8, 10, 0, 0))));
+  ChildProcess driver(TARVOLENKA_SESSION_END_DRIVER, {scenario}, dir.path());
+  std::optional<std::string> line;
+  while ((line = driver.ReadLine(kStartupPatienceMs)) && line->rfind("READY ", 0) != 0) {
+  }
+  EXPECT_TRUE(line.has_value()) << "the driver never reached its situation";
+  if (!line) return {};
+  if (signal != 0) driver.Signal(signal);
+  EXPECT_TRUE(EndedCleanly(driver.Wait(kEndPatienceMs))) << "the driver did not end cleanly";
+  return FromHex(line->substr(6));
+}
+
+class SignalledGame : public ::testing::TestWithParam<std::tuple<std::string, int>> {};
+
+TEST_P(SignalledGame, SavesTheStateInMemoryAtTheSignal) {
+  const auto& [scenario, signal] = GetParam();
+  TempDir dir;
+  const SaveBytes reported = EndDriver(dir, scenario, signal);
+  EXPECT_EQ(SavedState(dir), reported);
+  EXPECT_EQ(Decode(reported).LastWin, scenario == "level" ? Decode(reported).Level * 2000 : 4321);
+}
+
+INSTANTIATE_TEST_SUITE_P(SessionEnd, SignalledGame,
+                         ::testing::Combine(::testing::Values("idle", "level", "pause"),
+                                            ::testing::Values(SIGTERM, SIGINT, SIGHUP)),
+                         [](const auto& test) {
+                           return std::get<0>(test.param) + SignalName(std::get<1>(test.param));
+                         });
+
+TEST(QuitRequest, SavesTheStateInMemoryLikeClosingTheMainWindow) {
+  TempDir dir;
+  const SaveBytes reported = EndDriver(dir, "quit", 0);
+  EXPECT_EQ(SavedState(dir), reported);
+}
+
+TEST(QuitRequest, SavesFromInsideAModalWindow) {
+  TempDir dir;
+  const SaveBytes reported = EndDriver(dir, "quit-in-level", 0);
+  EXPECT_EQ(SavedState(dir), reported);
+}
+
+TEST(ClosingTheMainWindow, StillSavesAndEndsTheProgram) {
+  // The handling of requests to quit leaves the player's own way out as it was.
+  TempDir dir;
+  const SaveBytes reported = EndDriver(dir, "close", 0);
+  EXPECT_EQ(SavedState(dir), reported);
+}
+
+// The program itself: a saved game whose start-up changes it in memory (the joker re-armed, a
+// stage beyond the series reset, the derived stakes recomputed), ended by each signal.
+class SignalledProgram : public ::testing::TestWithParam<int> {};
+
+TEST_P(SignalledProgram, SavesTheStartedGameAndExitsCleanly) {
+  TempDir dir;
+  GameState prepared = RichGameState(MakeDateTime(2026, 12, 8, 10, 0, 0));
+  prepared.JokerUses = 3;
+  prepared.BonusStage = 7;
+  prepared.TotalStake = 1;
+  prepared.MaxLineStake = 2;
+  prepared.Unused97 = {1, 2, 3, 4, 5, 6, 7};
+  SaveFile(dir / kSaveFileName).Write(Encode(prepared));
+  GameState started = prepared;
+  started.JokerUses = 0;
+  started.BonusStage = 0;
+  started.TotalStake = started.LineCount * started.LineStake;
+  started.MaxLineStake = started.Level * 10;
+
+  // The program holds the signals back from its first line until its game has started, so a
+  // signal sent as soon as it holds them waits for the game.
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path());
+  const auto patience = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (!program.Handles(GetParam()) && std::chrono::steady_clock::now() < patience)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  program.Signal(GetParam());
+  EXPECT_TRUE(EndedCleanly(program.Wait(kStartupPatienceMs)));
+  EXPECT_EQ(SavedState(dir), Encode(started));
+}
+
+INSTANTIATE_TEST_SUITE_P(SessionEnd, SignalledProgram, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& test) { return SignalName(test.param); });
+
+}  // namespace
+}  // namespace tarvolenka::testing

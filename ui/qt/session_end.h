@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+namespace tarvolenka::qt {
+
+class QtDesktop;
+
+// Ends the game as closing its main window does when the session ends without that: SIGTERM,
+// SIGINT or SIGHUP, the desktop session's end (its request to commit data), or a request to
+// quit. The signals reach the game through a pipe watched by the event loop, so they are
+// handled in whatever loop runs — a modal window's or a pause's — never inside the handler.
+class SessionEnd : public QObject {
+ public:
+  // Holds the three signals back until a SessionEnd watches for them. Call it first thing in
+  // main, before any thread exists, so that every thread inherits the mask and the signals
+  // reach the main thread once it lets them in; a signal sent during start-up then waits.
+  static void HoldSignals();
+
+  // Installs the handlers and lets the held signals in; call once the game has started.
+  explicit SessionEnd(QtDesktop& desktop);
+  ~SessionEnd() override;
+  SessionEnd(const SessionEnd&) = delete;
+  SessionEnd& operator=(const SessionEnd&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void End();
+
+  QtDesktop& desktop_;
+};
+
+}  // namespace tarvolenka::qt
