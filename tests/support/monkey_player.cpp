@@ -169,8 +169,8 @@ void MonkeyPlayer::ClickAnything(WindowId window) {
     if (desk_.Visible(e)) visible.push_back(e);
   if (visible.empty() || Roll(10) == 0) {
     // Anywhere in the window: labels and shapes let the click through to what lies beneath.
-    const WindowSpec& spec = SpecOf(window);
-    desk_.ClickAt(window, {Roll(spec.width), Roll(spec.height)});
+    const WindowSpec& desc = SpecOf(window);
+    desk_.ClickAt(window, {Roll(desc.width), Roll(desc.height)});
     return;
   }
   Click(visible[static_cast<std::size_t>(Roll(static_cast<int>(visible.size())))]);

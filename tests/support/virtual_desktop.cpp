@@ -14,9 +14,9 @@ constexpr std::size_t kCanvasMemory = 4096;
 VirtualDesktop::VirtualDesktop(DateTime start, std::int64_t utcBehindLocalMs)
     : start_(start), utcBehindLocalMs_(utcBehindLocalMs) {
   for (int i = 0; i < kWindowCount; ++i) {
-    const WindowSpec& spec = SpecOf(static_cast<WindowId>(i));
+    const WindowSpec& desc = SpecOf(static_cast<WindowId>(i));
     Window& w = windows_[static_cast<std::size_t>(i)];
-    for (const ElementSpec& e : spec.elements) {
+    for (const ElementSpec& e : desc.elements) {
       ElementState s;
       s.text = std::string(e.text);
       s.visible = (e.flags & kHidden) == 0;
@@ -25,17 +25,17 @@ VirtualDesktop::VirtualDesktop(DateTime start, std::int64_t utcBehindLocalMs)
       s.colour = e.colour;
       w.elements.push_back(s);
     }
-    for (const TimerSpec& t : spec.timers) w.timers.push_back({false, t.intervalMs, 0});
-    w.position = {(kScreen.width - spec.width) / 2, (kScreen.height - spec.height) / 2};
+    for (const TimerSpec& t : desc.timers) w.timers.push_back({false, t.intervalMs, 0});
+    w.position = {(kScreen.width - desc.width) / 2, (kScreen.height - desc.height) / 2};
   }
 }
 
 void VirtualDesktop::Attach(WindowId window, WindowLogic& logic) {
   Window& w = windows_[Index(window)];
   w.logic = &logic;
-  const WindowSpec& spec = SpecOf(window);
-  for (std::size_t i = 0; i < spec.timers.size(); ++i) {
-    if (spec.timers[i].running) {
+  const WindowSpec& desc = SpecOf(window);
+  for (std::size_t i = 0; i < desc.timers.size(); ++i) {
+    if (desc.timers[i].running) {
       w.timers[i].running = true;
       w.timers[i].nextDue = now_ + w.timers[i].interval;
     }
@@ -74,10 +74,10 @@ void VirtualDesktop::Close(WindowId window) {
 bool VirtualDesktop::IsShown(WindowId window) const { return windows_[Index(window)].shown; }
 
 void VirtualDesktop::MoveWindowBy(WindowId window, int dx, int dy) {
-  const WindowSpec& spec = SpecOf(window);
+  const WindowSpec& desc = SpecOf(window);
   Point& p = windows_[Index(window)].position;
-  p.x = std::clamp(p.x + dx, kScreen.left, kScreen.Right() - spec.width);
-  p.y = std::clamp(p.y + dy, kScreen.top, kScreen.Bottom() - spec.height);
+  p.x = std::clamp(p.x + dx, kScreen.left, kScreen.Right() - desc.width);
+  p.y = std::clamp(p.y + dy, kScreen.top, kScreen.Bottom() - desc.height);
 }
 
 ElementState& VirtualDesktop::Mutable(ElementRef element) {

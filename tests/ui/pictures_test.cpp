@@ -34,27 +34,27 @@ bool RootSize(const std::string& svg, int& width, int& height) {
 }
 
 TEST(Pictures, EveryPictureExistsWithItsSpecifiedSize) {
-  for (const PictureSpec& spec : kPictures) {
-    if (spec.id == Picture::None || spec.id == Picture::Legend) continue;  // the legend is built
-    const std::string path = std::string(TARVOLENKA_PICTURES) + "/" + std::string(spec.file) + ".svg";
+  for (const PictureSpec& desc : kPictures) {
+    if (desc.id == Picture::None || desc.id == Picture::Legend) continue;  // the legend is built
+    const std::string path = std::string(TARVOLENKA_PICTURES) + "/" + std::string(desc.file) + ".svg";
     const std::string svg = ReadText(path);
     ASSERT_FALSE(svg.empty()) << "missing " << path;
     int width = 0, height = 0;
     ASSERT_TRUE(RootSize(svg, width, height)) << "no size in " << path;
-    EXPECT_EQ(width, spec.width) << spec.file;
-    EXPECT_EQ(height, spec.height) << spec.file;
+    EXPECT_EQ(width, desc.width) << desc.file;
+    EXPECT_EQ(height, desc.height) << desc.file;
   }
 }
 
 TEST(Pictures, DrawingsUseOnlyWhatTheRendererDraws) {
   // The Qt renderer ignores filters, masks and style sheets; a drawing relying on them
   // would look different in the game than in an editor.
-  for (const PictureSpec& spec : kPictures) {
-    if (spec.id == Picture::None || spec.id == Picture::Legend) continue;
+  for (const PictureSpec& desc : kPictures) {
+    if (desc.id == Picture::None || desc.id == Picture::Legend) continue;
     const std::string svg =
-        ReadText(std::string(TARVOLENKA_PICTURES) + "/" + std::string(spec.file) + ".svg");
+        ReadText(std::string(TARVOLENKA_PICTURES) + "/" + std::string(desc.file) + ".svg");
     for (const char* unsupported : {"<filter", "<mask", "<style", "<image", "<foreignObject"})
-      EXPECT_EQ(svg.find(unsupported), std::string::npos) << spec.file << " uses " << unsupported;
+      EXPECT_EQ(svg.find(unsupported), std::string::npos) << desc.file << " uses " << unsupported;
   }
 }
 

@@ -24,11 +24,11 @@ QFont PaintKit::Font(int pixelSize, bool bold) const {
 
 bool PaintKit::Symbol(SymbolId symbol, QRect box) {
   // Pictures 1..15 of the catalogue are the reel symbols in SymbolId order.
-  const PictureSpec& spec = SpecOf(static_cast<Picture>(symbol));
+  const PictureSpec& desc = SpecOf(static_cast<Picture>(symbol));
   const QString file =
       QStringLiteral("%1/%2.svg")
           .arg(pictureDir_,
-               QString::fromUtf8(spec.file.data(), static_cast<qsizetype>(spec.file.size())));
+               QString::fromUtf8(desc.file.data(), static_cast<qsizetype>(desc.file.size())));
   QSvgRenderer renderer(file);
   if (!renderer.isValid()) return false;
   renderer.render(&p_, QRectF(box));

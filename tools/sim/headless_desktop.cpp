@@ -7,15 +7,15 @@ namespace tarvolenka::sim {
 
 HeadlessDesktop::HeadlessDesktop(Stream& stream) : stream_(stream) {
   for (int i = 0; i < kWindowCount; ++i) {
-    const WindowSpec& spec = SpecOf(static_cast<WindowId>(i));
+    const WindowSpec& desc = SpecOf(static_cast<WindowId>(i));
     Window& w = windows_[static_cast<std::size_t>(i)];
-    for (std::size_t e = 0; e < spec.elements.size(); ++e) {
-      const ElementSpec& element = spec.elements[e];
+    for (std::size_t e = 0; e < desc.elements.size(); ++e) {
+      const ElementSpec& element = desc.elements[e];
       w.visible.push_back((element.flags & kHidden) == 0);
       if (element.kind == Kind::Picture && element.click != kNoClick)
         w.clickable.push_back(static_cast<std::uint16_t>(e));
     }
-    for (const TimerSpec& t : spec.timers) w.timers.push_back({t.running, t.intervalMs});
+    for (const TimerSpec& t : desc.timers) w.timers.push_back({t.running, t.intervalMs});
   }
 }
 
@@ -31,8 +31,8 @@ void HeadlessDesktop::ClickableNow(WindowId window, std::vector<ElementRef>& out
 }
 
 void HeadlessDesktop::Click(ElementRef element) {
-  const ElementSpec& spec = SpecOf(element);
-  Of(element.window).logic->Click(spec.click, spec.number);
+  const ElementSpec& desc = SpecOf(element);
+  Of(element.window).logic->Click(desc.click, desc.number);
 }
 
 void HeadlessDesktop::Wait(WindowId window, int ms) {

@@ -9,12 +9,12 @@ namespace tarvolenka::qt {
 CuePlayer::CuePlayer() {
   available_ = !QMediaDevices::audioOutputs().isEmpty() && qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE");
   if (!available_) return;
-  for (const CueSpec& spec : kCues) {
+  for (const CueSpec& desc : kCues) {
     auto effect = std::make_unique<QSoundEffect>();
     effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1")
-                               .arg(QString::fromUtf8(spec.resource.data(),
-                                                      static_cast<int>(spec.resource.size())))));
-    effects_[static_cast<std::size_t>(spec.cue)] = std::move(effect);
+                               .arg(QString::fromUtf8(desc.resource.data(),
+                                                      static_cast<int>(desc.resource.size())))));
+    effects_[static_cast<std::size_t>(desc.cue)] = std::move(effect);
   }
 }
 

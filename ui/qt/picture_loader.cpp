@@ -12,7 +12,7 @@ namespace {
 
 // The legend is a JPEG rendered at build time and built into the program; it is decoded with
 // libjpeg at the size of its picture. A null pixmap means it could not be read.
-QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& spec, qreal dpr) {
+QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& desc, qreal dpr) {
   QFile file(resource);
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.readAll();
@@ -22,7 +22,7 @@ QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& spec, qreal 
     return {};
   QImage image(decoded.pixels.data(), decoded.width, decoded.height, decoded.width * 3,
                QImage::Format_RGB888);
-  const QSize target = QSize(spec.width, spec.height) * dpr;
+  const QSize target = QSize(desc.width, desc.height) * dpr;
   QPixmap pixmap =
       QPixmap::fromImage(image.size() == target ? image.copy()
                                                 : image.scaled(target, Qt::IgnoreAspectRatio,
@@ -35,14 +35,14 @@ QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& spec, qreal 
 
 PictureLoader::PictureLoader(qreal devicePixelRatio) : dpr_(devicePixelRatio) {}
 
-QPixmap PictureLoader::Missing(const PictureSpec& spec, qreal dpr) {
-  QPixmap pixmap(QSize(spec.width, spec.height) * dpr);
+QPixmap PictureLoader::Missing(const PictureSpec& desc, qreal dpr) {
+  QPixmap pixmap(QSize(desc.width, desc.height) * dpr);
   pixmap.setDevicePixelRatio(dpr);
   pixmap.fill(QColor(128, 128, 128));
   QPainter p(&pixmap);
   p.setPen(Qt::white);
-  p.drawText(QRect(0, 0, spec.width, spec.height), Qt::AlignCenter | Qt::TextWordWrap,
-             QString::fromUtf8(spec.file.data(), static_cast<int>(spec.file.size())));
+  p.drawText(QRect(0, 0, desc.width, desc.height), Qt::AlignCenter | Qt::TextWordWrap,
+             QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
   return pixmap;
 }
 
@@ -50,21 +50,21 @@ const QPixmap& PictureLoader::Get(Picture picture) {
   const auto i = static_cast<std::size_t>(picture);
   if (loaded_[i]) return cache_[i];
   loaded_[i] = true;
-  const PictureSpec& spec = SpecOf(picture);
+  const PictureSpec& desc = SpecOf(picture);
   if (picture == Picture::None) return cache_[i];
   if (picture == Picture::Legend) {
-    cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), spec, dpr_);
-    if (cache_[i].isNull()) cache_[i] = Missing(spec, dpr_);
+    cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
+    if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
     return cache_[i];
   }
   const QString file = QStringLiteral(":/pictures/%1.svg")
-                           .arg(QString::fromUtf8(spec.file.data(), static_cast<int>(spec.file.size())));
+                           .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
   QSvgRenderer renderer(file);
   if (!renderer.isValid()) {
-    cache_[i] = Missing(spec, dpr_);
+    cache_[i] = Missing(desc, dpr_);
     return cache_[i];
   }
-  QPixmap pixmap(QSize(spec.width, spec.height) * dpr_);
+  QPixmap pixmap(QSize(desc.width, desc.height) * dpr_);
   pixmap.fill(Qt::transparent);
   {
     QPainter p(&pixmap);

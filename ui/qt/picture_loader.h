@@ -16,7 +16,7 @@ class PictureLoader {
   qreal devicePixelRatio() const { return dpr_; }
 
   // A stand-in for a picture that cannot be loaded, so a missing file shows, not crashes.
-  static QPixmap Missing(const PictureSpec& spec, qreal dpr);
+  static QPixmap Missing(const PictureSpec& desc, qreal dpr);
 
  private:
   qreal dpr_;

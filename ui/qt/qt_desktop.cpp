@@ -87,15 +87,15 @@ QtDesktop::~QtDesktop() {
 }
 
 void QtDesktop::Build(WindowId id) {
-  const WindowSpec& spec = SpecOf(id);
+  const WindowSpec& desc = SpecOf(id);
   Window& w = windows_[static_cast<std::size_t>(id)];
-  w.view = new WindowView(*this, spec);
+  w.view = new WindowView(*this, desc);
   w.view->setFont(GameFont(11, false));
   if (id == WindowId::Main) {
     w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
   }
-  for (std::size_t i = 0; i < spec.elements.size(); ++i) {
-    const ElementSpec& e = spec.elements[i];
+  for (std::size_t i = 0; i < desc.elements.size(); ++i) {
+    const ElementSpec& e = desc.elements[i];
     const ElementRef ref{id, static_cast<std::uint16_t>(i)};
     Element el;
     el.kind = e.kind;
@@ -116,7 +116,7 @@ void QtDesktop::Build(WindowId id) {
       case Kind::CellBuffer:
         el.pixmap = QPixmap(QSize(e.rect.width, e.rect.height) * pictures_.devicePixelRatio());
         el.pixmap.setDevicePixelRatio(pictures_.devicePixelRatio());
-        el.pixmap.fill(ToQColor(spec.background));
+        el.pixmap.fill(ToQColor(desc.background));
         break;
       case Kind::Label:
       case Kind::Panel:
@@ -139,10 +139,10 @@ void QtDesktop::Build(WindowId id) {
     if (el.widget != nullptr && (e.flags & kHidden) != 0) el.widget->hide();
     w.elements.push_back(std::move(el));
   }
-  for (std::size_t t = 0; t < spec.timers.size(); ++t) {
+  for (std::size_t t = 0; t < desc.timers.size(); ++t) {
     auto* timer = new QTimer(w.view);
     timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(spec.timers[t].intervalMs);
+    timer->setInterval(desc.timers[t].intervalMs);
     const auto index = static_cast<std::uint8_t>(t);
     connect(timer, &QTimer::timeout, this, [this, id, index] {
       // A blocking pause holds every game timer: its ticks are dropped, not queued.
@@ -156,9 +156,9 @@ void QtDesktop::Build(WindowId id) {
 void QtDesktop::Attach(WindowId id, WindowLogic& logic) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   w.logic = &logic;
-  const WindowSpec& spec = SpecOf(id);
-  for (std::size_t t = 0; t < spec.timers.size(); ++t)
-    if (spec.timers[t].running) w.timers[t]->start();
+  const WindowSpec& desc = SpecOf(id);
+  for (std::size_t t = 0; t < desc.timers.size(); ++t)
+    if (desc.timers[t].running) w.timers[t]->start();
 }
 
 void QtDesktop::Start() {
@@ -183,15 +183,15 @@ void QtDesktop::EndSession() {
 
 void QtDesktop::CentreWindow(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
-  const WindowSpec& spec = SpecOf(id);
+  const WindowSpec& desc = SpecOf(id);
   QRect area;
   const Window& main = windows_[static_cast<std::size_t>(WindowId::Main)];
-  if (!spec.centredOnScreen && main.view->isVisible()) {
+  if (!desc.centredOnScreen && main.view->isVisible()) {
     area = main.view->geometry();
   } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     area = screen->availableGeometry();
   }
-  if (area.isValid()) w.view->move(area.center() - QPoint(spec.width / 2, spec.height / 2));
+  if (area.isValid()) w.view->move(area.center() - QPoint(desc.width / 2, desc.height / 2));
 }
 
 void QtDesktop::ShowModal(WindowId id) {
@@ -352,8 +352,8 @@ Picture QtDesktop::PictureOf(ElementRef ref) const {
 void QtDesktop::RouteClick(ElementRef ref) {
   Window& w = windows_[static_cast<std::size_t>(ref.window)];
   if (pausing_ > 0 || w.logic == nullptr || !w.shown) return;
-  const ElementSpec& spec = SpecOf(ref);
-  if (spec.click != kNoClick) w.logic->Click(spec.click, spec.number);
+  const ElementSpec& desc = SpecOf(ref);
+  if (desc.click != kNoClick) w.logic->Click(desc.click, desc.number);
 }
 
 void QtDesktop::ClickElement(ElementRef ref) { RouteClick(ref); }

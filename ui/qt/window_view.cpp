@@ -27,14 +27,14 @@ QString FromView(std::string_view s) {
 
 }  // namespace
 
-WindowView::WindowView(QtDesktop& desktop, const WindowSpec& spec)
-    : QDialog(nullptr, FlagsFor(spec.border)), desktop_(desktop), id_(spec.id) {
-  setWindowTitle(FromView(spec.caption));
-  setObjectName(FromView(spec.className));
-  setFixedSize(spec.width, spec.height);
+WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc)
+    : QDialog(nullptr, FlagsFor(desc.border)), desktop_(desktop), id_(desc.id) {
+  setWindowTitle(FromView(desc.caption));
+  setObjectName(FromView(desc.className));
+  setFixedSize(desc.width, desc.height);
   setSizeGripEnabled(false);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, ToQColor(spec.background));
+  pal.setColor(QPalette::Window, ToQColor(desc.background));
   setPalette(pal);
   setAutoFillBackground(true);
 }

@@ -12,7 +12,7 @@ class QtDesktop;
 // Closing by the window system (close box, Escape) is handed to the game, which decides.
 class WindowView : public QDialog {
  public:
-  WindowView(QtDesktop& desktop, const WindowSpec& spec);
+  WindowView(QtDesktop& desktop, const WindowSpec& desc);
 
   WindowId id() const { return id_; }
   // Closes the window on the game's behalf, past the window-system guard.
