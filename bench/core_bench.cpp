@@ -1,7 +1,9 @@
-// Costs of the machine's hot paths: evaluating a window and advancing the reels.
+// Costs of the machine's hot paths: evaluating a window, advancing the reels and making a block
+// of draws ahead by each method this processor offers.
 
 #include <benchmark/benchmark.h>
 
+#include "draw_block.h"
 #include "paylines.h"
 #include "reels.h"
 
@@ -36,6 +38,25 @@ void BM_AdvanceReels(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AdvanceReels);
+
+void BM_DrawBlock(benchmark::State& state, DrawBlock::Method method) {
+  DrawBlock block;
+  std::uint32_t start = 0;
+  for (auto _ : state) {
+    block.DrawBy(method, start += 7919);
+    benchmark::DoNotOptimize(block);
+  }
+  state.SetItemsProcessed(state.iterations() * DrawBlock::kSize);
+}
+
+// Registered at start-up: only the methods this processor runs.
+const bool kDrawBlockRegistered = [] {
+  constexpr const char* kNames[] = {"BM_DrawBlock/OneByOne", "BM_DrawBlock/Sse2",
+                                    "BM_DrawBlock/Avx2"};
+  for (DrawBlock::Method m : DrawBlock::Methods())
+    benchmark::RegisterBenchmark(kNames[static_cast<int>(m)], BM_DrawBlock, m);
+  return true;
+}();
 
 }  // namespace
 }  // namespace tarvolenka

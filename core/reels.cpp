@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "draw_block.h"
+
 namespace tarvolenka {
 namespace {
 
@@ -19,7 +21,9 @@ static_assert(kDrawTable[60] == 10 && kDrawTable[62] == 11 && kDrawTable[72] == 
 
 }  // namespace
 
-SymbolId DrawSymbol(Random& random) { return kDrawTable[random.Below(kSymbolWeightTotal)]; }
+SymbolId DrawSymbol(Random& random) {
+  return kDrawTable[random.Below(kSymbolWeightTotal)];
+}
 
 void AdvanceReels(ReelWindow& w, const ReelFlags& spinning, Random& random) {
   for (int c = 1; c <= kReels; ++c) {
@@ -44,158 +48,62 @@ int CountVisible(const ReelWindow& w, SymbolId s) {
 
 // The batch form of AdvanceReels. The plain form waits on every draw before it can test it, and
 // a refused draw costs a mispredicted branch; over a whole spin that is most of the time. Here
-// the coming draws are made ahead, 64 at a time, with the generator jumped to each draw's state,
-// and for each symbol the positions where it was drawn are kept as one bit each. The draw that
-// AdvanceReels would accept for a reel is then the lowest position not marked by one of its
-// refused symbols: a few masks and a bit scan.
-namespace {
-
-constexpr int kBlock = 64;  // draws made ahead: one bit each in a 64-bit position mask
-constexpr int kLanes = 4;   // independent generator jumps, so the block's draws overlap
-
-// n steps of the generator are an affine map of its state, found by stepping the generator.
-struct Jump {
-  std::uint32_t mul;
-  std::uint32_t add;
-  constexpr std::uint32_t operator()(std::uint32_t state) const { return mul * state + add; }
-};
-
-constexpr std::uint32_t StateAfter(std::uint32_t seed, int steps) {
-  Random r;
-  r.Seed(seed);
-  for (int i = 0; i < steps; ++i) r.Below(1);
-  return r.seed();
-}
-
-constexpr Jump JumpOf(int steps) {
-  const std::uint32_t add = StateAfter(0, steps);
-  return {StateAfter(1, steps) - add, add};
-}
-
-constexpr auto MakeJumps() {
-  std::array<Jump, kBlock + 1> jumps{};
-  for (int n = 0; n <= kBlock; ++n) jumps[static_cast<std::size_t>(n)] = JumpOf(n);
-  return jumps;
-}
-
-constexpr auto kJumps = MakeJumps();  // kJumps[n]: n draws on
-constexpr Jump kLaneJump = JumpOf(kLanes);
-
-// The symbols refused on each reel whatever its column holds.
-struct NotAllowed {
-  std::array<std::array<SymbolId, 15>, kReels> symbols{};
-  std::array<int, kReels> count{};
-};
-
-constexpr NotAllowed MakeNotAllowed() {
-  NotAllowed n;
-  for (int reel = 1; reel <= kReels; ++reel) {
-    const auto c = static_cast<std::size_t>(reel - 1);
-    for (int s = 1; s <= 15; ++s)
-      if (!AllowedOnReel(static_cast<SymbolId>(s), reel))
-        n.symbols[c][static_cast<std::size_t>(n.count[c]++)] = static_cast<SymbolId>(s);
-  }
-  return n;
-}
-
-constexpr NotAllowed kNotAllowed = MakeNotAllowed();
-
-using Positions = std::uint64_t;
-
-// The next kBlock draws of the generator from a given state.
-class DrawBlock {
- public:
-  // Makes the draws that follow generator state `start`.
-  void Draw(std::uint32_t start) {
-    start_ = start;
-    // Lane k holds the state after draw j + k, the state its draw is scaled from.
-    std::array<std::uint32_t, kLanes> lane{};
-    for (std::size_t k = 0; k < kLanes; ++k) lane[k] = kJumps[k + 1](start);
-    for (std::size_t j = 0; j < kBlock; j += kLanes) {
-      for (std::size_t k = 0; k < kLanes; ++k) {
-        symbol_[j + k] = kDrawTable[Random::Scaled(lane[k], kSymbolWeightTotal)];
-        lane[k] = kLaneJump(lane[k]);
-      }
-    }
-    std::array<Positions, 16> at{};
-    for (std::size_t j = 0; j < kBlock; ++j) at[symbol_[j]] |= Positions{1} << j;
-    at_ = at;
-    for (std::size_t c = 0; c < kReels; ++c) {
-      Positions refused = 0;
-      for (int i = 0; i < kNotAllowed.count[c]; ++i)
-        refused |= at[kNotAllowed.symbols[c][static_cast<std::size_t>(i)]];
-      notAllowed_[c] = refused;
-    }
-  }
-  // The generator's state once the first `n` draws of the block are taken.
-  std::uint32_t StateAfter(int n) const { return kJumps[static_cast<std::size_t>(n)](start_); }
-  SymbolId symbol(int pos) const { return symbol_[static_cast<std::size_t>(pos)]; }
-  Positions Where(SymbolId s) const { return at_[s]; }
-  Positions NotAllowedOn(std::size_t reelIndex) const { return notAllowed_[reelIndex]; }
-
- private:
-  // Left uninitialised: Draw writes them all.
-  std::uint32_t start_;
-  std::array<SymbolId, kBlock> symbol_;
-  std::array<Positions, 16> at_;
-  std::array<Positions, kReels> notAllowed_;
-};
-
-// One reel's column, rows 0..3, and where the block drew its three top symbols.
-struct Column {
-  std::array<SymbolId, kRows> cells;
-  std::array<Positions, 3> drawnAt;
-};
-
-void Locate(Column& column, const DrawBlock& block) {
-  for (std::size_t r = 0; r < 3; ++r) column.drawnAt[r] = block.Where(column.cells[r]);
-}
-
-}  // namespace
-
+// the coming draws are made ahead in blocks (see DrawBlock), and each column keeps where the
+// block drew its three top symbols. The draw that AdvanceReels would accept for a reel is then
+// the lowest position not marked by one of its refused symbols: a few masks and a bit scan.
 void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& random) {
   DrawBlock block;
   block.Draw(random.seed());
-  std::array<Column, kReels> columns{};
-  for (int reel = 1; reel <= kReels; ++reel) {
-    Column& column = columns[static_cast<std::size_t>(reel - 1)];
-    for (int row = 0; row < kRows; ++row)
-      column.cells[static_cast<std::size_t>(row)] = w.at(row, reel);
-    Locate(column, block);
-  }
-  int pos = 0;  // the next draw of the block
+  // Each column's rows 0..3 as the bytes of one word, row 0 lowest, so that a shift moves the
+  // column down; and where the block drew the symbols of rows 0..2.
+  std::array<std::uint32_t, kReels> cells{};
+  std::array<DrawPositions, kReels> at0{}, at1{}, at2{};
+  const auto row = [&](std::size_t c, int r) { return static_cast<SymbolId>(cells[c] >> (8 * r)); };
+  for (std::size_t c = 0; c < kReels; ++c)
+    for (int r = kRows - 1; r >= 0; --r)
+      cells[c] = cells[c] << 8 | w.at(r, static_cast<int>(c) + 1);
+  const auto locate = [&] {
+#pragma GCC unroll 5
+    for (std::size_t c = 0; c < kReels; ++c) {
+      at0[c] = block.Where(row(c, 0));
+      at1[c] = block.Where(row(c, 1));
+      at2[c] = block.Where(row(c, 2));
+    }
+  };
+  const auto nextBlock = [&] {
+    block.Draw(block.StateAfter(DrawBlock::kSize));
+    locate();
+  };
+  locate();
+  int pos = 0;  // the next draw of the block, always below kSize
   for (const ReelFlags& turning : advances) {
 #pragma GCC unroll 5
     for (std::size_t c = 0; c < kReels; ++c) {
       if (turning[c] != 1) continue;
-      Column& column = columns[c];
-      for (;;) {
-        // Refused: the symbols of rows 0..2, which the shift moves to rows 1..3.
-        const Positions refused =
-            block.NotAllowedOn(c) | column.drawnAt[0] | column.drawnAt[1] | column.drawnAt[2];
-        const Positions open = pos < kBlock ? ~refused >> pos : 0;
-        if (open != 0) {
-          pos += std::countr_zero(open);
-          break;
+      // Refused: the reel's forbidden symbols and those of rows 0..2, which the shift moves down.
+      const auto refused = [&] {
+        return block.NotAllowedOn(static_cast<int>(c)) | at0[c] | at1[c] | at2[c];
+      };
+      DrawPositions open = ~refused() >> pos;
+      while (open == 0) [[unlikely]] {  // every draw left in the block is refused
+          nextBlock();
+          pos = 0;
+          open = ~refused();
         }
-        block.Draw(block.StateAfter(kBlock));
+      pos += std::countr_zero(open);
+      const SymbolId s = block.symbol(pos);
+      cells[c] = cells[c] << 8 | s;
+      at2[c] = at1[c];
+      at1[c] = at0[c];
+      at0[c] = block.Where(s);
+      if (++pos == DrawBlock::kSize) [[unlikely]] {
+        nextBlock();
         pos = 0;
-        for (Column& other : columns) Locate(other, block);
       }
-      column.cells[3] = column.cells[2];
-      column.cells[2] = column.cells[1];
-      column.cells[1] = column.cells[0];
-      column.cells[0] = block.symbol(pos);
-      ++pos;
-      column.drawnAt[2] = column.drawnAt[1];
-      column.drawnAt[1] = column.drawnAt[0];
-      column.drawnAt[0] = block.Where(column.cells[0]);
     }
   }
-  for (int reel = 1; reel <= kReels; ++reel)
-    for (int row = 0; row < kRows; ++row)
-      w.at(row, reel) =
-          columns[static_cast<std::size_t>(reel - 1)].cells[static_cast<std::size_t>(row)];
+  for (std::size_t c = 0; c < kReels; ++c)
+    for (int r = 0; r < kRows; ++r) w.at(r, static_cast<int>(c) + 1) = row(c, r);
   random.Seed(block.StateAfter(pos));
 }
 

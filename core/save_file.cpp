@@ -56,6 +56,7 @@ void SyncDirectory(const std::filesystem::path& file) {
 }  // namespace
 
 std::optional<SaveBytes> SaveFile::Read() const {
+  if (path_.empty()) return std::nullopt;
   std::vector<std::uint8_t> content;
   if (!ReadAll(path_, content) || content.size() < kSaveSize) return std::nullopt;
   SaveBytes bytes{};
@@ -66,6 +67,7 @@ std::optional<SaveBytes> SaveFile::Read() const {
 }
 
 std::optional<std::filesystem::path> SaveFile::WriteTemporary(const SaveBytes& bytes) const {
+  if (path_.empty()) return std::nullopt;
   std::vector<std::uint8_t> content(bytes.begin(), bytes.end());
   std::vector<std::uint8_t> old;
   if (ReadAll(path_, old) && old.size() > kSaveSize)

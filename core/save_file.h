@@ -14,6 +14,8 @@ inline constexpr const char* kSaveFileName = "Tarvolenka.cfg";
 // 120th of a longer file belong to nobody we know and are carried over by every save.
 class SaveFile {
  public:
+  // An empty path keeps no file at all: nothing is read and every write fails without touching
+  // the file system. The simulator's machines play that way.
   explicit SaveFile(std::filesystem::path path) : path_(std::move(path)) {}
 
   const std::filesystem::path& path() const { return path_; }

@@ -117,5 +117,17 @@ TEST(SaveFile, ASaveIntoAMissingFolderFailsWithoutCreatingIt) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing"));
 }
 
+TEST(SaveFile, AnEmptyPathKeepsNoFileAnywhere) {
+  TempDir dir;
+  const auto before = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());  // a write to "" must not land in the working folder
+  SaveFile none("");
+  EXPECT_FALSE(none.Write(Sample(1)));
+  EXPECT_FALSE(none.WriteTemporary(Sample(1)).has_value());
+  EXPECT_FALSE(none.Read().has_value());
+  std::filesystem::current_path(before);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 }  // namespace
 }  // namespace tarvolenka

@@ -13,7 +13,8 @@
 namespace tarvolenka::sim {
 namespace {
 
-constexpr const char* kNoSaveFile = "/dev/null/Tarvolenka.cfg";
+// The machines keep no save file.
+constexpr const char* kNoSaveFile = "";
 
 template <class Values>
 double Mean(const Values& values) {

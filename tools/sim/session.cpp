@@ -8,8 +8,8 @@
 namespace tarvolenka::sim {
 namespace {
 
-// Saves go nowhere: no file can be made under /dev/null, and the game ignores a failed save.
-constexpr const char* kNoSaveFile = "/dev/null/Tarvolenka.cfg";
+// The machines keep no save file.
+constexpr const char* kNoSaveFile = "";
 
 // The turning flags of the spin's advances: reel k turns until kStopAfter[k - 1] advances.
 constexpr std::array<ReelFlags, kStopAfter.back()> MakeSchedule() {

@@ -1,0 +1,221 @@
+#include "draw_block.h"
+
+#include <type_traits>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define TARVOLENKA_X86_VECTORS 1
+#endif
+
+namespace tarvolenka {
+namespace {
+
+// n steps of the generator are an affine map of its state, found by stepping the generator.
+struct Jump {
+  std::uint32_t mul;
+  std::uint32_t add;
+};
+
+constexpr std::uint32_t StateAfterSteps(std::uint32_t seed, int steps) {
+  Random r;
+  r.Seed(seed);
+  for (int i = 0; i < steps; ++i) r.Below(1);
+  return r.seed();
+}
+
+constexpr Jump JumpOf(int steps) {
+  const std::uint32_t add = StateAfterSteps(0, steps);
+  return {StateAfterSteps(1, steps) - add, add};
+}
+
+// The jumps to each draw's state, 1..kSize steps on, as two arrays for the vector loads.
+template <bool kMul>
+constexpr auto MakeJumpParts() {
+  std::array<std::uint32_t, DrawBlock::kSize + 1> part{};
+  for (int n = 0; n <= DrawBlock::kSize; ++n) {
+    const Jump j = JumpOf(n);
+    part[static_cast<std::size_t>(n)] = kMul ? j.mul : j.add;
+  }
+  return part;
+}
+
+alignas(16) constexpr auto kJumpMul = MakeJumpParts<true>();  // [n]: n steps on
+alignas(16) constexpr auto kJumpAdd = MakeJumpParts<false>();
+
+// The draw's index u in 0..72 falls to symbol s when kCumulative[s - 2] <= u < kCumulative[s - 1].
+constexpr auto MakeCumulative() {
+  std::array<int, kSymbolWeights.size()> cumulative{};
+  int total = 0;
+  for (std::size_t s = 0; s < kSymbolWeights.size(); ++s)
+    cumulative[s] = total += kSymbolWeights[s];
+  return cumulative;
+}
+
+constexpr auto kCumulative = MakeCumulative();
+static_assert(kCumulative.back() == kSymbolWeightTotal);
+static_assert(kCumulative.back() < 128, "the vector form keeps draw indices in signed bytes");
+
+// The symbols refused on each reel whatever its column holds, as a set of symbol bits.
+constexpr auto MakeNotAllowedSets() {
+  std::array<std::uint16_t, kReels> sets{};
+  for (int reel = 1; reel <= kReels; ++reel)
+    for (int s = 1; s <= 15; ++s)
+      if (!AllowedOnReel(static_cast<SymbolId>(s), reel))
+        sets[static_cast<std::size_t>(reel - 1)] |= static_cast<std::uint16_t>(1u << s);
+  return sets;
+}
+
+constexpr auto kNotAllowedSets = MakeNotAllowedSets();
+
+}  // namespace
+
+std::uint32_t DrawBlock::StateAfter(int n) const {
+  const auto i = static_cast<std::size_t>(n);
+  return kJumpMul[i] * start_ + kJumpAdd[i];
+}
+
+void DrawBlock::MarkPositions(const std::array<DrawPositions, 14>& above) {
+  static_assert(std::tuple_size_v<std::remove_reference_t<decltype(above)>> ==
+                kCumulative.size() - 1);
+  at_[0] = 0;  // the empty cell of a window not yet filled: never drawn
+  at_[1] = ~above[0];
+  for (std::size_t s = 2; s < above.size() + 1; ++s) at_[s] = above[s - 2] & ~above[s - 1];
+  at_[above.size() + 1] = above.back();
+#pragma GCC unroll 5
+  for (std::size_t c = 0; c < kReels; ++c) {
+    DrawPositions refused = 0;
+#pragma GCC unroll 16
+    for (std::size_t s = 1; s < at_.size(); ++s)
+      if ((kNotAllowedSets[c] >> s & 1u) != 0) refused |= at_[s];
+    notAllowed_[c] = refused;
+  }
+}
+
+void DrawBlock::DrawOneByOne(std::uint32_t start) {
+  start_ = start;
+  std::array<DrawPositions, 14> above{};
+  for (int j = 0; j < kSize; ++j) {
+    const auto u = static_cast<int>(Random::Scaled(StateAfter(j + 1), kSymbolWeightTotal));
+    SymbolId s = 1;
+    while (u >= kCumulative[s - 1]) above[s++ - 1] |= DrawPositions{1} << j;
+    symbol_[static_cast<std::size_t>(j)] = s;
+  }
+  MarkPositions(above);
+}
+
+#if defined(TARVOLENKA_X86_VECTORS)
+
+// Sixteen draws to a vector: four lanes of generator states at a time, each scaled to its index
+// u in 0..72 (the high half of 73 × state), packed to bytes. Then each cumulative weight is one
+// byte compare: its lanes count towards the symbol and its bits mark the draws above it.
+__attribute__((target("sse2"))) void DrawBlock::DrawSse2(std::uint32_t start) {
+  start_ = start;
+  const __m128i state = _mm_set1_epi32(static_cast<int>(start));
+  const __m128i total = _mm_set1_epi32(kSymbolWeightTotal);
+  const __m128i oddLanes = _mm_set_epi32(-1, 0, -1, 0);
+  std::array<DrawPositions, 14> above{};
+  for (int q = 0; q < kSize / 16; ++q) {
+    __m128i index[4];  // a std::array of __m128i would drop its alignment attribute
+    for (int k = 0; k < 4; ++k) {
+      const auto j = static_cast<std::size_t>(q * 16 + k * 4 + 1);
+      const __m128i mul = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&kJumpMul[j]));
+      const __m128i add = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&kJumpAdd[j]));
+      // mul × state modulo 2^32 in each lane: SSE2 multiplies the even and odd lanes apart.
+      const __m128i even = _mm_mul_epu32(mul, state);
+      const __m128i odd = _mm_mul_epu32(_mm_srli_epi64(mul, 32), state);
+      const __m128i product =
+          _mm_unpacklo_epi32(_mm_shuffle_epi32(even, 0x08), _mm_shuffle_epi32(odd, 0x08));
+      const __m128i drawn = _mm_add_epi32(product, add);
+      const __m128i uEven = _mm_srli_epi64(_mm_mul_epu32(drawn, total), 32);
+      const __m128i uOdd = _mm_and_si128(_mm_mul_epu32(_mm_srli_epi64(drawn, 32), total), oddLanes);
+      index[k] = _mm_or_si128(uEven, uOdd);
+    }
+    const __m128i u =
+        _mm_packus_epi16(_mm_packs_epi32(index[0], index[1]), _mm_packs_epi32(index[2], index[3]));
+    __m128i symbols = _mm_set1_epi8(1);
+    for (std::size_t k = 0; k < above.size(); ++k) {
+      const __m128i over = _mm_cmpgt_epi8(u, _mm_set1_epi8(static_cast<char>(kCumulative[k] - 1)));
+      symbols = _mm_sub_epi8(symbols, over);  // a true lane is -1
+      above[k] |= DrawPositions{static_cast<std::uint16_t>(_mm_movemask_epi8(over))} << (16 * q);
+    }
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(&symbol_[static_cast<std::size_t>(16 * q)]),
+                     symbols);
+  }
+  MarkPositions(above);
+}
+
+// The same with 32 draws to a vector.
+__attribute__((target("avx2"))) void DrawBlock::DrawAvx2(std::uint32_t start) {
+  start_ = start;
+  const __m256i state = _mm256_set1_epi32(static_cast<int>(start));
+  const __m256i total = _mm256_set1_epi32(kSymbolWeightTotal);
+  const __m256i oddLanes = _mm256_set_epi32(-1, 0, -1, 0, -1, 0, -1, 0);
+  // The packs work within each 128-bit half; this puts the four-draw groups back in order.
+  const __m256i inOrder = _mm256_setr_epi32(0, 4, 1, 5, 2, 6, 3, 7);
+  std::array<DrawPositions, 14> above{};
+  for (int q = 0; q < kSize / 32; ++q) {
+    __m256i index[4];
+    for (int k = 0; k < 4; ++k) {
+      const auto j = static_cast<std::size_t>(q * 32 + k * 8 + 1);
+      const __m256i mul = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&kJumpMul[j]));
+      const __m256i add = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(&kJumpAdd[j]));
+      const __m256i drawn = _mm256_add_epi32(_mm256_mullo_epi32(mul, state), add);
+      const __m256i uEven = _mm256_srli_epi64(_mm256_mul_epu32(drawn, total), 32);
+      const __m256i uOdd =
+          _mm256_and_si256(_mm256_mul_epu32(_mm256_srli_epi64(drawn, 32), total), oddLanes);
+      index[k] = _mm256_or_si256(uEven, uOdd);
+    }
+    const __m256i packed = _mm256_packus_epi16(_mm256_packs_epi32(index[0], index[1]),
+                                               _mm256_packs_epi32(index[2], index[3]));
+    const __m256i u = _mm256_permutevar8x32_epi32(packed, inOrder);
+    __m256i symbols = _mm256_set1_epi8(1);
+    for (std::size_t k = 0; k < above.size(); ++k) {
+      const __m256i over =
+          _mm256_cmpgt_epi8(u, _mm256_set1_epi8(static_cast<char>(kCumulative[k] - 1)));
+      symbols = _mm256_sub_epi8(symbols, over);
+      above[k] |= DrawPositions{static_cast<std::uint32_t>(_mm256_movemask_epi8(over))} << (32 * q);
+    }
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(&symbol_[static_cast<std::size_t>(32 * q)]),
+                        symbols);
+  }
+  MarkPositions(above);
+}
+
+std::vector<DrawBlock::Method> DrawBlock::Methods() {
+  std::vector<Method> methods{Method::OneByOne};
+  if (__builtin_cpu_supports("sse2")) methods.push_back(Method::Sse2);
+  if (__builtin_cpu_supports("avx2")) methods.push_back(Method::Avx2);
+  return methods;
+}
+
+#else
+
+std::vector<DrawBlock::Method> DrawBlock::Methods() {
+  return {Method::OneByOne};
+}
+void DrawBlock::DrawSse2(std::uint32_t start) {
+  DrawOneByOne(start);
+}
+void DrawBlock::DrawAvx2(std::uint32_t start) {
+  DrawOneByOne(start);
+}
+
+#endif
+
+void DrawBlock::DrawBy(Method method, std::uint32_t start) {
+  switch (method) {
+    case Method::OneByOne:
+      return DrawOneByOne(start);
+    case Method::Sse2:
+      return DrawSse2(start);
+    case Method::Avx2:
+      return DrawAvx2(start);
+  }
+}
+
+void DrawBlock::Draw(std::uint32_t start) {
+  static const Method fastest = Methods().back();
+  DrawBy(fastest, start);
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "reels.h"
+
+namespace tarvolenka {
+
+// Positions within a block of draws, one bit each.
+using DrawPositions = std::uint64_t;
+
+// The coming draws of the game's generator, made ahead 64 at a time for the batch of reel
+// advances: each draw's symbol and, for each symbol, the positions where it was drawn. The n-th
+// draw is made straight from the block's start state with the generator jumped n steps, so the
+// draws do not wait on one another.
+class DrawBlock {
+ public:
+  static constexpr int kSize = 64;
+
+  // The ways of making the draws, all to the same result: one at a time, the reference and the
+  // form for processors without the others; and 16 or 32 at a time with vector instructions.
+  enum class Method { OneByOne, Sse2, Avx2 };
+  // The methods this processor runs, the fastest last.
+  static std::vector<Method> Methods();
+
+  // Makes the kSize draws that follow generator state `start`, by the fastest method.
+  void Draw(std::uint32_t start);
+  void DrawBy(Method method, std::uint32_t start);
+
+  std::uint32_t start() const { return start_; }
+  // The generator's state once the first `n` draws (0..kSize) of the block are taken.
+  std::uint32_t StateAfter(int n) const;
+  SymbolId symbol(int pos) const { return symbol_[static_cast<std::size_t>(pos)]; }
+  DrawPositions Where(SymbolId s) const { return at_[s]; }
+  // Where the symbols that may never stand on reel `reelIndex` (0..4) were drawn.
+  DrawPositions NotAllowedOn(int reelIndex) const {
+    return notAllowed_[static_cast<std::size_t>(reelIndex)];
+  }
+
+ private:
+  void DrawOneByOne(std::uint32_t start);
+  void DrawSse2(std::uint32_t start);
+  void DrawAvx2(std::uint32_t start);
+  // Fills the position masks from `above[k]`, the draws whose symbol is above k + 1.
+  void MarkPositions(const std::array<DrawPositions, 14>& above);
+
+  // Left uninitialised: Draw writes them all.
+  std::uint32_t start_;
+  alignas(16) std::array<SymbolId, kSize> symbol_;
+  std::array<DrawPositions, 16> at_;
+  std::array<DrawPositions, kReels> notAllowed_;
+};
+
+}  // namespace tarvolenka
