@@ -135,6 +135,14 @@ TEST(Reports, ShowEveryRowAndWhetherTheExactFigureLiesInItsInterval) {
   const std::string md = MarkdownReport(s, "chart.png");
   EXPECT_NE(md.find("](chart.png)"), std::string::npos);
   EXPECT_NE(md.find("| total | 90.0000 | 70.0000 |"), std::string::npos);
+  // The misses are counted against what chance gives for two rows.
+  const Agreement a = CountAgreement(s);
+  EXPECT_EQ(a.compared, 2);
+  EXPECT_EQ(a.outside, 1);
+  EXPECT_NEAR(a.chanceOfAnyOutside, 0.0199, 1e-9);
+  for (const std::string* report : {&text, &md})
+    EXPECT_NE(report->find("outside its 99 % interval in 1 of 2 rows"), std::string::npos);
+  EXPECT_NE(json.find("\"rows_compared\": 2, \"rows_outside_ci99\": 1"), std::string::npos);
 }
 
 }  // namespace

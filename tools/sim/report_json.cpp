@@ -65,6 +65,10 @@ std::string JsonReport(const Summary& s) {
              (i + 1 < section.rows.size() ? ",\n" : "\n");
     out += "  },\n";
   }
+  const Agreement agreement = CountAgreement(s);
+  out += "  \"agreement\": {\"rows_compared\": " + std::to_string(agreement.compared) +
+         ", \"rows_outside_ci99\": " + std::to_string(agreement.outside) +
+         ", \"chance_of_any_outside\": " + Number(agreement.chanceOfAnyOutside) + "},\n";
   out += "  \"largest_win\": {\"credits\": " + std::to_string(s.largestWin) +
          ", \"multiple_of_stake\": " + Number(s.largestMultiple) + "},\n";
   out += "  \"win_distribution\": [";

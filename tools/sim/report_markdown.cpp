@@ -41,6 +41,7 @@ std::string MarkdownReport(const Summary& s, const std::string& chartFile) {
              Value(row.simulated.low, row.unit) + " – " + Value(row.simulated.high, row.unit) +
              " | " + (row.exact ? (row.Agrees() ? "yes" : "**no**") : "") + " |\n";
   }
+  out += "\n" + AgreementSentence(CountAgreement(s)) + "\n";
   out += "\nLargest win of a paid spin: " + std::to_string(s.largestWin) + " credits (" +
          Printf("%.1f", s.largestMultiple) + " × the stake).\n";
   out +=

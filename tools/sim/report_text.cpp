@@ -75,6 +75,8 @@ std::string TextReport(const Summary& s) {
     }
   }
   Line(out, "");
+  Bullet(out, AgreementSentence(CountAgreement(s)));
+  Line(out, "");
   Line(out, "Largest win of a paid spin: " + std::to_string(s.largestWin) + " credits (" +
                 Printf("%.1f", s.largestMultiple) + " x the stake)");
   Line(out, "");

@@ -1,5 +1,8 @@
 #include "summary.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include <cstdio>
 
 namespace tarvolenka::sim {
@@ -134,13 +137,38 @@ Summary Summarize(const RunOptions& options, const ExactFigures& x, const RunRes
       "The double-up is played, when chosen, on the last spin's win once play returns to the "
       "player, as the game offers it.",
       "Level awards, the timed bonus and the mega bonus do not come from spins and are left out.",
-      "Intervals are 99 % normal intervals treating paid spins as independent.",
+      "Intervals are 99 %: normal intervals for the means, treating paid spins as independent, "
+      "and Wilson score intervals for the proportions.",
   };
   out.seconds = run.seconds;
   out.paidSpinsPerSecond = run.seconds > 0 ? static_cast<double>(n) / run.seconds : 0;
   out.spinsPerSecondPerThread =
       run.seconds > 0 ? static_cast<double>(t.spins) / run.seconds / options.threads : 0;
   return out;
+}
+
+Agreement CountAgreement(const Summary& summary) {
+  Agreement a;
+  for (const Section& section : summary.sections)
+    for (const Row& row : section.rows) {
+      if (row.simulatedOnly()) continue;
+      ++a.compared;
+      if (!row.Agrees()) ++a.outside;
+    }
+  a.chanceOfAnyOutside = 1 - std::pow(0.99, a.compared);
+  return a;
+}
+
+std::string AgreementSentence(const Agreement& a) {
+  char text[400];
+  std::snprintf(
+      text, sizeof text,
+      "The exact figure lies outside its 99 %% interval in %d of %d rows. By chance alone "
+      "a row falls outside once in a hundred runs, so about %.0f %% of runs show at least "
+      "one such row; the same row outside run after run, or far outside, points to a "
+      "fault.",
+      a.outside, a.compared, 100 * a.chanceOfAnyOutside);
+  return text;
 }
 
 }  // namespace tarvolenka::sim

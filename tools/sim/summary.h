@@ -53,6 +53,16 @@ struct Summary {
 
 Summary Summarize(const RunOptions& options, const ExactFigures& exact, const RunResult& run);
 
+// How many exact figures fall outside their interval, against what chance alone gives: each row
+// misses one run in a hundred, so with many rows a run often shows one miss.
+struct Agreement {
+  int compared = 0;
+  int outside = 0;
+  double chanceOfAnyOutside = 0;  // were the rows independent
+};
+Agreement CountAgreement(const Summary& summary);
+std::string AgreementSentence(const Agreement& agreement);
+
 // The game names in the chooser's numbering, and short keys for them.
 inline constexpr std::array<const char*, kBonusGames> kBonusGameNames{
     "drinks (bottles and cups)", "meze", "golden (pick and board)"};

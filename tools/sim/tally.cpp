@@ -18,11 +18,17 @@ double Moments::Variance(std::int64_t n) const {
   return std::max(0.0, static_cast<double>((squares - mean * sum) / (n - 1)));
 }
 
+// The Wilson score interval: unlike p ± z·sqrt(p(1-p)/n) it does not shrink to a point when
+// a rare event has not been seen yet, or has been seen every time.
 Estimate Proportion(std::int64_t count, std::int64_t n) {
   if (n == 0) return {};
-  const double p = static_cast<double>(count) / static_cast<double>(n);
-  const double half = kZ99 * std::sqrt(p * (1 - p) / static_cast<double>(n));
-  return {p, std::max(0.0, p - half), std::min(1.0, p + half)};
+  const double trials = static_cast<double>(n);
+  const double p = static_cast<double>(count) / trials;
+  const double z2 = kZ99 * kZ99;
+  const double scale = 1 + z2 / trials;
+  const double centre = (p + z2 / (2 * trials)) / scale;
+  const double half = kZ99 / scale * std::sqrt(p * (1 - p) / trials + z2 / (4 * trials * trials));
+  return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
 std::size_t WinBin(double multiple) {

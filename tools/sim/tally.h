@@ -37,7 +37,7 @@ struct Moments {
   double Variance(std::int64_t n) const;
 };
 
-// A proportion of n with its 99 % (Wald) interval.
+// A proportion of n with its 99 % (Wilson score) interval.
 Estimate Proportion(std::int64_t count, std::int64_t n);
 
 // The bins of the distribution of a paid spin's win, as multiples of its stake: bin 0 holds no
