@@ -55,6 +55,19 @@ constexpr auto kCumulative = MakeCumulative();
 static_assert(kCumulative.back() == kSymbolWeightTotal);
 static_assert(kCumulative.back() < 128, "the vector form keeps draw indices in signed bytes");
 
+// The symbol of each draw index 0..72.
+constexpr auto MakeSymbolOfIndex() {
+  std::array<SymbolId, kSymbolWeightTotal> symbol{};
+  SymbolId s = 1;
+  for (int u = 0; u < kSymbolWeightTotal; ++u) {
+    while (u >= kCumulative[s - 1]) ++s;
+    symbol[static_cast<std::size_t>(u)] = s;
+  }
+  return symbol;
+}
+
+constexpr auto kSymbolOfIndex = MakeSymbolOfIndex();
+
 // The symbols refused on each reel whatever its column holds, as a set of symbol bits.
 constexpr auto MakeNotAllowedSets() {
   std::array<std::uint16_t, kReels> sets{};
@@ -81,6 +94,10 @@ void DrawBlock::MarkPositions(const std::array<DrawPositions, 14>& above) {
   at_[1] = ~above[0];
   for (std::size_t s = 2; s < above.size() + 1; ++s) at_[s] = above[s - 2] & ~above[s - 1];
   at_[above.size() + 1] = above.back();
+  MarkNotAllowed();
+}
+
+void DrawBlock::MarkNotAllowed() {
 #pragma GCC unroll 5
   for (std::size_t c = 0; c < kReels; ++c) {
     DrawPositions refused = 0;
@@ -93,58 +110,20 @@ void DrawBlock::MarkPositions(const std::array<DrawPositions, 14>& above) {
 
 void DrawBlock::DrawOneByOne(std::uint32_t start) {
   start_ = start;
-  std::array<DrawPositions, 14> above{};
+  at_.fill(0);
   for (int j = 0; j < kSize; ++j) {
-    const auto u = static_cast<int>(Random::Scaled(StateAfter(j + 1), kSymbolWeightTotal));
-    SymbolId s = 1;
-    while (u >= kCumulative[s - 1]) above[s++ - 1] |= DrawPositions{1} << j;
+    const SymbolId s = kSymbolOfIndex[Random::Scaled(StateAfter(j + 1), kSymbolWeightTotal)];
     symbol_[static_cast<std::size_t>(j)] = s;
+    at_[s] |= DrawPositions{1} << j;
   }
-  MarkPositions(above);
+  MarkNotAllowed();
 }
 
 #if defined(TARVOLENKA_X86_VECTORS)
 
-// Sixteen draws to a vector: four lanes of generator states at a time, each scaled to its index
-// u in 0..72 (the high half of 73 × state), packed to bytes. Then each cumulative weight is one
-// byte compare: its lanes count towards the symbol and its bits mark the draws above it.
-__attribute__((target("sse2"))) void DrawBlock::DrawSse2(std::uint32_t start) {
-  start_ = start;
-  const __m128i state = _mm_set1_epi32(static_cast<int>(start));
-  const __m128i total = _mm_set1_epi32(kSymbolWeightTotal);
-  const __m128i oddLanes = _mm_set_epi32(-1, 0, -1, 0);
-  std::array<DrawPositions, 14> above{};
-  for (int q = 0; q < kSize / 16; ++q) {
-    __m128i index[4];  // a std::array of __m128i would drop its alignment attribute
-    for (int k = 0; k < 4; ++k) {
-      const auto j = static_cast<std::size_t>(q * 16 + k * 4 + 1);
-      const __m128i mul = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&kJumpMul[j]));
-      const __m128i add = _mm_loadu_si128(reinterpret_cast<const __m128i*>(&kJumpAdd[j]));
-      // mul × state modulo 2^32 in each lane: SSE2 multiplies the even and odd lanes apart.
-      const __m128i even = _mm_mul_epu32(mul, state);
-      const __m128i odd = _mm_mul_epu32(_mm_srli_epi64(mul, 32), state);
-      const __m128i product =
-          _mm_unpacklo_epi32(_mm_shuffle_epi32(even, 0x08), _mm_shuffle_epi32(odd, 0x08));
-      const __m128i drawn = _mm_add_epi32(product, add);
-      const __m128i uEven = _mm_srli_epi64(_mm_mul_epu32(drawn, total), 32);
-      const __m128i uOdd = _mm_and_si128(_mm_mul_epu32(_mm_srli_epi64(drawn, 32), total), oddLanes);
-      index[k] = _mm_or_si128(uEven, uOdd);
-    }
-    const __m128i u =
-        _mm_packus_epi16(_mm_packs_epi32(index[0], index[1]), _mm_packs_epi32(index[2], index[3]));
-    __m128i symbols = _mm_set1_epi8(1);
-    for (std::size_t k = 0; k < above.size(); ++k) {
-      const __m128i over = _mm_cmpgt_epi8(u, _mm_set1_epi8(static_cast<char>(kCumulative[k] - 1)));
-      symbols = _mm_sub_epi8(symbols, over);  // a true lane is -1
-      above[k] |= DrawPositions{static_cast<std::uint16_t>(_mm_movemask_epi8(over))} << (16 * q);
-    }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(&symbol_[static_cast<std::size_t>(16 * q)]),
-                     symbols);
-  }
-  MarkPositions(above);
-}
-
-// The same with 32 draws to a vector.
+// Thirty-two draws to a vector: eight lanes of generator states at a time, each scaled to its
+// index u in 0..72 (the high half of 73 × state), packed to bytes. Then each cumulative weight is
+// one byte compare: its lanes count towards the symbol and its bits mark the draws above it.
 __attribute__((target("avx2"))) void DrawBlock::DrawAvx2(std::uint32_t start) {
   start_ = start;
   const __m256i state = _mm256_set1_epi32(static_cast<int>(start));
@@ -172,7 +151,7 @@ __attribute__((target("avx2"))) void DrawBlock::DrawAvx2(std::uint32_t start) {
     for (std::size_t k = 0; k < above.size(); ++k) {
       const __m256i over =
           _mm256_cmpgt_epi8(u, _mm256_set1_epi8(static_cast<char>(kCumulative[k] - 1)));
-      symbols = _mm256_sub_epi8(symbols, over);
+      symbols = _mm256_sub_epi8(symbols, over);  // a true lane is -1
       above[k] |= DrawPositions{static_cast<std::uint32_t>(_mm256_movemask_epi8(over))} << (32 * q);
     }
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(&symbol_[static_cast<std::size_t>(32 * q)]),
@@ -183,7 +162,6 @@ __attribute__((target("avx2"))) void DrawBlock::DrawAvx2(std::uint32_t start) {
 
 std::vector<DrawBlock::Method> DrawBlock::Methods() {
   std::vector<Method> methods{Method::OneByOne};
-  if (__builtin_cpu_supports("sse2")) methods.push_back(Method::Sse2);
   if (__builtin_cpu_supports("avx2")) methods.push_back(Method::Avx2);
   return methods;
 }
@@ -192,9 +170,6 @@ std::vector<DrawBlock::Method> DrawBlock::Methods() {
 
 std::vector<DrawBlock::Method> DrawBlock::Methods() {
   return {Method::OneByOne};
-}
-void DrawBlock::DrawSse2(std::uint32_t start) {
-  DrawOneByOne(start);
 }
 void DrawBlock::DrawAvx2(std::uint32_t start) {
   DrawOneByOne(start);
@@ -206,8 +181,6 @@ void DrawBlock::DrawBy(Method method, std::uint32_t start) {
   switch (method) {
     case Method::OneByOne:
       return DrawOneByOne(start);
-    case Method::Sse2:
-      return DrawSse2(start);
     case Method::Avx2:
       return DrawAvx2(start);
   }
