@@ -3,7 +3,8 @@
 namespace tarvolenka {
 
 Game::Game(Desktop& desktop, std::filesystem::path savePath)
-    : form1_(desktop, machine_, SaveFile(std::move(savePath))), form6_(desktop, machine_),
+    : form1_(desktop, machine_, SaveFile(std::move(savePath))),
+      form6_(desktop, machine_),
       formLevel1_(desktop, machine_),
       formBonus_(desktop, machine_),
       formMegaBonus_(desktop, machine_),

@@ -64,8 +64,12 @@ void SpinWallTime(benchmark::State& state, int step) {
     state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
   }
 }
-void BM_PaidSpinWallTime(benchmark::State& state) { SpinWallTime(state, 10); }
-void BM_FreeSpinWallTime(benchmark::State& state) { SpinWallTime(state, 25); }
+void BM_PaidSpinWallTime(benchmark::State& state) {
+  SpinWallTime(state, 10);
+}
+void BM_FreeSpinWallTime(benchmark::State& state) {
+  SpinWallTime(state, 25);
+}
 BENCHMARK(BM_PaidSpinWallTime)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FreeSpinWallTime)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 

@@ -22,14 +22,16 @@ constexpr std::int64_t Widen(std::int32_t v) {
 constexpr std::int64_t SatAdd(std::int64_t a, std::int64_t b) {
   std::int64_t r = 0;
   if (__builtin_add_overflow(a, b, &r))
-    return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
   return r;
 }
 
 constexpr std::int64_t SatSub(std::int64_t a, std::int64_t b) {
   std::int64_t r = 0;
   if (__builtin_sub_overflow(a, b, &r))
-    return b < 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    return b < 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
   return r;
 }
 

@@ -35,6 +35,8 @@ std::string FormatDistance(DateTime a, DateTime b) {
   return text;
 }
 
-bool IsDue(DateTime now, DateTime due) { return (due - now) * kMillisPerDay < 1.0; }
+bool IsDue(DateTime now, DateTime due) {
+  return (due - now) * kMillisPerDay < 1.0;
+}
 
 }  // namespace tarvolenka

@@ -17,7 +17,9 @@ DateTime MakeDateTime(int year, int month, int day, int hour = 0, int minute = 0
                       int millis = 0);
 
 // `later` plus one hour, computed on the day number as (t × 24 + 1) / 24.
-constexpr DateTime PlusOneHour(DateTime t) { return (t * 24.0 + 1.0) / 24.0; }
+constexpr DateTime PlusOneHour(DateTime t) {
+  return (t * 24.0 + 1.0) / 24.0;
+}
 
 // The distance between two date-times as "HH:mm:ss": rounded to whole milliseconds, sign
 // dropped, hours of the time of day (00..23).

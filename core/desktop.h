@@ -53,7 +53,8 @@ class Desktop {
   // Copies a 125 × 125 cell buffer into a drawing surface at (x, y), clipped to the surface.
   virtual void CopyCell(ElementRef surface, ElementRef cell, int x, int y) = 0;
   // Strokes one line through the points, in the given colour and pen width.
-  virtual void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) = 0;
+  virtual void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour,
+                        int width) = 0;
   virtual void SetGauge(ElementRef gauge, int position) = 0;
   virtual void MoveElement(ElementRef element, int left, int top) = 0;
   virtual void SetFontSize(ElementRef element, int points) = 0;

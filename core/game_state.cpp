@@ -19,7 +19,8 @@ class Writer {
   void Put(T value) {
     using U = std::make_unsigned_t<T>;
     auto u = static_cast<U>(value);
-    for (std::size_t i = 0; i < sizeof(T); ++i) out_[pos_++] = static_cast<std::uint8_t>(u >> (8 * i));
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+      out_[pos_++] = static_cast<std::uint8_t>(u >> (8 * i));
   }
   void Put(double value) { Put(std::bit_cast<std::int64_t>(value)); }
   template <std::size_t N>
@@ -41,7 +42,8 @@ class Reader {
   void Get(T& value) {
     using U = std::make_unsigned_t<T>;
     U u = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i) u |= static_cast<U>(static_cast<U>(in_[pos_++]) << (8 * i));
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+      u |= static_cast<U>(static_cast<U>(in_[pos_++]) << (8 * i));
     value = static_cast<T>(u);
   }
   void Get(double& value) {

@@ -18,27 +18,27 @@ inline constexpr std::int32_t kTopLevel = 100000;
 // All that the player owns. The layout of the save file follows the order of the fields;
 // unused and reserved bytes are kept as they were read, so they come back unchanged.
 struct GameState {
-  std::int64_t Balance = 0;               // offset 0
-  std::int64_t LastWin = 0;               // 8
-  std::int32_t LineCount = 0;             // 16
-  std::int32_t LineStake = 0;             // 20
-  std::int32_t TotalStake = 0;            // 24
-  std::int32_t Level = 0;                 // 28
-  std::int32_t StakeStep = 0;             // 32
-  std::int32_t MaxLineStake = 0;          // 36
-  std::int32_t JokerUses = 0;             // 40
-  std::array<std::uint8_t, 4> Unused44{};  // 44
-  std::int64_t Experience = 0;            // 48
-  std::int64_t LevelStartExperience = 0;  // 56
-  std::int64_t NextLevelExperience = 0;   // 64
+  std::int64_t Balance = 0;                  // offset 0
+  std::int64_t LastWin = 0;                  // 8
+  std::int32_t LineCount = 0;                // 16
+  std::int32_t LineStake = 0;                // 20
+  std::int32_t TotalStake = 0;               // 24
+  std::int32_t Level = 0;                    // 28
+  std::int32_t StakeStep = 0;                // 32
+  std::int32_t MaxLineStake = 0;             // 36
+  std::int32_t JokerUses = 0;                // 40
+  std::array<std::uint8_t, 4> Unused44{};    // 44
+  std::int64_t Experience = 0;               // 48
+  std::int64_t LevelStartExperience = 0;     // 56
+  std::int64_t NextLevelExperience = 0;      // 64
   std::array<std::uint8_t, 8> Reserved72{};  // 72
-  std::int64_t TimedBonusAmount = 0;      // 80
-  std::int64_t MegaBonusCeiling = 0;      // 88
-  std::uint8_t BonusStage = 0;            // 96
-  std::array<std::uint8_t, 7> Unused97{};  // 97
-  DateTime BonusDueTime = 0;              // 104
-  std::uint8_t SoundOn = 0;               // 112
-  std::array<std::uint8_t, 7> Unused113{};  // 113
+  std::int64_t TimedBonusAmount = 0;         // 80
+  std::int64_t MegaBonusCeiling = 0;         // 88
+  std::uint8_t BonusStage = 0;               // 96
+  std::array<std::uint8_t, 7> Unused97{};    // 97
+  DateTime BonusDueTime = 0;                 // 104
+  std::uint8_t SoundOn = 0;                  // 112
+  std::array<std::uint8_t, 7> Unused113{};   // 113
 
   friend bool operator==(const GameState&, const GameState&) = default;
 };

@@ -24,6 +24,8 @@ void TFormLevel1::Click(std::uint16_t handler, int /*number*/) {
   if (static_cast<LevelClick>(handler) == LevelClick::ImageLiniiClick) ImageLiniiClick();
 }
 
-void TFormLevel1::ImageLiniiClick() { d_.Close(WindowId::Level); }
+void TFormLevel1::ImageLiniiClick() {
+  d_.Close(WindowId::Level);
+}
 
 }  // namespace tarvolenka

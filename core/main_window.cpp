@@ -14,6 +14,7 @@ TForm1::TForm1(Desktop& desktop, Machine& machine, SaveFile save)
     : d_(desktop), m_(machine), save_(std::move(save)) {}
 
 void TForm1::Click(std::uint16_t handler, int /*number*/) {
+  // clang-format off
   switch (static_cast<MainClick>(handler)) {
     case MainClick::None: return;
     case MainClick::ImageDoubleClick: return ImageDoubleClick();
@@ -27,9 +28,11 @@ void TForm1::Click(std::uint16_t handler, int /*number*/) {
     case MainClick::ImageSoundClick: return ImageSoundClick();
     case MainClick::ImageKlechkaClick: return ImageKlechkaClick();
   }
+  // clang-format on
 }
 
 void TForm1::TimerTick(std::uint8_t timer) {
+  // clang-format off
   switch (static_cast<MainTimer>(timer)) {
     case MainTimer::Timer1: return Timer1Timer();
     case MainTimer::Timer2: return Timer2Timer();
@@ -38,6 +41,7 @@ void TForm1::TimerTick(std::uint8_t timer) {
     case MainTimer::Timer5: return Timer5Timer();
     case MainTimer::Count: return;
   }
+  // clang-format on
 }
 
 void TForm1::FormShow() {
@@ -93,13 +97,17 @@ void TForm1::LoadGame() {
   SaveGame();
 }
 
-void TForm1::SaveGame() { save_.Write(Encode(m_.State)); }
+void TForm1::SaveGame() {
+  save_.Write(Encode(m_.State));
+}
 
 void TForm1::SetPicture(MainEl element, MainEl source) {
   d_.CopyPicture(Ref(element), Ref(source));
 }
 
-void TForm1::PlayCue(Cue cue) { tarvolenka::PlayCue(d_, m_.State, cue); }
+void TForm1::PlayCue(Cue cue) {
+  tarvolenka::PlayCue(d_, m_.State, cue);
+}
 
 void TForm1::PauseAutoPlay() {
   m_.AutoPlayTimerWasOn = d_.IsTimerRunning(TimerOf(MainTimer::Timer5)) ? 1 : 0;

@@ -29,7 +29,9 @@ constexpr std::array<Control, 7> kControls{{
     {&Machine::TablicaEnabled, MainEl::ImageTablica, MainEl::Image20, MainEl::Image21},
 }};
 
-std::string Decimal(std::int64_t v) { return std::to_string(v); }
+std::string Decimal(std::int64_t v) {
+  return std::to_string(v);
+}
 
 // Progress 0..100 towards the next level. The span is a hundredth of the level's width; a
 // width under 100 leaves no span to divide by, and then the bar shows full.

@@ -20,7 +20,9 @@ void TForm1::CheckLevelUp() {
   SaveGame();
 }
 
-void TForm1::Timer4Timer() { UpdateBonusCountdown(); }
+void TForm1::Timer4Timer() {
+  UpdateBonusCountdown();
+}
 
 void TForm1::UpdateBonusCountdown() {
   const DateTime now = d_.NowLocal();

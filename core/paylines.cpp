@@ -5,7 +5,8 @@ namespace tarvolenka {
 LineSymbols SymbolsOnLine(const ReelWindow& window, const Payline& line) {
   LineSymbols s{};
   for (int reel = 1; reel <= kReels; ++reel)
-    s[static_cast<std::size_t>(reel - 1)] = window.at(line.rows[static_cast<std::size_t>(reel - 1)], reel);
+    s[static_cast<std::size_t>(reel - 1)] =
+        window.at(line.rows[static_cast<std::size_t>(reel - 1)], reel);
   return s;
 }
 

@@ -23,19 +23,23 @@ inline constexpr std::array<int, 15> kSymbolWeights{10, 9, 9, 8, 7, 6, 5, 4, 2, 
 // Multipliers are only drawn on the reels where they count: x2 on reels 2 and 3, x5 on
 // reel 4, x10 on reel 5.
 constexpr bool AllowedOnReel(SymbolId s, int reel) {
+  // clang-format off
   switch (s) {
     case 13: return reel == 2 || reel == 3;
     case 14: return reel == 4;
     case 15: return reel == 5;
     default: return s >= 1 && s <= 12;
   }
+  // clang-format on
 }
 
 // Four cells per reel, stored row by row: the five cells of row 0 first, reel 1 first.
 struct ReelWindow {
   std::array<SymbolId, kRows * kReels> cells{};
 
-  SymbolId& at(int row, int reel) { return cells[static_cast<std::size_t>(row * kReels + reel - 1)]; }
+  SymbolId& at(int row, int reel) {
+    return cells[static_cast<std::size_t>(row * kReels + reel - 1)];
+  }
   SymbolId at(int row, int reel) const {
     return cells[static_cast<std::size_t>(row * kReels + reel - 1)];
   }

@@ -12,6 +12,7 @@ namespace tarvolenka {
 TForm6::TForm6(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
 void TForm6::Click(std::uint16_t handler, int /*number*/) {
+  // clang-format off
   switch (static_cast<DoubleClick>(handler)) {
     case DoubleClick::None: return;
     case DoubleClick::Image1Click: return Image1Click();
@@ -19,14 +20,17 @@ void TForm6::Click(std::uint16_t handler, int /*number*/) {
     case DoubleClick::Image3Click: return Image3Click();
     case DoubleClick::Image4Click: return Image4Click();
   }
+  // clang-format on
 }
 
 void TForm6::TimerTick(std::uint8_t timer) {
+  // clang-format off
   switch (static_cast<DoubleTimer>(timer)) {
     case DoubleTimer::Timer1: return Timer1Timer();
     case DoubleTimer::Timer2: return Timer2Timer();
     case DoubleTimer::Count: return;
   }
+  // clang-format on
 }
 
 void TForm6::FormShow() {
@@ -51,7 +55,9 @@ void TForm6::FormShow() {
   d_.SetTimerInterval(TimerOf(DoubleTimer::Timer1), blinkInterval_);
 }
 
-void TForm6::FormClose() { d_.StopTimer(TimerOf(DoubleTimer::Timer1)); }
+void TForm6::FormClose() {
+  d_.StopTimer(TimerOf(DoubleTimer::Timer1));
+}
 
 void TForm6::ShowAmount() {
   d_.SetText(Ref(DoubleEl::Label1), std::to_string(m_.DoubleAmount));
@@ -59,7 +65,8 @@ void TForm6::ShowAmount() {
 
 void TForm6::PushHistory(Drink drink) {
   for (int i = 10; i >= 2; --i) d_.CopyPicture(Ref(HistorySlot(i)), Ref(HistorySlot(i - 1)));
-  d_.CopyPicture(Ref(DoubleEl::List1), Ref(drink == kVodka ? DoubleEl::ImageVodka : DoubleEl::ImageBira));
+  d_.CopyPicture(Ref(DoubleEl::List1),
+                 Ref(drink == kVodka ? DoubleEl::ImageVodka : DoubleEl::ImageBira));
 }
 
 Drink TForm6::DrawDrink() {
@@ -128,13 +135,16 @@ void TForm6::DoubleLose() {
   d_.StopTimer(TimerOf(DoubleTimer::Timer1));
   d_.StopTimer(TimerOf(DoubleTimer::Timer2));
   step_ += 1;
-  if (step_ >= 1 && step_ <= 7) d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), colours::kMaroon);
+  if (step_ >= 1 && step_ <= 7)
+    d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), colours::kMaroon);
   d_.Repaint(WindowId::Double);
   d_.Pause(durations::kDoubleUpEnd);
   d_.Close(WindowId::Double);
 }
 
-void TForm6::Image3Click() { d_.Close(WindowId::Double); }
+void TForm6::Image3Click() {
+  d_.Close(WindowId::Double);
+}
 
 void TForm6::Timer1Timer() {
   blinkCounter_ = static_cast<std::uint8_t>(blinkCounter_ + 1);

@@ -90,7 +90,8 @@ TEST_F(AutoPlay, PausesDuringFreeSpinsAndResumesAfterThem) {
   EXPECT_GT(m().FreeSpins, 0);
   EXPECT_FALSE(Running(MainTimer::Timer5));
   EXPECT_TRUE(Running(MainTimer::Timer3));
-  ASSERT_TRUE(desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning(); }, 20LL * 60 * 1000));
+  ASSERT_TRUE(
+      desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning(); }, 20LL * 60 * 1000));
   EXPECT_TRUE(Running(MainTimer::Timer5));
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());

@@ -36,12 +36,15 @@ TEST_P(StakeLadder, MovesTheStakeAndGreysTheButtonThatReachedAnEnd) {
   EXPECT_EQ(s().StakeStep, c.stepAfter);
   EXPECT_EQ(m().KanalPlusEnabled, c.plusEnabledAfter ? 1 : 0);
   EXPECT_EQ(m().KanalMinusEnabled, c.minusEnabledAfter ? 1 : 0);
-  EXPECT_EQ(Pic(MainEl::ImageKanalPlus), c.plusEnabledAfter ? Picture::ArrowPlus : Picture::ArrowPlusGrey);
-  EXPECT_EQ(Pic(MainEl::ImageKanalMinus), c.minusEnabledAfter ? Picture::ArrowMinus : Picture::ArrowMinusGrey);
+  EXPECT_EQ(Pic(MainEl::ImageKanalPlus),
+            c.plusEnabledAfter ? Picture::ArrowPlus : Picture::ArrowPlusGrey);
+  EXPECT_EQ(Pic(MainEl::ImageKanalMinus),
+            c.minusEnabledAfter ? Picture::ArrowMinus : Picture::ArrowMinusGrey);
   EXPECT_EQ(Text(MainEl::Kanal), std::to_string(c.stakeAfter));
   EXPECT_EQ(Text(MainEl::TotalKanal), std::to_string(50 * c.stakeAfter));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cases, StakeLadder,
     ::testing::Values(
@@ -53,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         StakeCase{"PlusClimbsTheLadder", 100, 50, 6, MainEl::ImageKanalPlus, 100, 7, true, true},
         StakeCase{"PlusAtTheTopKeepsTheTop", 20000, 100000, 16, MainEl::ImageKanalPlus, 100000, 16, true, true}),
     [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
 
 TEST_F(Controls, TheLadderFromOneToTheLevelMaximumAndBack) {
   Launch([](GameState& g) { g.Level = 3; });
@@ -109,7 +113,8 @@ TEST_P(Gauge, ShowsProgressTowardsTheNextLevel) {
   s().NextLevelExperience = c.next;
   form().RefreshDisplay();
   EXPECT_EQ(desk_.State(Ref(MainEl::Gauge1)).gauge, c.position);
-  EXPECT_EQ(Text(MainEl::Expirience1), std::to_string(c.experience) + "  /  " + std::to_string(c.next));
+  EXPECT_EQ(Text(MainEl::Expirience1),
+            std::to_string(c.experience) + "  /  " + std::to_string(c.next));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,6 +11,7 @@ namespace {
 
 TEST(NewGameState, EncodesToTheKnownBytes) {
   const SaveBytes b = Encode(NewGameState(MakeDateTime(2026, 12, 8, 12)));
+  // clang-format off
   const std::uint8_t expected[104] = {
       0x30, 0x75, 0, 0, 0, 0, 0, 0,  // Balance 30000
       0, 0, 0, 0, 0, 0, 0, 0,        // LastWin
@@ -26,6 +27,7 @@ TEST(NewGameState, EncodesToTheKnownBytes) {
       0xD0, 0x07, 0, 0, 0, 0, 0, 0,  // MegaBonusCeiling 2000
       0, 0, 0, 0, 0, 0, 0, 0,        // BonusStage, unused
   };
+  // clang-format on
   EXPECT_EQ(std::memcmp(b.data(), expected, sizeof expected), 0);
   EXPECT_EQ(b[112], 1);
   for (std::size_t i = 113; i < 120; ++i) EXPECT_EQ(b[i], 0) << i;
@@ -102,10 +104,11 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const GameState& s) { EXPECT_EQ(s.StakeStep, 1); }},
         RepairCase{"StakeStepSeventeen", [](GameState& s) { s.StakeStep = 17; }, kRepairedStakeStep,
                    [](const GameState& s) { EXPECT_EQ(s.StakeStep, 16); }},
-        RepairCase{"DueTimeNotANumber",
-                   [](GameState& s) { s.BonusDueTime = std::numeric_limits<double>::quiet_NaN(); },
-                   kRepairedBonusDueTime,
-                   [](const GameState& s) { EXPECT_EQ(s.BonusDueTime, MakeDateTime(2026, 12, 8, 9)); }},
+        RepairCase{
+            "DueTimeNotANumber",
+            [](GameState& s) { s.BonusDueTime = std::numeric_limits<double>::quiet_NaN(); },
+            kRepairedBonusDueTime,
+            [](const GameState& s) { EXPECT_EQ(s.BonusDueTime, MakeDateTime(2026, 12, 8, 9)); }},
         RepairCase{"DueTimeInfinite",
                    [](GameState& s) { s.BonusDueTime = std::numeric_limits<double>::infinity(); },
                    kRepairedBonusDueTime,

@@ -22,7 +22,8 @@ TEST_F(Levels, ReachingTheThresholdRaisesTheLevelWithItsAwardAndValues) {
   AcceptLevelUp();
   Click(MainEl::ImageStart);
   FinishSpin();
-  ASSERT_TRUE(desk_.RunUntil([this] { return !desk_.IsShown(WindowId::Level) && s().Level == 2; }, 10000));
+  ASSERT_TRUE(
+      desk_.RunUntil([this] { return !desk_.IsShown(WindowId::Level) && s().Level == 2; }, 10000));
   EXPECT_EQ(s().NextLevelExperience, 60000);
   EXPECT_EQ(s().LevelStartExperience, 20000);
   EXPECT_EQ(s().MaxLineStake, 20);

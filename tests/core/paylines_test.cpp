@@ -82,7 +82,8 @@ TEST(EvaluateLines, PaysLineFiftyWhateverTheChosenLineCount) {
   for (int reel = 1; reel <= 5; ++reel)
     for (int row = 1; row <= 3; ++row) w.at(row, reel) = filler[reel - 1][row - 1];
   const auto& line50 = kPaylineTable[49];
-  for (int reel = 1; reel <= 5; ++reel) w.at(line50.rows[static_cast<std::size_t>(reel - 1)], reel) = 10;
+  for (int reel = 1; reel <= 5; ++reel)
+    w.at(line50.rows[static_cast<std::size_t>(reel - 1)], reel) = 10;
   WinningLineFlags flags{};
   const std::int64_t total = EvaluateLines(w, flags);
   EXPECT_GE(total, 1000);
@@ -92,8 +93,8 @@ TEST(EvaluateLines, PaysLineFiftyWhateverTheChosenLineCount) {
 TEST(PaylinePolyline, RunsThroughTheCellCentresWithHorizontalEnds) {
   // Line 4: rows 1 2 3 2 1, offset +8.
   const auto p = PaylinePolyline(kPaylineTable[3]);
-  const std::array<Point, 7> expected{{{10, 70}, {62, 70}, {187, 195}, {312, 320}, {437, 195},
-                                       {562, 70}, {615, 70}}};
+  const std::array<Point, 7> expected{
+      {{10, 70}, {62, 70}, {187, 195}, {312, 320}, {437, 195}, {562, 70}, {615, 70}}};
   EXPECT_EQ(p, expected);
   // Line 49: rows 3 3 3 3 1, offset +56.
   const auto q = PaylinePolyline(kPaylineTable[48]);

@@ -16,7 +16,8 @@ TEST_F(SpinCycle, APaidSpinTakesTheStakeAddsExperienceAndLandsOnTheForeseenScree
   FinishSpin();
   // Reels 1..5 advanced 8, 12, 15, 18 and 21 cells with the draws of the spin's seed.
   EXPECT_EQ(m().Reels, expected);
-  for (int reel = 0; reel < 5; ++reel) EXPECT_EQ(m().ReelOffset[static_cast<std::size_t>(reel)], -125);
+  for (int reel = 0; reel < 5; ++reel)
+    EXPECT_EQ(m().ReelOffset[static_cast<std::size_t>(reel)], -125);
   EXPECT_TRUE(Running(MainTimer::Timer2));
 }
 
@@ -34,7 +35,11 @@ TEST_F(SpinCycle, APaidSpinFollowsTheStopScheduleTickByTick) {
   EXPECT_EQ(FinishSpin(), 2119);  // 13 ticks per cell at 1, 5, 10, 15 and 20 ms
   EXPECT_EQ(CueCount(Cue::Click), 21);
   for (const auto& [advances, period] : ticks) {
-    const int expected = advances < 8 ? 1 : advances < 12 ? 5 : advances < 15 ? 10 : advances < 18 ? 15 : 20;
+    const int expected = advances < 8    ? 1
+                         : advances < 12 ? 5
+                         : advances < 15 ? 10
+                         : advances < 18 ? 15
+                                         : 20;
     ASSERT_EQ(period, expected) << "after " << advances << " advances";
   }
   EXPECT_EQ(ticks.size(), 21u * 13u - 1u);  // the last tick ends the spin
@@ -115,9 +120,9 @@ TEST_F(SpinCycle, ASpinWithoutAWinLeavesLastWinAtZeroAndPlaysNoCuckoo) {
 
 TEST_F(SpinCycle, ControlsAreGreyAndInertWhileTheReelsTurn) {
   Click(MainEl::ImageStart);
-  for (MainEl e : {MainEl::ImageStart, MainEl::ImageTablica, MainEl::ImageKanalPlus,
-                   MainEl::ImageKanalMinus, MainEl::ImageLinesPlus, MainEl::ImageLinesMinus,
-                   MainEl::ImageDouble}) {
+  for (MainEl e :
+       {MainEl::ImageStart, MainEl::ImageTablica, MainEl::ImageKanalPlus, MainEl::ImageKanalMinus,
+        MainEl::ImageLinesPlus, MainEl::ImageLinesMinus, MainEl::ImageDouble}) {
     Click(e);
   }
   EXPECT_EQ(s().LineCount, 50);
@@ -168,8 +173,9 @@ TEST_F(SpinCycle, FreeSpinsRunOutAndHandThePanelBack) {
   Click(MainEl::ImageStart);
   FinishSpin();
   // Play the free spins out (more may be won on the way).
-  ASSERT_TRUE(desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && m().StartEnabled == 1; },
-                             20LL * 60 * 1000));
+  ASSERT_TRUE(
+      desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && m().StartEnabled == 1; },
+                     20LL * 60 * 1000));
   EXPECT_EQ(m().SpinStep, 10);
   EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpins1)));
   EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStart);

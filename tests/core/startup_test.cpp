@@ -185,9 +185,9 @@ TEST_F(StartUp, IdleRepaintRedrawsReelsAndWinningLinesEvery300Ms) {
   EXPECT_EQ(desk_.canvas().back().kind, testing::CanvasOp::Line);
   EXPECT_EQ(desk_.canvas().back().colour, (Rgb{0xFF, 0, 0}));
   EXPECT_EQ(desk_.canvas().back().width, 5);
-  EXPECT_EQ(desk_.canvas().back().points, (std::vector<Point>{{10, 187}, {62, 187}, {187, 187},
-                                                              {312, 187}, {437, 187}, {562, 187},
-                                                              {615, 187}}));
+  EXPECT_EQ(desk_.canvas().back().points,
+            (std::vector<Point>{
+                {10, 187}, {62, 187}, {187, 187}, {312, 187}, {437, 187}, {562, 187}, {615, 187}}));
 }
 
 }  // namespace

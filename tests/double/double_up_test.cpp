@@ -22,8 +22,12 @@ class DoubleUp : public MachineTest {
     Random copy = m().Rng;
     return (copy.Below(256) & 1u) != 0 ? kVodka : kBeer;
   }
-  void GuessRight() { desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image1 : DoubleEl::Image2)); }
-  void GuessWrong() { desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image2 : DoubleEl::Image1)); }
+  void GuessRight() {
+    desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image1 : DoubleEl::Image2));
+  }
+  void GuessWrong() {
+    desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image2 : DoubleEl::Image1));
+  }
   void Collect() { desk_.Click(Ref(DoubleEl::Image3)); }
   std::vector<Cue> CuesExceptTicks() {
     std::vector<Cue> out;
@@ -39,7 +43,8 @@ TEST_F(DoubleUp, ShowsTheLadderOfTheLastWin) {
     const char* expected[] = {"10", "20", "40", "80", "160", "320", "1500"};
     for (int k = 0; k < 7; ++k) {
       EXPECT_EQ(desk_.Text(Ref(kDoubleLadder[static_cast<std::size_t>(k)].panel)), expected[k]);
-      EXPECT_EQ(desk_.State(Ref(kDoubleLadder[static_cast<std::size_t>(k)].panel)).colour, colours::kYellow);
+      EXPECT_EQ(desk_.State(Ref(kDoubleLadder[static_cast<std::size_t>(k)].panel)).colour,
+                colours::kYellow);
     }
     EXPECT_EQ(DText(DoubleEl::Label1), "5");
     EXPECT_EQ(m().DoubleEnabled, 0);
@@ -89,7 +94,8 @@ TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
   for (int i = 0; i < 3; ++i) desk_.Then(i == 0 ? 100 : 1500, [this] { GuessRight(); });
   desk_.Then(1500, [this] {
     EXPECT_EQ(desk_.TimerInterval(TimerOf(DoubleTimer::Timer1)), 310);
-    for (auto p : {DoubleEl::Panel1, DoubleEl::Panel2, DoubleEl::Panel3}) EXPECT_EQ(Colour(p), colours::kLime);
+    for (auto p : {DoubleEl::Panel1, DoubleEl::Panel2, DoubleEl::Panel3})
+      EXPECT_EQ(Colour(p), colours::kLime);
     EXPECT_EQ(Colour(DoubleEl::Panel4), colours::kYellow);
     EXPECT_EQ(DText(DoubleEl::Label1), "200");
     Collect();
@@ -164,7 +170,9 @@ TEST_F(DoubleUp, TheHistoryStripCarriesOverAndDropsOldDrawsAfterTen) {
     return shown;
   };
   auto newestFirst = [&](std::size_t count) {
-    std::vector<Picture> expected(draws.rbegin(), draws.rbegin() + static_cast<std::ptrdiff_t>(std::min(count, draws.size())));
+    std::vector<Picture> expected(
+        draws.rbegin(),
+        draws.rbegin() + static_cast<std::ptrdiff_t>(std::min(count, draws.size())));
     expected.resize(10, Picture::None);
     return expected;
   };
@@ -217,9 +225,9 @@ TEST_F(DoubleUp, EndingTheProgramMidGambleSavesTheAmountInHand) {
 }
 
 TEST_F(DoubleUp, EveryRoutedPanelOpensItAfterAWin) {
-  for (MainEl e : {MainEl::ImagePechalba, MainEl::ImageTotalKanal, MainEl::ImageKanal,
-                   MainEl::ImageLinii, MainEl::ImageBalans, MainEl::ImageBonus0, MainEl::Level1,
-                   MainEl::ImageDouble}) {
+  for (MainEl e :
+       {MainEl::ImagePechalba, MainEl::ImageTotalKanal, MainEl::ImageKanal, MainEl::ImageLinii,
+        MainEl::ImageBalans, MainEl::ImageBonus0, MainEl::Level1, MainEl::ImageDouble}) {
     Won(7);
     bool opened = false;
     desk_.Then(100, [&] {

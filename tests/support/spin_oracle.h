@@ -17,7 +17,8 @@ inline ReelWindow PredictSpin(ReelWindow reels, std::uint32_t seed) {
   r.Seed(seed);
   for (int advance = 1; advance <= 21; ++advance) {
     ReelFlags turning{};
-    for (int reel = 0; reel < 5; ++reel) turning[static_cast<std::size_t>(reel)] = advance <= kAdvancesOfReel[reel] ? 1 : 0;
+    for (int reel = 0; reel < 5; ++reel)
+      turning[static_cast<std::size_t>(reel)] = advance <= kAdvancesOfReel[reel] ? 1 : 0;
     AdvanceReels(reels, turning, r);
   }
   return reels;

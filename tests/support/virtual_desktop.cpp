@@ -71,7 +71,9 @@ void VirtualDesktop::Close(WindowId window) {
   if (w.logic != nullptr) w.logic->FormClose();
 }
 
-bool VirtualDesktop::IsShown(WindowId window) const { return windows_[Index(window)].shown; }
+bool VirtualDesktop::IsShown(WindowId window) const {
+  return windows_[Index(window)].shown;
+}
 
 void VirtualDesktop::MoveWindowBy(WindowId window, int dx, int dy) {
   const WindowSpec& desc = SpecOf(window);
@@ -90,7 +92,8 @@ const ElementState& VirtualDesktop::State(ElementRef element) const {
 
 const ElementState& VirtualDesktop::State(WindowId window, std::string_view name) const {
   ElementRef ref{};
-  if (!FindElement(window, name, ref)) throw std::invalid_argument("no element " + std::string(name));
+  if (!FindElement(window, name, ref))
+    throw std::invalid_argument("no element " + std::string(name));
   return State(ref);
 }
 
@@ -146,13 +149,17 @@ void VirtualDesktop::MoveElement(ElementRef element, int left, int top) {
   s.rect.top = top;
 }
 
-void VirtualDesktop::SetFontSize(ElementRef element, int points) { Mutable(element).fontSize = points; }
+void VirtualDesktop::SetFontSize(ElementRef element, int points) {
+  Mutable(element).fontSize = points;
+}
 
 void VirtualDesktop::SetPanelColour(ElementRef element, Rgb colour) {
   Mutable(element).colour = colour;
 }
 
-void VirtualDesktop::Repaint(WindowId window) { ++windows_[Index(window)].repaints; }
+void VirtualDesktop::Repaint(WindowId window) {
+  ++windows_[Index(window)].repaints;
+}
 
 void VirtualDesktop::Pause(int ms) {
   now_ += ms;
@@ -182,7 +189,9 @@ void VirtualDesktop::StartTimer(TimerRef timer) {
   t.nextDue = now_ + std::max(t.interval, 1);
 }
 
-void VirtualDesktop::StopTimer(TimerRef timer) { TimerAt(timer).running = false; }
+void VirtualDesktop::StopTimer(TimerRef timer) {
+  TimerAt(timer).running = false;
+}
 
 void VirtualDesktop::SetTimerInterval(TimerRef timer, int ms) {
   Timer& t = TimerAt(timer);
@@ -210,7 +219,9 @@ std::uint32_t VirtualDesktop::MillisSinceMidnightUtc() const {
   return static_cast<std::uint32_t>((((startMs - utcBehindLocalMs_ + now_) % day) + day) % day);
 }
 
-void VirtualDesktop::PlayCue(Cue cue) { cues_.push_back({now_, cue}); }
+void VirtualDesktop::PlayCue(Cue cue) {
+  cues_.push_back({now_, cue});
+}
 
 WindowId VirtualDesktop::inputWindow() const {
   return modalStack_.empty() ? WindowId::Main : modalStack_.back();
@@ -223,7 +234,8 @@ ClickResult VirtualDesktop::Click(ElementRef element) {
 
 ClickResult VirtualDesktop::Click(WindowId window, std::string_view name) {
   ElementRef ref{};
-  if (!FindElement(window, name, ref)) throw std::invalid_argument("no element " + std::string(name));
+  if (!FindElement(window, name, ref))
+    throw std::invalid_argument("no element " + std::string(name));
   return Click(ref);
 }
 
@@ -261,7 +273,8 @@ void VirtualDesktop::ThenClick(int delayMs, ElementRef element) {
 
 void VirtualDesktop::ThenClick(int delayMs, WindowId window, std::string_view name) {
   ElementRef ref{};
-  if (!FindElement(window, name, ref)) throw std::invalid_argument("no element " + std::string(name));
+  if (!FindElement(window, name, ref))
+    throw std::invalid_argument("no element " + std::string(name));
   ThenClick(delayMs, ref);
 }
 

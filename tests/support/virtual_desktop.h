@@ -44,8 +44,8 @@ struct CanvasOp {
   enum Kind { Cell, Line } kind = Cell;
   Picture picture = Picture::None;  // a cell copy: the buffer's picture at that moment
   ElementRef cell{};
-  Rect clipped;                     // the part of the cell that landed on the surface
-  std::vector<Point> points;        // a line's points
+  Rect clipped;               // the part of the cell that landed on the surface
+  std::vector<Point> points;  // a line's points
   Rgb colour;
   int width = 0;
 };

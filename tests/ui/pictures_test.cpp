@@ -36,7 +36,8 @@ bool RootSize(const std::string& svg, int& width, int& height) {
 TEST(Pictures, EveryPictureExistsWithItsSpecifiedSize) {
   for (const PictureSpec& desc : kPictures) {
     if (desc.id == Picture::None || desc.id == Picture::Legend) continue;  // the legend is built
-    const std::string path = std::string(TARVOLENKA_PICTURES) + "/" + std::string(desc.file) + ".svg";
+    const std::string path =
+        std::string(TARVOLENKA_PICTURES) + "/" + std::string(desc.file) + ".svg";
     const std::string svg = ReadText(path);
     ASSERT_FALSE(svg.empty()) << "missing " << path;
     int width = 0, height = 0;

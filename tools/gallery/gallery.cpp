@@ -41,7 +41,8 @@ bool Save(QWidget* window, const QDir& dir, const char* file) {
 // A reel window with a vodka win on three lines, for the main window.
 void ShowWinningScreen(Game& game) {
   Machine& m = game.machine();
-  const SymbolId rows[4][5] = {{2, 3, 4, 7, 6}, {3, 7, 12, 2, 9}, {10, 10, 10, 1, 8}, {4, 6, 5, 11, 15}};
+  const SymbolId rows[4][5] = {
+      {2, 3, 4, 7, 6}, {3, 7, 12, 2, 9}, {10, 10, 10, 1, 8}, {4, 6, 5, 11, 15}};
   for (int r = 0; r < 4; ++r)
     for (int c = 1; c <= 5; ++c) m.Reels.at(r, c) = rows[r][c - 1];
   m.State.LastWin = EvaluateLines(m.Reels, m.WinningLines) * m.State.LineStake;
@@ -86,14 +87,22 @@ int main(int argc, char** argv) {
   m.BonusAmount = 60;
   const Shot shots[] = {
       {WindowId::Legend, "legend.png", {}, {}},
-      {WindowId::Double, "double-up.png", [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; }, {}},
+      {WindowId::Double,
+       "double-up.png",
+       [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; },
+       {}},
       {WindowId::Chooser, "chooser.png", {}, {}},
-      {WindowId::Meze, "meze.png", [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; }, {}},
+      {WindowId::Meze,
+       "meze.png",
+       [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
+       {}},
       // The meze bonus after its first row: the pick, the revealed row, the next row open.
-      {WindowId::Meze, "meze-played.png", [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
+      {WindowId::Meze, "meze-played.png",
+       [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
        [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(MezePicture(0, 3))); }},
       {WindowId::GoldenPick, "golden-pick.png", {}, {}},
-      {WindowId::GoldenBoard, "golden-board.png", [](Game& g, qt::QtDesktop&) { g.machine().GoldenPick = 4; },
+      {WindowId::GoldenBoard, "golden-board.png",
+       [](Game& g, qt::QtDesktop&) { g.machine().GoldenPick = 4; },
        [](Game&, qt::QtDesktop& d) {
          for (int cell : {6, 11, 1}) d.ClickElement(Ref(BoardCell(cell)));  // three cannot end it
        }},
@@ -106,12 +115,18 @@ int main(int argc, char** argv) {
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
        }},
-      {WindowId::Result, "result.png", [](Game& g, qt::QtDesktop&) {
+      {WindowId::Result,
+       "result.png",
+       [](Game& g, qt::QtDesktop&) {
          g.machine().BonusMultiplier = 3;
          g.machine().BonusAmount = 150;
          g.machine().State.LineStake = 5;
-       }, {}},
-      {WindowId::Level, "level-up.png", [](Game& g, qt::QtDesktop&) { g.machine().State.Level = 3; }, {}},
+       },
+       {}},
+      {WindowId::Level,
+       "level-up.png",
+       [](Game& g, qt::QtDesktop&) { g.machine().State.Level = 3; },
+       {}},
       {WindowId::TimedBonus, "timed-bonus.png", {}, {}},
       {WindowId::MegaBonus, "mega-bonus.png", {}, {}},
   };

@@ -1,5 +1,6 @@
 #include <array>
 
+// clang-format off
 #include "main_elements.h"
 #include "legend_elements.h"
 #include "bottles_elements.h"
@@ -14,6 +15,7 @@
 #include "golden_pick_elements.h"
 #include "golden_board_elements.h"
 #include "windows.h"
+// clang-format on
 
 namespace tarvolenka {
 namespace {
@@ -43,9 +45,13 @@ static_assert(WindowsInOrder(), "windows must be listed in their order of creati
 
 }  // namespace
 
-const WindowSpec& SpecOf(WindowId id) { return kWindows[static_cast<std::size_t>(id)]; }
+const WindowSpec& SpecOf(WindowId id) {
+  return kWindows[static_cast<std::size_t>(id)];
+}
 
-const ElementSpec& SpecOf(ElementRef ref) { return SpecOf(ref.window).elements[ref.index]; }
+const ElementSpec& SpecOf(ElementRef ref) {
+  return SpecOf(ref.window).elements[ref.index];
+}
 
 bool FindElement(WindowId window, std::string_view name, ElementRef& out) {
   const auto& elements = SpecOf(window).elements;

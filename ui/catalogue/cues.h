@@ -28,6 +28,8 @@ inline constexpr std::array<CueSpec, kCueCount> kCues{{
     {Cue::Chasha, "Chasha", "chasha.wav", 44100, 0.13},
 }};
 
-constexpr const CueSpec& SpecOf(Cue cue) { return kCues[static_cast<std::size_t>(cue)]; }
+constexpr const CueSpec& SpecOf(Cue cue) {
+  return kCues[static_cast<std::size_t>(cue)];
+}
 
 }  // namespace tarvolenka

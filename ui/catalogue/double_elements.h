@@ -9,12 +9,14 @@
 
 namespace tarvolenka {
 
+// clang-format off
 enum class DoubleEl : std::uint16_t {
   Image1, Image2, Shape1, Shape2, Image3, Image4, Image5, Label1, ImageVodka, ImageBira,
   List1, List2, List3, List4, List5, List6, List7, List8, List9, List10,
   Panel1, Panel2, Panel3, Panel4, Panel5, Panel6, Panel7,
   Count
 };
+// clang-format on
 
 enum class DoubleClick : std::uint16_t { None, Image1Click, Image2Click, Image3Click, Image4Click };
 
@@ -42,7 +44,9 @@ inline constexpr std::array<Rung, 7> kDoubleLadder{{{DoubleEl::Panel1, 2},
                                                     {DoubleEl::Panel6, 64},
                                                     {DoubleEl::Panel7, 300}}};
 
-constexpr DoubleEl HistorySlot(int i) { return Nth(DoubleEl::List1, i - 1); }
+constexpr DoubleEl HistorySlot(int i) {
+  return Nth(DoubleEl::List1, i - 1);
+}
 
 namespace double_window {
 using namespace build;
@@ -57,6 +61,7 @@ constexpr ElementSpec Slot(E id, std::string_view name, int i) {
   return Pic(id, name, {43, 23 + 30 * (i - 1), 80, 27}, Picture::None, C::Image3Click);
 }
 
+// clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleEl::Count)> kElements{{
     Pic(E::Image1, "Image1", {300, 455, 113, 64}, Picture::DoubleVodka, C::Image1Click),
     Pic(E::Image2, "Image2", {438, 455, 113, 64}, Picture::DoubleBira, C::Image2Click),
@@ -81,15 +86,18 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleEl::Coun
     PanelOf(E::Panel7, "Panel7", {172, 32, 389, 65}, kTopRung, colours::kYellow),
 }};
 static_assert(IdsInOrder(kElements));
+// clang-format on
 
 inline constexpr std::array<TimerSpec, 2> kTimers{{
     {0, "Timer1", durations::kDoubleBlink, true},
     {1, "Timer2", durations::kDoubleShake, false},
 }};
 
+// clang-format off
 inline constexpr WindowSpec kWindow{WindowId::Double, "TForm6", "Дубъл", 583, 536,
                                     colours::kTeal, Border::FixedNoButtons, false, kElements,
                                     kTimers};
+// clang-format on
 }  // namespace double_window
 
 }  // namespace tarvolenka

@@ -6,6 +6,7 @@
 
 namespace tarvolenka::build {
 
+// clang-format off
 template <class E, class C>
 constexpr ElementSpec Pic(E id, std::string_view name, Rect r, Picture p, C click,
                           std::uint8_t number = 0, std::uint8_t flags = kTransparent) {
@@ -25,6 +26,7 @@ constexpr ElementSpec Cell(E id, std::string_view name) {
   return {static_cast<std::uint16_t>(id), name, Kind::CellBuffer, {0, 0, 125, 125}, Picture::None,
           kHidden};
 }
+// clang-format on
 
 template <class E>
 constexpr ElementSpec Text(E id, std::string_view name, Rect r, TextStyle style,

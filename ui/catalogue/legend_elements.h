@@ -24,8 +24,10 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Coun
 }};
 static_assert(IdsInOrder(kElements));
 
+// clang-format off
 inline constexpr WindowSpec kWindow{WindowId::Legend, "TForm2", "Легенда", 945, 599, colours::kWhite,
                                     Border::FixedCloseBox, true, kElements, {}};
+// clang-format on
 }  // namespace legend_window
 
 }  // namespace tarvolenka

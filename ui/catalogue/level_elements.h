@@ -9,10 +9,12 @@
 
 namespace tarvolenka {
 
+// clang-format off
 enum class LevelEl : std::uint16_t {
   Level1, Level11, Image1, Label1, Image2, Label2, Image3, Label3, Image4, Label4, ImageLinii,
   Count
 };
+// clang-format on
 
 enum class LevelClick : std::uint16_t { None, ImageLiniiClick };
 
@@ -28,6 +30,7 @@ using E = LevelEl;
 inline constexpr TextStyle kNumber = Style(24, true, colours::kYellow, Align::Centre, true);
 inline constexpr TextStyle kValue = Style(24, true, colours::kRed, Align::Right, true);
 
+// clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LevelEl::Count)> kElements{{
     Pic(E::Level1, "Level1", {108, 7, 284, 202}, Picture::LevelStar, LevelClick::None),
     Text(E::Level11, "Level11", {198, 98, 95, 27}, kNumber),
@@ -45,6 +48,7 @@ static_assert(IdsInOrder(kElements));
 
 inline constexpr WindowSpec kWindow{WindowId::Level, "TFormLevel1", "НИВО", 508, 402,
                                     colours::kYellow, Border::FixedNoButtons, false, kElements, {}};
+// clang-format on
 }  // namespace level_window
 
 }  // namespace tarvolenka

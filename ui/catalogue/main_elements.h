@@ -9,6 +9,7 @@
 
 namespace tarvolenka {
 
+// clang-format off
 enum class MainEl : std::uint16_t {
   // Visible elements, in stacking order (a later one covers an earlier one).
   ImagePechalba, ImageTotalKanal, ImageKanal, ImageLinii, ImageBalans,
@@ -28,6 +29,7 @@ enum class MainEl : std::uint16_t {
   ImageBonus1, ImageBonus2, ImageBonus3, ImageBonus4, ImageBonus5, ImageBonus6,
   Count
 };
+// clang-format on
 
 enum class MainClick : std::uint16_t {
   None,
@@ -55,9 +57,15 @@ struct WindowOf<MainTimer> {
 };
 
 // Symbol picture k (1..15) and the cell buffer of reel c (1..5), row r (0..3).
-constexpr MainEl SymbolPicture(int k) { return Nth(MainEl::Image1, k - 1); }
-constexpr MainEl Ekran(int reel, int row) { return Nth(MainEl::Ekran10, (reel - 1) * 4 + row); }
-constexpr MainEl BonusStagePicture(int stage) { return Nth(MainEl::ImageBonus1, stage); }
+constexpr MainEl SymbolPicture(int k) {
+  return Nth(MainEl::Image1, k - 1);
+}
+constexpr MainEl Ekran(int reel, int row) {
+  return Nth(MainEl::Ekran10, (reel - 1) * 4 + row);
+}
+constexpr MainEl BonusStagePicture(int stage) {
+  return Nth(MainEl::ImageBonus1, stage);
+}
 
 namespace main_window {
 using namespace build;
@@ -70,6 +78,7 @@ inline constexpr TextStyle kCountdown = Style(19, true, colours::kRed, Align::Ce
 inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
 
+// clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)> kElements{{
     Pic(E::ImagePechalba, "ImagePechalba", {572, 489, 146, 55}, Picture::PanelPechalba, C::ImageDoubleClick),
     Pic(E::ImageTotalKanal, "ImageTotalKanal", {416, 489, 146, 55}, Picture::PanelTotalKanal, C::ImageDoubleClick),
@@ -141,6 +150,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Store(E::ImageBonus6, "ImageBonus6", Picture::BonusStage5),
 }};
 static_assert(IdsInOrder(kElements), "main window elements must be listed in enum order");
+// clang-format on
 
 inline constexpr std::array<TimerSpec, 5> kTimers{{
     {0, "Timer1", durations::kSpinTickStart, false},
@@ -150,9 +160,11 @@ inline constexpr std::array<TimerSpec, 5> kTimers{{
     {4, "Timer5", durations::kAutoPlayPause, false},
 }};
 
+// clang-format off
 inline constexpr WindowSpec kWindow{WindowId::Main, "TForm1", "Tarvolenka", 773, 674,
                                     colours::kSkyBlue, Border::FixedMain, true, kElements,
                                     kTimers};
+// clang-format on
 }  // namespace main_window
 
 }  // namespace tarvolenka

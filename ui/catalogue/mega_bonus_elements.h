@@ -9,6 +9,7 @@
 
 namespace tarvolenka {
 
+// clang-format off
 enum class MegaBonusEl : std::uint16_t {
   Shape1, Label1, Shape2, Label2, Shape3, Label3, Shape4, Label4,
   Shape5, Label5, Shape6, Label6, Shape7, Label7, Shape8, Label8,
@@ -17,6 +18,7 @@ enum class MegaBonusEl : std::uint16_t {
   ImageStart, ImageStop, ImageOK,
   Count
 };
+// clang-format on
 
 enum class MegaBonusClick : std::uint16_t { None, ImageStartClick, ImageStopClick, ImageOKClick };
 
@@ -36,8 +38,12 @@ inline constexpr int kMegaCells = 16;
 inline constexpr std::array<std::int64_t, kMegaCells> kMegaFactors{10, 3, 50, 3, 10, 3, 5, 3,
                                                                    10, 2, 25, 2, 10, 2, 5, 2};
 
-constexpr MegaBonusEl MegaShape(int cell) { return Nth(MegaBonusEl::Shape1, 2 * (cell - 1)); }
-constexpr MegaBonusEl MegaLabel(int cell) { return Nth(MegaBonusEl::Label1, 2 * (cell - 1)); }
+constexpr MegaBonusEl MegaShape(int cell) {
+  return Nth(MegaBonusEl::Shape1, 2 * (cell - 1));
+}
+constexpr MegaBonusEl MegaLabel(int cell) {
+  return Nth(MegaBonusEl::Label1, 2 * (cell - 1));
+}
 
 namespace mega_bonus_window {
 using namespace build;
@@ -47,6 +53,7 @@ using C = MegaBonusClick;
 inline constexpr TextStyle kPrize =
     Opaque(Style(13, true, colours::kBlack, Align::Centre, true), colours::kYellow);
 
+// clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MegaBonusEl::Count)> kElements{{
     ShapeOf(E::Shape1, "Shape1", {8, 10, 109, 65}, colours::kRed, kRounded | kHidden),
     Text(E::Label1, "Label1", {18, 24, 89, 39}, kPrize, "99999999"),
@@ -85,12 +92,16 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MegaBonusEl::C
     Pic(E::ImageOK, "ImageOK", {242, 387, 128, 29}, Picture::ButtonOk, C::ImageOKClick),
 }};
 static_assert(IdsInOrder(kElements));
+// clang-format on
 
-inline constexpr std::array<TimerSpec, 1> kTimers{{{0, "Timer1", durations::kMegaLightFast, false}}};
+inline constexpr std::array<TimerSpec, 1> kTimers{
+    {{0, "Timer1", durations::kMegaLightFast, false}}};
 
+// clang-format off
 inline constexpr WindowSpec kWindow{WindowId::MegaBonus, "TFormMegaBonus", "МЕГАБОНУС", 601, 430,
                                     colours::kTeal, Border::FixedNoButtons, false, kElements,
                                     kTimers};
+// clang-format on
 }  // namespace mega_bonus_window
 
 }  // namespace tarvolenka

@@ -8,6 +8,7 @@ namespace tarvolenka {
 
 // Every picture the windows show. Each is a vector drawing assets/pictures/<file>.svg of the
 // given size in window pixels.
+// clang-format off
 enum class Picture : std::uint16_t {
   None,
   // Reel symbols, indexed by SymbolId 1..15.
@@ -40,6 +41,7 @@ enum class Picture : std::uint16_t {
   Legend,
   Count
 };
+// clang-format on
 
 struct PictureSpec {
   Picture id;
@@ -144,7 +146,9 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::Legend, "legend", 941, 595},
 }};
 
-constexpr const PictureSpec& SpecOf(Picture p) { return kPictures[static_cast<std::size_t>(p)]; }
+constexpr const PictureSpec& SpecOf(Picture p) {
+  return kPictures[static_cast<std::size_t>(p)];
+}
 
 constexpr bool PicturesInOrder() {
   for (std::size_t i = 0; i < kPictures.size(); ++i)

@@ -23,6 +23,7 @@ using namespace build;
 using E = TimedBonusEl;
 using C = TimedBonusClick;
 
+// clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(TimedBonusEl::Count)> kElements{{
     Pic(E::Image1, "Image1", {74, 17, 100, 20}, Picture::LetteringBonusBig, C::ImageOKClick),
     Text(E::Label1, "Label1", {10, 48, 225, 47}, Style(32, true, colours::kRed, Align::Centre, true)),
@@ -32,6 +33,7 @@ static_assert(IdsInOrder(kElements));
 
 inline constexpr WindowSpec kWindow{WindowId::TimedBonus, "TFormBonus", "БОНУС", 247, 156,
                                     colours::kYellow, Border::FixedNoButtons, false, kElements, {}};
+// clang-format on
 }  // namespace timed_bonus_window
 
 }  // namespace tarvolenka

@@ -81,8 +81,8 @@ struct ElementSpec {
   std::uint16_t click = kNoClick;  // the window's click handler, kNoClick for none
   std::uint8_t number = 0;         // bound number for handler families
   TextStyle style{};
-  std::string_view text{};  // initial caption of labels and panels
-  Rgb colour = colours::kWhite;  // background of panels, shapes, gauges and paint boxes
+  std::string_view text{};        // initial caption of labels and panels
+  Rgb colour = colours::kWhite;   // background of panels, shapes, gauges and paint boxes
   Rgb colour2 = colours::kWhite;  // bar colour of a gauge
 };
 

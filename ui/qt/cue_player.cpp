@@ -7,13 +7,14 @@
 namespace tarvolenka::qt {
 
 CuePlayer::CuePlayer() {
-  available_ = !QMediaDevices::audioOutputs().isEmpty() && qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE");
+  available_ =
+      !QMediaDevices::audioOutputs().isEmpty() && qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE");
   if (!available_) return;
   for (const CueSpec& desc : kCues) {
     auto effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl(QStringLiteral("qrc:/sounds/%1")
-                               .arg(QString::fromUtf8(desc.resource.data(),
-                                                      static_cast<int>(desc.resource.size())))));
+    effect->setSource(QUrl(
+        QStringLiteral("qrc:/sounds/%1")
+            .arg(QString::fromUtf8(desc.resource.data(), static_cast<int>(desc.resource.size())))));
     effects_[static_cast<std::size_t>(desc.cue)] = std::move(effect);
   }
 }

@@ -5,7 +5,9 @@
 
 namespace tarvolenka::qt {
 
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 PictureWidget::PictureWidget(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
 
@@ -31,7 +33,8 @@ void PictureWidget::mousePressEvent(QMouseEvent* e) {
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e) {
   // A click is a press and a release on the same picture.
-  const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  const bool click =
+      pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
   pressed_ = false;
   if (click && onClick) onClick();
 }
@@ -69,7 +72,8 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), background_);
   const QRect inner = rect().adjusted(2, 2, -2, -2);
-  p.fillRect(QRect(inner.left(), inner.top(), inner.width() * position_ / 100, inner.height()), bar_);
+  p.fillRect(QRect(inner.left(), inner.top(), inner.width() * position_ / 100, inner.height()),
+             bar_);
   p.setPen(QPen(QColor(0, 0, 60), 2));
   p.drawRect(rect().adjusted(1, 1, -1, -1));
 }
@@ -110,8 +114,9 @@ void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {
   painter_.reset();
   QPainter p(this);
-  p.drawImage(e->rect(), image_, QRectF(e->rect().topLeft() * image_.devicePixelRatio(),
-                                        e->rect().size() * image_.devicePixelRatio()));
+  p.drawImage(e->rect(), image_,
+              QRectF(e->rect().topLeft() * image_.devicePixelRatio(),
+                     e->rect().size() * image_.devicePixelRatio()));
 }
 
 }  // namespace tarvolenka::qt

@@ -57,8 +57,9 @@ const QPixmap& PictureLoader::Get(Picture picture) {
     if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
     return cache_[i];
   }
-  const QString file = QStringLiteral(":/pictures/%1.svg")
-                           .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
+  const QString file =
+      QStringLiteral(":/pictures/%1.svg")
+          .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
   QSvgRenderer renderer(file);
   if (!renderer.isValid()) {
     cache_[i] = Missing(desc, dpr_);

@@ -24,11 +24,13 @@ QString FromView(std::string_view s) {
 
 Qt::Alignment AlignmentOf(const TextStyle& style) {
   Qt::Alignment a = style.verticalCentre ? Qt::AlignVCenter : Qt::AlignTop;
+  // clang-format off
   switch (style.align) {
     case Align::Left: return a | Qt::AlignLeft;
     case Align::Centre: return a | Qt::AlignHCenter;
     case Align::Right: return a | Qt::AlignRight;
   }
+  // clang-format on
   return a;
 }
 
@@ -216,7 +218,9 @@ void QtDesktop::Close(WindowId id) {
   w.view->CloseByGame();
 }
 
-bool QtDesktop::IsShown(WindowId id) const { return windows_[static_cast<std::size_t>(id)].shown; }
+bool QtDesktop::IsShown(WindowId id) const {
+  return windows_[static_cast<std::size_t>(id)].shown;
+}
 
 void QtDesktop::MoveWindowBy(WindowId id, int dx, int dy) {
   QWidget* view = windows_[static_cast<std::size_t>(id)].view;
@@ -239,7 +243,8 @@ void QtDesktop::SetText(ElementRef ref, std::string_view text) {
 }
 
 void QtDesktop::SetVisible(ElementRef ref, bool visible) {
-  if (QWidget* widget = At(ref).widget; widget != nullptr && widget->isVisibleTo(widget->parentWidget()) != visible)
+  if (QWidget* widget = At(ref).widget;
+      widget != nullptr && widget->isVisibleTo(widget->parentWidget()) != visible)
     widget->setVisible(visible);
 }
 
@@ -253,7 +258,8 @@ void QtDesktop::CopyPicture(ElementRef target, ElementRef source) {
 }
 
 void QtDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y) {
-  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget)) box->DrawPixmap(x, y, At(cell).pixmap);
+  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
+    box->DrawPixmap(x, y, At(cell).pixmap);
 }
 
 void QtDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) {
@@ -288,7 +294,9 @@ void QtDesktop::SetPanelColour(ElementRef ref, Rgb colour) {
   }
 }
 
-void QtDesktop::Repaint(WindowId id) { windows_[static_cast<std::size_t>(id)].view->repaint(); }
+void QtDesktop::Repaint(WindowId id) {
+  windows_[static_cast<std::size_t>(id)].view->repaint();
+}
 
 void QtDesktop::Pause(int ms) {
   // The window system's own housekeeping goes on (painting, pings), so the desktop never sees
@@ -337,9 +345,13 @@ std::uint32_t QtDesktop::MillisSinceMidnightUtc() const {
   return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
-void QtDesktop::PlayCue(Cue cue) { cues_.Play(cue); }
+void QtDesktop::PlayCue(Cue cue) {
+  cues_.Play(cue);
+}
 
-QWidget* QtDesktop::window(WindowId id) const { return windows_[static_cast<std::size_t>(id)].view; }
+QWidget* QtDesktop::window(WindowId id) const {
+  return windows_[static_cast<std::size_t>(id)].view;
+}
 
 QWidget* QtDesktop::widget(ElementRef ref) const {
   return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index].widget;
@@ -356,7 +368,9 @@ void QtDesktop::RouteClick(ElementRef ref) {
   if (desc.click != kNoClick) w.logic->Click(desc.click, desc.number);
 }
 
-void QtDesktop::ClickElement(ElementRef ref) { RouteClick(ref); }
+void QtDesktop::ClickElement(ElementRef ref) {
+  RouteClick(ref);
+}
 
 void QtDesktop::Present(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];

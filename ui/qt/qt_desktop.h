@@ -90,7 +90,9 @@ class QtDesktop : public QObject, public Desktop {
   };
 
   void Build(WindowId id);
-  Element& At(ElementRef ref) { return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index]; }
+  Element& At(ElementRef ref) {
+    return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index];
+  }
   void CentreWindow(WindowId id);
 
   PictureLoader pictures_;

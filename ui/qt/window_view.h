@@ -30,7 +30,7 @@ class WindowView : public QDialog {
   QtDesktop& desktop_;
   WindowId id_;
   bool closingByGame_ = false;
-  bool inCloseEvent_ = false;     // the window system's close is being decided
+  bool inCloseEvent_ = false;       // the window system's close is being decided
   bool closedDuringEvent_ = false;  // ...and the game closed the window meanwhile
 };
 
