@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-multimedia-dev
   libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev
-  clang libclang-rt-14-dev valgrind
+  clang libclang-rt-14-dev valgrind clang-format
 )
 
 missing=()
