@@ -41,45 +41,31 @@ void BM_FullSpinWithDoubleUp(benchmark::State& state) {
 }
 BENCHMARK(BM_FullSpinWithDoubleUp);
 
-// The stop schedule's 21 advances, one call each as the spin cycle makes them, and as one batch.
-std::array<ReelFlags, kStopAfter.back()> Schedule() {
-  std::array<ReelFlags, kStopAfter.back()> s{};
-  for (int a = 0; a < kStopAfter.back(); ++a)
-    for (int reel = 1; reel <= kReels; ++reel)
-      s[static_cast<std::size_t>(a)][static_cast<std::size_t>(reel - 1)] =
-          reel > ReelsStopped(a) ? 1 : 0;
-  return s;
-}
-
-void BM_ScheduleOneAdvanceAtATime(benchmark::State& state) {
-  const auto schedule = Schedule();
+// The stop schedule's 21 advances, one call each as the spin cycle makes them, and as one batch,
+// from a filled window and a new seed each spin.
+template <class Advance>
+void RunSchedule(benchmark::State& state, Advance advance) {
   Random r;
   ReelWindow w;
-  const ReelFlags all{1, 1, 1, 1, 1};
-  for (int i = 0; i < 4; ++i) AdvanceReels(w, all, r);
+  for (int i = 0; i < 4; ++i) AdvanceReels(w, ReelFlags{1, 1, 1, 1, 1}, r);
   std::uint32_t seed = 0;
   for (auto _ : state) {
     r.Seed(seed += 7919);
-    for (const ReelFlags& f : schedule) AdvanceReels(w, f, r);
+    advance(w, r);
     benchmark::DoNotOptimize(w);
   }
   state.SetItemsProcessed(state.iterations());
+}
+
+void BM_ScheduleOneAdvanceAtATime(benchmark::State& state) {
+  RunSchedule(state, [](ReelWindow& w, Random& r) {
+    for (const ReelFlags& f : kStopSchedule) AdvanceReels(w, f, r);
+  });
 }
 BENCHMARK(BM_ScheduleOneAdvanceAtATime);
 
 void BM_ScheduleAsOneBatch(benchmark::State& state) {
-  const auto schedule = Schedule();
-  Random r;
-  ReelWindow w;
-  const ReelFlags all{1, 1, 1, 1, 1};
-  for (int i = 0; i < 4; ++i) AdvanceReels(w, all, r);
-  std::uint32_t seed = 0;
-  for (auto _ : state) {
-    r.Seed(seed += 7919);
-    AdvanceReels(w, schedule, r);
-    benchmark::DoNotOptimize(w);
-  }
-  state.SetItemsProcessed(state.iterations());
+  RunSchedule(state, [](ReelWindow& w, Random& r) { AdvanceReels(w, kStopSchedule, r); });
 }
 BENCHMARK(BM_ScheduleAsOneBatch);
 

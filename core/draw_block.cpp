@@ -55,19 +55,6 @@ constexpr auto kCumulative = MakeCumulative();
 static_assert(kCumulative.back() == kSymbolWeightTotal);
 static_assert(kCumulative.back() < 128, "the vector form keeps draw indices in signed bytes");
 
-// The symbol of each draw index 0..72.
-constexpr auto MakeSymbolOfIndex() {
-  std::array<SymbolId, kSymbolWeightTotal> symbol{};
-  SymbolId s = 1;
-  for (int u = 0; u < kSymbolWeightTotal; ++u) {
-    while (u >= kCumulative[s - 1]) ++s;
-    symbol[static_cast<std::size_t>(u)] = s;
-  }
-  return symbol;
-}
-
-constexpr auto kSymbolOfIndex = MakeSymbolOfIndex();
-
 // The symbols refused on each reel whatever its column holds, as a set of symbol bits.
 constexpr auto MakeNotAllowedSets() {
   std::array<std::uint16_t, kReels> sets{};
@@ -112,7 +99,7 @@ void DrawBlock::DrawOneByOne(std::uint32_t start) {
   start_ = start;
   at_.fill(0);
   for (int j = 0; j < kSize; ++j) {
-    const SymbolId s = kSymbolOfIndex[Random::Scaled(StateAfter(j + 1), kSymbolWeightTotal)];
+    const SymbolId s = kSymbolOfDraw[Random::Scaled(StateAfter(j + 1), kSymbolWeightTotal)];
     symbol_[static_cast<std::size_t>(j)] = s;
     at_[s] |= DrawPositions{1} << j;
   }

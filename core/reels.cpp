@@ -5,24 +5,8 @@
 #include "draw_block.h"
 
 namespace tarvolenka {
-namespace {
-
-constexpr std::array<std::uint8_t, kSymbolWeightTotal> MakeDrawTable() {
-  std::array<std::uint8_t, kSymbolWeightTotal> table{};
-  std::size_t u = 0;
-  for (std::size_t s = 0; s < kSymbolWeights.size(); ++s)
-    for (int k = 0; k < kSymbolWeights[s]; ++k) table[u++] = static_cast<std::uint8_t>(s + 1);
-  return table;
-}
-
-constexpr auto kDrawTable = MakeDrawTable();
-static_assert(kDrawTable[0] == 1 && kDrawTable[9] == 1 && kDrawTable[10] == 2);
-static_assert(kDrawTable[60] == 10 && kDrawTable[62] == 11 && kDrawTable[72] == 15);
-
-}  // namespace
-
 SymbolId DrawSymbol(Random& random) {
-  return kDrawTable[random.Below(kSymbolWeightTotal)];
+  return kSymbolOfDraw[random.Below(kSymbolWeightTotal)];
 }
 
 void AdvanceReels(ReelWindow& w, const ReelFlags& spinning, Random& random) {

@@ -20,6 +20,19 @@ inline constexpr int kRows = 4;  // row 0 is hidden above the three visible rows
 inline constexpr int kSymbolWeightTotal = 73;
 inline constexpr std::array<int, 15> kSymbolWeights{10, 9, 9, 8, 7, 6, 5, 4, 2, 2, 3, 2, 2, 2, 2};
 
+// The symbol each draw index 0..72 stands for.
+constexpr std::array<SymbolId, kSymbolWeightTotal> MakeSymbolOfDraw() {
+  std::array<SymbolId, kSymbolWeightTotal> table{};
+  std::size_t u = 0;
+  for (std::size_t s = 0; s < kSymbolWeights.size(); ++s)
+    for (int k = 0; k < kSymbolWeights[s]; ++k) table[u++] = static_cast<SymbolId>(s + 1);
+  return table;
+}
+
+inline constexpr auto kSymbolOfDraw = MakeSymbolOfDraw();
+static_assert(kSymbolOfDraw[0] == 1 && kSymbolOfDraw[9] == 1 && kSymbolOfDraw[10] == 2);
+static_assert(kSymbolOfDraw[60] == 10 && kSymbolOfDraw[62] == 11 && kSymbolOfDraw[72] == 15);
+
 // Multipliers are only drawn on the reels where they count: x2 on reels 2 and 3, x5 on
 // reel 4, x10 on reel 5.
 constexpr bool AllowedOnReel(SymbolId s, int reel) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "durations.h"
+#include "reels.h"
 
 namespace tarvolenka {
 
@@ -21,6 +22,19 @@ constexpr int TickPeriod(int advances) {
   const int stopped = ReelsStopped(advances);
   return durations::kSpinTickPeriods[stopped < 5 ? stopped : 4];
 }
+
+// The turning flags of each of a spin's advances: reel k turns until kStopAfter[k - 1] advances.
+// The spin cycle works them out tick by tick; a batch of advances takes them all at once.
+constexpr std::array<ReelFlags, kStopAfter.back()> MakeStopSchedule() {
+  std::array<ReelFlags, kStopAfter.back()> schedule{};
+  for (int advance = 0; advance < kStopAfter.back(); ++advance)
+    for (int reel = 1; reel <= kReels; ++reel)
+      schedule[static_cast<std::size_t>(advance)][static_cast<std::size_t>(reel - 1)] =
+          reel > ReelsStopped(advance) ? 1 : 0;
+  return schedule;
+}
+
+inline constexpr auto kStopSchedule = MakeStopSchedule();
 
 static_assert(ReelsStopped(7) == 0 && ReelsStopped(8) == 1 && ReelsStopped(20) == 4);
 static_assert(TickPeriod(0) == 1 && TickPeriod(11) == 5 && TickPeriod(12) == 10 &&

@@ -12,17 +12,6 @@
 namespace tarvolenka {
 namespace {
 
-std::vector<ReelFlags> StopSchedule() {
-  std::vector<ReelFlags> s;
-  for (int a = 0; a < kStopAfter.back(); ++a) {
-    ReelFlags f{};
-    for (int reel = 1; reel <= kReels; ++reel)
-      f[static_cast<std::size_t>(reel - 1)] = reel > ReelsStopped(a) ? 1 : 0;
-    s.push_back(f);
-  }
-  return s;
-}
-
 void ExpectSameAsOneAtATime(ReelWindow start, std::uint32_t seed,
                             const std::vector<ReelFlags>& advances) {
   ReelWindow plain = start, batch = start;
@@ -42,7 +31,7 @@ TEST(BatchAdvance, FillsTheEmptyWindowAsTheStartUpDoes) {
 }
 
 TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
-  const auto schedule = StopSchedule();
+  const std::vector<ReelFlags> schedule(kStopSchedule.begin(), kStopSchedule.end());
   Random r;
   ReelWindow w;
   for (int i = 0; i < 4; ++i) AdvanceReels(w, ReelFlags{1, 1, 1, 1, 1}, r);

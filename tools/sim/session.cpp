@@ -11,20 +11,6 @@ namespace {
 // The machines keep no save file.
 constexpr const char* kNoSaveFile = "";
 
-// The turning flags of the spin's advances: reel k turns until kStopAfter[k - 1] advances.
-constexpr std::array<ReelFlags, kStopAfter.back()> MakeSchedule() {
-  std::array<ReelFlags, kStopAfter.back()> schedule{};
-  for (int advance = 0; advance < kStopAfter.back(); ++advance) {
-    const int stopped = ReelsStopped(advance);
-    for (int reel = 1; reel <= kReels; ++reel)
-      schedule[static_cast<std::size_t>(advance)][static_cast<std::size_t>(reel - 1)] =
-          reel > stopped ? 1 : 0;
-  }
-  return schedule;
-}
-
-constexpr auto kSchedule = MakeSchedule();
-
 }  // namespace
 
 std::int64_t PaidSpinResult::total() const {
@@ -58,7 +44,7 @@ Session::Session(const Settings& settings, std::uint64_t seed)
 void Session::RunReels() {
   Machine& m = game_.machine();
   ReseedFromClock(desktop_, m.Rng);
-  AdvanceReels(m.Reels, kSchedule, m.Rng);
+  AdvanceReels(m.Reels, kStopSchedule, m.Rng);
 }
 
 std::int64_t Session::SpinLinesOnly() {
