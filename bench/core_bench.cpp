@@ -3,9 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include "draw_block.h"
-#include "paylines.h"
-#include "reels.h"
+#include "core/draw_block.h"
+#include "core/paylines.h"
+#include "core/reels.h"
 
 namespace tarvolenka {
 namespace {

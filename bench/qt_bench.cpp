@@ -9,8 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "game.h"
-#include "qt_desktop.h"
+#include "game/game.h"
+#include "qt/qt_desktop.h"
 
 namespace tarvolenka {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "session.h"
-#include "spin_schedule.h"
+#include "core/spin_schedule.h"
+#include "tools/sim/session.h"
 
 namespace tarvolenka::sim {
 namespace {

@@ -1,9 +1,9 @@
-#include "bonus_sequence.h"
+#include "bonus/bonus_sequence.h"
 
-#include "arith.h"
-#include "bonus_win.h"
-#include "durations.h"
-#include "reels.h"
+#include "bonus/bonus_win.h"
+#include "catalogue/durations.h"
+#include "core/arith.h"
+#include "core/reels.h"
 
 namespace tarvolenka {
 namespace {

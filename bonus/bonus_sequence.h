@@ -1,8 +1,8 @@
 #pragma once
 
-#include "desktop.h"
-#include "machine.h"
-#include "main_window.h"
+#include "core/desktop.h"
+#include "core/machine.h"
+#include "core/main_window.h"
 
 namespace tarvolenka {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "arith.h"
-#include "machine.h"
+#include "core/arith.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

@@ -1,8 +1,8 @@
-#include "chooser_window.h"
+#include "bonus/chooser_window.h"
 
-#include "draw_cell.h"
-#include "durations.h"
-#include "sound.h"
+#include "bonus/draw_cell.h"
+#include "catalogue/durations.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 namespace {

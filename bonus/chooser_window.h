@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "chooser_elements.h"
-#include "desktop.h"
-#include "machine.h"
+#include "catalogue/chooser_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

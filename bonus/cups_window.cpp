@@ -1,11 +1,11 @@
-#include "cups_window.h"
+#include "bonus/cups_window.h"
 
 #include <string>
 
-#include "bottles_elements.h"
-#include "draw_cell.h"
-#include "durations.h"
-#include "sound.h"
+#include "bonus/draw_cell.h"
+#include "catalogue/bottles_elements.h"
+#include "catalogue/durations.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 namespace {

@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "cup_levels.h"
-#include "cups_elements.h"
-#include "desktop.h"
-#include "machine.h"
+#include "bonus/cup_levels.h"
+#include "catalogue/cups_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

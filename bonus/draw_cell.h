@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "random.h"
+#include "core/random.h"
 
 namespace tarvolenka {
 

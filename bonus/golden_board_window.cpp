@@ -1,9 +1,9 @@
-#include "golden_board_window.h"
+#include "bonus/golden_board_window.h"
 
-#include "draw_cell.h"
-#include "durations.h"
-#include "ladder_table.h"
-#include "sound.h"
+#include "bonus/draw_cell.h"
+#include "bonus/ladder_table.h"
+#include "catalogue/durations.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 namespace {

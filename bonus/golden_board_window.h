@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "desktop.h"
-#include "golden_board_elements.h"
-#include "machine.h"
+#include "catalogue/golden_board_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

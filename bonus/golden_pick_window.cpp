@@ -1,9 +1,9 @@
-#include "golden_pick_window.h"
+#include "bonus/golden_pick_window.h"
 
-#include "draw_cell.h"
-#include "durations.h"
-#include "reseed.h"
-#include "sound.h"
+#include "bonus/draw_cell.h"
+#include "catalogue/durations.h"
+#include "core/reseed.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 

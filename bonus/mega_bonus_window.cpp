@@ -1,9 +1,9 @@
-#include "mega_bonus_window.h"
+#include "bonus/mega_bonus_window.h"
 
 #include <string>
 
-#include "arith.h"
-#include "sound.h"
+#include "core/arith.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 namespace {

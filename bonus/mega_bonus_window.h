@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "desktop.h"
-#include "machine.h"
-#include "mega_bonus_elements.h"
+#include "catalogue/mega_bonus_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

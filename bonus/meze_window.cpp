@@ -1,10 +1,10 @@
-#include "meze_window.h"
+#include "bonus/meze_window.h"
 
 #include <string>
 
-#include "draw_cell.h"
-#include "durations.h"
-#include "sound.h"
+#include "bonus/draw_cell.h"
+#include "catalogue/durations.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 namespace {

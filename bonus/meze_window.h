@@ -3,10 +3,10 @@
 #include <array>
 #include <cstdint>
 
-#include "desktop.h"
-#include "machine.h"
-#include "meze_elements.h"
-#include "meze_prizes.h"
+#include "bonus/meze_prizes.h"
+#include "catalogue/meze_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

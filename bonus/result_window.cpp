@@ -1,8 +1,8 @@
-#include "result_window.h"
+#include "bonus/result_window.h"
 
 #include <string>
 
-#include "bonus_win.h"
+#include "bonus/bonus_win.h"
 
 namespace tarvolenka {
 namespace {

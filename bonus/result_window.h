@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "desktop.h"
-#include "machine.h"
-#include "result_elements.h"
+#include "catalogue/result_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

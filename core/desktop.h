@@ -8,10 +8,10 @@
 #include <span>
 #include <string_view>
 
-#include "cues.h"
-#include "date_time.h"
-#include "geometry.h"
-#include "windows.h"
+#include "catalogue/cues.h"
+#include "catalogue/geometry.h"
+#include "catalogue/windows.h"
+#include "core/date_time.h"
 
 namespace tarvolenka {
 

@@ -1,4 +1,4 @@
-#include "draw_block.h"
+#include "core/draw_block.h"
 
 #include <type_traits>
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "reels.h"
+#include "core/reels.h"
 
 namespace tarvolenka {
 

@@ -1,4 +1,4 @@
-#include "game_state.h"
+#include "core/game_state.h"
 
 #include <algorithm>
 #include <bit>

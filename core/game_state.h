@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "date_time.h"
+#include "core/date_time.h"
 
 namespace tarvolenka {
 

@@ -1,9 +1,9 @@
-#include "level_window.h"
+#include "core/level_window.h"
 
 #include <string>
 
-#include "arith.h"
-#include "sound.h"
+#include "core/arith.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "desktop.h"
-#include "level_elements.h"
-#include "machine.h"
+#include "catalogue/level_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

@@ -6,10 +6,10 @@
 #include <array>
 #include <cstdint>
 
-#include "game_state.h"
-#include "paylines.h"
-#include "random.h"
-#include "reels.h"
+#include "core/game_state.h"
+#include "core/paylines.h"
+#include "core/random.h"
+#include "core/reels.h"
 
 namespace tarvolenka {
 

@@ -1,12 +1,12 @@
 // The main window's life: events, start-up, shutdown and the save points it owns.
 
-#include "main_window.h"
+#include "core/main_window.h"
 
 #include <string>
 
-#include "arith.h"
-#include "reseed.h"
-#include "sound.h"
+#include "core/arith.h"
+#include "core/reseed.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 

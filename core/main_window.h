@@ -2,10 +2,10 @@
 
 #include <cstdint>
 
-#include "desktop.h"
-#include "machine.h"
-#include "main_elements.h"
-#include "save_file.h"
+#include "catalogue/main_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
+#include "core/save_file.h"
 
 namespace tarvolenka {
 

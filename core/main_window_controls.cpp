@@ -5,9 +5,9 @@
 #include <limits>
 #include <string>
 
-#include "arith.h"
-#include "main_window.h"
-#include "stake_ladder.h"
+#include "core/arith.h"
+#include "core/main_window.h"
+#include "core/stake_ladder.h"
 
 namespace tarvolenka {
 namespace {

@@ -1,7 +1,7 @@
 // Levels and the hourly timed bonus of the main window.
 
-#include "arith.h"
-#include "main_window.h"
+#include "core/arith.h"
+#include "core/main_window.h"
 
 namespace tarvolenka {
 

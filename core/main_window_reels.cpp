@@ -1,6 +1,6 @@
 // Painting the reels and the winning lines into the reel area.
 
-#include "main_window.h"
+#include "core/main_window.h"
 
 namespace tarvolenka {
 

@@ -1,11 +1,11 @@
 // The spin cycle: starting a paid or free spin, the animation with its stop schedule, the end
 // of a spin with its pay, bonus and free spins, and auto-play.
 
-#include "arith.h"
-#include "free_spins.h"
-#include "main_window.h"
-#include "reseed.h"
-#include "spin_schedule.h"
+#include "core/arith.h"
+#include "core/free_spins.h"
+#include "core/main_window.h"
+#include "core/reseed.h"
+#include "core/spin_schedule.h"
 
 namespace tarvolenka {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "geometry.h"
-#include "reels.h"
+#include "catalogue/geometry.h"
+#include "core/reels.h"
 
 namespace tarvolenka {
 

@@ -1,8 +1,8 @@
-#include "reels.h"
+#include "core/reels.h"
 
 #include <bit>
 
-#include "draw_block.h"
+#include "core/draw_block.h"
 
 namespace tarvolenka {
 SymbolId DrawSymbol(Random& random) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "random.h"
+#include "core/random.h"
 
 namespace tarvolenka {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop.h"
-#include "random.h"
+#include "core/desktop.h"
+#include "core/random.h"
 
 namespace tarvolenka {
 

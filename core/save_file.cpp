@@ -1,4 +1,4 @@
-#include "save_file.h"
+#include "core/save_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

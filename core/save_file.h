@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 namespace tarvolenka {
 

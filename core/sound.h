@@ -1,7 +1,7 @@
 #pragma once
 
-#include "desktop.h"
-#include "game_state.h"
+#include "core/desktop.h"
+#include "core/game_state.h"
 
 namespace tarvolenka {
 

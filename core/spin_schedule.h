@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "durations.h"
-#include "reels.h"
+#include "catalogue/durations.h"
+#include "core/reels.h"
 
 namespace tarvolenka {
 

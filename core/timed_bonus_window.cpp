@@ -1,8 +1,8 @@
-#include "timed_bonus_window.h"
+#include "core/timed_bonus_window.h"
 
 #include <string>
 
-#include "sound.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 

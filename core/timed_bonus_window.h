@@ -1,8 +1,8 @@
 #pragma once
 
-#include "desktop.h"
-#include "machine.h"
-#include "timed_bonus_elements.h"
+#include "catalogue/timed_bonus_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

@@ -1,11 +1,11 @@
-#include "double_up_window.h"
+#include "double/double_up_window.h"
 
 #include <string>
 
-#include "arith.h"
-#include "main_elements.h"
-#include "reseed.h"
-#include "sound.h"
+#include "catalogue/main_elements.h"
+#include "core/arith.h"
+#include "core/reseed.h"
+#include "core/sound.h"
 
 namespace tarvolenka {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "desktop.h"
-#include "double_elements.h"
-#include "machine.h"
+#include "catalogue/double_elements.h"
+#include "core/desktop.h"
+#include "core/machine.h"
 
 namespace tarvolenka {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <set>
 
-#include "bonus_fixture.h"
-#include "paylines.h"
-#include "spin_schedule.h"
+#include "core/paylines.h"
+#include "core/spin_schedule.h"
+#include "tests/bonus/bonus_fixture.h"
 
 namespace tarvolenka {
 namespace {

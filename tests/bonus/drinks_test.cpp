@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "bonus_fixture.h"
+#include "tests/bonus/bonus_fixture.h"
 
 namespace tarvolenka {
 namespace {

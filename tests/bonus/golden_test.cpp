@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "bonus_fixture.h"
+#include "tests/bonus/bonus_fixture.h"
 
 namespace tarvolenka {
 namespace {

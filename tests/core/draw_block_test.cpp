@@ -1,6 +1,6 @@
 // The block of draws made ahead against the generator drawn one step at a time.
 
-#include "draw_block.h"
+#include "core/draw_block.h"
 
 #include <gtest/gtest.h>
 

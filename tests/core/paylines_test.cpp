@@ -1,4 +1,4 @@
-#include "paylines.h"
+#include "core/paylines.h"
 
 #include <gtest/gtest.h>
 

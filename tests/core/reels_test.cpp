@@ -1,4 +1,4 @@
-#include "reels.h"
+#include "core/reels.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "save_file.h"
+#include "core/save_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "temp_dir.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarvolenka {
 namespace {

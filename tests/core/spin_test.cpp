@@ -1,4 +1,4 @@
-#include "machine_fixture.h"
+#include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <set>
 
-#include "game.h"
-#include "temp_dir.h"
-#include "virtual_desktop.h"
+#include "game/game.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "machine_fixture.h"
+#include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
 namespace {

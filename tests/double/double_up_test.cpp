@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "machine_fixture.h"
+#include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
 namespace {

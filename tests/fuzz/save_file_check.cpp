@@ -1,4 +1,4 @@
-#include "save_file_check.h"
+#include "tests/fuzz/save_file_check.h"
 
 #include <algorithm>
 #include <array>
@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
-#include "invariant_broken.h"
-#include "main_elements.h"
-#include "temp_dir.h"
-#include "virtual_desktop.h"
+#include "catalogue/main_elements.h"
+#include "game/game.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka::testing {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "invariant_broken.h"
-#include "save_file_check.h"
-#include "temp_dir.h"
+#include "tests/fuzz/save_file_check.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarvolenka::testing {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "invariant_broken.h"
-#include "save_file_check.h"
+#include "tests/fuzz/save_file_check.h"
+#include "tests/support/invariant_broken.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "game_state.h"
+#include "core/game_state.h"
 
 namespace tarvolenka::testing {
 

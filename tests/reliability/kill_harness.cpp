@@ -1,4 +1,4 @@
-#include "kill_harness.h"
+#include "tests/reliability/kill_harness.h"
 
 #include <signal.h>
 #include <sys/wait.h>
@@ -7,11 +7,11 @@
 #include <chrono>
 #include <random>
 
-#include "child_process.h"
-#include "churn_state.h"
-#include "invariant_broken.h"
-#include "save_file.h"
-#include "temp_dir.h"
+#include "core/save_file.h"
+#include "tests/reliability/child_process.h"
+#include "tests/reliability/churn_state.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarvolenka::testing {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <iostream>
 
-#include "invariant_broken.h"
-#include "kill_harness.h"
-#include "temp_dir.h"
+#include "tests/reliability/kill_harness.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/temp_dir.h"
 
 int main(int argc, char** argv) {
   int runs = 300;

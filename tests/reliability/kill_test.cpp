@@ -5,9 +5,9 @@
 
 #include <iostream>
 
-#include "invariant_broken.h"
-#include "kill_harness.h"
-#include "temp_dir.h"
+#include "tests/reliability/kill_harness.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarvolenka::testing {
 namespace {

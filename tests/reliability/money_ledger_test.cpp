@@ -1,19 +1,19 @@
 // The ledger keeps its own books from the screen: a game that pays what its windows did not
 // announce is caught, an honest one balances.
 
-#include "money_ledger.h"
+#include "tests/support/money_ledger.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "double_elements.h"
-#include "game.h"
-#include "invariant_broken.h"
-#include "main_elements.h"
-#include "monkey_player.h"
-#include "spin_oracle.h"
-#include "temp_dir.h"
+#include "catalogue/double_elements.h"
+#include "catalogue/main_elements.h"
+#include "game/game.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/monkey_player.h"
+#include "tests/support/spin_oracle.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarvolenka::testing {
 namespace {

@@ -12,8 +12,8 @@
 #include <iostream>
 #include <string>
 
-#include "invariant_broken.h"
-#include "monkey_table.h"
+#include "tests/reliability/monkey_table.h"
+#include "tests/support/invariant_broken.h"
 
 namespace {
 

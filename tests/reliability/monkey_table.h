@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "game.h"
-#include "monkey_player.h"
-#include "temp_dir.h"
-#include "virtual_desktop.h"
+#include "game/game.h"
+#include "tests/support/monkey_player.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka::testing {
 

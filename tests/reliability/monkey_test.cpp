@@ -5,9 +5,9 @@
 
 #include <iostream>
 
-#include "invariant_broken.h"
-#include "level_elements.h"
-#include "monkey_table.h"
+#include "catalogue/level_elements.h"
+#include "tests/reliability/monkey_table.h"
+#include "tests/support/invariant_broken.h"
 
 namespace tarvolenka::testing {
 namespace {

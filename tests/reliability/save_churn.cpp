@@ -16,9 +16,9 @@
 #include <filesystem>
 #include <string>
 
-#include "churn_state.h"
-#include "game.h"
-#include "qt_desktop.h"
+#include "game/game.h"
+#include "qt/qt_desktop.h"
+#include "tests/reliability/churn_state.h"
 
 namespace {
 

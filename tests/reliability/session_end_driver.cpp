@@ -22,10 +22,10 @@
 #include <filesystem>
 #include <string>
 
-#include "chooser_elements.h"
-#include "game.h"
-#include "qt_desktop.h"
-#include "session_end.h"
+#include "catalogue/chooser_elements.h"
+#include "game/game.h"
+#include "qt/qt_desktop.h"
+#include "qt/session_end.h"
 
 namespace {
 

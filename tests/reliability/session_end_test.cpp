@@ -13,11 +13,11 @@
 #include <thread>
 #include <tuple>
 
-#include "child_process.h"
-#include "game_state.h"
-#include "monkey_player.h"
-#include "save_file.h"
-#include "temp_dir.h"
+#include "core/game_state.h"
+#include "core/save_file.h"
+#include "tests/reliability/child_process.h"
+#include "tests/support/monkey_player.h"
+#include "tests/support/temp_dir.h"
 
 namespace tarvolenka::testing {
 namespace {

@@ -1,11 +1,11 @@
-#include "exact_bonus.h"
+#include "tools/sim/exact_bonus.h"
 
 #include <gtest/gtest.h>
 
-#include "game.h"
-#include "headless_desktop.h"
-#include "player.h"
-#include "tally.h"
+#include "game/game.h"
+#include "tools/sim/headless_desktop.h"
+#include "tools/sim/player.h"
+#include "tools/sim/tally.h"
 
 namespace tarvolenka::sim {
 namespace {

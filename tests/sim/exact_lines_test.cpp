@@ -1,9 +1,9 @@
-#include "exact_lines.h"
+#include "tools/sim/exact_lines.h"
 
 #include <gtest/gtest.h>
 
-#include "session.h"
-#include "tally.h"
+#include "tools/sim/session.h"
+#include "tools/sim/tally.h"
 
 namespace tarvolenka::sim {
 namespace {

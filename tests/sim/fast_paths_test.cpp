@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "paylines.h"
-#include "reels.h"
-#include "spin_schedule.h"
+#include "core/paylines.h"
+#include "core/reels.h"
+#include "core/spin_schedule.h"
 
 namespace tarvolenka {
 namespace {

@@ -1,4 +1,4 @@
-#include "reel_chain.h"
+#include "tools/sim/reel_chain.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "options.h"
-#include "png_writer.h"
-#include "reports.h"
-#include "win_chart.h"
+#include "tools/sim/options.h"
+#include "tools/sim/png_writer.h"
+#include "tools/sim/reports.h"
+#include "tools/sim/win_chart.h"
 
 namespace tarvolenka::sim {
 namespace {

@@ -1,9 +1,9 @@
-#include "simulator.h"
+#include "tools/sim/simulator.h"
 
 #include <gtest/gtest.h>
 
-#include "exact.h"
-#include "summary.h"
+#include "tools/sim/exact.h"
+#include "tools/sim/summary.h"
 
 namespace tarvolenka::sim {
 namespace {

@@ -1,6 +1,6 @@
 // The intervals the reports print beside each simulated figure.
 
-#include "tally.h"
+#include "tools/sim/tally.h"
 
 #include <gtest/gtest.h>
 

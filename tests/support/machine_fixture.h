@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "game.h"
-#include "spin_oracle.h"
-#include "temp_dir.h"
-#include "virtual_desktop.h"
+#include "game/game.h"
+#include "tests/support/spin_oracle.h"
+#include "tests/support/temp_dir.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka {
 

@@ -1,16 +1,16 @@
-#include "money_ledger.h"
+#include "tests/support/money_ledger.h"
 
 #include <charconv>
 #include <string>
 
-#include "double_elements.h"
-#include "invariant_broken.h"
-#include "level_elements.h"
-#include "main_elements.h"
-#include "mega_bonus_elements.h"
-#include "paylines.h"
-#include "result_elements.h"
-#include "timed_bonus_elements.h"
+#include "catalogue/double_elements.h"
+#include "catalogue/level_elements.h"
+#include "catalogue/main_elements.h"
+#include "catalogue/mega_bonus_elements.h"
+#include "catalogue/result_elements.h"
+#include "catalogue/timed_bonus_elements.h"
+#include "core/paylines.h"
+#include "tests/support/invariant_broken.h"
 
 namespace tarvolenka::testing {
 namespace {

@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdint>
 
-#include "machine.h"
-#include "virtual_desktop.h"
+#include "core/machine.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka::testing {
 

@@ -1,12 +1,12 @@
-#include "monkey_player.h"
+#include "tests/support/monkey_player.h"
 
 #include <algorithm>
 #include <sstream>
 #include <vector>
 
-#include "invariant_broken.h"
-#include "main_elements.h"
-#include "spin_oracle.h"
+#include "catalogue/main_elements.h"
+#include "tests/support/invariant_broken.h"
+#include "tests/support/spin_oracle.h"
 
 namespace tarvolenka::testing {
 namespace {

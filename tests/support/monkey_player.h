@@ -12,9 +12,9 @@
 #include <random>
 #include <string>
 
-#include "game.h"
-#include "money_ledger.h"
-#include "virtual_desktop.h"
+#include "game/game.h"
+#include "tests/support/money_ledger.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka::testing {
 

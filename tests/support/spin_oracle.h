@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "machine.h"
-#include "virtual_desktop.h"
+#include "core/machine.h"
+#include "tests/support/virtual_desktop.h"
 
 namespace tarvolenka::testing {
 

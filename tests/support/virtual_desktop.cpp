@@ -1,4 +1,4 @@
-#include "virtual_desktop.h"
+#include "tests/support/virtual_desktop.h"
 
 #include <algorithm>
 #include <cmath>

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "desktop.h"
+#include "core/desktop.h"
 
 namespace tarvolenka::testing {
 

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "dsp.h"
-#include "quantize.h"
-#include "rng.h"
-#include "wav_encoder.h"
-#include "wav_probe.h"
+#include "tests/tools/wav_probe.h"
+#include "tools/sounds/dsp.h"
+#include "tools/sounds/quantize.h"
+#include "tools/sounds/rng.h"
+#include "tools/sounds/wav_encoder.h"
 
 namespace tarvolenka::sounds {
 namespace {

@@ -1,6 +1,6 @@
 // Checks every generated cue file for format, levels and clean edges, then each cue for the
 // character that makes it recognisable in its role.
-#include "cue_synth.h"
+#include "tools/sounds/cue_synth.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "wav_probe.h"
+#include "tests/tools/wav_probe.h"
 
 namespace tarvolenka::sounds {
 namespace {

@@ -9,11 +9,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "cups_elements.h"
-#include "game.h"
-#include "golden_board_elements.h"
-#include "meze_elements.h"
-#include "qt_desktop.h"
+#include "catalogue/cups_elements.h"
+#include "catalogue/golden_board_elements.h"
+#include "catalogue/meze_elements.h"
+#include "game/game.h"
+#include "qt/qt_desktop.h"
 
 using namespace tarvolenka;
 

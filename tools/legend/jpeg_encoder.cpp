@@ -1,4 +1,4 @@
-#include "jpeg_encoder.h"
+#include "tools/legend/jpeg_encoder.h"
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs FILE declared first

@@ -1,4 +1,4 @@
-#include "legend_layout.h"
+#include "tools/legend/legend_layout.h"
 
 namespace tarvolenka::legend {
 namespace {

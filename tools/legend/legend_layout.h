@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "geometry.h"
-#include "paylines.h"
+#include "catalogue/geometry.h"
+#include "core/paylines.h"
 
 namespace tarvolenka::legend {
 

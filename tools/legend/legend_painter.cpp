@@ -1,8 +1,8 @@
-#include "legend_painter.h"
+#include "tools/legend/legend_painter.h"
 
 #include <QLinearGradient>
 
-#include "paint_kit.h"
+#include "tools/legend/paint_kit.h"
 
 namespace tarvolenka::legend {
 namespace {

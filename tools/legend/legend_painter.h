@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "legend_layout.h"
+#include "tools/legend/legend_layout.h"
 
 namespace tarvolenka::legend {
 

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "jpeg_encoder.h"
-#include "legend_layout.h"
-#include "legend_painter.h"
+#include "tools/legend/jpeg_encoder.h"
+#include "tools/legend/legend_layout.h"
+#include "tools/legend/legend_painter.h"
 
 namespace {
 

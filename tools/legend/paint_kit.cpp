@@ -1,4 +1,4 @@
-#include "paint_kit.h"
+#include "tools/legend/paint_kit.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>
@@ -7,7 +7,7 @@
 #include <numbers>
 #include <utility>
 
-#include "pictures.h"
+#include "catalogue/pictures.h"
 
 namespace tarvolenka::legend {
 

@@ -8,8 +8,8 @@
 #include <QRect>
 #include <QString>
 
-#include "geometry.h"
-#include "reels.h"
+#include "catalogue/geometry.h"
+#include "core/reels.h"
 
 namespace tarvolenka::legend {
 

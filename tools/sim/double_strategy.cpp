@@ -1,8 +1,8 @@
-#include "double_strategy.h"
+#include "tools/sim/double_strategy.h"
 
 #include <charconv>
 
-#include "double_elements.h"
+#include "catalogue/double_elements.h"
 
 namespace tarvolenka::sim {
 

@@ -1,11 +1,11 @@
-#include "exact.h"
+#include "tools/sim/exact.h"
 
 #include <cmath>
 
-#include "double_elements.h"
-#include "exact_bonus.h"
-#include "exact_lines.h"
-#include "free_spins.h"
+#include "catalogue/double_elements.h"
+#include "core/free_spins.h"
+#include "tools/sim/exact_bonus.h"
+#include "tools/sim/exact_lines.h"
 
 namespace tarvolenka::sim {
 

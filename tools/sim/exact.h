@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "paylines.h"
-#include "session.h"
+#include "core/paylines.h"
+#include "tools/sim/session.h"
 
 namespace tarvolenka::sim {
 

@@ -1,14 +1,14 @@
-#include "exact_bonus.h"
+#include "tools/sim/exact_bonus.h"
 
 #include <map>
 #include <numeric>
 #include <vector>
 
-#include "cup_levels.h"
-#include "game.h"
-#include "headless_desktop.h"
-#include "ladder_table.h"
-#include "player.h"
+#include "bonus/cup_levels.h"
+#include "bonus/ladder_table.h"
+#include "game/game.h"
+#include "tools/sim/headless_desktop.h"
+#include "tools/sim/player.h"
 
 namespace tarvolenka::sim {
 namespace {

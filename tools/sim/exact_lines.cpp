@@ -1,4 +1,4 @@
-#include "exact_lines.h"
+#include "tools/sim/exact_lines.h"
 
 namespace tarvolenka::sim {
 namespace {

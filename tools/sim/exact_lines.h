@@ -7,8 +7,8 @@
 #include <array>
 #include <vector>
 
-#include "paylines.h"
-#include "reel_chain.h"
+#include "core/paylines.h"
+#include "tools/sim/reel_chain.h"
 
 namespace tarvolenka::sim {
 

@@ -1,4 +1,4 @@
-#include "headless_desktop.h"
+#include "tools/sim/headless_desktop.h"
 
 #include <stdexcept>
 #include <string>

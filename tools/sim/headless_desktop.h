@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "desktop.h"
-#include "sim_random.h"
+#include "core/desktop.h"
+#include "tools/sim/sim_random.h"
 
 namespace tarvolenka::sim {
 

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
-#include "exact.h"
-#include "options.h"
-#include "reports.h"
-#include "simulator.h"
-#include "summary.h"
+#include "tools/sim/exact.h"
+#include "tools/sim/options.h"
+#include "tools/sim/reports.h"
+#include "tools/sim/simulator.h"
+#include "tools/sim/summary.h"
 
 namespace {
 

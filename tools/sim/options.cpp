@@ -1,9 +1,9 @@
-#include "options.h"
+#include "tools/sim/options.h"
 
 #include <charconv>
 
-#include "paylines.h"
-#include "stake_ladder.h"
+#include "core/paylines.h"
+#include "core/stake_ladder.h"
 
 namespace tarvolenka::sim {
 namespace {

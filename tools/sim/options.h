@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "simulator.h"
+#include "tools/sim/simulator.h"
 
 namespace tarvolenka::sim {
 

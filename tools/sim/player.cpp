@@ -1,4 +1,4 @@
-#include "player.h"
+#include "tools/sim/player.h"
 
 #include <stdexcept>
 

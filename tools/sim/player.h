@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "double_strategy.h"
-#include "double_up_window.h"
-#include "headless_desktop.h"
-#include "sim_random.h"
+#include "double/double_up_window.h"
+#include "tools/sim/double_strategy.h"
+#include "tools/sim/headless_desktop.h"
+#include "tools/sim/sim_random.h"
 
 namespace tarvolenka::sim {
 

@@ -1,4 +1,4 @@
-#include "png_writer.h"
+#include "tools/sim/png_writer.h"
 
 #include <zlib.h>
 

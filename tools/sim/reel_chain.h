@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "reels.h"
+#include "core/reels.h"
 
 namespace tarvolenka::sim {
 

@@ -1,7 +1,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "reports.h"
+#include "tools/sim/reports.h"
 
 namespace tarvolenka::sim {
 namespace {

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "reports.h"
-#include "win_chart.h"
+#include "tools/sim/reports.h"
+#include "tools/sim/win_chart.h"
 
 namespace tarvolenka::sim {
 namespace {

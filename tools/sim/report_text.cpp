@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "reports.h"
+#include "tools/sim/reports.h"
 
 namespace tarvolenka::sim {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "summary.h"
+#include "tools/sim/summary.h"
 
 namespace tarvolenka::sim {
 

@@ -1,9 +1,9 @@
-#include "session.h"
+#include "tools/sim/session.h"
 
-#include "arith.h"
-#include "free_spins.h"
-#include "reseed.h"
-#include "spin_schedule.h"
+#include "core/arith.h"
+#include "core/free_spins.h"
+#include "core/reseed.h"
+#include "core/spin_schedule.h"
 
 namespace tarvolenka::sim {
 namespace {

@@ -7,11 +7,11 @@
 #include <array>
 #include <cstdint>
 
-#include "double_strategy.h"
-#include "game.h"
-#include "headless_desktop.h"
-#include "player.h"
-#include "sim_random.h"
+#include "game/game.h"
+#include "tools/sim/double_strategy.h"
+#include "tools/sim/headless_desktop.h"
+#include "tools/sim/player.h"
+#include "tools/sim/sim_random.h"
 
 namespace tarvolenka::sim {
 

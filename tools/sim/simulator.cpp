@@ -1,4 +1,4 @@
-#include "simulator.h"
+#include "tools/sim/simulator.h"
 
 #include <algorithm>
 #include <atomic>
@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "sim_random.h"
+#include "tools/sim/sim_random.h"
 
 namespace tarvolenka::sim {
 namespace {

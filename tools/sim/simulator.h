@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "session.h"
-#include "tally.h"
+#include "tools/sim/session.h"
+#include "tools/sim/tally.h"
 
 namespace tarvolenka::sim {
 

@@ -1,4 +1,4 @@
-#include "summary.h"
+#include "tools/sim/summary.h"
 
 #include <cmath>
 #include <cstdio>

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "exact.h"
-#include "simulator.h"
+#include "tools/sim/exact.h"
+#include "tools/sim/simulator.h"
 
 namespace tarvolenka::sim {
 

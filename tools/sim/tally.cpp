@@ -1,4 +1,4 @@
-#include "tally.h"
+#include "tools/sim/tally.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "session.h"
+#include "tools/sim/session.h"
 
 namespace tarvolenka::sim {
 

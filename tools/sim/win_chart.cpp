@@ -1,4 +1,4 @@
-#include "win_chart.h"
+#include "tools/sim/win_chart.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "png_writer.h"
-#include "tally.h"
+#include "tools/sim/png_writer.h"
+#include "tools/sim/tally.h"
 
 namespace tarvolenka::sim {
 

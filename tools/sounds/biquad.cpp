@@ -1,4 +1,4 @@
-#include "biquad.h"
+#include "tools/sounds/biquad.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,11 +1,11 @@
-#include "cue_synth.h"
+#include "tools/sounds/cue_synth.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "quantize.h"
-#include "voices.h"
-#include "wav_encoder.h"
+#include "tools/sounds/quantize.h"
+#include "tools/sounds/voices.h"
+#include "tools/sounds/wav_encoder.h"
 
 namespace tarvolenka::sounds {
 namespace {

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "cue_table.h"
+#include "tools/sounds/cue_table.h"
 
 namespace tarvolenka::sounds {
 

@@ -1,4 +1,4 @@
-#include "dsp.h"
+#include "tools/sounds/dsp.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "biquad.h"
-#include "rng.h"
+#include "tools/sounds/biquad.h"
+#include "tools/sounds/rng.h"
 
 namespace tarvolenka::sounds {
 

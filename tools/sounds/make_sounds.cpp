@@ -2,7 +2,7 @@
 #include <exception>
 #include <iostream>
 
-#include "cue_synth.h"
+#include "tools/sounds/cue_synth.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -1,10 +1,10 @@
-#include "quantize.h"
+#include "tools/sounds/quantize.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 
-#include "rng.h"
+#include "tools/sounds/rng.h"
 
 namespace tarvolenka::sounds {
 namespace {

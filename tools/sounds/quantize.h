@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "dsp.h"
+#include "tools/sounds/dsp.h"
 
 namespace tarvolenka::sounds {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "dsp.h"
+#include "tools/sounds/dsp.h"
 
 namespace tarvolenka::sounds {
 

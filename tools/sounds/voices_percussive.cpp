@@ -1,6 +1,6 @@
 #include <array>
 
-#include "voices.h"
+#include "tools/sounds/voices.h"
 
 namespace tarvolenka::sounds {
 

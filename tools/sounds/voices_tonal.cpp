@@ -1,7 +1,7 @@
 #include <array>
 #include <cmath>
 
-#include "voices.h"
+#include "tools/sounds/voices.h"
 
 namespace tarvolenka::sounds {
 namespace {

@@ -1,4 +1,4 @@
-#include "wav_encoder.h"
+#include "tools/sounds/wav_encoder.h"
 
 #include <stdexcept>
 #include <string_view>

@@ -1,0 +1,89 @@
+#pragma once
+
+// Short constructors for the catalogue tables, so each element stays one readable row.
+
+#include "catalogue/windows.h"
+
+namespace tarvolenka::build {
+
+// clang-format off
+template <class E, class C>
+constexpr ElementSpec Pic(E id, std::string_view name, Rect r, Picture p, C click,
+                          std::uint8_t number = 0, std::uint8_t flags = kTransparent) {
+  return {static_cast<std::uint16_t>(id), name, Kind::Picture, r, p, flags,
+          static_cast<std::uint16_t>(click), number};
+}
+
+template <class E>
+constexpr ElementSpec Store(E id, std::string_view name, Picture p) {
+  const PictureSpec& s = SpecOf(p);
+  return {static_cast<std::uint16_t>(id), name, Kind::PictureStore, {0, 0, s.width, s.height}, p,
+          kHidden | kTransparent};
+}
+
+template <class E>
+constexpr ElementSpec Cell(E id, std::string_view name) {
+  return {static_cast<std::uint16_t>(id), name, Kind::CellBuffer, {0, 0, 125, 125}, Picture::None,
+          kHidden};
+}
+// clang-format on
+
+template <class E>
+constexpr ElementSpec Text(E id, std::string_view name, Rect r, TextStyle style,
+                           std::string_view text = {}, std::uint8_t flags = 0) {
+  ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Label, r};
+  e.style = style;
+  e.text = text;
+  e.flags = flags;
+  return e;
+}
+
+template <class E>
+constexpr ElementSpec PanelOf(E id, std::string_view name, Rect r, TextStyle style, Rgb colour) {
+  ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Panel, r};
+  e.style = style;
+  e.colour = colour;
+  return e;
+}
+
+template <class E>
+constexpr ElementSpec ShapeOf(E id, std::string_view name, Rect r, Rgb colour,
+                              std::uint8_t flags = 0) {
+  ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Shape, r};
+  e.colour = colour;
+  e.flags = flags;
+  return e;
+}
+
+template <class E>
+constexpr ElementSpec GaugeOf(E id, std::string_view name, Rect r, Rgb background, Rgb bar) {
+  ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Gauge, r};
+  e.colour = background;
+  e.colour2 = bar;
+  return e;
+}
+
+template <class E>
+constexpr ElementSpec PaintBoxOf(E id, std::string_view name, Rect r, Rgb background) {
+  ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::PaintBox, r};
+  e.colour = background;
+  return e;
+}
+
+constexpr TextStyle Style(int sizePx, bool bold, Rgb colour, Align align, bool vcentre = false) {
+  TextStyle s;
+  s.sizePx = sizePx;
+  s.bold = bold;
+  s.colour = colour;
+  s.align = align;
+  s.verticalCentre = vcentre;
+  return s;
+}
+
+constexpr TextStyle Opaque(TextStyle s, Rgb background) {
+  s.opaque = true;
+  s.background = background;
+  return s;
+}
+
+}  // namespace tarvolenka::build

@@ -1,0 +1,84 @@
+#pragma once
+
+// The widgets that stand for the catalogue's element kinds.
+
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "catalogue/geometry.h"
+
+namespace tarvolenka::qt {
+
+QColor ToQColor(Rgb c);
+
+// A picture that takes clicks. It takes the size of the picture put into it unless it
+// stretches its picture over its own rectangle.
+class PictureWidget : public QWidget {
+ public:
+  PictureWidget(QWidget* parent, bool stretch);
+  void SetPixmap(const QPixmap& pixmap);
+  const QPixmap& pixmap() const { return pixmap_; }
+  std::function<void()> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  QPixmap pixmap_;
+  bool stretch_;
+  bool pressed_ = false;
+};
+
+// A coloured bar or rounded rectangle.
+class ShapeWidget : public QWidget {
+ public:
+  ShapeWidget(QWidget* parent, Rgb colour, bool rounded);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QColor colour_;
+  bool rounded_;
+};
+
+// A progress gauge 0..100 without text.
+class GaugeWidget : public QWidget {
+ public:
+  GaugeWidget(QWidget* parent, Rgb background, Rgb bar);
+  void SetPosition(int position);
+  int position() const { return position_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QColor background_, bar_;
+  int position_ = 0;
+};
+
+// The drawing surface: block copies and pen strokes land in a backing image, shown on paint.
+class PaintBoxWidget : public QWidget {
+ public:
+  PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr);
+  void DrawPixmap(int x, int y, const QPixmap& pixmap);
+  void DrawLine(const QPolygon& points, Rgb colour, int width);
+  const QImage& image() const { return image_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QPainter& Painter();
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
+};
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,80 @@
+#include "qt/picture_loader.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "qt/jpeg_decoder.h"
+
+namespace tarvolenka::qt {
+namespace {
+
+// The legend is a JPEG rendered at build time and built into the program; it is decoded with
+// libjpeg at the size of its picture. A null pixmap means it could not be read.
+QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& desc, qreal dpr) {
+  QFile file(resource);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  DecodedImage decoded;
+  if (!DecodeJpeg(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                  static_cast<std::size_t>(bytes.size()), decoded))
+    return {};
+  QImage image(decoded.pixels.data(), decoded.width, decoded.height, decoded.width * 3,
+               QImage::Format_RGB888);
+  const QSize target = QSize(desc.width, desc.height) * dpr;
+  QPixmap pixmap =
+      QPixmap::fromImage(image.size() == target ? image.copy()
+                                                : image.scaled(target, Qt::IgnoreAspectRatio,
+                                                               Qt::SmoothTransformation));
+  pixmap.setDevicePixelRatio(dpr);
+  return pixmap;
+}
+
+}  // namespace
+
+PictureLoader::PictureLoader(qreal devicePixelRatio) : dpr_(devicePixelRatio) {}
+
+QPixmap PictureLoader::Missing(const PictureSpec& desc, qreal dpr) {
+  QPixmap pixmap(QSize(desc.width, desc.height) * dpr);
+  pixmap.setDevicePixelRatio(dpr);
+  pixmap.fill(QColor(128, 128, 128));
+  QPainter p(&pixmap);
+  p.setPen(Qt::white);
+  p.drawText(QRect(0, 0, desc.width, desc.height), Qt::AlignCenter | Qt::TextWordWrap,
+             QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
+  return pixmap;
+}
+
+const QPixmap& PictureLoader::Get(Picture picture) {
+  const auto i = static_cast<std::size_t>(picture);
+  if (loaded_[i]) return cache_[i];
+  loaded_[i] = true;
+  const PictureSpec& desc = SpecOf(picture);
+  if (picture == Picture::None) return cache_[i];
+  if (picture == Picture::Legend) {
+    cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
+    if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
+    return cache_[i];
+  }
+  const QString file =
+      QStringLiteral(":/pictures/%1.svg")
+          .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
+  QSvgRenderer renderer(file);
+  if (!renderer.isValid()) {
+    cache_[i] = Missing(desc, dpr_);
+    return cache_[i];
+  }
+  QPixmap pixmap(QSize(desc.width, desc.height) * dpr_);
+  pixmap.fill(Qt::transparent);
+  {
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+  }
+  pixmap.setDevicePixelRatio(dpr_);
+  cache_[i] = pixmap;
+  return cache_[i];
+}
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+
+#include "catalogue/pictures.h"
+
+namespace tarvolenka::qt {
+
+// The one place that turns pictures into pixels: each vector drawing is rendered once at the
+// screen's device pixel ratio, so the fixed-size windows stay sharp on dense screens.
+class PictureLoader {
+ public:
+  explicit PictureLoader(qreal devicePixelRatio);
+
+  const QPixmap& Get(Picture picture);
+  qreal devicePixelRatio() const { return dpr_; }
+
+  // A stand-in for a picture that cannot be loaded, so a missing file shows, not crashes.
+  static QPixmap Missing(const PictureSpec& desc, qreal dpr);
+
+ private:
+  qreal dpr_;
+  std::array<QPixmap, static_cast<std::size_t>(Picture::Count)> cache_;
+  std::array<bool, static_cast<std::size_t>(Picture::Count)> loaded_{};
+};
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QObject>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "core/desktop.h"
+#include "qt/cue_player.h"
+#include "qt/picture_loader.h"
+
+namespace tarvolenka::qt {
+
+class PaintBoxWidget;
+class WindowView;
+
+// The desktop of the real program: builds every window of the catalogue as Qt widgets, routes
+// clicks and timer ticks to the game logic, and carries out the logic's operations.
+class QtDesktop : public QObject, public Desktop {
+ public:
+  // Builds all thirteen windows, hidden, in their order of creation.
+  explicit QtDesktop(qreal devicePixelRatio = 0);
+  ~QtDesktop() override;
+
+  // Shows the main window and runs its start-up.
+  void Start();
+  // The session ends (a signal, logout, a request to quit): saves exactly as closing the main
+  // window does, then ends the program, also from inside a modal window or a pause.
+  void EndSession();
+
+  void Attach(WindowId window, WindowLogic& logic) override;
+  void ShowModal(WindowId window) override;
+  void Close(WindowId window) override;
+  bool IsShown(WindowId window) const override;
+  void MoveWindowBy(WindowId window, int dx, int dy) override;
+  void SetText(ElementRef element, std::string_view text) override;
+  void SetVisible(ElementRef element, bool visible) override;
+  void CopyPicture(ElementRef target, ElementRef source) override;
+  void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
+  void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) override;
+  void SetGauge(ElementRef gauge, int position) override;
+  void MoveElement(ElementRef element, int left, int top) override;
+  void SetFontSize(ElementRef element, int points) override;
+  void SetPanelColour(ElementRef element, Rgb colour) override;
+  void Repaint(WindowId window) override;
+  void Pause(int ms) override;
+  void StartTimer(TimerRef timer) override;
+  void StopTimer(TimerRef timer) override;
+  void SetTimerInterval(TimerRef timer, int ms) override;
+  bool IsTimerRunning(TimerRef timer) const override;
+  DateTime NowLocal() const override;
+  std::uint32_t MillisSinceMidnightUtc() const override;
+  void PlayCue(Cue cue) override;
+
+  // For the adapter's own tests and tools.
+  QWidget* window(WindowId window) const;
+  QWidget* widget(ElementRef element) const;
+  Picture PictureOf(ElementRef element) const;
+  bool pausing() const { return pausing_ > 0; }
+  // Routes a click as the mouse would, for tools that drive the windows without a mouse.
+  void ClickElement(ElementRef element);
+  // Runs a window's opening and shows it without a modal loop, for pictures of the windows.
+  void Present(WindowId window);
+  void Dismiss(WindowId window);
+
+  // Called by the window views.
+  void RouteClick(ElementRef element);
+  bool WindowSystemClose(WindowId window);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Element {
+    QWidget* widget = nullptr;
+    Kind kind = Kind::Picture;
+    QPixmap pixmap;
+    Picture picture = Picture::None;
+  };
+  struct Window {
+    WindowView* view = nullptr;
+    WindowLogic* logic = nullptr;
+    std::vector<Element> elements;
+    std::vector<QTimer*> timers;
+    bool shown = false;
+    bool modal = false;
+  };
+
+  void Build(WindowId id);
+  Element& At(ElementRef ref) {
+    return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index];
+  }
+  void CentreWindow(WindowId id);
+
+  PictureLoader pictures_;
+  CuePlayer cues_;
+  std::array<Window, kWindowCount> windows_;
+  int pausing_ = 0;
+  bool ended_ = false;
+};
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+
+#include "catalogue/windows.h"
+
+namespace tarvolenka::qt {
+
+class QtDesktop;
+
+// One window of the game as the toolkit shows it: fixed size, its caption and background.
+// Closing by the window system (close box, Escape) is handed to the game, which decides.
+class WindowView : public QDialog {
+ public:
+  WindowView(QtDesktop& desktop, const WindowSpec& desc);
+
+  WindowId id() const { return id_; }
+  // Closes the window on the game's behalf, past the window-system guard.
+  void CloseByGame();
+
+ public:
+  void reject() override;
+  // Enter never closes a game window; only the game or the window system does.
+  void accept() override {}
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  QtDesktop& desktop_;
+  WindowId id_;
+  bool closingByGame_ = false;
+  bool inCloseEvent_ = false;       // the window system's close is being decided
+  bool closedDuringEvent_ = false;  // ...and the game closed the window meanwhile
+};
+
+}  // namespace tarvolenka::qt

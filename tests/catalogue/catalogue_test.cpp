@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "catalogue/main_elements.h"
+#include "catalogue/windows.h"
+
+namespace tarvolenka {
+namespace {
+
+TEST(MainWindowCatalogue, HasTheWindowGeometryAndCaption) {
+  const WindowSpec& w = SpecOf(WindowId::Main);
+  EXPECT_EQ(w.caption, "Tarvolenka");
+  EXPECT_EQ(w.width, 773);
+  EXPECT_EQ(w.height, 674);
+  EXPECT_EQ(w.background, (Rgb{166, 202, 240}));
+}
+
+TEST(MainWindowCatalogue, RoutesTheCounterPanelsBadgeAndStageToTheDoubleUp) {
+  for (const char* name : {"ImagePechalba", "ImageTotalKanal", "ImageKanal", "ImageLinii",
+                           "ImageBalans", "ImageDouble", "ImageBonus0", "Level1"}) {
+    ElementRef ref{};
+    ASSERT_TRUE(FindElement(WindowId::Main, name, ref)) << name;
+    EXPECT_EQ(SpecOf(ref).click, static_cast<std::uint16_t>(MainClick::ImageDoubleClick)) << name;
+  }
+}
+
+TEST(MainWindowCatalogue, PlacesElementsAtTheirPositions) {
+  EXPECT_EQ(SpecOf(Ref(MainEl::PaintBox1)).rect, (Rect{73, 86, 625, 375}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::ImageStart)).rect, (Rect{600, 573, 108, 66}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::ImageVzemiBonus)).rect, (Rect{78, 545, 123, 49}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::Gauge1)).rect, (Rect{172, 20, 429, 41}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::BonusTime11)).text, "00:00:00");
+  EXPECT_TRUE(SpecOf(Ref(MainEl::ImageVzemiBonus)).flags & kStretch);
+  EXPECT_TRUE(SpecOf(Ref(MainEl::ImageVzemiBonus)).flags & kHidden);
+}
+
+TEST(MainWindowCatalogue, StacksTheTakeBonusButtonOverTheCountdownAndStage) {
+  EXPECT_GT(MainEl::ImageVzemiBonus, MainEl::BonusTime11);
+  EXPECT_GT(MainEl::ImageVzemiBonus, MainEl::ImageBonus0);
+}
+
+TEST(MainWindowCatalogue, HasTheFiveTimersWithTheirPeriodsAndStartStates) {
+  const auto& timers = SpecOf(WindowId::Main).timers;
+  ASSERT_EQ(timers.size(), 5u);
+  const int periods[] = {1, 300, 2000, 1000, 2000};
+  const bool running[] = {false, true, false, true, false};
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(timers[i].name, "Timer" + std::to_string(i + 1));
+    EXPECT_EQ(timers[i].intervalMs, periods[i]);
+    EXPECT_EQ(timers[i].running, running[i]);
+  }
+}
+
+TEST(WindowCatalogue, ElementNamesAreUniqueWithinEachWindow) {
+  for (int w = 0; w < kWindowCount; ++w) {
+    std::set<std::string_view> names;
+    for (const auto& e : SpecOf(static_cast<WindowId>(w)).elements)
+      EXPECT_TRUE(names.insert(e.name).second) << e.name;
+  }
+}
+
+TEST(WindowCatalogue, PicturesNamedByElementsHaveTheElementsSize) {
+  for (int w = 0; w < kWindowCount; ++w) {
+    for (const auto& e : SpecOf(static_cast<WindowId>(w)).elements) {
+      if (e.picture == Picture::None || (e.flags & kStretch)) continue;
+      EXPECT_EQ(SpecOf(e.picture).width, e.rect.width) << e.name;
+      EXPECT_EQ(SpecOf(e.picture).height, e.rect.height) << e.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolenka

@@ -1,0 +1,3 @@
+#pragma once
+// A bonus header that names no floor in its include.
+#include "machine.h"

@@ -1,0 +1,3 @@
+#pragma once
+// A core header that includes the toolkit.
+#include <QWidget>
