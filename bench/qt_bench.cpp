@@ -53,13 +53,13 @@ void SpinWallTime(benchmark::State& state, int step) {
   for (auto _ : state) {
     // Whatever the last spin brought (free spins, a grey panel), start from idle.
     game.machine().FreeSpins = 0;
-    desktop.StopTimer(TimerOf(MainTimer::Timer3));
+    desktop.StopTimer(TimerOf(MainTimer::FreeSpin));
     game.main().EnableControls();
     game.machine().SpinStep = step;
     QElapsedTimer clock;
     clock.start();
-    game.main().ImageStartClick();
-    while (desktop.IsTimerRunning(TimerOf(MainTimer::Timer1)))
+    game.main().Start();
+    while (desktop.IsTimerRunning(TimerOf(MainTimer::Spin)))
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     state.SetIterationTime(static_cast<double>(clock.nsecsElapsed()) / 1e9);
   }

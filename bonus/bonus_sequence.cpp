@@ -14,7 +14,7 @@ enum BonusGame : std::uint8_t { kNoPick = 0, kDrinks = 1, kMeze = 2, kGolden = 3
 
 }  // namespace
 
-BonusSequence::BonusSequence(Desktop& desktop, Machine& machine, TForm1& main)
+BonusSequence::BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main)
     : d_(desktop), m_(machine), main_(main) {}
 
 void BonusSequence::RunBonus() {
@@ -23,7 +23,7 @@ void BonusSequence::RunBonus() {
   d_.Pause(durations::kBeforeBonusChooser);
   main_.SaveGame();  // the spin's line win is safe before the bonus starts
   m_.BonusChoice = kNoPick;
-  d_.ShowModal(WindowId::Chooser);
+  d_.ShowModal(WindowId::HatChooser);
   switch (m_.BonusChoice) {
     case kDrinks:
       PlayDrinksBonus();
@@ -47,7 +47,7 @@ void BonusSequence::PlayDrinksBonus() {
   m_.BonusAmount = 0;
   d_.ShowModal(WindowId::Bottles);
   d_.ShowModal(WindowId::Cups);
-  d_.ShowModal(WindowId::Result);
+  d_.ShowModal(WindowId::BonusResult);
   Pay();
 }
 
@@ -55,7 +55,7 @@ void BonusSequence::PlayMezeBonus() {
   m_.BonusAmount = 0;
   m_.BonusMultiplier = 1;
   d_.ShowModal(WindowId::Meze);
-  d_.ShowModal(WindowId::Result);
+  d_.ShowModal(WindowId::BonusResult);
   Pay();
 }
 
@@ -66,7 +66,7 @@ void BonusSequence::PlayGoldenBonus() {
   d_.ShowModal(WindowId::GoldenPick);
   // The board ends on the number of fouls picked; without a pick it could never end.
   if (m_.GoldenPick >= 2 && m_.GoldenPick <= 4) d_.ShowModal(WindowId::GoldenBoard);
-  d_.ShowModal(WindowId::Result);
+  d_.ShowModal(WindowId::BonusResult);
   Pay();
 }
 

@@ -10,7 +10,7 @@ namespace tarvolenka {
 // the hat chooser, then the chosen game's windows one after another, and its win is paid.
 class BonusSequence : public BonusStep {
  public:
-  BonusSequence(Desktop& desktop, Machine& machine, TForm1& main);
+  BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main);
 
   void RunBonus() override;
 
@@ -22,7 +22,7 @@ class BonusSequence : public BonusStep {
 
   Desktop& d_;
   Machine& m_;
-  TForm1& main_;
+  MainWindow& main_;
 };
 
 }  // namespace tarvolenka

@@ -18,9 +18,9 @@ std::string Multiplier(int v) {
 
 }  // namespace
 
-TForm3::TForm3(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+BottlesWindow::BottlesWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-void TForm3::FormShow() {
+void BottlesWindow::OnShow() {
   for (int i = 1; i <= kBottles; ++i) {
     const ElementRef label = Ref(BottleLabel(i));
     d_.SetVisible(label, false);
@@ -36,22 +36,22 @@ void TForm3::FormShow() {
 }
 
 // The cups need a multiplier and a drink: the window waits for its pick.
-bool TForm3::CloseRequested() {
+bool BottlesWindow::CloseRequested() {
   return !open_;
 }
 
-void TForm3::Click(std::uint16_t handler, int number) {
+void BottlesWindow::Click(std::uint16_t handler, int number) {
   switch (static_cast<BottlesClick>(handler)) {
     case BottlesClick::None:
       return;
-    case BottlesClick::ButilkaClick:
-      return ButilkaClick(number);
+    case BottlesClick::PickBottle:
+      return PickBottle(number);
   }
 }
 
-void TForm3::ButilkaClick(int bottle) {
+void BottlesWindow::PickBottle(int bottle) {
   if (!open_ || bottle < 1 || bottle > kBottles) return;
-  PlayCue(d_, m_.State, Cue::Pozna);
+  PlayCue(d_, m_.State, Cue::Hit);
   const int v = values_[static_cast<std::size_t>(bottle - 1)];
   m_.BonusMultiplier = v;
   m_.BottleChoice = bottle;
@@ -64,7 +64,7 @@ void TForm3::ButilkaClick(int bottle) {
 
 // The other multipliers appear one a second in the small font; the last one gets no pause of
 // its own before the final wait.
-void TForm3::Reveal() {
+void BottlesWindow::Reveal() {
   open_ = false;
   d_.Repaint(WindowId::Bottles);
   d_.Pause(durations::kBottlesRevealStep);

@@ -11,16 +11,16 @@ namespace tarvolenka {
 
 // The bottles bonus: the player picks one of five bottles; its hidden multiplier (1..5) scales
 // the cups prize, and its drink fills the cups.
-class TForm3 : public WindowLogic {
+class BottlesWindow : public WindowLogic {
  public:
-  TForm3(Desktop& desktop, Machine& machine);
+  BottlesWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   bool CloseRequested() override;
   void Click(std::uint16_t handler, int number) override;
 
   // A pick of bottle `bottle` (1..5).
-  void ButilkaClick(int bottle);
+  void PickBottle(int bottle);
 
   // The multiplier under each bottle, dealt anew at every showing.
   const std::array<std::uint8_t, kBottles>& bottleValues() const { return values_; }

@@ -19,9 +19,9 @@ constexpr std::size_t Index(int cup) {
 
 }  // namespace
 
-TForm4::TForm4(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+CupsWindow::CupsWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-void TForm4::FormShow() {
+void CupsWindow::OnShow() {
   const int drink = m_.BottleChoice;
   const bool known = drink >= 1 && drink <= kBottles;
   if (known)
@@ -32,8 +32,8 @@ void TForm4::FormShow() {
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
   }
-  d_.SetText(Ref(CupsEl::Label16), "X" + std::to_string(m_.BonusMultiplier));
-  if (known) d_.CopyPicture(Ref(CupsEl::Image2), Ref(Bottle(drink)));
+  d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(m_.BonusMultiplier));
+  if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
   open_ = true;
   m_.BonusAmount = 0;
   hits_.fill(0);
@@ -41,7 +41,7 @@ void TForm4::FormShow() {
   DealCupPrizes();
 }
 
-void TForm4::DealCupPrizes() {
+void CupsWindow::DealCupPrizes() {
   const std::int64_t n = m_.BonusSymbolCount;
   prizes_.fill(0);
   for (std::int64_t level : kCupLevels)
@@ -49,18 +49,18 @@ void TForm4::DealCupPrizes() {
       prizes_[DrawCellWhere(m_.Rng, prizes_, [](std::int64_t v) { return v == 0; })] = level * n;
 }
 
-void TForm4::Click(std::uint16_t handler, int number) {
+void CupsWindow::Click(std::uint16_t handler, int number) {
   switch (static_cast<CupsClick>(handler)) {
     case CupsClick::None:
       return;
-    case CupsClick::ChashaClick:
-      return ChashaClick(number);
+    case CupsClick::PickCup:
+      return PickCup(number);
   }
 }
 
-void TForm4::ChashaClick(int cup) {
+void CupsWindow::PickCup(int cup) {
   if (!open_ || cup < 1 || cup > kCups) return;
-  PlayCue(d_, m_.State, Cue::Pozna);
+  PlayCue(d_, m_.State, Cue::Hit);
   const std::int64_t prize = prizes_[Index(cup)];
   const ElementRef label = Ref(CupLabel(cup));
   d_.SetFontSize(label, kOpenedLabelPoints);
@@ -80,7 +80,7 @@ void TForm4::ChashaClick(int cup) {
 }
 
 // The cups not opened show their prizes one by one in the small font.
-void TForm4::Reveal() {
+void CupsWindow::Reveal() {
   open_ = false;
   d_.Repaint(WindowId::Cups);
   d_.Pause(durations::kCupsRevealStep);

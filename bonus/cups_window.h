@@ -12,15 +12,15 @@ namespace tarvolenka {
 
 // The cups bonus: the player opens cups until one prize level has been found three times; that
 // prize is the game's result.
-class TForm4 : public WindowLogic {
+class CupsWindow : public WindowLogic {
  public:
-  TForm4(Desktop& desktop, Machine& machine);
+  CupsWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
 
   // A click on cup `cup` (1..15). A cup already open counts again: that is the game's rule.
-  void ChashaClick(int cup);
+  void PickCup(int cup);
 
   // The prize under each cup, dealt anew at every showing, and the hits per prize level.
   const std::array<std::int64_t, kCups>& cupPrizes() const { return prizes_; }

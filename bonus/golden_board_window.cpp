@@ -17,11 +17,12 @@ constexpr std::size_t Index(int cell) {
 
 }  // namespace
 
-TFormZlatenBonus::TFormZlatenBonus(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+GoldenBoardWindow::GoldenBoardWindow(Desktop& desktop, Machine& machine)
+    : d_(desktop), m_(machine) {}
 
-void TFormZlatenBonus::FormShow() {
+void GoldenBoardWindow::OnShow() {
   for (int k = 1; k <= kBoardCells; ++k)
-    d_.CopyPicture(Ref(BoardCell(k)), Ref(GoldenBoardEl::ImageRamka));
+    d_.CopyPicture(Ref(BoardCell(k)), Ref(GoldenBoardEl::StoreCover));
   cells_.fill(kCoin);
   covered_.fill(true);
   for (int foul = 0; foul < kBoardFouls; ++foul)
@@ -31,39 +32,39 @@ void TFormZlatenBonus::FormShow() {
   UpdateLadder();
 }
 
-void TFormZlatenBonus::UpdateLadder() {
-  const Rect ladder = SpecOf(Ref(GoldenBoardEl::ImageStylba)).rect;
+void GoldenBoardWindow::UpdateLadder() {
+  const Rect ladder = SpecOf(Ref(GoldenBoardEl::Ladder)).rect;
   const LadderRung& rung = kLadderTable[static_cast<std::size_t>(ladderStep_)];
-  d_.MoveElement(Ref(GoldenBoardEl::ImageStrelka), ladder.left, ladder.top + rung.markerOffset);
+  d_.MoveElement(Ref(GoldenBoardEl::LadderMarker), ladder.left, ladder.top + rung.markerOffset);
   m_.BonusAmount = rung.prize;
 }
 
-void TFormZlatenBonus::Click(std::uint16_t handler, int number) {
+void GoldenBoardWindow::Click(std::uint16_t handler, int number) {
   switch (static_cast<GoldenBoardClick>(handler)) {
     case GoldenBoardClick::None:
       return;
-    case GoldenBoardClick::ImageClick:
-      return ImageClick(number);
+    case GoldenBoardClick::PickCell:
+      return PickCell(number);
   }
 }
 
-void TFormZlatenBonus::ImageClick(int cell) {
+void GoldenBoardWindow::PickCell(int cell) {
   if (cell < 1 || cell > kBoardCells || !covered_[Index(cell)]) return;
   covered_[Index(cell)] = false;
   if (cells_[Index(cell)] == kCoin) {
     ladderStep_ += 1;
     UpdateLadder();
     ShowCell(cell);
-    PlayCue(d_, m_.State, Cue::Pozna);
+    PlayCue(d_, m_.State, Cue::Hit);
   } else {
     foulCount_ += 1;
     ShowCell(cell);
-    PlayCue(d_, m_.State, Cue::Nepozna);
+    PlayCue(d_, m_.State, Cue::Miss);
   }
   CheckBoardEnd();
 }
 
-void TFormZlatenBonus::CheckBoardEnd() {
+void GoldenBoardWindow::CheckBoardEnd() {
   if (foulCount_ != m_.GoldenPick) return;
   for (int k = 1; k <= kBoardCells; ++k) {
     if (!covered_[Index(k)]) continue;
@@ -77,9 +78,9 @@ void TFormZlatenBonus::CheckBoardEnd() {
   d_.Close(WindowId::GoldenBoard);
 }
 
-void TFormZlatenBonus::ShowCell(int cell) {
+void GoldenBoardWindow::ShowCell(int cell) {
   const auto source =
-      cells_[Index(cell)] == kCoin ? GoldenBoardEl::ImageMoneta : GoldenBoardEl::ImageFal;
+      cells_[Index(cell)] == kCoin ? GoldenBoardEl::StoreCoin : GoldenBoardEl::StoreFoul;
   d_.CopyPicture(Ref(BoardCell(cell)), Ref(source));
 }
 

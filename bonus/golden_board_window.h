@@ -11,15 +11,15 @@ namespace tarvolenka {
 
 // The golden board: every coin uncovered climbs the prize ladder one rung, and the game ends
 // when as many fouls have been uncovered as the golden pick allowed.
-class TFormZlatenBonus : public WindowLogic {
+class GoldenBoardWindow : public WindowLogic {
  public:
-  TFormZlatenBonus(Desktop& desktop, Machine& machine);
+  GoldenBoardWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
 
   // A click on cell `cell` (1..16).
-  void ImageClick(int cell);
+  void PickCell(int cell);
 
   // 1 = coin, 0 = foul, by cell; dealt anew at every showing.
   const std::array<std::uint8_t, kBoardCells>& boardCells() const { return cells_; }

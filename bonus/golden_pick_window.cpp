@@ -7,10 +7,10 @@
 
 namespace tarvolenka {
 
-TForm12::TForm12(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+GoldenPickWindow::GoldenPickWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-void TForm12::FormShow() {
-  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(PickCover(k)), Ref(GoldenPickEl::ImageRamka1));
+void GoldenPickWindow::OnShow() {
+  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(Cover(k)), Ref(GoldenPickEl::StoreCover));
   values_.fill(0);
   ReseedFromClock(d_, m_.Rng);
   for (std::uint8_t fouls = 2; fouls <= 4; ++fouls)
@@ -19,27 +19,27 @@ void TForm12::FormShow() {
 }
 
 // The board needs the number of fouls it allows: the window waits for its pick.
-bool TForm12::CloseRequested() {
+bool GoldenPickWindow::CloseRequested() {
   return !open_;
 }
 
-void TForm12::Click(std::uint16_t handler, int number) {
+void GoldenPickWindow::Click(std::uint16_t handler, int number) {
   switch (static_cast<GoldenPickClick>(handler)) {
     case GoldenPickClick::None:
       return;
-    case GoldenPickClick::ImageClick:
-      return ImageClick(number);
+    case GoldenPickClick::PickCover:
+      return PickCover(number);
   }
 }
 
-void TForm12::ImageClick(int cover) {
+void GoldenPickWindow::PickCover(int cover) {
   if (!open_ || cover < 1 || cover > 3) return;
   open_ = false;
   const std::uint8_t v = values_[static_cast<std::size_t>(cover - 1)];
-  d_.CopyPicture(Ref(PickCover(cover)), Ref(FoulsPicture(v)));
+  d_.CopyPicture(Ref(Cover(cover)), Ref(FoulsPicture(v)));
   m_.GoldenPick = v;
   d_.Repaint(WindowId::GoldenPick);
-  PlayCue(d_, m_.State, Cue::Chasha);
+  PlayCue(d_, m_.State, Cue::Pick);
   d_.Pause(durations::kAfterGoldenPick);
   d_.Close(WindowId::GoldenPick);
 }

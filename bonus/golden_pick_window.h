@@ -11,16 +11,16 @@ namespace tarvolenka {
 
 // The golden pick: the player uncovers one of three covers, and its number (2..4) is how many
 // fouls the golden board allows.
-class TForm12 : public WindowLogic {
+class GoldenPickWindow : public WindowLogic {
  public:
-  TForm12(Desktop& desktop, Machine& machine);
+  GoldenPickWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   bool CloseRequested() override;
   void Click(std::uint16_t handler, int number) override;
 
   // A click on cover `cover` (1..3).
-  void ImageClick(int cover);
+  void PickCover(int cover);
 
   // The number of fouls (2..4) under each cover, dealt anew at every showing.
   const std::array<std::uint8_t, 3>& goldenPickValues() const { return values_; }

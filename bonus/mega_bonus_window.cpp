@@ -23,78 +23,78 @@ int PaceOf(std::uint32_t stepsLeft) {
 
 }  // namespace
 
-std::int64_t TFormMegaBonus::Prize(int cell) const {
+std::int64_t MegaBonusWindow::Prize(int cell) const {
   return SatMul(m_.State.TimedBonusAmount, kMegaFactors[static_cast<std::size_t>(cell - 1)]);
 }
 
-void TFormMegaBonus::FormShow() {
+void MegaBonusWindow::OnShow() {
   for (int cell = 1; cell <= kMegaCells; ++cell) {
-    d_.SetVisible(Ref(MegaShape(cell)), false);
+    d_.SetVisible(Ref(MegaLight(cell)), false);
     d_.SetText(Ref(MegaLabel(cell)), std::to_string(Prize(cell)));
   }
-  d_.SetVisible(Ref(MegaBonusEl::ImageOK), false);
-  d_.SetVisible(Ref(MegaBonusEl::ImageStop), false);
-  d_.SetVisible(Ref(MegaBonusEl::ImageStart), true);
-  d_.StopTimer(TimerOf(MegaBonusTimer::Timer1));
+  d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
+  d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
+  d_.SetVisible(Ref(MegaBonusEl::StartButton), true);
+  d_.StopTimer(TimerOf(MegaBonusTimer::Light));
   lightPos_ = static_cast<std::uint8_t>(m_.Rng.Below(16) + 1);
   MoveLight();
 }
 
-void TFormMegaBonus::Click(std::uint16_t handler, int /*number*/) {
+void MegaBonusWindow::Click(std::uint16_t handler, int /*number*/) {
   switch (static_cast<MegaBonusClick>(handler)) {
     case MegaBonusClick::None:
       return;
-    case MegaBonusClick::ImageStartClick:
-      return ImageStartClick();
-    case MegaBonusClick::ImageStopClick:
-      return ImageStopClick();
-    case MegaBonusClick::ImageOKClick:
-      return ImageOKClick();
+    case MegaBonusClick::Start:
+      return Start();
+    case MegaBonusClick::Stop:
+      return Stop();
+    case MegaBonusClick::Confirm:
+      return Confirm();
   }
 }
 
-void TFormMegaBonus::TimerTick(std::uint8_t timer) {
-  if (static_cast<MegaBonusTimer>(timer) == MegaBonusTimer::Timer1) Timer1Timer();
+void MegaBonusWindow::TimerTick(std::uint8_t timer) {
+  if (static_cast<MegaBonusTimer>(timer) == MegaBonusTimer::Light) OnLightTick();
 }
 
-void TFormMegaBonus::MoveLight() {
+void MegaBonusWindow::MoveLight() {
   if (lightPos_ < 1 || lightPos_ > kMegaCells) {
-    for (int cell = 1; cell <= kMegaCells; ++cell) d_.SetVisible(Ref(MegaShape(cell)), false);
+    for (int cell = 1; cell <= kMegaCells; ++cell) d_.SetVisible(Ref(MegaLight(cell)), false);
     return;
   }
   const int previous = lightPos_ == 1 ? kMegaCells : lightPos_ - 1;
-  d_.SetVisible(Ref(MegaShape(previous)), false);
-  d_.SetVisible(Ref(MegaShape(lightPos_)), true);
+  d_.SetVisible(Ref(MegaLight(previous)), false);
+  d_.SetVisible(Ref(MegaLight(lightPos_)), true);
 }
 
-void TFormMegaBonus::ImageStartClick() {
-  d_.SetVisible(Ref(MegaBonusEl::ImageOK), false);
-  d_.SetVisible(Ref(MegaBonusEl::ImageStart), false);
+void MegaBonusWindow::Start() {
+  d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
+  d_.SetVisible(Ref(MegaBonusEl::StartButton), false);
   stepsLeft_ = m_.Rng.Below(15) + kStepsAfterStart;
-  d_.StartTimer(TimerOf(MegaBonusTimer::Timer1));
+  d_.StartTimer(TimerOf(MegaBonusTimer::Light));
 }
 
-void TFormMegaBonus::ImageStopClick() {
+void MegaBonusWindow::Stop() {
   stepsLeft_ = m_.Rng.Below(15) + kStepsAfterStop;
-  d_.SetVisible(Ref(MegaBonusEl::ImageStop), false);
+  d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
 }
 
-void TFormMegaBonus::Timer1Timer() {
+void MegaBonusWindow::OnLightTick() {
   stepsLeft_ -= 1;
   PlayCue(d_, m_.State, Cue::Click);
-  if (stepsLeft_ == kStopShownAt) d_.SetVisible(Ref(MegaBonusEl::ImageStop), true);
+  if (stepsLeft_ == kStopShownAt) d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
   lightPos_ = static_cast<std::uint8_t>(lightPos_ % kMegaCells + 1);
   MoveLight();
   if (stepsLeft_ == 0) {
-    d_.StopTimer(TimerOf(MegaBonusTimer::Timer1));
-    d_.SetVisible(Ref(MegaBonusEl::ImageOK), true);
-    PlayCue(d_, m_.State, Cue::Kuku);
+    d_.StopTimer(TimerOf(MegaBonusTimer::Light));
+    d_.SetVisible(Ref(MegaBonusEl::OkButton), true);
+    PlayCue(d_, m_.State, Cue::Cuckoo);
     return;
   }
-  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Timer1), PaceOf(stepsLeft_));
+  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), PaceOf(stepsLeft_));
 }
 
-void TFormMegaBonus::ImageOKClick() {
+void MegaBonusWindow::Confirm() {
   m_.State.LastWin = Prize(lightPos_);
   d_.Close(WindowId::MegaBonus);
 }

@@ -11,19 +11,19 @@ namespace tarvolenka {
 // The mega bonus, every sixth timed bonus: a light runs round sixteen prizes, slows down after
 // the player's stop and rests on the prize that becomes LastWin. It closes only through its
 // OK picture, so the prize cannot be lost by closing it.
-class TFormMegaBonus : public WindowLogic {
+class MegaBonusWindow : public WindowLogic {
  public:
-  TFormMegaBonus(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+  MegaBonusWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-  void FormShow() override;
+  void OnShow() override;
   bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
   void TimerTick(std::uint8_t timer) override;
 
-  void ImageStartClick();
-  void ImageStopClick();
-  void ImageOKClick();
-  void Timer1Timer();
+  void Start();
+  void Stop();
+  void Confirm();
+  void OnLightTick();
 
   std::uint8_t MegaLightPos() const { return lightPos_; }
   std::uint32_t MegaStepsLeft() const { return stepsLeft_; }

@@ -21,9 +21,9 @@ constexpr int RowNumber(MezeRow row) {
 
 }  // namespace
 
-TForm11::TForm11(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+MezeWindow::MezeWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-void TForm11::FormShow() {
+void MezeWindow::OnShow() {
   for (int row = 0; row < kMezeRows; ++row) ShowRow(static_cast<MezeRow>(row), row == 0);
   for (int row = 0; row < kMezeRows; ++row) {
     for (int k = 1; k <= kMezeCells; ++k) {
@@ -32,13 +32,13 @@ void TForm11::FormShow() {
     }
   }
   rowOpen_.fill(false);
-  rowOpen_[Index(MezeRow::Zele)] = true;
-  d_.SetText(Ref(MezeEl::Panel1), std::to_string(m_.BonusAmount));
+  rowOpen_[Index(MezeRow::Cabbage)] = true;
+  d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
   PlaceMezePrizes();
   zeroPicked_ = false;
 }
 
-void TForm11::PlaceMezePrizes() {
+void MezeWindow::PlaceMezePrizes() {
   const std::int64_t m = m_.BonusSymbolCount;
   for (auto& row : prizes_) row.fill(0);
   for (MezeRow row : kMezePlacementOrder) {
@@ -53,23 +53,23 @@ void TForm11::PlaceMezePrizes() {
           std::to_string(prizes_[static_cast<std::size_t>(row)][static_cast<std::size_t>(k - 1)]));
 }
 
-void TForm11::Click(std::uint16_t handler, int number) {
+void MezeWindow::Click(std::uint16_t handler, int number) {
   switch (static_cast<MezeClick>(handler)) {
     case MezeClick::None:
       return;
-    case MezeClick::ImageClick:
+    case MezeClick::PickVegetable:
       if (number < 1 || number > kMezeRows * kMezeCells) return;
-      return ImageClick(static_cast<MezeRow>((number - 1) / kMezeCells),
-                        (number - 1) % kMezeCells + 1);
+      return PickVegetable(static_cast<MezeRow>((number - 1) / kMezeCells),
+                           (number - 1) % kMezeCells + 1);
   }
 }
 
-void TForm11::ImageClick(MezeRow row, int k) {
+void MezeWindow::PickVegetable(MezeRow row, int k) {
   if (!rowOpen_[Index(row)]) return;
-  PlayCue(d_, m_.State, Cue::Chasha);
+  PlayCue(d_, m_.State, Cue::Pick);
   const std::int64_t v = prizes_[Index(row)][static_cast<std::size_t>(k - 1)];
   m_.BonusAmount += v;
-  d_.SetText(Ref(MezeEl::Panel1), std::to_string(m_.BonusAmount));
+  d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
   const ElementRef label = Ref(MezeLabel(RowNumber(row), k));
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetVisible(label, true);
@@ -77,7 +77,7 @@ void TForm11::ImageClick(MezeRow row, int k) {
   FinishMezeRow(row);
 }
 
-void TForm11::FinishMezeRow(MezeRow row) {
+void MezeWindow::FinishMezeRow(MezeRow row) {
   rowOpen_[Index(row)] = false;
   d_.Repaint(WindowId::Meze);
   d_.Pause(durations::kMezeRevealStep);
@@ -86,7 +86,7 @@ void TForm11::FinishMezeRow(MezeRow row) {
     d_.Repaint(WindowId::Meze);
     d_.Pause(k < kMezeCells ? durations::kMezeRevealStep : durations::kMezeRowEnd);
   }
-  if (row == MezeRow::Riapa || zeroPicked_) {
+  if (row == MezeRow::Turnip || zeroPicked_) {
     d_.Close(WindowId::Meze);
     return;
   }
@@ -95,7 +95,7 @@ void TForm11::FinishMezeRow(MezeRow row) {
   rowOpen_[Index(next)] = true;
 }
 
-void TForm11::ShowRow(MezeRow row, bool visible) {
+void MezeWindow::ShowRow(MezeRow row, bool visible) {
   for (int k = 1; k <= kMezeCells; ++k) d_.SetVisible(Ref(MezePicture(RowNumber(row), k)), visible);
 }
 

@@ -12,17 +12,17 @@ namespace tarvolenka {
 
 // The meze bonus: one pick per row of vegetables from the bottom up, each adding its prize to
 // the bonus amount, until a zero is picked or the top row has been played.
-class TForm11 : public WindowLogic {
+class MezeWindow : public WindowLogic {
  public:
   using Prizes = std::array<std::array<std::int64_t, kMezeCells>, kMezeRows>;
 
-  TForm11(Desktop& desktop, Machine& machine);
+  MezeWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
 
   // A click on vegetable k (1..6) of `row`.
-  void ImageClick(MezeRow row, int k);
+  void PickVegetable(MezeRow row, int k);
 
   // The prize under each cell, by row (in the order of play) and cell.
   const Prizes& mezePrizes() const { return prizes_; }

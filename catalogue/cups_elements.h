@@ -12,21 +12,21 @@ namespace tarvolenka {
 // clang-format off
 enum class CupsEl : std::uint16_t {
   // The cups, a pyramid of 3, 5 and 7 from the top.
-  Chasha1, Chasha2, Chasha3, Chasha4, Chasha5, Chasha6, Chasha7, Chasha8,
-  Chasha9, Chasha10, Chasha11, Chasha12, Chasha13, Chasha14, Chasha15,
+  Cup1, Cup2, Cup3, Cup4, Cup5, Cup6, Cup7, Cup8,
+  Cup9, Cup10, Cup11, Cup12, Cup13, Cup14, Cup15,
   // The prize on each cup.
-  Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8,
-  Label9, Label10, Label11, Label12, Label13, Label14, Label15,
+  CupPrize1, CupPrize2, CupPrize3, CupPrize4, CupPrize5, CupPrize6, CupPrize7, CupPrize8,
+  CupPrize9, CupPrize10, CupPrize11, CupPrize12, CupPrize13, CupPrize14, CupPrize15,
   // The multiplier and the picked bottle, and the lettering.
-  Label16, Image2, Image1,
+  Multiplier, PickedBottle, Banner,
   // Hidden picture stores: the cup of each drink.
-  ChashaVodka, ChashaKoniak, ChashaRakia, ChashaVino, ChashaBira,
+  StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer,
   Count
 };
 // clang-format on
 
 // The fifteen cups are one family, bound to their number 1..15.
-enum class CupsClick : std::uint16_t { None, ChashaClick };
+enum class CupsClick : std::uint16_t { None, PickCup };
 
 template <>
 struct WindowOf<CupsEl> {
@@ -37,13 +37,13 @@ inline constexpr int kCups = 15;
 
 // Cup i (1..15), its prize label, and the cup picture of drink d (1..5, as the bottles).
 constexpr CupsEl Cup(int i) {
-  return Nth(CupsEl::Chasha1, i - 1);
+  return Nth(CupsEl::Cup1, i - 1);
 }
 constexpr CupsEl CupLabel(int i) {
-  return Nth(CupsEl::Label1, i - 1);
+  return Nth(CupsEl::CupPrize1, i - 1);
 }
 constexpr CupsEl CupOfDrink(int d) {
-  return Nth(CupsEl::ChashaVodka, d - 1);
+  return Nth(CupsEl::StoreCupVodka, d - 1);
 }
 
 namespace cups_window {
@@ -60,48 +60,48 @@ inline constexpr TextStyle kMultiplier = Style(32, true, colours::kRed, Align::C
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)> kElements{{
-    Pic(E::Chasha1, "Chasha1", {230, 18, 83, 113}, Picture::CupVodka, C::ChashaClick, 1),
-    Pic(E::Chasha2, "Chasha2", {332, 18, 83, 113}, Picture::CupVodka, C::ChashaClick, 2),
-    Pic(E::Chasha3, "Chasha3", {432, 20, 83, 113}, Picture::CupVodka, C::ChashaClick, 3),
-    Pic(E::Chasha4, "Chasha4", {128, 152, 83, 113}, Picture::CupVodka, C::ChashaClick, 4),
-    Pic(E::Chasha5, "Chasha5", {230, 152, 83, 113}, Picture::CupVodka, C::ChashaClick, 5),
-    Pic(E::Chasha6, "Chasha6", {326, 152, 83, 113}, Picture::CupVodka, C::ChashaClick, 6),
-    Pic(E::Chasha7, "Chasha7", {428, 152, 83, 113}, Picture::CupVodka, C::ChashaClick, 7),
-    Pic(E::Chasha8, "Chasha8", {528, 152, 83, 113}, Picture::CupVodka, C::ChashaClick, 8),
-    Pic(E::Chasha9, "Chasha9", {28, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 9),
-    Pic(E::Chasha10, "Chasha10", {130, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 10),
-    Pic(E::Chasha11, "Chasha11", {230, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 11),
-    Pic(E::Chasha12, "Chasha12", {328, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 12),
-    Pic(E::Chasha13, "Chasha13", {424, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 13),
-    Pic(E::Chasha14, "Chasha14", {526, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 14),
-    Pic(E::Chasha15, "Chasha15", {626, 284, 83, 113}, Picture::CupVodka, C::ChashaClick, 15),
-    Text(E::Label1, "Label1", {241, 64, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label2, "Label2", {343, 64, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label3, "Label3", {443, 66, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label4, "Label4", {139, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label5, "Label5", {241, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label6, "Label6", {337, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label7, "Label7", {441, 198, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label8, "Label8", {541, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label9, "Label9", {41, 332, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label10, "Label10", {143, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label11, "Label11", {241, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label12, "Label12", {341, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label13, "Label13", {435, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label14, "Label14", {537, 328, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label15, "Label15", {639, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Label16, "Label16", {20, 10, 48, 37}, kMultiplier, "X1"),
-    Pic(E::Image2, "Image2", {14, 48, 55, 125}, Picture::BottleVodka, C::None),
-    Pic(E::Image1, "Image1", {284, 412, 176, 37}, Picture::BannerCups, C::None),
-    Store(E::ChashaVodka, "ChashaVodka", Picture::CupVodka),
-    Store(E::ChashaKoniak, "ChashaKoniak", Picture::CupKoniak),
-    Store(E::ChashaRakia, "ChashaRakia", Picture::CupRakia),
-    Store(E::ChashaVino, "ChashaVino", Picture::CupVino),
-    Store(E::ChashaBira, "ChashaBira", Picture::CupBira),
+    Pic(E::Cup1, "Cup1", {230, 18, 83, 113}, Picture::CupVodka, C::PickCup, 1),
+    Pic(E::Cup2, "Cup2", {332, 18, 83, 113}, Picture::CupVodka, C::PickCup, 2),
+    Pic(E::Cup3, "Cup3", {432, 20, 83, 113}, Picture::CupVodka, C::PickCup, 3),
+    Pic(E::Cup4, "Cup4", {128, 152, 83, 113}, Picture::CupVodka, C::PickCup, 4),
+    Pic(E::Cup5, "Cup5", {230, 152, 83, 113}, Picture::CupVodka, C::PickCup, 5),
+    Pic(E::Cup6, "Cup6", {326, 152, 83, 113}, Picture::CupVodka, C::PickCup, 6),
+    Pic(E::Cup7, "Cup7", {428, 152, 83, 113}, Picture::CupVodka, C::PickCup, 7),
+    Pic(E::Cup8, "Cup8", {528, 152, 83, 113}, Picture::CupVodka, C::PickCup, 8),
+    Pic(E::Cup9, "Cup9", {28, 284, 83, 113}, Picture::CupVodka, C::PickCup, 9),
+    Pic(E::Cup10, "Cup10", {130, 284, 83, 113}, Picture::CupVodka, C::PickCup, 10),
+    Pic(E::Cup11, "Cup11", {230, 284, 83, 113}, Picture::CupVodka, C::PickCup, 11),
+    Pic(E::Cup12, "Cup12", {328, 284, 83, 113}, Picture::CupVodka, C::PickCup, 12),
+    Pic(E::Cup13, "Cup13", {424, 284, 83, 113}, Picture::CupVodka, C::PickCup, 13),
+    Pic(E::Cup14, "Cup14", {526, 284, 83, 113}, Picture::CupVodka, C::PickCup, 14),
+    Pic(E::Cup15, "Cup15", {626, 284, 83, 113}, Picture::CupVodka, C::PickCup, 15),
+    Text(E::CupPrize1, "CupPrize1", {241, 64, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize2, "CupPrize2", {343, 64, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize3, "CupPrize3", {443, 66, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize4, "CupPrize4", {139, 200, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize5, "CupPrize5", {241, 200, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize6, "CupPrize6", {337, 200, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize7, "CupPrize7", {441, 198, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize8, "CupPrize8", {541, 200, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize9, "CupPrize9", {41, 332, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize10, "CupPrize10", {143, 330, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize11, "CupPrize11", {241, 330, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize12, "CupPrize12", {341, 330, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize13, "CupPrize13", {435, 330, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize14, "CupPrize14", {537, 328, 60, 32}, kPrize, "150", kHidden),
+    Text(E::CupPrize15, "CupPrize15", {639, 330, 60, 32}, kPrize, "150", kHidden),
+    Text(E::Multiplier, "Multiplier", {20, 10, 48, 37}, kMultiplier, "X1"),
+    Pic(E::PickedBottle, "PickedBottle", {14, 48, 55, 125}, Picture::BottleVodka, C::None),
+    Pic(E::Banner, "Banner", {284, 412, 176, 37}, Picture::BannerCups, C::None),
+    Store(E::StoreCupVodka, "StoreCupVodka", Picture::CupVodka),
+    Store(E::StoreCupBrandy, "StoreCupBrandy", Picture::CupBrandy),
+    Store(E::StoreCupRakia, "StoreCupRakia", Picture::CupRakia),
+    Store(E::StoreCupWine, "StoreCupWine", Picture::CupWine),
+    Store(E::StoreCupBeer, "StoreCupBeer", Picture::CupBeer),
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::Cups, "TForm4", "Бонус", 755, 460, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Cups, "CupsWindow", "Бонус", 755, 460, colours::kWhite,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace cups_window

@@ -6,11 +6,11 @@
 namespace tarvolenka::durations {
 
 // Main window timers.
-inline constexpr int kSpinTickStart = 1;     // Timer1, before the stop schedule slows it
-inline constexpr int kIdleRepaint = 300;     // Timer2
-inline constexpr int kFreeSpinPause = 2000;  // Timer3
-inline constexpr int kCountdownTick = 1000;  // Timer4
-inline constexpr int kAutoPlayPause = 2000;  // Timer5
+inline constexpr int kSpinTickStart = 1;     // the spin timer, before the stop schedule slows it
+inline constexpr int kIdleRepaint = 300;     // the idle repaint timer
+inline constexpr int kFreeSpinPause = 2000;  // the free-spin timer
+inline constexpr int kCountdownTick = 1000;  // the timed bonus countdown
+inline constexpr int kAutoPlayPause = 2000;  // the auto-play timer
 
 // Spin timer periods of the stop schedule, by stage (all turning, then 1..4 reels stopped).
 inline constexpr int kSpinTickPeriods[5] = {1, 5, 10, 15, 20};
@@ -31,9 +31,9 @@ inline constexpr int kAfterGuess = 1000;
 inline constexpr int kDoubleUpEnd = 4000;
 
 // Double-up timers.
-inline constexpr int kDoubleBlink = 400;       // Timer1 at opening
-inline constexpr int kDoubleBlinkFaster = 30;  // Timer1 gets this much faster per rung
-inline constexpr int kDoubleShake = 100;       // Timer2
+inline constexpr int kDoubleBlink = 400;       // the blink timer at opening
+inline constexpr int kDoubleBlinkFaster = 30;  // the blink gets this much faster per rung
+inline constexpr int kDoubleShake = 100;       // the shake timer
 
 // Mega bonus light.
 inline constexpr int kMegaLightFast = 100;

@@ -12,18 +12,18 @@ namespace tarvolenka {
 // clang-format off
 enum class GoldenBoardEl : std::uint16_t {
   // The cells, row by row: cell k lies in grid row (k - 1) / 4, column (k - 1) % 4.
-  Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8,
-  Image9, Image10, Image11, Image12, Image13, Image14, Image15, Image16,
+  Cell1, Cell2, Cell3, Cell4, Cell5, Cell6, Cell7, Cell8,
+  Cell9, Cell10, Cell11, Cell12, Cell13, Cell14, Cell15, Cell16,
   // The prize ladder and the marker frame over its current rung.
-  ImageStylba, ImageStrelka, ImageOK,
+  Ladder, LadderMarker, Banner,
   // Hidden picture stores: coin, foul and cover.
-  ImageMoneta, ImageFal, ImageRamka,
+  StoreCoin, StoreFoul, StoreCover,
   Count
 };
 // clang-format on
 
 // The sixteen cells are one family, bound to their number 1..16.
-enum class GoldenBoardClick : std::uint16_t { None, ImageClick };
+enum class GoldenBoardClick : std::uint16_t { None, PickCell };
 
 template <>
 struct WindowOf<GoldenBoardEl> {
@@ -34,7 +34,7 @@ inline constexpr int kBoardCells = 16;
 
 // Cell k (1..16).
 constexpr GoldenBoardEl BoardCell(int k) {
-  return Nth(GoldenBoardEl::Image1, k - 1);
+  return Nth(GoldenBoardEl::Cell1, k - 1);
 }
 
 namespace golden_board_window {
@@ -44,32 +44,32 @@ using C = GoldenBoardClick;
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenBoardEl::Count)> kElements{{
-    Pic(E::Image1, "Image1", {26, 16, 80, 80}, Picture::GoldenCover, C::ImageClick, 1),
-    Pic(E::Image2, "Image2", {116, 16, 80, 80}, Picture::GoldenCover, C::ImageClick, 2),
-    Pic(E::Image3, "Image3", {206, 16, 80, 80}, Picture::GoldenCover, C::ImageClick, 3),
-    Pic(E::Image4, "Image4", {296, 16, 80, 80}, Picture::GoldenCover, C::ImageClick, 4),
-    Pic(E::Image5, "Image5", {26, 106, 80, 80}, Picture::GoldenCover, C::ImageClick, 5),
-    Pic(E::Image6, "Image6", {116, 106, 80, 80}, Picture::GoldenCover, C::ImageClick, 6),
-    Pic(E::Image7, "Image7", {206, 106, 80, 80}, Picture::GoldenCover, C::ImageClick, 7),
-    Pic(E::Image8, "Image8", {296, 106, 80, 80}, Picture::GoldenCover, C::ImageClick, 8),
-    Pic(E::Image9, "Image9", {26, 196, 80, 80}, Picture::GoldenCover, C::ImageClick, 9),
-    Pic(E::Image10, "Image10", {116, 196, 80, 80}, Picture::GoldenCover, C::ImageClick, 10),
-    Pic(E::Image11, "Image11", {206, 196, 80, 80}, Picture::GoldenCover, C::ImageClick, 11),
-    Pic(E::Image12, "Image12", {296, 196, 80, 80}, Picture::GoldenCover, C::ImageClick, 12),
-    Pic(E::Image13, "Image13", {26, 286, 80, 80}, Picture::GoldenCover, C::ImageClick, 13),
-    Pic(E::Image14, "Image14", {116, 286, 80, 80}, Picture::GoldenCover, C::ImageClick, 14),
-    Pic(E::Image15, "Image15", {206, 286, 80, 80}, Picture::GoldenCover, C::ImageClick, 15),
-    Pic(E::Image16, "Image16", {296, 286, 80, 80}, Picture::GoldenCover, C::ImageClick, 16),
-    Pic(E::ImageStylba, "ImageStylba", {426, 100, 85, 255}, Picture::Ladder, C::None),
-    Pic(E::ImageStrelka, "ImageStrelka", {426, 166, 85, 33}, Picture::LadderMarker, C::None),
-    Pic(E::ImageOK, "ImageOK", {78, 392, 256, 41}, Picture::BannerGoldenBoard, C::None),
-    Store(E::ImageMoneta, "ImageMoneta", Picture::Coin),
-    Store(E::ImageFal, "ImageFal", Picture::Foul),
-    Store(E::ImageRamka, "ImageRamka", Picture::GoldenCover),
+    Pic(E::Cell1, "Cell1", {26, 16, 80, 80}, Picture::GoldenCover, C::PickCell, 1),
+    Pic(E::Cell2, "Cell2", {116, 16, 80, 80}, Picture::GoldenCover, C::PickCell, 2),
+    Pic(E::Cell3, "Cell3", {206, 16, 80, 80}, Picture::GoldenCover, C::PickCell, 3),
+    Pic(E::Cell4, "Cell4", {296, 16, 80, 80}, Picture::GoldenCover, C::PickCell, 4),
+    Pic(E::Cell5, "Cell5", {26, 106, 80, 80}, Picture::GoldenCover, C::PickCell, 5),
+    Pic(E::Cell6, "Cell6", {116, 106, 80, 80}, Picture::GoldenCover, C::PickCell, 6),
+    Pic(E::Cell7, "Cell7", {206, 106, 80, 80}, Picture::GoldenCover, C::PickCell, 7),
+    Pic(E::Cell8, "Cell8", {296, 106, 80, 80}, Picture::GoldenCover, C::PickCell, 8),
+    Pic(E::Cell9, "Cell9", {26, 196, 80, 80}, Picture::GoldenCover, C::PickCell, 9),
+    Pic(E::Cell10, "Cell10", {116, 196, 80, 80}, Picture::GoldenCover, C::PickCell, 10),
+    Pic(E::Cell11, "Cell11", {206, 196, 80, 80}, Picture::GoldenCover, C::PickCell, 11),
+    Pic(E::Cell12, "Cell12", {296, 196, 80, 80}, Picture::GoldenCover, C::PickCell, 12),
+    Pic(E::Cell13, "Cell13", {26, 286, 80, 80}, Picture::GoldenCover, C::PickCell, 13),
+    Pic(E::Cell14, "Cell14", {116, 286, 80, 80}, Picture::GoldenCover, C::PickCell, 14),
+    Pic(E::Cell15, "Cell15", {206, 286, 80, 80}, Picture::GoldenCover, C::PickCell, 15),
+    Pic(E::Cell16, "Cell16", {296, 286, 80, 80}, Picture::GoldenCover, C::PickCell, 16),
+    Pic(E::Ladder, "Ladder", {426, 100, 85, 255}, Picture::Ladder, C::None),
+    Pic(E::LadderMarker, "LadderMarker", {426, 166, 85, 33}, Picture::LadderMarker, C::None),
+    Pic(E::Banner, "Banner", {78, 392, 256, 41}, Picture::BannerGoldenBoard, C::None),
+    Store(E::StoreCoin, "StoreCoin", Picture::Coin),
+    Store(E::StoreFoul, "StoreFoul", Picture::Foul),
+    Store(E::StoreCover, "StoreCover", Picture::GoldenCover),
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::GoldenBoard, "TFormZlatenBonus", "Златен Бонус", 533, 440, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::GoldenBoard, "GoldenBoardWindow", "Златен Бонус", 533, 440, colours::kWhite,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace golden_board_window

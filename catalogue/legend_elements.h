@@ -9,7 +9,7 @@
 
 namespace tarvolenka {
 
-enum class LegendEl : std::uint16_t { Image1, Count };
+enum class LegendEl : std::uint16_t { Table, Count };
 
 template <>
 struct WindowOf<LegendEl> {
@@ -20,12 +20,12 @@ namespace legend_window {
 using namespace build;
 
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{{
-    Pic(LegendEl::Image1, "Image1", {0, 0, 941, 595}, Picture::Legend, kNoClick, 0, 0),
+    Pic(LegendEl::Table, "Table", {0, 0, 941, 595}, Picture::Legend, kNoClick, 0, 0),
 }};
 static_assert(IdsInOrder(kElements));
 
 // clang-format off
-inline constexpr WindowSpec kWindow{WindowId::Legend, "TForm2", "Легенда", 945, 599, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Legend, "LegendWindow", "Легенда", 945, 599, colours::kWhite,
                                     Border::FixedCloseBox, true, kElements, {}};
 // clang-format on
 }  // namespace legend_window

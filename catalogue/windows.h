@@ -11,19 +11,19 @@ namespace tarvolenka {
 
 // The thirteen windows, in their order of creation.
 enum class WindowId : std::uint8_t {
-  Main,         // TForm1
-  Legend,       // TForm2
-  Bottles,      // TForm3
-  Cups,         // TForm4
-  Result,       // TForm5
-  Double,       // TForm6
-  Level,        // TFormLevel1
-  TimedBonus,   // TFormBonus
-  MegaBonus,    // TFormMegaBonus
-  Chooser,      // TForm10
-  Meze,         // TForm11
-  GoldenPick,   // TForm12
-  GoldenBoard,  // TFormZlatenBonus
+  Main,
+  Legend,
+  Bottles,
+  Cups,
+  BonusResult,
+  DoubleUp,
+  LevelUp,
+  TimedBonus,
+  MegaBonus,
+  HatChooser,
+  Meze,
+  GoldenPick,
+  GoldenBoard,
   Count
 };
 inline constexpr int kWindowCount = static_cast<int>(WindowId::Count);
@@ -122,7 +122,7 @@ constexpr bool IdsInOrder(const Table& table) {
 }
 
 // Maps a window's element and timer enums to their window, so that logic writes
-// Ref(MainEl::Credit) and the element's window follows from its type.
+// Ref(MainEl::CreditCounter) and the element's window follows from its type.
 template <class E>
 struct WindowOf;
 

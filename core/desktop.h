@@ -20,9 +20,9 @@ class WindowLogic {
  public:
   virtual ~WindowLogic() = default;
   // Runs each time the window is shown, before it is first painted.
-  virtual void FormShow() {}
+  virtual void OnShow() {}
   // Runs when the window closes, by the game or by the window system.
-  virtual void FormClose() {}
+  virtual void OnClose() {}
   // The window system (close box, Escape, logout) asks to close the window; false refuses.
   // The window then closes as if by the game.
   virtual bool CloseRequested() { return true; }

@@ -5,7 +5,7 @@
 namespace tarvolenka {
 
 // The legend: one picture of the pay table and the fifty lines, closed by its close box.
-class TForm2 : public WindowLogic {
+class LegendWindow : public WindowLogic {
  public:
   void Click(std::uint16_t, int) override {}
 };

@@ -35,11 +35,11 @@ struct Machine {
   // Control flags: the flag decides whether a click acts, the picture only shows it.
   std::uint8_t StartEnabled = 0;
   std::uint8_t DoubleEnabled = 0;
-  std::uint8_t KanalPlusEnabled = 0;
-  std::uint8_t KanalMinusEnabled = 0;
+  std::uint8_t StakePlusEnabled = 0;
+  std::uint8_t StakeMinusEnabled = 0;
   std::uint8_t LinesPlusEnabled = 0;
   std::uint8_t LinesMinusEnabled = 0;
-  std::uint8_t TablicaEnabled = 0;
+  std::uint8_t LegendEnabled = 0;
 
   // Hand-over values between the main window and the bonus games.
   std::int32_t BonusSymbolCount = 0;

@@ -17,34 +17,34 @@ class BonusStep {
 };
 
 // The main window: the machine's own game. Owns the machine state for the whole run.
-class TForm1 : public WindowLogic {
+class MainWindow : public WindowLogic {
  public:
-  TForm1(Desktop& desktop, Machine& machine, SaveFile save);
+  MainWindow(Desktop& desktop, Machine& machine, SaveFile save);
 
   void SetBonusStep(BonusStep* bonus) { bonus_ = bonus; }
 
   // Window events.
-  void FormShow() override;
-  void FormClose() override;
+  void OnShow() override;
+  void OnClose() override;
   void Click(std::uint16_t handler, int number) override;
   void TimerTick(std::uint8_t timer) override;
 
   // Handlers, by element.
-  void ImageStartClick();
-  void ImageKlechkaClick();
-  void ImageDoubleClick();
-  void ImageTablicaClick();
-  void ImageSoundClick();
-  void ImageLinesPlusClick();
-  void ImageLinesMinusClick();
-  void ImageKanalPlusClick();
-  void ImageKanalMinusClick();
-  void ImageVzemiBonusClick();
-  void Timer1Timer();
-  void Timer2Timer();
-  void Timer3Timer();
-  void Timer4Timer();
-  void Timer5Timer();
+  void Start();
+  void ToggleAutoPlay();
+  void OpenDoubleUp();
+  void OpenLegend();
+  void ToggleSound();
+  void LinesUp();
+  void LinesDown();
+  void StakeUp();
+  void StakeDown();
+  void TakeTimedBonus();
+  void OnSpinTick();
+  void OnIdleRepaint();
+  void OnFreeSpinDue();
+  void OnCountdownTick();
+  void OnAutoPlayDue();
 
   // Operations other windows and the tests use.
   void RefreshDisplay();

@@ -20,13 +20,13 @@ struct Control {
 };
 
 constexpr std::array<Control, 7> kControls{{
-    {&Machine::StartEnabled, MainEl::ImageStart, MainEl::Image16, MainEl::Image17},
-    {&Machine::DoubleEnabled, MainEl::ImageDouble, MainEl::Image18, MainEl::Image19},
-    {&Machine::KanalPlusEnabled, MainEl::ImageKanalPlus, MainEl::Image22, MainEl::Image23},
-    {&Machine::KanalMinusEnabled, MainEl::ImageKanalMinus, MainEl::Image24, MainEl::Image25},
-    {&Machine::LinesPlusEnabled, MainEl::ImageLinesPlus, MainEl::Image22, MainEl::Image23},
-    {&Machine::LinesMinusEnabled, MainEl::ImageLinesMinus, MainEl::Image24, MainEl::Image25},
-    {&Machine::TablicaEnabled, MainEl::ImageTablica, MainEl::Image20, MainEl::Image21},
+    {&Machine::StartEnabled, MainEl::StartButton, MainEl::StoreStart, MainEl::StoreStartGrey},
+    {&Machine::DoubleEnabled, MainEl::DoubleButton, MainEl::StoreDouble, MainEl::StoreDoubleGrey},
+    {&Machine::StakePlusEnabled, MainEl::StakePlus, MainEl::StorePlus, MainEl::StorePlusGrey},
+    {&Machine::StakeMinusEnabled, MainEl::StakeMinus, MainEl::StoreMinus, MainEl::StoreMinusGrey},
+    {&Machine::LinesPlusEnabled, MainEl::LinesPlus, MainEl::StorePlus, MainEl::StorePlusGrey},
+    {&Machine::LinesMinusEnabled, MainEl::LinesMinus, MainEl::StoreMinus, MainEl::StoreMinusGrey},
+    {&Machine::LegendEnabled, MainEl::LegendButton, MainEl::StoreLegend, MainEl::StoreLegendGrey},
 }};
 
 std::string Decimal(std::int64_t v) {
@@ -48,46 +48,46 @@ int GaugePosition(const GameState& s) {
 
 }  // namespace
 
-void TForm1::RefreshDisplay() {
+void MainWindow::RefreshDisplay() {
   GameState& s = m_.State;
   s.TotalStake = WrapMul32(s.LineCount, s.LineStake);
   s.MaxLineStake = WrapMul32(s.Level, 10);
-  d_.SetText(Ref(MainEl::Level11), Decimal(s.Level));
-  d_.SetText(Ref(MainEl::Expirience1),
+  d_.SetText(Ref(MainEl::LevelNumber), Decimal(s.Level));
+  d_.SetText(Ref(MainEl::ExperienceText),
              Decimal(s.Experience) + "  /  " + Decimal(s.NextLevelExperience));
-  d_.SetGauge(Ref(MainEl::Gauge1), GaugePosition(s));
-  d_.SetText(Ref(MainEl::Credit), Decimal(s.Balance));
-  d_.SetText(Ref(MainEl::Lines), Decimal(s.LineCount));
-  d_.SetText(Ref(MainEl::Kanal), Decimal(s.LineStake));
-  d_.SetText(Ref(MainEl::TotalKanal), Decimal(s.TotalStake));
-  d_.SetText(Ref(MainEl::Pechalba), Decimal(s.LastWin));
+  d_.SetGauge(Ref(MainEl::ExperienceGauge), GaugePosition(s));
+  d_.SetText(Ref(MainEl::CreditCounter), Decimal(s.Balance));
+  d_.SetText(Ref(MainEl::LinesCounter), Decimal(s.LineCount));
+  d_.SetText(Ref(MainEl::LineStakeCounter), Decimal(s.LineStake));
+  d_.SetText(Ref(MainEl::TotalStakeCounter), Decimal(s.TotalStake));
+  d_.SetText(Ref(MainEl::WinCounter), Decimal(s.LastWin));
   if (m_.FreeSpins > 0) {
-    d_.SetText(Ref(MainEl::FreeSpins1), Decimal(m_.FreeSpins));
-    d_.SetVisible(Ref(MainEl::FreeSpins1), true);
+    d_.SetText(Ref(MainEl::FreeSpinsCounter), Decimal(m_.FreeSpins));
+    d_.SetVisible(Ref(MainEl::FreeSpinsCounter), true);
   } else {
-    d_.SetText(Ref(MainEl::FreeSpins1), "");
-    d_.SetVisible(Ref(MainEl::FreeSpins1), false);
+    d_.SetText(Ref(MainEl::FreeSpinsCounter), "");
+    d_.SetVisible(Ref(MainEl::FreeSpinsCounter), false);
   }
 }
 
-void TForm1::EnableControls() {
+void MainWindow::EnableControls() {
   const bool won = m_.State.LastWin > 0;
   for (const Control& c : kControls) {
     // The double-up only comes alive after a win; otherwise it keeps its state.
-    if (c.element == MainEl::ImageDouble && !won) continue;
+    if (c.element == MainEl::DoubleButton && !won) continue;
     m_.*c.flag = 1;
     SetPicture(c.element, c.active);
   }
 }
 
-void TForm1::DisableControls() {
+void MainWindow::DisableControls() {
   for (const Control& c : kControls) {
     m_.*c.flag = 0;
     SetPicture(c.element, c.grey);
   }
 }
 
-void TForm1::ImageLinesMinusClick() {
+void MainWindow::LinesDown() {
   if (m_.LinesMinusEnabled == 0) return;
   GameState& s = m_.State;
   s.LineCount = std::max(s.LineCount - 1, 1);
@@ -95,7 +95,7 @@ void TForm1::ImageLinesMinusClick() {
   RefreshDisplay();
 }
 
-void TForm1::ImageLinesPlusClick() {
+void MainWindow::LinesUp() {
   if (m_.LinesPlusEnabled == 0) return;
   GameState& s = m_.State;
   s.LineCount = std::min(s.LineCount + 1, 50);
@@ -103,16 +103,16 @@ void TForm1::ImageLinesPlusClick() {
   RefreshDisplay();
 }
 
-void TForm1::ImageKanalMinusClick() {
-  if (m_.KanalMinusEnabled == 0) return;
+void MainWindow::StakeDown() {
+  if (m_.StakeMinusEnabled == 0) return;
   GameState& s = m_.State;
-  m_.KanalPlusEnabled = 1;
-  SetPicture(MainEl::ImageKanalPlus, MainEl::Image22);
+  m_.StakePlusEnabled = 1;
+  SetPicture(MainEl::StakePlus, MainEl::StorePlus);
   s.StakeStep -= 1;
   if (s.StakeStep < 1) {
     s.StakeStep = 1;
-    m_.KanalMinusEnabled = 0;
-    SetPicture(MainEl::ImageKanalMinus, MainEl::Image25);
+    m_.StakeMinusEnabled = 0;
+    SetPicture(MainEl::StakeMinus, MainEl::StoreMinusGrey);
   }
   if (s.StakeStep > kStakeSteps) s.StakeStep = kStakeSteps;
   s.LineStake = kStakeLadder[static_cast<std::size_t>(s.StakeStep)];
@@ -120,11 +120,11 @@ void TForm1::ImageKanalMinusClick() {
   RefreshDisplay();
 }
 
-void TForm1::ImageKanalPlusClick() {
-  if (m_.KanalPlusEnabled == 0) return;
+void MainWindow::StakeUp() {
+  if (m_.StakePlusEnabled == 0) return;
   GameState& s = m_.State;
-  m_.KanalMinusEnabled = 1;
-  SetPicture(MainEl::ImageKanalMinus, MainEl::Image24);
+  m_.StakeMinusEnabled = 1;
+  SetPicture(MainEl::StakeMinus, MainEl::StoreMinus);
   s.StakeStep += 1;
   if (s.StakeStep > kStakeSteps) {
     s.StakeStep = kStakeSteps;
@@ -137,15 +137,15 @@ void TForm1::ImageKanalPlusClick() {
   // Going up is cut at the level's maximum, the one stake off the ladder.
   if (s.MaxLineStake < s.LineStake) {
     s.LineStake = s.MaxLineStake;
-    m_.KanalPlusEnabled = 0;
-    SetPicture(MainEl::ImageKanalPlus, MainEl::Image23);
+    m_.StakePlusEnabled = 0;
+    SetPicture(MainEl::StakePlus, MainEl::StorePlusGrey);
   }
   if (s.LineStake != kStakeLadder[kStakeSteps]) s.StakeStep = StakeStepOf(s.LineStake);
   s.TotalStake = WrapMul32(s.LineCount, s.LineStake);
   RefreshDisplay();
 }
 
-void TForm1::ImageDoubleClick() {
+void MainWindow::OpenDoubleUp() {
   if (m_.DoubleEnabled == 0) return;
   PauseAutoPlay();
   m_.State.Balance = SatSub(m_.State.Balance, m_.State.LastWin);
@@ -153,21 +153,21 @@ void TForm1::ImageDoubleClick() {
   // The double-up window leaves the amount in hand in DoubleAmount; a window that closes
   // before it has set anything hands back the stake.
   m_.DoubleAmount = m_.State.LastWin;
-  d_.ShowModal(WindowId::Double);
+  d_.ShowModal(WindowId::DoubleUp);
   m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
   RefreshDisplay();
   ResumeAutoPlay();
 }
 
-void TForm1::ImageTablicaClick() {
-  if (m_.TablicaEnabled == 0) return;
+void MainWindow::OpenLegend() {
+  if (m_.LegendEnabled == 0) return;
   RunModalPausingAutoPlay(WindowId::Legend);
 }
 
-void TForm1::ImageSoundClick() {
+void MainWindow::ToggleSound() {
   m_.State.SoundOn ^= 1;
-  SetPicture(MainEl::ImageSound,
-             m_.State.SoundOn == 1 ? MainEl::ImageSoundON : MainEl::ImageSoundOFF);
+  SetPicture(MainEl::SoundSwitch,
+             m_.State.SoundOn == 1 ? MainEl::StoreSoundOn : MainEl::StoreSoundOff);
 }
 
 }  // namespace tarvolenka

@@ -5,7 +5,7 @@
 
 namespace tarvolenka {
 
-void TForm1::CheckLevelUp() {
+void MainWindow::CheckLevelUp() {
   GameState& s = m_.State;
   if (s.Experience < s.NextLevelExperience || s.Level >= kTopLevel) return;
   s.Level += 1;
@@ -15,30 +15,30 @@ void TForm1::CheckLevelUp() {
   s.NextLevelExperience = SatAdd(s.NextLevelExperience, std::int64_t{s.Level} * 20000);
   s.TimedBonusAmount = std::int64_t{s.Level} * 100;
   s.MegaBonusCeiling = std::int64_t{s.Level} * 2000;
-  d_.ShowModal(WindowId::Level);
+  d_.ShowModal(WindowId::LevelUp);
   RefreshDisplay();
   SaveGame();
 }
 
-void TForm1::Timer4Timer() {
+void MainWindow::OnCountdownTick() {
   UpdateBonusCountdown();
 }
 
-void TForm1::UpdateBonusCountdown() {
+void MainWindow::UpdateBonusCountdown() {
   const DateTime now = d_.NowLocal();
-  d_.SetText(Ref(MainEl::BonusTime11), FormatDistance(m_.State.BonusDueTime, now));
-  d_.SetVisible(Ref(MainEl::ImageVzemiBonus), IsDue(now, m_.State.BonusDueTime));
+  d_.SetText(Ref(MainEl::TimedBonusCountdown), FormatDistance(m_.State.BonusDueTime, now));
+  d_.SetVisible(Ref(MainEl::TakeBonusButton), IsDue(now, m_.State.BonusDueTime));
 }
 
-void TForm1::ShowBonusStage() {
+void MainWindow::ShowBonusStage() {
   if (m_.State.BonusStage > 5) m_.State.BonusStage = 0;
-  SetPicture(MainEl::ImageBonus0, BonusStagePicture(m_.State.BonusStage));
+  SetPicture(MainEl::BonusStage, BonusStagePicture(m_.State.BonusStage));
 }
 
-void TForm1::ImageVzemiBonusClick() {
+void MainWindow::TakeTimedBonus() {
   // Taken only while the reels rest: a spin ending inside the bonus window would overwrite
   // the bonus in LastWin and pay the spin's win twice.
-  if (d_.IsTimerRunning(TimerOf(MainTimer::Timer1)) || m_.FreeSpins > 0) return;
+  if (d_.IsTimerRunning(TimerOf(MainTimer::Spin)) || m_.FreeSpins > 0) return;
   PauseAutoPlay();
   GameState& s = m_.State;
   s.JokerUses = 0;

@@ -4,27 +4,27 @@
 
 namespace tarvolenka {
 
-void TForm1::LoadCellPictures() {
+void MainWindow::LoadCellPictures() {
   for (int row = 0; row < kRows; ++row) {
     for (int reel = 1; reel <= kReels; ++reel) {
       const SymbolId s = m_.Reels.at(row, reel);
-      if (s >= 1 && s <= 15) SetPicture(Ekran(reel, row), SymbolPicture(s));
+      if (s >= 1 && s <= 15) SetPicture(ReelCell(reel, row), SymbolPicture(s));
     }
   }
 }
 
-void TForm1::DrawReels() {
-  const ElementRef surface = Ref(MainEl::PaintBox1);
+void MainWindow::DrawReels() {
+  const ElementRef surface = Ref(MainEl::ReelArea);
   for (int reel = 1; reel <= kReels; ++reel) {
     const int x = 125 * (reel - 1);
     const int y0 = m_.ReelOffset[static_cast<std::size_t>(reel - 1)];
     for (int row = 0; row < kRows; ++row)
-      d_.CopyCell(surface, Ref(Ekran(reel, row)), x, y0 + 125 * row);
+      d_.CopyCell(surface, Ref(ReelCell(reel, row)), x, y0 + 125 * row);
   }
 }
 
-void TForm1::DrawWinningLines() {
-  const ElementRef surface = Ref(MainEl::PaintBox1);
+void MainWindow::DrawWinningLines() {
+  const ElementRef surface = Ref(MainEl::ReelArea);
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
     if (m_.WinningLines[i] != 1) continue;
     const auto points = PaylinePolyline(kPaylineTable[i]);

@@ -9,7 +9,7 @@
 
 namespace tarvolenka {
 
-void TForm1::ImageStartClick() {
+void MainWindow::Start() {
   if (m_.StartEnabled == 0) return;
   PauseAutoPlay();
   m_.WinningLines.fill(0);
@@ -23,25 +23,25 @@ void TForm1::ImageStartClick() {
   ResumeAutoPlay();
 }
 
-void TForm1::Timer3Timer() {
+void MainWindow::OnFreeSpinDue() {
   m_.FreeSpins -= 1;
   m_.WinningLines.fill(0);
   m_.State.Experience = SatAdd(m_.State.Experience, Widen(m_.State.TotalStake));
   RefreshDisplay();
   StartSpin();
-  d_.StopTimer(TimerOf(MainTimer::Timer3));
+  d_.StopTimer(TimerOf(MainTimer::FreeSpin));
 }
 
-void TForm1::StartSpin() {
+void MainWindow::StartSpin() {
   ReseedFromClock(d_, m_.Rng);
   m_.ReelSpinning.fill(1);
-  d_.SetTimerInterval(TimerOf(MainTimer::Timer1), durations::kSpinTickStart);
-  d_.StartTimer(TimerOf(MainTimer::Timer1));
-  d_.StopTimer(TimerOf(MainTimer::Timer2));
+  d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
+  d_.StartTimer(TimerOf(MainTimer::Spin));
+  d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
   DisableControls();
 }
 
-void TForm1::Timer1Timer() {
+void MainWindow::OnSpinTick() {
   m_.SpinOffset += m_.SpinStep;
   if (m_.SpinOffset > 0) {
     m_.SpinOffset = kRestOffset;
@@ -54,7 +54,7 @@ void TForm1::Timer1Timer() {
     EndSpin();
     return;
   }
-  d_.SetTimerInterval(TimerOf(MainTimer::Timer1), TickPeriod(m_.SpinAdvances));
+  d_.SetTimerInterval(TimerOf(MainTimer::Spin), TickPeriod(m_.SpinAdvances));
   const int stopped = ReelsStopped(m_.SpinAdvances);
   for (int reel = 1; reel <= kReels; ++reel) {
     const auto i = static_cast<std::size_t>(reel - 1);
@@ -68,18 +68,18 @@ void TForm1::Timer1Timer() {
   DrawReels();
 }
 
-void TForm1::EndSpin() {
-  d_.StopTimer(TimerOf(MainTimer::Timer1));
+void MainWindow::EndSpin() {
+  d_.StopTimer(TimerOf(MainTimer::Spin));
   m_.SpinAdvances = 0;
   m_.SpinOffset = kRestOffset;
   m_.ReelOffset.fill(kRestOffset);
   m_.ReelSpinning.fill(0);
-  d_.StartTimer(TimerOf(MainTimer::Timer2));
+  d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
 
   GameState& s = m_.State;
   s.LastWin = EvaluateLines(m_.Reels, m_.WinningLines);
   if (s.LastWin > 0) {
-    PlayCue(Cue::Kuku);
+    PlayCue(Cue::Cuckoo);
     s.LastWin = SatMul(s.LastWin, Widen(s.LineStake));
     s.Balance = SatAdd(s.Balance, s.LastWin);
     DrawWinningLines();
@@ -91,33 +91,33 @@ void TForm1::EndSpin() {
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
-    d_.StartTimer(TimerOf(MainTimer::Timer3));
+    d_.StartTimer(TimerOf(MainTimer::FreeSpin));
     DisableControls();
     RefreshDisplay();
   } else {
     EnableControls();
     CheckLevelUp();
     m_.SpinStep = 10;
-    if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::Timer5));
+    if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
   }
   DrawReels();
 }
 
-void TForm1::Timer2Timer() {
+void MainWindow::OnIdleRepaint() {
   DrawReels();
   DrawWinningLines();
 }
 
-void TForm1::ImageKlechkaClick() {
+void MainWindow::ToggleAutoPlay() {
   m_.AutoPlay = static_cast<std::uint8_t>(1 - m_.AutoPlay);
-  SetPicture(MainEl::ImageKlechka,
-             m_.AutoPlay == 1 ? MainEl::ImageKlechkaON : MainEl::ImageKlechkaOFF);
-  if (m_.AutoPlay == 1) ImageStartClick();
+  SetPicture(MainEl::AutoPlayBox,
+             m_.AutoPlay == 1 ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+  if (m_.AutoPlay == 1) Start();
 }
 
-void TForm1::Timer5Timer() {
-  ImageStartClick();
-  d_.StopTimer(TimerOf(MainTimer::Timer5));
+void MainWindow::OnAutoPlayDue() {
+  Start();
+  d_.StopTimer(TimerOf(MainTimer::AutoPlay));
 }
 
 }  // namespace tarvolenka

@@ -6,14 +6,14 @@
 
 namespace tarvolenka {
 
-void TFormBonus::FormShow() {
-  d_.SetText(Ref(TimedBonusEl::Label1), std::to_string(m_.State.TimedBonusAmount));
+void TimedBonusWindow::OnShow() {
+  d_.SetText(Ref(TimedBonusEl::Amount), std::to_string(m_.State.TimedBonusAmount));
   m_.State.LastWin = m_.State.TimedBonusAmount;
-  PlayCue(d_, m_.State, Cue::Kuku);
+  PlayCue(d_, m_.State, Cue::Cuckoo);
 }
 
-void TFormBonus::Click(std::uint16_t handler, int /*number*/) {
-  if (static_cast<TimedBonusClick>(handler) == TimedBonusClick::ImageOKClick) ImageOKClick();
+void TimedBonusWindow::Click(std::uint16_t handler, int /*number*/) {
+  if (static_cast<TimedBonusClick>(handler) == TimedBonusClick::Confirm) Confirm();
 }
 
 }  // namespace tarvolenka

@@ -7,13 +7,13 @@
 namespace tarvolenka {
 
 // The hourly timed bonus: shows the amount and leaves it in LastWin for the main window.
-class TFormBonus : public WindowLogic {
+class TimedBonusWindow : public WindowLogic {
  public:
-  TFormBonus(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+  TimedBonusWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-  void FormShow() override;
+  void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
-  void ImageOKClick() { d_.Close(WindowId::TimedBonus); }
+  void Confirm() { d_.Close(WindowId::TimedBonus); }
 
  private:
   Desktop& d_;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "catalogue/double_elements.h"
+#include "catalogue/double_up_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
 
@@ -13,23 +13,23 @@ enum Drink : std::uint8_t { kBeer = 0, kVodka = 1 };
 
 // The double-up window: the last win gambled on vodka or beer, rung by rung. The amount in
 // hand is left in DoubleAmount for the main window when the window closes.
-class TForm6 : public WindowLogic {
+class DoubleUpWindow : public WindowLogic {
  public:
-  TForm6(Desktop& desktop, Machine& machine);
+  DoubleUpWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
-  void FormClose() override;
+  void OnShow() override;
+  void OnClose() override;
   // Closing by the window system is the same as collecting.
   bool CloseRequested() override { return true; }
   void Click(std::uint16_t handler, int number) override;
   void TimerTick(std::uint8_t timer) override;
 
-  void Image1Click() { Guess(kVodka); }
-  void Image2Click() { Guess(kBeer); }
-  void Image3Click();
-  void Image4Click();
-  void Timer1Timer();
-  void Timer2Timer();
+  void GuessVodka() { Guess(kVodka); }
+  void GuessBeer() { Guess(kBeer); }
+  void Collect();
+  void UseJoker();
+  void OnBlinkTick();
+  void OnShakeTick();
 
   std::uint8_t DoubleStep() const { return step_; }
   bool DoubleInputOpen() const { return inputOpen_; }

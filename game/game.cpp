@@ -3,33 +3,33 @@
 namespace tarvolenka {
 
 Game::Game(Desktop& desktop, std::filesystem::path savePath)
-    : form1_(desktop, machine_, SaveFile(std::move(savePath))),
-      form6_(desktop, machine_),
-      formLevel1_(desktop, machine_),
-      formBonus_(desktop, machine_),
-      formMegaBonus_(desktop, machine_),
-      form3_(desktop, machine_),
-      form4_(desktop, machine_),
-      form5_(desktop, machine_),
-      form10_(desktop, machine_),
-      form11_(desktop, machine_),
-      form12_(desktop, machine_),
-      formZlatenBonus_(desktop, machine_),
-      bonus_(desktop, machine_, form1_) {
-  desktop.Attach(WindowId::Main, form1_);
-  desktop.Attach(WindowId::Legend, form2_);
-  desktop.Attach(WindowId::Bottles, form3_);
-  desktop.Attach(WindowId::Cups, form4_);
-  desktop.Attach(WindowId::Result, form5_);
-  desktop.Attach(WindowId::Double, form6_);
-  desktop.Attach(WindowId::Level, formLevel1_);
-  desktop.Attach(WindowId::TimedBonus, formBonus_);
-  desktop.Attach(WindowId::MegaBonus, formMegaBonus_);
-  desktop.Attach(WindowId::Chooser, form10_);
-  desktop.Attach(WindowId::Meze, form11_);
-  desktop.Attach(WindowId::GoldenPick, form12_);
-  desktop.Attach(WindowId::GoldenBoard, formZlatenBonus_);
-  form1_.SetBonusStep(&bonus_);
+    : main_(desktop, machine_, SaveFile(std::move(savePath))),
+      doubleUp_(desktop, machine_),
+      levelUp_(desktop, machine_),
+      timedBonus_(desktop, machine_),
+      megaBonus_(desktop, machine_),
+      bottles_(desktop, machine_),
+      cups_(desktop, machine_),
+      bonusResult_(desktop, machine_),
+      hatChooser_(desktop, machine_),
+      meze_(desktop, machine_),
+      goldenPick_(desktop, machine_),
+      goldenBoard_(desktop, machine_),
+      bonus_(desktop, machine_, main_) {
+  desktop.Attach(WindowId::Main, main_);
+  desktop.Attach(WindowId::Legend, legend_);
+  desktop.Attach(WindowId::Bottles, bottles_);
+  desktop.Attach(WindowId::Cups, cups_);
+  desktop.Attach(WindowId::BonusResult, bonusResult_);
+  desktop.Attach(WindowId::DoubleUp, doubleUp_);
+  desktop.Attach(WindowId::LevelUp, levelUp_);
+  desktop.Attach(WindowId::TimedBonus, timedBonus_);
+  desktop.Attach(WindowId::MegaBonus, megaBonus_);
+  desktop.Attach(WindowId::HatChooser, hatChooser_);
+  desktop.Attach(WindowId::Meze, meze_);
+  desktop.Attach(WindowId::GoldenPick, goldenPick_);
+  desktop.Attach(WindowId::GoldenBoard, goldenBoard_);
+  main_.SetBonusStep(&bonus_);
 }
 
 }  // namespace tarvolenka

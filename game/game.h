@@ -2,18 +2,18 @@
 
 #include <filesystem>
 
+#include "bonus/bonus_result_window.h"
 #include "bonus/bonus_sequence.h"
 #include "bonus/bottles_window.h"
-#include "bonus/chooser_window.h"
 #include "bonus/cups_window.h"
 #include "bonus/golden_board_window.h"
 #include "bonus/golden_pick_window.h"
+#include "bonus/hat_chooser_window.h"
 #include "bonus/mega_bonus_window.h"
 #include "bonus/meze_window.h"
-#include "bonus/result_window.h"
 #include "core/desktop.h"
 #include "core/legend_window.h"
-#include "core/level_window.h"
+#include "core/level_up_window.h"
 #include "core/machine.h"
 #include "core/main_window.h"
 #include "core/timed_bonus_window.h"
@@ -28,34 +28,34 @@ class Game {
  public:
   Game(Desktop& desktop, std::filesystem::path savePath);
 
-  TForm1& main() { return form1_; }
+  MainWindow& main() { return main_; }
   Machine& machine() { return machine_; }
-  TForm6& doubleUp() { return form6_; }
-  TFormMegaBonus& megaBonus() { return formMegaBonus_; }
+  DoubleUpWindow& doubleUp() { return doubleUp_; }
+  MegaBonusWindow& megaBonus() { return megaBonus_; }
   BonusSequence& bonus() { return bonus_; }
-  TForm3& bottles() { return form3_; }
-  TForm4& cups() { return form4_; }
-  TForm5& result() { return form5_; }
-  TForm10& chooser() { return form10_; }
-  TForm11& meze() { return form11_; }
-  TForm12& goldenPick() { return form12_; }
-  TFormZlatenBonus& goldenBoard() { return formZlatenBonus_; }
+  BottlesWindow& bottles() { return bottles_; }
+  CupsWindow& cups() { return cups_; }
+  BonusResultWindow& result() { return bonusResult_; }
+  HatChooserWindow& chooser() { return hatChooser_; }
+  MezeWindow& meze() { return meze_; }
+  GoldenPickWindow& goldenPick() { return goldenPick_; }
+  GoldenBoardWindow& goldenBoard() { return goldenBoard_; }
 
  private:
   Machine machine_;
-  TForm1 form1_;
-  TForm2 form2_;
-  TForm6 form6_;
-  TFormLevel1 formLevel1_;
-  TFormBonus formBonus_;
-  TFormMegaBonus formMegaBonus_;
-  TForm3 form3_;
-  TForm4 form4_;
-  TForm5 form5_;
-  TForm10 form10_;
-  TForm11 form11_;
-  TForm12 form12_;
-  TFormZlatenBonus formZlatenBonus_;
+  MainWindow main_;
+  LegendWindow legend_;
+  DoubleUpWindow doubleUp_;
+  LevelUpWindow levelUp_;
+  TimedBonusWindow timedBonus_;
+  MegaBonusWindow megaBonus_;
+  BottlesWindow bottles_;
+  CupsWindow cups_;
+  BonusResultWindow bonusResult_;
+  HatChooserWindow hatChooser_;
+  MezeWindow meze_;
+  GoldenPickWindow goldenPick_;
+  GoldenBoardWindow goldenBoard_;
   BonusSequence bonus_;
 };
 

@@ -167,7 +167,7 @@ void QtDesktop::Start() {
   Window& main = windows_[static_cast<std::size_t>(WindowId::Main)];
   CentreWindow(WindowId::Main);
   main.shown = true;
-  if (main.logic != nullptr) main.logic->FormShow();
+  if (main.logic != nullptr) main.logic->OnShow();
   main.view->show();
 }
 
@@ -178,7 +178,7 @@ void QtDesktop::EndSession() {
   // in, they would go on paying or charging after the save, so the program ends right here.
   const bool handlersWaiting = pausing_ > 0 || std::any_of(windows_.begin(), windows_.end(),
                                                            [](const Window& w) { return w.modal; });
-  Close(WindowId::Main);  // FormClose saves the game
+  Close(WindowId::Main);  // OnClose saves the game
   if (handlersWaiting) ::_exit(0);
   QCoreApplication::exit(0);
 }
@@ -202,7 +202,7 @@ void QtDesktop::ShowModal(WindowId id) {
   CentreWindow(id);
   w.shown = true;
   w.modal = true;
-  w.logic->FormShow();
+  w.logic->OnShow();
   if (w.shown) {
     w.view->setModal(true);
     w.view->exec();
@@ -214,7 +214,7 @@ void QtDesktop::Close(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   if (!w.shown) return;
   w.shown = false;
-  if (w.logic != nullptr) w.logic->FormClose();
+  if (w.logic != nullptr) w.logic->OnClose();
   w.view->CloseByGame();
 }
 
@@ -376,7 +376,7 @@ void QtDesktop::Present(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   CentreWindow(id);
   w.shown = true;
-  if (w.logic != nullptr) w.logic->FormShow();
+  if (w.logic != nullptr) w.logic->OnShow();
   w.view->show();
 }
 

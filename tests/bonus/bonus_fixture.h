@@ -139,17 +139,17 @@ class BonusTest : public ::testing::Test {
   // A plain player: the first hat, cover or bottle, the lowest cells and cups, then OK.
   void PlayDefault(WindowId window) {
     switch (window) {
-      case WindowId::Chooser:
+      case WindowId::HatChooser:
         Click(Ref(ChooserHat(1)));
         break;
       case WindowId::GoldenPick:
-        Click(Ref(PickCover(1)));
+        Click(Ref(Cover(1)));
         break;
       case WindowId::Bottles:
         Click(Ref(Bottle(1)));
         break;
-      case WindowId::Result:
-        Click(Ref(ResultEl::Image2));
+      case WindowId::BonusResult:
+        Click(Ref(BonusResultEl::OkButton));
         break;
       case WindowId::Meze:
         for (int row = 0; row < kMezeRows; ++row) Click(Ref(MezePicture(row, 1)));

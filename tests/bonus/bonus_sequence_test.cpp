@@ -22,7 +22,7 @@ class BonusSequenceTest : public BonusTest {
     return static_cast<int>(std::find(hats.begin(), hats.end(), bonus) - hats.begin()) + 1;
   }
   void ChooseBonus(int bonus) {
-    When(WindowId::Chooser, [this, bonus] { Click(Ref(ChooserHat(HatOf(bonus)))); });
+    When(WindowId::HatChooser, [this, bonus] { Click(Ref(ChooserHat(HatOf(bonus)))); });
   }
   // Picks the bottle whose multiplier is `multiplier`.
   void PickBottleWorth(int multiplier) {
@@ -64,10 +64,10 @@ class BonusSequenceTest : public BonusTest {
     });
   }
   void ExpectResultTexts(std::string win, std::string reckoning) {
-    When(WindowId::Result, [this, win, reckoning] {
-      EXPECT_EQ(desk_.Text(Ref(ResultEl::Label1)), win);
-      EXPECT_EQ(desk_.Text(Ref(ResultEl::Label2)), reckoning);
-      Click(Ref(ResultEl::Image2));
+    When(WindowId::BonusResult, [this, win, reckoning] {
+      EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Win)), win);
+      EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)), reckoning);
+      Click(Ref(BonusResultEl::OkButton));
     });
   }
 };
@@ -82,7 +82,7 @@ TEST_F(BonusSequenceTest, TwoVisibleBonusSymbolsOpenNothingWhateverTheHiddenRowH
   EXPECT_EQ(m().BonusSymbolCount, 2);
   EXPECT_EQ(desk_.now(), before);  // not even the pause before the chooser
   EXPECT_EQ(m().BonusChoice, 9);
-  EXPECT_EQ(desk_.Closings(WindowId::Chooser), 0);
+  EXPECT_EQ(desk_.Closings(WindowId::HatChooser), 0);
   EXPECT_EQ(m().State, state);
 }
 
@@ -95,15 +95,15 @@ TEST_F(BonusSequenceTest, ThreeFourOrFiveBonusSymbolsAnywhereOpenTheChooserAfter
     for (int reel = 1; reel <= n; ++reel) m().Reels.at(rows[reel - 1], reel) = kBonusSymbol;
     const std::int64_t start = desk_.now();
     std::int64_t openedAt = -1;
-    When(WindowId::Chooser, [&] {
+    When(WindowId::HatChooser, [&] {
       openedAt = desk_.now();
       Click(Ref(ChooserHat(1)));
     });
     game().bonus().RunBonus();
     EXPECT_EQ(m().BonusSymbolCount, n);
     EXPECT_GE(openedAt - start, 1000) << n;
-    EXPECT_EQ(desk_.Closings(WindowId::Chooser), n - 2);
-    EXPECT_EQ(desk_.Closings(WindowId::Result), n - 2);
+    EXPECT_EQ(desk_.Closings(WindowId::HatChooser), n - 2);
+    EXPECT_EQ(desk_.Closings(WindowId::BonusResult), n - 2);
   }
 }
 
@@ -114,7 +114,7 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
     m().Rng.Seed(seed);
     const int hat = static_cast<int>(trial % 3) + 1;
     std::array<std::uint8_t, 3> contents{};
-    When(WindowId::Chooser, [&] {
+    When(WindowId::HatChooser, [&] {
       for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(desk_.PictureOf(Ref(ChooserHat(k))), Picture::Hat) << "hat " << k << " covered";
         EXPECT_EQ(desk_.State(Ref(ChooserHat(k))).rect.width, 186);
@@ -122,7 +122,7 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
       contents = game().chooser().hatContents();
       Click(Ref(ChooserHat(hat)));
     });
-    desk_.ShowModal(WindowId::Chooser);
+    desk_.ShowModal(WindowId::HatChooser);
     ASSERT_TRUE(AllMovesMade());
 
     // The contents are dealt by the game's draw rule from the generator's sequence.
@@ -138,7 +138,7 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
 
     const std::uint8_t bonus = contents[static_cast<std::size_t>(hat - 1)];
     EXPECT_EQ(m().BonusChoice, bonus);
-    const Picture revealed[] = {Picture::BonusPian, Picture::BonusMeze, Picture::BonusZlaten};
+    const Picture revealed[] = {Picture::BonusDrinks, Picture::BonusMeze, Picture::BonusGolden};
     for (int k = 1; k <= 3; ++k) {
       const Picture p = desk_.PictureOf(Ref(ChooserHat(k)));
       EXPECT_EQ(p, k == hat ? revealed[bonus - 1] : Picture::Hat) << "trial " << trial;
@@ -146,20 +146,20 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
     EXPECT_EQ(desk_.State(Ref(ChooserHat(hat))).rect.width, SpecOf(revealed[bonus - 1]).width);
   }
   EXPECT_EQ(arrangements.size(), 6u);
-  EXPECT_EQ(CueCount(Cue::Chasha), 60);
+  EXPECT_EQ(CueCount(Cue::Pick), 60);
 }
 
 TEST_F(BonusSequenceTest, TheChooserClosesFourSecondsAfterThePickAndRefusesToCloseBefore) {
   std::int64_t pickedAt = 0;
-  When(WindowId::Chooser, [&] {
+  When(WindowId::HatChooser, [&] {
     EXPECT_FALSE(game().chooser().CloseRequested());
-    desk_.CloseByWindowSystem(WindowId::Chooser);
-    EXPECT_TRUE(desk_.IsShown(WindowId::Chooser));
+    desk_.CloseByWindowSystem(WindowId::HatChooser);
+    EXPECT_TRUE(desk_.IsShown(WindowId::HatChooser));
     pickedAt = desk_.now();
     Click(Ref(ChooserHat(2)));
   });
-  desk_.ShowModal(WindowId::Chooser);
-  EXPECT_EQ(*desk_.ClosedAt(WindowId::Chooser) - pickedAt, 4000);
+  desk_.ShowModal(WindowId::HatChooser);
+  EXPECT_EQ(*desk_.ClosedAt(WindowId::HatChooser) - pickedAt, 4000);
   EXPECT_GE(m().BonusChoice, 1);
   EXPECT_TRUE(game().chooser().CloseRequested());
 }
@@ -170,7 +170,7 @@ TEST_F(BonusSequenceTest, GoldenBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   m().State.LastWin = 30;
   ArrangeBonusSymbols(3);
   ChooseBonus(3);
-  When(WindowId::GoldenPick, [this] { Click(Ref(PickCover(1))); });
+  When(WindowId::GoldenPick, [this] { Click(Ref(Cover(1))); });
   CollectCoins(2);
   ExpectResultTexts("1000", "200 x 1 x 5 = 1000");
   game().bonus().RunBonus();
@@ -178,8 +178,8 @@ TEST_F(BonusSequenceTest, GoldenBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   EXPECT_EQ(m().State.Balance, 11000);
   EXPECT_EQ(m().State.LastWin, 1030);
   EXPECT_EQ(m().BonusAmount, 1000);
-  EXPECT_EQ(desk_.Text(Ref(MainEl::Credit)), "11000");
-  EXPECT_EQ(desk_.Text(Ref(MainEl::Pechalba)), "1030");
+  EXPECT_EQ(desk_.Text(Ref(MainEl::CreditCounter)), "11000");
+  EXPECT_EQ(desk_.Text(Ref(MainEl::WinCounter)), "1030");
 }
 
 TEST_F(BonusSequenceTest, MezeBonusOfTwoHundredAtStakeFiveAddsAThousand) {
@@ -241,7 +241,7 @@ TEST_F(BonusSequenceTest, SavesBeforeTheChooserAndAfterPayment) {
   m().State.LineStake = 3;
   ArrangeBonusSymbols(3);
   GameState atChooser;
-  When(WindowId::Chooser, [&] {
+  When(WindowId::HatChooser, [&] {
     atChooser = Saved();
     Click(Ref(ChooserHat(HatOf(3))));
   });
@@ -264,16 +264,16 @@ TEST_F(BonusSequenceTest, AWinAboveThirtyTwoBitsIsShownAndPaidInFull) {
   ChooseBonus(3);
   When(WindowId::GoldenPick, [this] {
     const auto& v = game().goldenPick().goldenPickValues();
-    Click(Ref(PickCover(static_cast<int>(std::find(v.begin(), v.end(), 4) - v.begin()) + 1)));
+    Click(Ref(Cover(static_cast<int>(std::find(v.begin(), v.end(), 4) - v.begin()) + 1)));
   });
   CollectCoins(10);
-  When(WindowId::Result, [this] {
-    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label1)), "10000000000");
-    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label2)), "100000 x 1 x 100000 = 10000000000");
+  When(WindowId::BonusResult, [this] {
+    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Win)), "10000000000");
+    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)), "100000 x 1 x 100000 = 10000000000");
     // Eleven digits and the long reckoning are set smaller so that they fit their labels.
-    EXPECT_LT(desk_.State(Ref(ResultEl::Label1)).fontSize, 48);
-    EXPECT_LT(desk_.State(Ref(ResultEl::Label2)).fontSize, 24);
-    Click(Ref(ResultEl::Image2));
+    EXPECT_LT(desk_.State(Ref(BonusResultEl::Win)).fontSize, 48);
+    EXPECT_LT(desk_.State(Ref(BonusResultEl::Reckoning)).fontSize, 24);
+    Click(Ref(BonusResultEl::OkButton));
   });
   game().bonus().RunBonus();
   ASSERT_TRUE(AllMovesMade());
@@ -293,15 +293,14 @@ TEST_F(BonusSequenceTest, EveryBonusIsSilentWithTheSoundOffAndHeardWithItOn) {
       ChooseBonus(bonus);
       game().bonus().RunBonus();
       ASSERT_EQ(m().BonusChoice, bonus);
-      EXPECT_EQ(desk_.Closings(WindowId::Result), 3 * sound + bonus);
+      EXPECT_EQ(desk_.Closings(WindowId::BonusResult), 3 * sound + bonus);
       if (sound == 0) {
         EXPECT_TRUE(desk_.cues().empty()) << "bonus " << bonus;
         continue;
       }
       // The hat, then: a bottle and at least three cups; a vegetable; a cover and the cells.
-      EXPECT_EQ(desk_.cues().front().cue, Cue::Chasha) << "bonus " << bonus;
-      const int expected[] = {0, CueCount(Cue::Pozna), CueCount(Cue::Chasha),
-                              CueCount(Cue::Nepozna)};
+      EXPECT_EQ(desk_.cues().front().cue, Cue::Pick) << "bonus " << bonus;
+      const int expected[] = {0, CueCount(Cue::Hit), CueCount(Cue::Pick), CueCount(Cue::Miss)};
       const int least[] = {0, 4, 2, 2};
       EXPECT_GE(expected[bonus], least[bonus]) << "bonus " << bonus;
     }
@@ -314,7 +313,7 @@ TEST_F(BonusSequenceTest, PickWindowsRefuseTheWindowSystemUntilTheirPick) {
   When(WindowId::GoldenPick, [this] {
     desk_.CloseByWindowSystem(WindowId::GoldenPick);
     EXPECT_TRUE(desk_.IsShown(WindowId::GoldenPick));
-    Click(Ref(PickCover(2)));
+    Click(Ref(Cover(2)));
   });
   PlayTheRestByDefault();
   game().bonus().RunBonus();
@@ -356,7 +355,7 @@ TEST_F(BonusSequenceTest, AGameClosedByTheWindowSystemPaysWhatWasCollected) {
 
   // Golden board: one coin found, then closed.
   ChooseBonus(3);
-  When(WindowId::GoldenPick, [this] { Click(Ref(PickCover(1))); });
+  When(WindowId::GoldenPick, [this] { Click(Ref(Cover(1))); });
   When(WindowId::GoldenBoard, [this] {
     const auto cells = game().goldenBoard().boardCells();
     Click(Ref(
@@ -379,7 +378,7 @@ TEST_F(BonusSequenceTest, AGameClosedByTheWindowSystemPaysWhatWasCollected) {
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().BonusAmount, 0);
   EXPECT_EQ(m().State.Balance, beforeCups);
-  EXPECT_EQ(desk_.Closings(WindowId::Result), 3);
+  EXPECT_EQ(desk_.Closings(WindowId::BonusResult), 3);
 }
 
 // The reels a spin started now would show, replayed from its seed with the stop schedule.
@@ -410,9 +409,9 @@ TEST_F(BonusSequenceTest, ABonusFromARealSpinRunsToItsEndAndGivesTheControlsBack
   const std::int64_t balance = m().State.Balance;
 
   PlayTheRestByDefault();
-  ASSERT_EQ(Click(Ref(MainEl::ImageStart)), testing::ClickResult::Handled);
+  ASSERT_EQ(Click(Ref(MainEl::StartButton)), testing::ClickResult::Handled);
   EXPECT_EQ(m().StartEnabled, 0);
-  ASSERT_TRUE(desk_.RunUntil([&] { return desk_.Closings(WindowId::Result) == 1; }, 600000));
+  ASSERT_TRUE(desk_.RunUntil([&] { return desk_.Closings(WindowId::BonusResult) == 1; }, 600000));
   desk_.RunFor(1000);
 
   EXPECT_EQ(m().Reels, predicted);
@@ -423,8 +422,8 @@ TEST_F(BonusSequenceTest, ABonusFromARealSpinRunsToItsEndAndGivesTheControlsBack
   EXPECT_EQ(m().State.Balance, balance - m().State.TotalStake + lineWin + m().BonusAmount);
   EXPECT_EQ(Saved(), m().State);
   EXPECT_EQ(m().StartEnabled, 1);
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageStart)), Picture::ButtonStart);
-  EXPECT_EQ(desk_.Text(Ref(MainEl::Credit)), std::to_string(m().State.Balance));
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStart);
+  EXPECT_EQ(desk_.Text(Ref(MainEl::CreditCounter)), std::to_string(m().State.Balance));
 }
 
 }  // namespace

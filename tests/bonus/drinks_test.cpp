@@ -71,7 +71,7 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
     }
     EXPECT_EQ(shown, (std::set<std::string>{"X1", "X2", "X3", "X4", "X5"}));
     ASSERT_EQ(desk_.cues().size(), cues + 1);
-    EXPECT_EQ(desk_.cues().back().cue, Cue::Pozna);
+    EXPECT_EQ(desk_.cues().back().cue, Cue::Hit);
   }
 }
 
@@ -104,8 +104,8 @@ TEST_F(BottlesTest, ClicksAfterThePickDoNothing) {
   Open(11);
   const int multiplier = m().BonusMultiplier;
   const auto cues = desk_.cues().size();
-  game().bottles().ButilkaClick(2);
-  game().bottles().ButilkaClick(4);
+  game().bottles().PickBottle(2);
+  game().bottles().PickBottle(4);
   EXPECT_EQ(m().BonusMultiplier, multiplier);
   EXPECT_EQ(m().BottleChoice, 2);
   EXPECT_EQ(desk_.cues().size(), cues);
@@ -164,21 +164,21 @@ TEST_F(CupsTest, WithThreeSymbolsTheCupsHideFiveLevelsThreeTimesEachByTheDrawRul
     EXPECT_EQ(shown, (std::map<std::string, int>{
                          {"15", 3}, {"30", 3}, {"60", 3}, {"150", 3}, {"450", 3}}));
     // Eleven different cups always complete a level.
-    EXPECT_LE(CueCount(Cue::Pozna), 11);
+    EXPECT_LE(CueCount(Cue::Hit), 11);
     desk_.ClearCues();
   }
 }
 
 TEST_F(CupsTest, ShowsTheDrinkAndTheMultiplierOfThePickedBottle) {
-  const Picture cups[] = {Picture::CupVodka, Picture::CupKoniak, Picture::CupRakia,
-                          Picture::CupVino, Picture::CupBira};
-  const Picture bottles[] = {Picture::BottleVodka, Picture::BottleKoniak, Picture::BottleRakia,
-                             Picture::BottleVino, Picture::BottleBira};
+  const Picture cups[] = {Picture::CupVodka, Picture::CupBrandy, Picture::CupRakia,
+                          Picture::CupWine, Picture::CupBeer};
+  const Picture bottles[] = {Picture::BottleVodka, Picture::BottleBrandy, Picture::BottleRakia,
+                             Picture::BottleWine, Picture::BottleBeer};
   for (int bottle : {4, 2, 5, 1, 3}) {
     When(WindowId::Cups, [&, bottle] {
       for (int i = 1; i <= kCups; ++i) EXPECT_EQ(desk_.PictureOf(Ref(Cup(i))), cups[bottle - 1]);
-      EXPECT_EQ(desk_.PictureOf(Ref(CupsEl::Image2)), bottles[bottle - 1]);
-      EXPECT_EQ(desk_.Text(Ref(CupsEl::Label16)), "X" + std::to_string(6 - bottle));
+      EXPECT_EQ(desk_.PictureOf(Ref(CupsEl::PickedBottle)), bottles[bottle - 1]);
+      EXPECT_EQ(desk_.Text(Ref(CupsEl::Multiplier)), "X" + std::to_string(6 - bottle));
       desk_.CloseByWindowSystem(WindowId::Cups);
     });
     Open(3, 5, bottle, 6 - bottle);
@@ -224,7 +224,7 @@ TEST_F(CupsTest, OneCupClickedThreeTimesCompletesItsLevel) {
   });
   Open(4, 123);
   EXPECT_EQ(m().BonusAmount, Prize(9));
-  EXPECT_EQ(CueCount(Cue::Pozna), 3);
+  EXPECT_EQ(CueCount(Cue::Hit), 3);
   EXPECT_EQ(desk_.Closings(WindowId::Cups), 1);
 }
 
@@ -236,7 +236,7 @@ TEST_F(CupsTest, ClicksAfterTheEndDoNothing) {
   EXPECT_EQ(m().BonusAmount, 450);
   const auto hits = game().cups().prizeHits();
   const auto cues = desk_.cues().size();
-  for (int i = 1; i <= kCups; ++i) game().cups().ChashaClick(i);
+  for (int i = 1; i <= kCups; ++i) game().cups().PickCup(i);
   EXPECT_EQ(m().BonusAmount, 450);
   EXPECT_EQ(game().cups().prizeHits(), hits);
   EXPECT_EQ(desk_.cues().size(), cues);

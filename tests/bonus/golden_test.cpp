@@ -29,10 +29,10 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
     const auto cues = desk_.cues().size();
     When(WindowId::GoldenPick, [&] {
       for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(desk_.PictureOf(Ref(PickCover(k))), Picture::GoldenCover) << k;
+        EXPECT_EQ(desk_.PictureOf(Ref(Cover(k))), Picture::GoldenCover) << k;
       values = game().goldenPick().goldenPickValues();
       pickedAt = desk_.now();
-      Click(Ref(PickCover(cover)));
+      Click(Ref(Cover(cover)));
     });
     desk_.ShowModal(WindowId::GoldenPick);
     ASSERT_TRUE(AllMovesMade());
@@ -51,14 +51,14 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
     EXPECT_EQ(m().GoldenPick, picked);
     const Picture fouls[] = {Picture::Fouls2, Picture::Fouls3, Picture::Fouls4};
     for (int k = 1; k <= 3; ++k)
-      EXPECT_EQ(desk_.PictureOf(Ref(PickCover(k))),
+      EXPECT_EQ(desk_.PictureOf(Ref(Cover(k))),
                 k == cover ? fouls[picked - 2] : Picture::GoldenCover);
     EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenPick) - pickedAt, 4000);
     ASSERT_EQ(desk_.cues().size(), cues + 1);
-    EXPECT_EQ(desk_.cues().back().cue, Cue::Chasha);
+    EXPECT_EQ(desk_.cues().back().cue, Cue::Pick);
 
     // Further clicks change nothing.
-    game().goldenPick().ImageClick(cover % 3 + 1);
+    game().goldenPick().PickCover(cover % 3 + 1);
     EXPECT_EQ(m().GoldenPick, picked);
     EXPECT_EQ(desk_.cues().size(), cues + 1);
   }
@@ -80,7 +80,7 @@ class GoldenBoardTest : public BonusTest {
       if (board[static_cast<std::size_t>(k - 1)] == what) cells.push_back(k);
     return cells;
   }
-  int MarkerTop() { return desk_.State(Ref(GoldenBoardEl::ImageStrelka)).rect.top; }
+  int MarkerTop() { return desk_.State(Ref(GoldenBoardEl::LadderMarker)).rect.top; }
   void ExpectCellsShowTheirContents() {
     for (int k = 1; k <= kBoardCells; ++k) {
       const bool coin = game().goldenBoard().boardCells()[static_cast<std::size_t>(k - 1)] == 1;
@@ -94,7 +94,7 @@ TEST_F(GoldenBoardTest, DealsTenCoinsAndSixFoulsByTheDrawRuleWithTheMarkerOnTheB
     When(WindowId::GoldenBoard, [this] {
       for (int k = 1; k <= kBoardCells; ++k)
         EXPECT_EQ(desk_.PictureOf(Ref(BoardCell(k))), Picture::GoldenCover);
-      EXPECT_EQ(desk_.State(Ref(GoldenBoardEl::ImageStrelka)).rect.left, 426);
+      EXPECT_EQ(desk_.State(Ref(GoldenBoardEl::LadderMarker)).rect.left, 426);
       EXPECT_EQ(MarkerTop(), kLadderTop + 222);
       EXPECT_EQ(m().BonusAmount, 50);
       desk_.CloseByWindowSystem(WindowId::GoldenBoard);
@@ -137,8 +137,8 @@ TEST_F(GoldenBoardTest, TwoFoulsFirstRevealTheOtherFourteenAndPayTheBottomRung) 
   }
   EXPECT_EQ(revealed, 14);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenBoard) - at, 14 * 400 + 7000);
-  EXPECT_EQ(CueCount(Cue::Nepozna), 2);
-  EXPECT_EQ(CueCount(Cue::Pozna), 0);
+  EXPECT_EQ(CueCount(Cue::Miss), 2);
+  EXPECT_EQ(CueCount(Cue::Hit), 0);
 }
 
 TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) {
@@ -161,7 +161,7 @@ TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) 
   // Its own picture and its cue come first, at the click; the rest of the board after that.
   EXPECT_EQ(*desk_.PicturedAt(Ref(BoardCell(fouls[2]))), at);
   ASSERT_EQ(desk_.cues().size(), 1u);
-  EXPECT_EQ(desk_.cues()[0].cue, Cue::Nepozna);
+  EXPECT_EQ(desk_.cues()[0].cue, Cue::Miss);
   EXPECT_EQ(desk_.cues()[0].at, at);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenBoard) - at, 12 * 400 + 7000);
   EXPECT_EQ(m().BonusAmount, 100);
@@ -189,8 +189,8 @@ TEST_F(GoldenBoardTest, EveryCoinClimbsOneRungAndTheTopRungWaitsForTheFouls) {
   EXPECT_EQ(m().BonusAmount, 100000);
   EXPECT_EQ(MarkerTop(), kLadderTop);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenBoard) - at, 2 * 400 + 7000);
-  EXPECT_EQ(CueCount(Cue::Pozna), 10);
-  EXPECT_EQ(CueCount(Cue::Nepozna), 4);
+  EXPECT_EQ(CueCount(Cue::Hit), 10);
+  EXPECT_EQ(CueCount(Cue::Miss), 4);
 }
 
 TEST_F(GoldenBoardTest, ASecondClickOnAnUncoveredCellChangesNothing) {

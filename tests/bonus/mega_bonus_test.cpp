@@ -7,11 +7,11 @@ namespace {
 
 class MegaBonus : public MachineTest {
  protected:
-  TFormMegaBonus& mega() { return game_->megaBonus(); }
+  MegaBonusWindow& mega() { return game_->megaBonus(); }
   int LitShapes() {
     int lit = 0;
     for (int cell = 1; cell <= kMegaCells; ++cell)
-      lit += desk_.Visible(Ref(MegaShape(cell))) ? 1 : 0;
+      lit += desk_.Visible(Ref(MegaLight(cell))) ? 1 : 0;
     return lit;
   }
   bool Shown(MegaBonusEl e) { return desk_.Visible(Ref(e)); }
@@ -24,11 +24,11 @@ TEST_F(MegaBonus, ShowsTheTimedBonusTimesEachCellsFactor) {
                               "1000", "200", "2500", "200", "1000", "200", "500", "200"};
     for (int cell = 1; cell <= kMegaCells; ++cell)
       EXPECT_EQ(desk_.Text(Ref(MegaLabel(cell))), expected[cell - 1]) << cell;
-    EXPECT_TRUE(Shown(MegaBonusEl::ImageStart));
-    EXPECT_FALSE(Shown(MegaBonusEl::ImageStop));
-    EXPECT_FALSE(Shown(MegaBonusEl::ImageOK));
+    EXPECT_TRUE(Shown(MegaBonusEl::StartButton));
+    EXPECT_FALSE(Shown(MegaBonusEl::StopButton));
+    EXPECT_FALSE(Shown(MegaBonusEl::OkButton));
     EXPECT_EQ(LitShapes(), 1);
-    EXPECT_TRUE(desk_.Visible(Ref(MegaShape(mega().MegaLightPos()))));
+    EXPECT_TRUE(desk_.Visible(Ref(MegaLight(mega().MegaLightPos()))));
     desk_.Close(WindowId::MegaBonus);
   });
   desk_.ShowModal(WindowId::MegaBonus);
@@ -47,28 +47,28 @@ TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep)
   int maxLit = 0, minLit = 16;
   desk_.Then(100, [&] {
     desk_.ClearCues();
-    desk_.Click(Ref(MegaBonusEl::ImageStart));
-    EXPECT_FALSE(Shown(MegaBonusEl::ImageStart));
+    desk_.Click(Ref(MegaBonusEl::StartButton));
+    EXPECT_FALSE(Shown(MegaBonusEl::StartButton));
     desk_.SetObserver([&] {
       if (!desk_.IsShown(WindowId::MegaBonus)) return;
       const int lit = LitShapes();
       maxLit = std::max(maxLit, lit);
       minLit = std::min(minLit, lit);
-      if (Shown(MegaBonusEl::ImageStop) && mega().MegaStepsLeft() > 1000 && requestedOn == 0)
+      if (Shown(MegaBonusEl::StopButton) && mega().MegaStepsLeft() > 1000 && requestedOn == 0)
         stopSeenEarly = true;
-      if (Shown(MegaBonusEl::ImageOK) && mega().MegaStepsLeft() > 0) okSeenEarly = true;
+      if (Shown(MegaBonusEl::OkButton) && mega().MegaStepsLeft() > 0) okSeenEarly = true;
     });
   });
   desk_.Then(3000, [&] {
-    ASSERT_TRUE(Shown(MegaBonusEl::ImageStop));
+    ASSERT_TRUE(Shown(MegaBonusEl::StopButton));
     requestedOn = mega().MegaLightPos();
-    desk_.Click(Ref(MegaBonusEl::ImageStop));
+    desk_.Click(Ref(MegaBonusEl::StopButton));
     stepsAfterStop = mega().MegaStepsLeft();
-    EXPECT_FALSE(Shown(MegaBonusEl::ImageStop));
+    EXPECT_FALSE(Shown(MegaBonusEl::StopButton));
   });
   desk_.Then(15000, [&] {
-    EXPECT_TRUE(Shown(MegaBonusEl::ImageOK));
-    desk_.Click(Ref(MegaBonusEl::ImageOK));
+    EXPECT_TRUE(Shown(MegaBonusEl::OkButton));
+    desk_.Click(Ref(MegaBonusEl::OkButton));
   });
   s().LastWin = 0;
   desk_.ShowModal(WindowId::MegaBonus);
@@ -82,22 +82,22 @@ TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep)
   EXPECT_FALSE(okSeenEarly);
   EXPECT_EQ(maxLit, 1);
   EXPECT_EQ(minLit, 1);
-  EXPECT_EQ(CueCount(Cue::Kuku), 1);
-  EXPECT_EQ(desk_.cues().back().cue, Cue::Kuku);
+  EXPECT_EQ(CueCount(Cue::Cuckoo), 1);
+  EXPECT_EQ(desk_.cues().back().cue, Cue::Cuckoo);
 }
 
 TEST_F(MegaBonus, TheLightSlowsDownOverItsLastSteps) {
   std::vector<std::pair<std::uint32_t, int>> pace;
   desk_.Then(100, [&] {
-    desk_.Click(Ref(MegaBonusEl::ImageStart));
+    desk_.Click(Ref(MegaBonusEl::StartButton));
     desk_.SetObserver([&] {
-      if (desk_.IsTimerRunning(TimerOf(MegaBonusTimer::Timer1)))
+      if (desk_.IsTimerRunning(TimerOf(MegaBonusTimer::Light)))
         pace.push_back(
-            {mega().MegaStepsLeft(), desk_.TimerInterval(TimerOf(MegaBonusTimer::Timer1))});
+            {mega().MegaStepsLeft(), desk_.TimerInterval(TimerOf(MegaBonusTimer::Light))});
     });
   });
-  desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::ImageStop)); });
-  desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::ImageOK)); });
+  desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::StopButton)); });
+  desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::OkButton)); });
   desk_.ShowModal(WindowId::MegaBonus);
   desk_.SetObserver({});
   for (const auto& [left, interval] : pace) {
@@ -110,13 +110,13 @@ TEST_F(MegaBonus, WithoutAStopTheLightRunsAThousandMoreStepsAndStops) {
   int clicks = 0;
   desk_.Then(100, [&] {
     desk_.ClearCues();
-    desk_.Click(Ref(MegaBonusEl::ImageStart));
+    desk_.Click(Ref(MegaBonusEl::StartButton));
   });
   desk_.Then(120000, [&] {
-    EXPECT_TRUE(Shown(MegaBonusEl::ImageOK));
+    EXPECT_TRUE(Shown(MegaBonusEl::OkButton));
     EXPECT_EQ(mega().MegaStepsLeft(), 0u);
     clicks = CueCount(Cue::Click);
-    desk_.Click(Ref(MegaBonusEl::ImageOK));
+    desk_.Click(Ref(MegaBonusEl::OkButton));
   });
   desk_.ShowModal(WindowId::MegaBonus);
   EXPECT_GE(clicks, 1005);
@@ -127,10 +127,10 @@ TEST_F(MegaBonus, TheWindowSystemCannotCloseItBeforeThePrizeIsTaken) {
   desk_.Then(100, [&] { desk_.CloseByWindowSystem(WindowId::MegaBonus); });
   desk_.Then(100, [&] {
     EXPECT_TRUE(desk_.IsShown(WindowId::MegaBonus));
-    desk_.Click(Ref(MegaBonusEl::ImageStart));
+    desk_.Click(Ref(MegaBonusEl::StartButton));
   });
-  desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::ImageStop)); });
-  desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::ImageOK)); });
+  desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::StopButton)); });
+  desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::OkButton)); });
   s().LastWin = 0;
   desk_.ShowModal(WindowId::MegaBonus);
   EXPECT_GT(s().LastWin, 0);

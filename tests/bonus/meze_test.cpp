@@ -11,7 +11,7 @@ namespace {
 using testing::BonusTest;
 using testing::Replay;
 
-constexpr int kZele = 0, kDomat = 1, kKartof = 2, kRiapa = 3;
+constexpr int kCabbage = 0, kTomato = 1, kPotato = 2, kTurnip = 3;
 
 class MezeTest : public BonusTest {
  protected:
@@ -72,16 +72,16 @@ TEST_F(MezeTest, PrizeSetsScaleWithTheNumberOfBonusSymbols) {
   for (std::uint32_t seed : {1u, 777u, 123456u}) {
     CloseByWindowSystem();
     Open(3, seed);
-    EXPECT_EQ(Row(kZele), (V{30, 30, 30, 45, 60, 75}));
-    EXPECT_EQ(Row(kDomat), (V{0, 0, 60, 60, 90, 105}));
-    EXPECT_EQ(Row(kKartof), (V{0, 0, 0, 120, 120, 180}));
-    EXPECT_EQ(Row(kRiapa), (V{0, 0, 0, 0, 300, 600}));
+    EXPECT_EQ(Row(kCabbage), (V{30, 30, 30, 45, 60, 75}));
+    EXPECT_EQ(Row(kTomato), (V{0, 0, 60, 60, 90, 105}));
+    EXPECT_EQ(Row(kPotato), (V{0, 0, 0, 120, 120, 180}));
+    EXPECT_EQ(Row(kTurnip), (V{0, 0, 0, 0, 300, 600}));
     CloseByWindowSystem();
     Open(4, seed);
-    EXPECT_EQ(Row(kZele), (V{40, 40, 40, 60, 80, 100}));
-    EXPECT_EQ(Row(kDomat), (V{0, 0, 80, 80, 120, 140}));
-    EXPECT_EQ(Row(kKartof), (V{0, 0, 0, 160, 160, 240}));
-    EXPECT_EQ(Row(kRiapa), (V{0, 0, 0, 0, 400, 800}));
+    EXPECT_EQ(Row(kCabbage), (V{40, 40, 40, 60, 80, 100}));
+    EXPECT_EQ(Row(kTomato), (V{0, 0, 80, 80, 120, 140}));
+    EXPECT_EQ(Row(kPotato), (V{0, 0, 0, 160, 160, 240}));
+    EXPECT_EQ(Row(kTurnip), (V{0, 0, 0, 0, 400, 800}));
   }
 }
 
@@ -93,10 +93,10 @@ TEST_F(MezeTest, PlacesThePrizesTopRowFirstInTheirOrderAndLabelsEachCell) {
     std::array<std::array<std::int64_t, 6>, 4> expected{};
     Random r = Replay(seed);
     const std::vector<std::pair<int, std::vector<std::int64_t>>> order{
-        {kRiapa, {200, 100}},
-        {kKartof, {60, 40, 40}},
-        {kDomat, {30, 35, 20, 20}},
-        {kZele, {15, 10, 20, 25, 10, 10}}};
+        {kTurnip, {200, 100}},
+        {kPotato, {60, 40, 40}},
+        {kTomato, {30, 35, 20, 20}},
+        {kCabbage, {15, 10, 20, 25, 10, 10}}};
     for (const auto& [row, prizes] : order) {
       auto& cells = expected[static_cast<std::size_t>(row)];
       for (std::int64_t prize : prizes) {
@@ -116,15 +116,15 @@ TEST_F(MezeTest, PlacesThePrizesTopRowFirstInTheirOrderAndLabelsEachCell) {
 
 TEST_F(MezeTest, OpensWithTheBottomRowOnlyAndEveryPrizeCovered) {
   When(WindowId::Meze, [this] {
-    EXPECT_TRUE(RowVisible(kZele));
-    for (int row = kDomat; row <= kRiapa; ++row) EXPECT_TRUE(RowHidden(row)) << row;
+    EXPECT_TRUE(RowVisible(kCabbage));
+    for (int row = kTomato; row <= kTurnip; ++row) EXPECT_TRUE(RowHidden(row)) << row;
     for (int row = 0; row < kMezeRows; ++row) {
       for (int k = 1; k <= kMezeCells; ++k) {
         EXPECT_FALSE(desk_.Visible(Ref(MezeLabel(row, k))));
         EXPECT_EQ(desk_.State(Ref(MezeLabel(row, k))).fontSize, 12);
       }
     }
-    EXPECT_EQ(desk_.Text(Ref(MezeEl::Panel1)), "0");
+    EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), "0");
     desk_.CloseByWindowSystem(WindowId::Meze);
   });
   Open(3, 31);
@@ -133,25 +133,25 @@ TEST_F(MezeTest, OpensWithTheBottomRowOnlyAndEveryPrizeCovered) {
 TEST_F(MezeTest, TheFirstPickNeverEndsTheGameAndRevealsItsRowStepByStep) {
   for (int k = 1; k <= kMezeCells; ++k) {
     std::int64_t at = 0;
-    Pick(kZele, k, &at);
+    Pick(kCabbage, k, &at);
     When(WindowId::Meze, [&, k] {
       EXPECT_TRUE(desk_.IsShown(WindowId::Meze));
-      EXPECT_TRUE(RowVisible(kDomat));
-      EXPECT_EQ(m().BonusAmount, Prize(kZele, k));
-      EXPECT_GT(Prize(kZele, k), 0);
+      EXPECT_TRUE(RowVisible(kTomato));
+      EXPECT_EQ(m().BonusAmount, Prize(kCabbage, k));
+      EXPECT_GT(Prize(kCabbage, k), 0);
       for (int j = 1; j <= kMezeCells; ++j) {
-        const ElementRef label = Ref(MezeLabel(kZele, j));
+        const ElementRef label = Ref(MezeLabel(kCabbage, j));
         EXPECT_TRUE(desk_.Visible(label));
         EXPECT_EQ(desk_.State(label).fontSize, j == k ? 20 : 12);
         // The picked prize shows at once, the others 400 ms apart after a first 400 ms.
         EXPECT_EQ(*desk_.ShownAt(label) - at, j == k ? 0 : 400 * j) << "label " << j;
       }
       // The next row comes 400 + 5 × 400 + 4000 ms after the pick.
-      EXPECT_EQ(*desk_.ShownAt(Ref(MezePicture(kDomat, 1))) - at, 6400);
+      EXPECT_EQ(*desk_.ShownAt(Ref(MezePicture(kTomato, 1))) - at, 6400);
       desk_.CloseByWindowSystem(WindowId::Meze);
     });
     Open(3, 1000u + static_cast<std::uint32_t>(k));
-    EXPECT_EQ(CueCount(Cue::Chasha), k);
+    EXPECT_EQ(CueCount(Cue::Pick), k);
   }
 }
 
@@ -160,90 +160,90 @@ TEST_F(MezeTest, AZeroEndsTheGameOnceItsRowIsRevealedAndKeepsTheEarlierPicks) {
   std::int64_t zeroAt = 0;
   std::int64_t first = 0;
   When(WindowId::Meze, [&] {
-    first = Prize(kZele, 2);
-    Click(Ref(MezePicture(kZele, 2)));
-    EXPECT_EQ(desk_.Text(Ref(MezeEl::Panel1)), std::to_string(first));
+    first = Prize(kCabbage, 2);
+    Click(Ref(MezePicture(kCabbage, 2)));
+    EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(first));
   });
-  PickBy(kDomat, true, &zeroAt);
+  PickBy(kTomato, true, &zeroAt);
   Open(3, 2024);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - zeroAt, 6400);
   EXPECT_EQ(m().BonusAmount, first);
-  EXPECT_EQ(desk_.Text(Ref(MezeEl::Panel1)), std::to_string(first));
-  EXPECT_TRUE(RowHidden(kKartof));
-  for (int k = 1; k <= kMezeCells; ++k) EXPECT_TRUE(desk_.Visible(Ref(MezeLabel(kDomat, k))));
+  EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(first));
+  EXPECT_TRUE(RowHidden(kPotato));
+  for (int k = 1; k <= kMezeCells; ++k) EXPECT_TRUE(desk_.Visible(Ref(MezeLabel(kTomato, k))));
 
   // A zero in the third row.
   std::int64_t sum = 0;
   When(WindowId::Meze, [&] {
-    sum = Prize(kZele, 6);
-    Click(Ref(MezePicture(kZele, 6)));
+    sum = Prize(kCabbage, 6);
+    Click(Ref(MezePicture(kCabbage, 6)));
   });
   When(WindowId::Meze, [&] {
-    const int k = Cell(kDomat, false);
-    sum += Prize(kDomat, k);
-    Click(Ref(MezePicture(kDomat, k)));
-    EXPECT_EQ(desk_.Text(Ref(MezeEl::Panel1)), std::to_string(sum));
+    const int k = Cell(kTomato, false);
+    sum += Prize(kTomato, k);
+    Click(Ref(MezePicture(kTomato, k)));
+    EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(sum));
   });
-  PickBy(kKartof, true, &zeroAt);
+  PickBy(kPotato, true, &zeroAt);
   Open(4, 77);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - zeroAt, 6400);
   EXPECT_EQ(m().BonusAmount, sum);
-  EXPECT_TRUE(RowHidden(kRiapa));
+  EXPECT_TRUE(RowHidden(kTurnip));
 }
 
 TEST_F(MezeTest, TheTopRowEndsTheGameWhateverItsPick) {
   for (std::int64_t wanted : {600, 300, 0}) {
     std::int64_t sum = 0;
     std::int64_t lastAt = 0;
-    for (int row = kZele; row <= kKartof; ++row) {
+    for (int row = kCabbage; row <= kPotato; ++row) {
       When(WindowId::Meze, [&, row] {
         const int k = Cell(row, false);
         sum += Prize(row, k);
         Click(Ref(MezePicture(row, k)));
-        EXPECT_EQ(desk_.Text(Ref(MezeEl::Panel1)), std::to_string(sum));
+        EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(sum));
       });
     }
     When(WindowId::Meze, [&, wanted] {
       int k = 1;
-      while (Prize(kRiapa, k) != wanted) ++k;
+      while (Prize(kTurnip, k) != wanted) ++k;
       sum += wanted;
       lastAt = desk_.now();
-      Click(Ref(MezePicture(kRiapa, k)));
+      Click(Ref(MezePicture(kTurnip, k)));
     });
     Open(3, static_cast<std::uint32_t>(wanted) + 17u);
     EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - lastAt, 6400) << wanted;
     EXPECT_EQ(m().BonusAmount, sum);
-    EXPECT_EQ(desk_.Text(Ref(MezeEl::Panel1)), std::to_string(sum));
+    EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(sum));
   }
 }
 
 TEST_F(MezeTest, ClicksOutsideTheOpenRowChangeNothing) {
-  Pick(kZele, 3);
+  Pick(kCabbage, 3);
   std::int64_t amount = 0;
   When(WindowId::Meze, [&] {
     amount = m().BonusAmount;
     const auto cues = desk_.cues().size();
     // The row already played, and a row not yet shown.
-    for (int k = 1; k <= kMezeCells; ++k) Click(Ref(MezePicture(kZele, k)));
-    game().meze().ImageClick(MezeRow::Kartof, 2);
-    game().meze().ImageClick(MezeRow::Riapa, 5);
+    for (int k = 1; k <= kMezeCells; ++k) Click(Ref(MezePicture(kCabbage, k)));
+    game().meze().PickVegetable(MezeRow::Potato, 2);
+    game().meze().PickVegetable(MezeRow::Turnip, 5);
     EXPECT_EQ(desk_.cues().size(), cues);
     EXPECT_EQ(m().BonusAmount, amount);
     for (int k = 1; k <= kMezeCells; ++k)
-      EXPECT_EQ(desk_.State(Ref(MezeLabel(kZele, k))).fontSize, k == 3 ? 20 : 12);
-    EXPECT_FALSE(desk_.Visible(Ref(MezeLabel(kKartof, 2))));
-    EXPECT_TRUE(RowHidden(kKartof));
+      EXPECT_EQ(desk_.State(Ref(MezeLabel(kCabbage, k))).fontSize, k == 3 ? 20 : 12);
+    EXPECT_FALSE(desk_.Visible(Ref(MezeLabel(kPotato, 2))));
+    EXPECT_TRUE(RowHidden(kPotato));
     // The open row still takes its pick.
-    const int k = Cell(kDomat, false);
-    amount += Prize(kDomat, k);
-    Click(Ref(MezePicture(kDomat, k)));
+    const int k = Cell(kTomato, false);
+    amount += Prize(kTomato, k);
+    Click(Ref(MezePicture(kTomato, k)));
     // A second click in the row just played.
-    game().meze().ImageClick(MezeRow::Domat, k == 1 ? 2 : 1);
+    game().meze().PickVegetable(MezeRow::Tomato, k == 1 ? 2 : 1);
     EXPECT_EQ(m().BonusAmount, amount);
   });
   CloseByWindowSystem();
   Open(3, 555);
-  EXPECT_EQ(CueCount(Cue::Chasha), 2);
+  EXPECT_EQ(CueCount(Cue::Pick), 2);
   EXPECT_EQ(m().BonusAmount, amount);
 }
 

@@ -18,27 +18,27 @@ TEST(MainWindowCatalogue, HasTheWindowGeometryAndCaption) {
 }
 
 TEST(MainWindowCatalogue, RoutesTheCounterPanelsBadgeAndStageToTheDoubleUp) {
-  for (const char* name : {"ImagePechalba", "ImageTotalKanal", "ImageKanal", "ImageLinii",
-                           "ImageBalans", "ImageDouble", "ImageBonus0", "Level1"}) {
+  for (const char* name : {"WinPanel", "TotalStakePanel", "LineStakePanel", "LinesPanel",
+                           "BalancePanel", "DoubleButton", "BonusStage", "LevelBadge"}) {
     ElementRef ref{};
     ASSERT_TRUE(FindElement(WindowId::Main, name, ref)) << name;
-    EXPECT_EQ(SpecOf(ref).click, static_cast<std::uint16_t>(MainClick::ImageDoubleClick)) << name;
+    EXPECT_EQ(SpecOf(ref).click, static_cast<std::uint16_t>(MainClick::OpenDoubleUp)) << name;
   }
 }
 
 TEST(MainWindowCatalogue, PlacesElementsAtTheirPositions) {
-  EXPECT_EQ(SpecOf(Ref(MainEl::PaintBox1)).rect, (Rect{73, 86, 625, 375}));
-  EXPECT_EQ(SpecOf(Ref(MainEl::ImageStart)).rect, (Rect{600, 573, 108, 66}));
-  EXPECT_EQ(SpecOf(Ref(MainEl::ImageVzemiBonus)).rect, (Rect{78, 545, 123, 49}));
-  EXPECT_EQ(SpecOf(Ref(MainEl::Gauge1)).rect, (Rect{172, 20, 429, 41}));
-  EXPECT_EQ(SpecOf(Ref(MainEl::BonusTime11)).text, "00:00:00");
-  EXPECT_TRUE(SpecOf(Ref(MainEl::ImageVzemiBonus)).flags & kStretch);
-  EXPECT_TRUE(SpecOf(Ref(MainEl::ImageVzemiBonus)).flags & kHidden);
+  EXPECT_EQ(SpecOf(Ref(MainEl::ReelArea)).rect, (Rect{73, 86, 625, 375}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::StartButton)).rect, (Rect{600, 573, 108, 66}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::TakeBonusButton)).rect, (Rect{78, 545, 123, 49}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::ExperienceGauge)).rect, (Rect{172, 20, 429, 41}));
+  EXPECT_EQ(SpecOf(Ref(MainEl::TimedBonusCountdown)).text, "00:00:00");
+  EXPECT_TRUE(SpecOf(Ref(MainEl::TakeBonusButton)).flags & kStretch);
+  EXPECT_TRUE(SpecOf(Ref(MainEl::TakeBonusButton)).flags & kHidden);
 }
 
 TEST(MainWindowCatalogue, StacksTheTakeBonusButtonOverTheCountdownAndStage) {
-  EXPECT_GT(MainEl::ImageVzemiBonus, MainEl::BonusTime11);
-  EXPECT_GT(MainEl::ImageVzemiBonus, MainEl::ImageBonus0);
+  EXPECT_GT(MainEl::TakeBonusButton, MainEl::TimedBonusCountdown);
+  EXPECT_GT(MainEl::TakeBonusButton, MainEl::BonusStage);
 }
 
 TEST(MainWindowCatalogue, HasTheFiveTimersWithTheirPeriodsAndStartStates) {
@@ -46,8 +46,10 @@ TEST(MainWindowCatalogue, HasTheFiveTimersWithTheirPeriodsAndStartStates) {
   ASSERT_EQ(timers.size(), 5u);
   const int periods[] = {1, 300, 2000, 1000, 2000};
   const bool running[] = {false, true, false, true, false};
+  const char* names[] = {"spinTimer", "idleRepaintTimer", "freeSpinTimer", "countdownTimer",
+                         "autoPlayTimer"};
   for (std::size_t i = 0; i < 5; ++i) {
-    EXPECT_EQ(timers[i].name, "Timer" + std::to_string(i + 1));
+    EXPECT_EQ(timers[i].name, names[i]);
     EXPECT_EQ(timers[i].intervalMs, periods[i]);
     EXPECT_EQ(timers[i].running, running[i]);
   }

@@ -6,30 +6,30 @@ namespace {
 using AutoPlay = MachineTest;
 
 TEST_F(AutoPlay, TickingTheBoxWhileIdleStartsASpinAtOnce) {
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   EXPECT_EQ(m().AutoPlay, 1);
-  EXPECT_EQ(Pic(MainEl::ImageKlechka), Picture::KlechkaOn);
+  EXPECT_EQ(Pic(MainEl::AutoPlayBox), Picture::AutoPlayOn);
   EXPECT_TRUE(Spinning());
 }
 
 TEST_F(AutoPlay, TheNextSpinFollowsTwoSecondsAfterASpinEnds) {
   WaitFor(NoFeature);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
-  EXPECT_TRUE(Running(MainTimer::Timer5));
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
   desk_.RunFor(1999);
   EXPECT_FALSE(Spinning());
   desk_.RunFor(1);
   EXPECT_TRUE(Spinning());
-  EXPECT_FALSE(Running(MainTimer::Timer5));
+  EXPECT_FALSE(Running(MainTimer::AutoPlay));
   EXPECT_EQ(s().Experience, 100);  // two stakes taken
 }
 
 TEST_F(AutoPlay, TickingTheBoxDuringASpinStartsAutoPlayAfterIt) {
   WaitFor(NoFeature);
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   desk_.RunFor(300);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   EXPECT_EQ(s().Balance, 29950);  // the running spin is not doubled
   FinishSpin();
   desk_.RunFor(2000);
@@ -39,76 +39,76 @@ TEST_F(AutoPlay, TickingTheBoxDuringASpinStartsAutoPlayAfterIt) {
 TEST_F(AutoPlay, HaltsWithTheBoxTickedWhenTheCreditRunsShort) {
   s().Balance = 50;
   WaitFor(Losing);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
   EXPECT_EQ(s().Balance, 0);
   desk_.RunFor(2000);
   EXPECT_FALSE(Spinning());
-  EXPECT_FALSE(Running(MainTimer::Timer5));
+  EXPECT_FALSE(Running(MainTimer::AutoPlay));
   EXPECT_EQ(m().AutoPlay, 1);
-  EXPECT_EQ(Pic(MainEl::ImageKlechka), Picture::KlechkaOn);
+  EXPECT_EQ(Pic(MainEl::AutoPlayBox), Picture::AutoPlayOn);
   desk_.RunFor(10000);
   EXPECT_FALSE(Spinning());
   // A hand-started spin with enough credit sets it going again.
   s().Balance = 1000;
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   FinishSpin();
-  EXPECT_TRUE(Running(MainTimer::Timer5));
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
 }
 
 TEST_F(AutoPlay, UntickingDuringTheWaitLetsExactlyOneMoreSpinRun) {
   WaitFor(NoFeature);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
-  Click(MainEl::ImageKlechka);  // untick while Timer5 runs
+  Click(MainEl::AutoPlayBox);  // untick while the auto-play timer runs
   EXPECT_EQ(m().AutoPlay, 0);
-  EXPECT_EQ(Pic(MainEl::ImageKlechka), Picture::KlechkaOff);
+  EXPECT_EQ(Pic(MainEl::AutoPlayBox), Picture::AutoPlayOff);
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());
   FinishSpin();
-  EXPECT_FALSE(Running(MainTimer::Timer5));
+  EXPECT_FALSE(Running(MainTimer::AutoPlay));
   desk_.RunFor(5000);
   EXPECT_FALSE(Spinning());
 }
 
 TEST_F(AutoPlay, AHandStartDuringTheWaitSpinsAtOnceAndTheWaitBeginsAgainAfterIt) {
   WaitFor(NoFeature);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
   desk_.RunFor(500);
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   EXPECT_TRUE(Spinning());
   // The start restored the auto-play timer it found running; the spin's end starts it anew.
   FinishSpin();
-  EXPECT_TRUE(Running(MainTimer::Timer5));
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
 }
 
 TEST_F(AutoPlay, PausesDuringFreeSpinsAndResumesAfterThem) {
   WaitFor(Scatters(3));
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
   EXPECT_GT(m().FreeSpins, 0);
-  EXPECT_FALSE(Running(MainTimer::Timer5));
-  EXPECT_TRUE(Running(MainTimer::Timer3));
+  EXPECT_FALSE(Running(MainTimer::AutoPlay));
+  EXPECT_TRUE(Running(MainTimer::FreeSpin));
   ASSERT_TRUE(
       desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning(); }, 20LL * 60 * 1000));
-  EXPECT_TRUE(Running(MainTimer::Timer5));
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());
 }
 
 TEST_F(AutoPlay, AModalWindowPausesTheAutoPlayWaitAndRestoresIt) {
   WaitFor(NoFeature);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
   desk_.RunFor(1000);
   // The legend stays open for five seconds; the pending auto-play spin waits for it.
   desk_.Then(5000, [this] {
-    EXPECT_FALSE(Running(MainTimer::Timer5));
+    EXPECT_FALSE(Running(MainTimer::AutoPlay));
     desk_.CloseByWindowSystem(WindowId::Legend);
   });
-  Click(MainEl::ImageTablica);
-  EXPECT_TRUE(Running(MainTimer::Timer5));
+  Click(MainEl::LegendButton);
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());
 }

@@ -7,18 +7,18 @@ using SpinCycle = MachineTest;
 
 TEST_F(SpinCycle, APaidSpinTakesTheStakeAddsExperienceAndLandsOnTheForeseenScreen) {
   const ReelWindow expected = testing::PredictSpin(m().Reels, desk_.MillisSinceMidnightUtc());
-  EXPECT_EQ(Click(MainEl::ImageStart), testing::ClickResult::Handled);
+  EXPECT_EQ(Click(MainEl::StartButton), testing::ClickResult::Handled);
   EXPECT_EQ(s().Balance, 30000 - 50);
   EXPECT_EQ(s().Experience, 50);
-  EXPECT_EQ(Text(MainEl::Credit), "29950");
+  EXPECT_EQ(Text(MainEl::CreditCounter), "29950");
   EXPECT_TRUE(Spinning());
-  EXPECT_FALSE(Running(MainTimer::Timer2));
+  EXPECT_FALSE(Running(MainTimer::IdleRepaint));
   FinishSpin();
   // Reels 1..5 advanced 8, 12, 15, 18 and 21 cells with the draws of the spin's seed.
   EXPECT_EQ(m().Reels, expected);
   for (int reel = 0; reel < 5; ++reel)
     EXPECT_EQ(m().ReelOffset[static_cast<std::size_t>(reel)], -125);
-  EXPECT_TRUE(Running(MainTimer::Timer2));
+  EXPECT_TRUE(Running(MainTimer::IdleRepaint));
 }
 
 TEST_F(SpinCycle, APaidSpinFollowsTheStopScheduleTickByTick) {
@@ -28,10 +28,10 @@ TEST_F(SpinCycle, APaidSpinFollowsTheStopScheduleTickByTick) {
     if (!Spinning() || (m().SpinOffset == lastOffset && m().SpinAdvances == lastAdvances)) return;
     lastOffset = m().SpinOffset;  // other timers tick too; only moves of the reels count
     lastAdvances = m().SpinAdvances;
-    ticks.push_back({m().SpinAdvances, desk_.TimerInterval(TimerOf(MainTimer::Timer1))});
+    ticks.push_back({m().SpinAdvances, desk_.TimerInterval(TimerOf(MainTimer::Spin))});
   });
   desk_.ClearCues();
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   EXPECT_EQ(FinishSpin(), 2119);  // 13 ticks per cell at 1, 5, 10, 15 and 20 ms
   EXPECT_EQ(CueCount(Cue::Click), 21);
   for (const auto& [advances, period] : ticks) {
@@ -55,14 +55,14 @@ TEST_F(SpinCycle, ReelsStopFromLeftToRightOnCellBoundaries) {
       }
     }
   });
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   FinishSpin();
   EXPECT_EQ(stoppedAt, (std::array<int, 5>{8, 12, 15, 18, -1}));  // reel 5 stops with the end
 }
 
 TEST_F(SpinCycle, AStartWithTheBalanceExactlyTheStakeRunsTheSpin) {
   s().Balance = 50;
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   EXPECT_TRUE(Spinning());
   EXPECT_EQ(s().Balance, 0);
 }
@@ -71,7 +71,7 @@ TEST_F(SpinCycle, AStartWithOneCreditTooFewChargesNothingButClearsTheWinningLine
   s().Balance = 49;
   m().WinningLines[3] = 1;
   desk_.ClearCues();
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   EXPECT_FALSE(Spinning());
   EXPECT_EQ(s().Balance, 49);
   EXPECT_EQ(s().Experience, 0);
@@ -88,14 +88,14 @@ TEST_F(SpinCycle, AWinningSpinPaysTheLineWinTimesTheStakeAndDrawsItsLines) {
   WinningLineFlags flags{};
   const std::int64_t pay = EvaluateLines(final, flags);
   desk_.ClearCues();
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   desk_.ClearCanvas();
   FinishSpin();
   EXPECT_EQ(s().LastWin, pay * 2);
   EXPECT_EQ(s().Balance, 30000 - 100 + pay * 2);
-  EXPECT_EQ(Text(MainEl::Pechalba), std::to_string(pay * 2));
+  EXPECT_EQ(Text(MainEl::WinCounter), std::to_string(pay * 2));
   EXPECT_EQ(m().WinningLines, flags);
-  EXPECT_EQ(CueCount(Cue::Kuku), 1);
+  EXPECT_EQ(CueCount(Cue::Cuckoo), 1);
   int lines = 0;
   for (const auto& op : desk_.canvas()) lines += op.kind == testing::CanvasOp::Line ? 1 : 0;
   int flagged = 0;
@@ -103,37 +103,36 @@ TEST_F(SpinCycle, AWinningSpinPaysTheLineWinTimesTheStakeAndDrawsItsLines) {
   EXPECT_EQ(lines, flagged);
   // A win opens the double-up.
   EXPECT_EQ(m().DoubleEnabled, 1);
-  EXPECT_EQ(Pic(MainEl::ImageDouble), Picture::ButtonDouble);
+  EXPECT_EQ(Pic(MainEl::DoubleButton), Picture::ButtonDouble);
 }
 
 TEST_F(SpinCycle, ASpinWithoutAWinLeavesLastWinAtZeroAndPlaysNoCuckoo) {
   s().LastWin = 999;
   WaitFor(Losing);
   desk_.ClearCues();
-  Click(MainEl::ImageStart);
-  EXPECT_EQ(Text(MainEl::Pechalba), "999");  // the old win shows until the spin ends
+  Click(MainEl::StartButton);
+  EXPECT_EQ(Text(MainEl::WinCounter), "999");  // the old win shows until the spin ends
   FinishSpin();
   EXPECT_EQ(s().LastWin, 0);
-  EXPECT_EQ(CueCount(Cue::Kuku), 0);
+  EXPECT_EQ(CueCount(Cue::Cuckoo), 0);
   EXPECT_EQ(m().DoubleEnabled, 0);
 }
 
 TEST_F(SpinCycle, ControlsAreGreyAndInertWhileTheReelsTurn) {
-  Click(MainEl::ImageStart);
-  for (MainEl e :
-       {MainEl::ImageStart, MainEl::ImageTablica, MainEl::ImageKanalPlus, MainEl::ImageKanalMinus,
-        MainEl::ImageLinesPlus, MainEl::ImageLinesMinus, MainEl::ImageDouble}) {
+  Click(MainEl::StartButton);
+  for (MainEl e : {MainEl::StartButton, MainEl::LegendButton, MainEl::StakePlus, MainEl::StakeMinus,
+                   MainEl::LinesPlus, MainEl::LinesMinus, MainEl::DoubleButton}) {
     Click(e);
   }
   EXPECT_EQ(s().LineCount, 50);
   EXPECT_EQ(s().LineStake, 1);
   EXPECT_EQ(s().Balance, 29950);
-  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStartGrey);
-  EXPECT_EQ(Pic(MainEl::ImageTablica), Picture::ButtonTablicaGrey);
-  EXPECT_EQ(Pic(MainEl::ImageLinesPlus), Picture::ArrowPlusGrey);
+  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStartGrey);
+  EXPECT_EQ(Pic(MainEl::LegendButton), Picture::ButtonLegendGrey);
+  EXPECT_EQ(Pic(MainEl::LinesPlus), Picture::ArrowPlusGrey);
   FinishSpin();
-  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStart);
-  EXPECT_EQ(Pic(MainEl::ImageKanalMinus), Picture::ArrowMinus);
+  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStart);
+  EXPECT_EQ(Pic(MainEl::StakeMinus), Picture::ArrowMinus);
 }
 
 class FreeSpins : public MachineTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
@@ -141,14 +140,14 @@ class FreeSpins : public MachineTest, public ::testing::WithParamInterface<std::
 TEST_P(FreeSpins, ScattersOnTheScreenAwardFreeSpinsThatPlayThemselves) {
   const auto [scatters, awarded] = GetParam();
   WaitFor(Scatters(scatters));
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   FinishSpin();
   EXPECT_EQ(m().FreeSpins, awarded);
-  EXPECT_EQ(Text(MainEl::FreeSpins1), std::to_string(awarded));
-  EXPECT_TRUE(desk_.Visible(Ref(MainEl::FreeSpins1)));
+  EXPECT_EQ(Text(MainEl::FreeSpinsCounter), std::to_string(awarded));
+  EXPECT_TRUE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
   EXPECT_EQ(m().SpinStep, 25);
   EXPECT_EQ(m().StartEnabled, 0);
-  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStartGrey);
+  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStartGrey);
   const std::int64_t balance = s().Balance;
   const std::int64_t experience = s().Experience;
 
@@ -161,7 +160,7 @@ TEST_P(FreeSpins, ScattersOnTheScreenAwardFreeSpinsThatPlayThemselves) {
   EXPECT_EQ(s().Experience, experience + 50);
   EXPECT_EQ(FinishSpin(), 978);  // six ticks per cell at step 25
   EXPECT_GE(s().Balance, balance);
-  EXPECT_EQ(Click(MainEl::ImageStart), testing::ClickResult::Handled);
+  EXPECT_EQ(Click(MainEl::StartButton), testing::ClickResult::Handled);
   EXPECT_FALSE(Spinning());  // start stays inert between free spins
 }
 
@@ -170,23 +169,23 @@ INSTANTIATE_TEST_SUITE_P(ThreeFourFive, FreeSpins,
 
 TEST_F(SpinCycle, FreeSpinsRunOutAndHandThePanelBack) {
   WaitFor(Scatters(3));
-  Click(MainEl::ImageStart);
+  Click(MainEl::StartButton);
   FinishSpin();
   // Play the free spins out (more may be won on the way).
   ASSERT_TRUE(
       desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && m().StartEnabled == 1; },
                      20LL * 60 * 1000));
   EXPECT_EQ(m().SpinStep, 10);
-  EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpins1)));
-  EXPECT_EQ(Pic(MainEl::ImageStart), Picture::ButtonStart);
-  EXPECT_FALSE(Running(MainTimer::Timer3));
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
+  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStart);
+  EXPECT_FALSE(Running(MainTimer::FreeSpin));
 }
 
 TEST_F(SpinCycle, IdleRepaintStopsDuringASpinAndComesBackAfterIt) {
-  Click(MainEl::ImageStart);
-  EXPECT_FALSE(Running(MainTimer::Timer2));
+  Click(MainEl::StartButton);
+  EXPECT_FALSE(Running(MainTimer::IdleRepaint));
   FinishSpin();
-  EXPECT_TRUE(Running(MainTimer::Timer2));
+  EXPECT_TRUE(Running(MainTimer::IdleRepaint));
 }
 
 }  // namespace

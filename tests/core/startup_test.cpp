@@ -33,16 +33,16 @@ TEST_F(StartUp, AFirstStartCreatesANewGameAndShowsItsCounters) {
   ASSERT_EQ(bytes.size(), 120u);
   SaveBytes expected = Encode(NewGameState(desk_.NowLocal()));
   EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), expected.begin()));
-  EXPECT_EQ(Text(MainEl::Credit), "30000");
-  EXPECT_EQ(Text(MainEl::Pechalba), "0");
-  EXPECT_EQ(Text(MainEl::Lines), "50");
-  EXPECT_EQ(Text(MainEl::Kanal), "1");
-  EXPECT_EQ(Text(MainEl::TotalKanal), "50");
-  EXPECT_EQ(Text(MainEl::Level11), "1");
-  EXPECT_EQ(Text(MainEl::Expirience1), "0  /  20000");
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageSound)), Picture::SoundOn);
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageBonus0)), Picture::BonusStage0);
-  EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpins1)));
+  EXPECT_EQ(Text(MainEl::CreditCounter), "30000");
+  EXPECT_EQ(Text(MainEl::WinCounter), "0");
+  EXPECT_EQ(Text(MainEl::LinesCounter), "50");
+  EXPECT_EQ(Text(MainEl::LineStakeCounter), "1");
+  EXPECT_EQ(Text(MainEl::TotalStakeCounter), "50");
+  EXPECT_EQ(Text(MainEl::LevelNumber), "1");
+  EXPECT_EQ(Text(MainEl::ExperienceText), "0  /  20000");
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::SoundSwitch)), Picture::SoundOn);
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::BonusStage)), Picture::BonusStage0);
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
 }
 
 TEST_F(StartUp, FillsTheReelsWithoutZeroOrRepeatAndDrawsThemAtRest) {
@@ -53,7 +53,7 @@ TEST_F(StartUp, FillsTheReelsWithoutZeroOrRepeatAndDrawsThemAtRest) {
       EXPECT_NE(m().Reels.at(row, reel), 0);
       column.insert(m().Reels.at(row, reel));
       // Each cell buffer holds its symbol's picture.
-      EXPECT_EQ(desk_.PictureOf(Ref(Ekran(reel, row))),
+      EXPECT_EQ(desk_.PictureOf(Ref(ReelCell(reel, row))),
                 desk_.PictureOf(Ref(SymbolPicture(m().Reels.at(row, reel)))));
     }
     EXPECT_EQ(column.size(), 4u);
@@ -72,7 +72,7 @@ TEST_F(StartUp, DrawReelsAtRestPaintsRowsOneToThreeAndNothingOfRowZero) {
     EXPECT_EQ(op.clipped.width, 125);
     EXPECT_EQ(op.clipped.height, 125);
     cells.insert({op.clipped.left, op.clipped.top});
-    EXPECT_NE(op.cell, Ref(Ekran(1, 0)));
+    EXPECT_NE(op.cell, Ref(ReelCell(1, 0)));
   }
   for (int reel = 1; reel <= 5; ++reel)
     for (int row = 1; row <= 3; ++row)
@@ -84,12 +84,12 @@ TEST_F(StartUp, ControlsAreActiveButTheDoubleUpIsGreyEvenWithASavedWin) {
   s.LastWin = 750;
   SaveFile(save()).Write(Encode(s));
   Launch();
-  EXPECT_EQ(Text(MainEl::Pechalba), "750");
+  EXPECT_EQ(Text(MainEl::WinCounter), "750");
   EXPECT_EQ(m().DoubleEnabled, 0);
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageDouble)), Picture::ButtonDoubleGrey);
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::DoubleButton)), Picture::ButtonDoubleGrey);
   EXPECT_EQ(m().StartEnabled, 1);
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageStart)), Picture::ButtonStart);
-  EXPECT_EQ(m().KanalPlusEnabled, 1);
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStart);
+  EXPECT_EQ(m().StakePlusEnabled, 1);
 }
 
 TEST_F(StartUp, ASavedStakeAtTheLevelMaximumGreysStakePlus) {
@@ -98,9 +98,9 @@ TEST_F(StartUp, ASavedStakeAtTheLevelMaximumGreysStakePlus) {
   s.StakeStep = 4;
   SaveFile(save()).Write(Encode(s));
   Launch();
-  EXPECT_EQ(m().KanalPlusEnabled, 0);
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageKanalPlus)), Picture::ArrowPlusGrey);
-  EXPECT_EQ(Text(MainEl::TotalKanal), "500");
+  EXPECT_EQ(m().StakePlusEnabled, 0);
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::StakePlus)), Picture::ArrowPlusGrey);
+  EXPECT_EQ(Text(MainEl::TotalStakeCounter), "500");
 }
 
 TEST_F(StartUp, RecomputesDerivedFieldsThatDisagree) {
@@ -114,7 +114,7 @@ TEST_F(StartUp, RecomputesDerivedFieldsThatDisagree) {
   Launch();
   EXPECT_EQ(m().State.TotalStake, 40);
   EXPECT_EQ(m().State.MaxLineStake, 30);
-  EXPECT_EQ(Text(MainEl::TotalKanal), "40");
+  EXPECT_EQ(Text(MainEl::TotalStakeCounter), "40");
 }
 
 TEST_F(StartUp, ADamagedFieldIsRepairedWhileTheCreditSurvives) {
@@ -125,7 +125,7 @@ TEST_F(StartUp, ADamagedFieldIsRepairedWhileTheCreditSurvives) {
   SaveFile(save()).Write(Encode(s));
   Launch();
   EXPECT_EQ(m().State.LineCount, 1);
-  EXPECT_EQ(Text(MainEl::Credit), "987654");
+  EXPECT_EQ(Text(MainEl::CreditCounter), "987654");
   EXPECT_EQ(m().State.Experience, 4321);
 }
 
@@ -151,7 +151,7 @@ TEST_F(StartUp, ASavedBonusStageAboveFiveShowsStageZeroAndIsSavedBackAsZero) {
   s.BonusStage = 7;
   SaveFile(save()).Write(Encode(s));
   Launch();
-  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageBonus0)), Picture::BonusStage0);
+  EXPECT_EQ(desk_.PictureOf(Ref(MainEl::BonusStage)), Picture::BonusStage0);
   desk_.Close(WindowId::Main);
   EXPECT_EQ(testing::ReadFileBytes(save())[96], 0);
 }

@@ -19,9 +19,9 @@ TEST_F(TopLevel, AThresholdBelowReachRaisesNoLevelPastTheTop) {
   for (int spin = 0; spin < 3; ++spin) {
     WaitFor(Losing);
     desk_.Then(3000, [this] {
-      if (desk_.IsShown(WindowId::Level)) desk_.Click(Ref(LevelEl::ImageLinii));
+      if (desk_.IsShown(WindowId::LevelUp)) desk_.Click(Ref(LevelUpEl::OkButton));
     });
-    Click(MainEl::ImageStart);
+    Click(MainEl::StartButton);
     FinishSpin();
     desk_.RunFor(5000);
   }

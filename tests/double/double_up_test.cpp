@@ -14,21 +14,21 @@ class DoubleUp : public MachineTest {
     form().EnableControls();
     form().RefreshDisplay();
   }
-  ElementRef D(DoubleEl e) { return Ref(e); }
-  const std::string& DText(DoubleEl e) { return desk_.Text(Ref(e)); }
-  Rgb Colour(DoubleEl e) { return desk_.State(Ref(e)).colour; }
+  ElementRef D(DoubleUpEl e) { return Ref(e); }
+  const std::string& DText(DoubleUpEl e) { return desk_.Text(Ref(e)); }
+  Rgb Colour(DoubleUpEl e) { return desk_.State(Ref(e)).colour; }
   // The drink the next draw will give, read from a copy of the game's generator.
   Drink NextDraw() {
     Random copy = m().Rng;
     return (copy.Below(256) & 1u) != 0 ? kVodka : kBeer;
   }
   void GuessRight() {
-    desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image1 : DoubleEl::Image2));
+    desk_.Click(Ref(NextDraw() == kVodka ? DoubleUpEl::VodkaButton : DoubleUpEl::BeerButton));
   }
   void GuessWrong() {
-    desk_.Click(Ref(NextDraw() == kVodka ? DoubleEl::Image2 : DoubleEl::Image1));
+    desk_.Click(Ref(NextDraw() == kVodka ? DoubleUpEl::BeerButton : DoubleUpEl::VodkaButton));
   }
-  void Collect() { desk_.Click(Ref(DoubleEl::Image3)); }
+  void Collect() { desk_.Click(Ref(DoubleUpEl::CollectButton)); }
   std::vector<Cue> CuesExceptTicks() {
     std::vector<Cue> out;
     for (const auto& c : desk_.cues())
@@ -46,13 +46,13 @@ TEST_F(DoubleUp, ShowsTheLadderOfTheLastWin) {
       EXPECT_EQ(desk_.State(Ref(kDoubleLadder[static_cast<std::size_t>(k)].panel)).colour,
                 colours::kYellow);
     }
-    EXPECT_EQ(DText(DoubleEl::Label1), "5");
+    EXPECT_EQ(DText(DoubleUpEl::Amount), "5");
     EXPECT_EQ(m().DoubleEnabled, 0);
-    EXPECT_EQ(desk_.PictureOf(Ref(MainEl::ImageDouble)), Picture::ButtonDoubleGrey);
+    EXPECT_EQ(desk_.PictureOf(Ref(MainEl::DoubleButton)), Picture::ButtonDoubleGrey);
     Collect();
   });
-  Click(MainEl::ImageDouble);
-  EXPECT_FALSE(desk_.IsShown(WindowId::Double));
+  Click(MainEl::DoubleButton);
+  EXPECT_FALSE(desk_.IsShown(WindowId::DoubleUp));
 }
 
 TEST_F(DoubleUp, CollectingAtOnceLeavesTheBalanceAsBefore) {
@@ -62,12 +62,12 @@ TEST_F(DoubleUp, CollectingAtOnceLeavesTheBalanceAsBefore) {
     EXPECT_EQ(s().Balance, before - 40);  // the stake is in hand
     Collect();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(s().Balance, before);
   EXPECT_EQ(s().LastWin, 40);
-  EXPECT_EQ(Text(MainEl::Credit), std::to_string(before));
+  EXPECT_EQ(Text(MainEl::CreditCounter), std::to_string(before));
   // The same win cannot be gambled twice.
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(s().Balance, before);
 }
 
@@ -79,13 +79,13 @@ TEST_F(DoubleUp, AWrongFirstGuessLosesTheWinAfterFourSeconds) {
     guessedAt = desk_.now();
     GuessWrong();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(desk_.now() - guessedAt, 4000 + 1000);  // the closing pause, then the guess's own
-  EXPECT_EQ(Colour(DoubleEl::Panel1), colours::kMaroon);
-  EXPECT_EQ(DText(DoubleEl::Label1), "0");
+  EXPECT_EQ(Colour(DoubleUpEl::Rung1), colours::kMaroon);
+  EXPECT_EQ(DText(DoubleUpEl::Amount), "0");
   EXPECT_EQ(s().Balance, before - 40);
   EXPECT_EQ(m().DoubleAmount, 0);
-  EXPECT_EQ(CuesExceptTicks().back(), Cue::Nepozna);
+  EXPECT_EQ(CuesExceptTicks().back(), Cue::Miss);
 }
 
 TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
@@ -93,14 +93,14 @@ TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
   const std::int64_t before = s().Balance;
   for (int i = 0; i < 3; ++i) desk_.Then(i == 0 ? 100 : 1500, [this] { GuessRight(); });
   desk_.Then(1500, [this] {
-    EXPECT_EQ(desk_.TimerInterval(TimerOf(DoubleTimer::Timer1)), 310);
-    for (auto p : {DoubleEl::Panel1, DoubleEl::Panel2, DoubleEl::Panel3})
+    EXPECT_EQ(desk_.TimerInterval(TimerOf(DoubleUpTimer::Blink)), 310);
+    for (auto p : {DoubleUpEl::Rung1, DoubleUpEl::Rung2, DoubleUpEl::Rung3})
       EXPECT_EQ(Colour(p), colours::kLime);
-    EXPECT_EQ(Colour(DoubleEl::Panel4), colours::kYellow);
-    EXPECT_EQ(DText(DoubleEl::Label1), "200");
+    EXPECT_EQ(Colour(DoubleUpEl::Rung4), colours::kYellow);
+    EXPECT_EQ(DText(DoubleUpEl::Amount), "200");
     Collect();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(s().Balance, before - 25 + 200);
   EXPECT_EQ(s().LastWin, 25);
 }
@@ -115,15 +115,15 @@ TEST_P(SevenRungs, TheTopRungPaysThreeHundredTimesAndClosesByItself) {
   desk_.Then(1500, [this, jokerLast] {
     desk_.ClearCues();
     if (jokerLast)
-      desk_.Click(Ref(DoubleEl::Image4));
+      desk_.Click(Ref(DoubleUpEl::JokerButton));
     else
       GuessRight();
   });
-  Click(MainEl::ImageDouble);  // returns once the window has closed without a click
+  Click(MainEl::DoubleButton);  // returns once the window has closed without a click
   EXPECT_EQ(m().DoubleAmount, 3000);
   EXPECT_EQ(s().Balance, before - 10 + 3000);
-  EXPECT_EQ(Colour(DoubleEl::Panel7), colours::kLime);
-  EXPECT_EQ(CuesExceptTicks(), (std::vector<Cue>{Cue::Pozna, Cue::DoubleWin}));
+  EXPECT_EQ(Colour(DoubleUpEl::Rung7), colours::kLime);
+  EXPECT_EQ(CuesExceptTicks(), (std::vector<Cue>{Cue::Hit, Cue::DoubleWin}));
   EXPECT_EQ(s().JokerUses, jokerLast ? 1 : 0);
 }
 
@@ -131,37 +131,37 @@ INSTANTIATE_TEST_SUITE_P(DrawnOrJoker, SevenRungs, ::testing::Values(false, true
 
 TEST_F(DoubleUp, TheJokerStaysHiddenUntilItIsRearmed) {
   Won(10);
-  desk_.Then(100, [this] { desk_.Click(Ref(DoubleEl::Image4)); });
+  desk_.Then(100, [this] { desk_.Click(Ref(DoubleUpEl::JokerButton)); });
   desk_.Then(100, [this] {
-    EXPECT_FALSE(desk_.Visible(Ref(DoubleEl::Image4)));
-    EXPECT_EQ(DText(DoubleEl::Label1), "20");  // the joker won the first rung without a draw
+    EXPECT_FALSE(desk_.Visible(Ref(DoubleUpEl::JokerButton)));
+    EXPECT_EQ(DText(DoubleUpEl::Amount), "20");  // the joker won the first rung without a draw
     Collect();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(s().JokerUses, 1);
 
   Won(10);
   desk_.Then(100, [this] {
-    EXPECT_FALSE(desk_.Visible(Ref(DoubleEl::Image4)));
-    desk_.Click(Ref(DoubleEl::Image4));  // hidden: nothing happens
-    EXPECT_EQ(DText(DoubleEl::Label1), "10");
+    EXPECT_FALSE(desk_.Visible(Ref(DoubleUpEl::JokerButton)));
+    desk_.Click(Ref(DoubleUpEl::JokerButton));  // hidden: nothing happens
+    EXPECT_EQ(DText(DoubleUpEl::Amount), "10");
     Collect();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
 
   s().JokerUses = 0;  // as the timed bonus does
   Won(10);
   desk_.Then(100, [this] {
-    EXPECT_TRUE(desk_.Visible(Ref(DoubleEl::Image4)));
+    EXPECT_TRUE(desk_.Visible(Ref(DoubleUpEl::JokerButton)));
     Collect();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
 }
 
 TEST_F(DoubleUp, TheHistoryStripCarriesOverAndDropsOldDrawsAfterTen) {
   std::vector<Picture> draws;  // every drink drawn, oldest first
   auto guessRight = [&] {
-    draws.push_back(NextDraw() == kVodka ? Picture::PlateVodka : Picture::PlateBira);
+    draws.push_back(NextDraw() == kVodka ? Picture::PlateVodka : Picture::PlateBeer);
     GuessRight();
   };
   auto strip = [this] {
@@ -184,7 +184,7 @@ TEST_F(DoubleUp, TheHistoryStripCarriesOverAndDropsOldDrawsAfterTen) {
     });
     for (int i = 0; i < draws_in_opening; ++i) desk_.Then(i == 0 ? 1 : 1500, guessRight);
     desk_.Then(1500, [this] { Collect(); });
-    Click(MainEl::ImageDouble);
+    Click(MainEl::DoubleButton);
     EXPECT_EQ(strip(), newestFirst(10));
   }
   // The first opening's two draws are gone after ten more.
@@ -195,11 +195,11 @@ TEST_F(DoubleUp, TheHistoryStripCarriesOverAndDropsOldDrawsAfterTen) {
 TEST_F(DoubleUp, ClicksAfterALossDoNothing) {
   Won(40);
   desk_.Then(100, [this] { GuessWrong(); });
-  Click(MainEl::ImageDouble);
-  EXPECT_FALSE(desk_.IsShown(WindowId::Double));
+  Click(MainEl::DoubleButton);
+  EXPECT_FALSE(desk_.IsShown(WindowId::DoubleUp));
   EXPECT_FALSE(game_->doubleUp().DoubleInputOpen());
-  game_->doubleUp().Image1Click();
-  game_->doubleUp().Image4Click();
+  game_->doubleUp().GuessVodka();
+  game_->doubleUp().UseJoker();
   EXPECT_EQ(m().DoubleAmount, 0);
   EXPECT_EQ(s().JokerUses, 0);
 }
@@ -208,8 +208,8 @@ TEST_F(DoubleUp, TheWindowSystemCloseCollects) {
   Won(30);
   const std::int64_t before = s().Balance;
   desk_.Then(100, [this] { GuessRight(); });
-  desk_.Then(1500, [this] { desk_.CloseByWindowSystem(WindowId::Double); });
-  Click(MainEl::ImageDouble);
+  desk_.Then(1500, [this] { desk_.CloseByWindowSystem(WindowId::DoubleUp); });
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(s().Balance, before - 30 + 60);
 }
 
@@ -220,18 +220,18 @@ TEST_F(DoubleUp, EndingTheProgramMidGambleSavesTheAmountInHand) {
   // The session ends while the window is open: the main window closes and saves.
   desk_.Then(1500, [this] { desk_.Close(WindowId::Main); });
   desk_.Then(100, [this] { Collect(); });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, before - 30 + 60);
 }
 
 TEST_F(DoubleUp, EveryRoutedPanelOpensItAfterAWin) {
   for (MainEl e :
-       {MainEl::ImagePechalba, MainEl::ImageTotalKanal, MainEl::ImageKanal, MainEl::ImageLinii,
-        MainEl::ImageBalans, MainEl::ImageBonus0, MainEl::Level1, MainEl::ImageDouble}) {
+       {MainEl::WinPanel, MainEl::TotalStakePanel, MainEl::LineStakePanel, MainEl::LinesPanel,
+        MainEl::BalancePanel, MainEl::BonusStage, MainEl::LevelBadge, MainEl::DoubleButton}) {
     Won(7);
     bool opened = false;
     desk_.Then(100, [&] {
-      opened = desk_.IsShown(WindowId::Double);
+      opened = desk_.IsShown(WindowId::DoubleUp);
       Collect();
     });
     Click(e);
@@ -243,18 +243,18 @@ TEST_F(DoubleUp, EveryRoutedPanelOpensItAfterAWin) {
 TEST_F(DoubleUp, ShakingFromTheSixthRungNeverCarriesTheWindowOffTheScreen) {
   Won(1);
   for (int i = 0; i < 6; ++i) desk_.Then(i == 0 ? 100 : 1500, [this] { GuessRight(); });
-  desk_.Then(1, [this] { EXPECT_TRUE(desk_.IsTimerRunning(TimerOf(DoubleTimer::Timer2))); });
+  desk_.Then(1, [this] { EXPECT_TRUE(desk_.IsTimerRunning(TimerOf(DoubleUpTimer::Shake))); });
   // Shake for a long while before collecting.
   desk_.Then(600000, [this] {
-    const Point p = desk_.WindowPosition(WindowId::Double);
-    const WindowSpec& w = SpecOf(WindowId::Double);
+    const Point p = desk_.WindowPosition(WindowId::DoubleUp);
+    const WindowSpec& w = SpecOf(WindowId::DoubleUp);
     EXPECT_GE(p.x, 0);
     EXPECT_GE(p.y, 0);
     EXPECT_LE(p.x + w.width, testing::VirtualDesktop::kScreen.width);
     EXPECT_LE(p.y + w.height, testing::VirtualDesktop::kScreen.height);
     Collect();
   });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(m().DoubleAmount, 64);
 }
 
@@ -264,22 +264,22 @@ TEST_F(DoubleUp, TheMarkersBlinkAndTickOnlyWhileTheWindowShows) {
   EXPECT_EQ(CueCount(Cue::Move), 0);
   Won(1);
   desk_.Then(2100, [this] { Collect(); });
-  Click(MainEl::ImageDouble);
+  Click(MainEl::DoubleButton);
   EXPECT_EQ(CueCount(Cue::Move), 5);  // the blink keeps its 400 ms beat: five ticks in 2.1 s
-  EXPECT_FALSE(desk_.IsTimerRunning(TimerOf(DoubleTimer::Timer1)));  // closing stops the blink
+  EXPECT_FALSE(desk_.IsTimerRunning(TimerOf(DoubleUpTimer::Blink)));  // closing stops the blink
 }
 
 TEST_F(DoubleUp, AutoPlayWaitsWhileTheDoubleUpIsOpen) {
   WaitFor(Winning);
-  Click(MainEl::ImageKlechka);
+  Click(MainEl::AutoPlayBox);
   FinishSpin();
-  ASSERT_TRUE(Running(MainTimer::Timer5));
+  ASSERT_TRUE(Running(MainTimer::AutoPlay));
   desk_.Then(5000, [this] {
-    EXPECT_FALSE(Running(MainTimer::Timer5));
+    EXPECT_FALSE(Running(MainTimer::AutoPlay));
     Collect();
   });
-  Click(MainEl::ImageDouble);
-  EXPECT_TRUE(Running(MainTimer::Timer5));
+  Click(MainEl::DoubleButton);
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());
 }

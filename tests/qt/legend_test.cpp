@@ -339,7 +339,7 @@ TEST(LegendLayout, NumbersTheFiftyLineGridsInOrderBelowTheirHeading) {
 
 TEST(LegendWindowCatalogue, HoldsTheLegendPictureAtTheTopLeft) {
   const WindowSpec& w = SpecOf(WindowId::Legend);
-  EXPECT_EQ(w.className, "TForm2");
+  EXPECT_EQ(w.className, "LegendWindow");
   EXPECT_EQ(w.caption, "Легенда");
   EXPECT_EQ(w.width, 945);
   EXPECT_EQ(w.height, 599);
@@ -349,8 +349,8 @@ TEST(LegendWindowCatalogue, HoldsTheLegendPictureAtTheTopLeft) {
   ASSERT_EQ(w.elements.size(), 1u);
 
   ElementRef ref{};
-  ASSERT_TRUE(FindElement(WindowId::Legend, "Image1", ref));
-  EXPECT_EQ(ref, Ref(LegendEl::Image1));
+  ASSERT_TRUE(FindElement(WindowId::Legend, "Table", ref));
+  EXPECT_EQ(ref, Ref(LegendEl::Table));
   const ElementSpec& e = SpecOf(ref);
   EXPECT_EQ(e.kind, Kind::Picture);
   EXPECT_EQ(e.rect, (Rect{0, 0, 941, 595}));

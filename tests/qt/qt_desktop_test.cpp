@@ -7,7 +7,7 @@
 #include <QTest>
 #include <memory>
 
-#include "catalogue/level_elements.h"
+#include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "game/game.h"
 #include "qt/element_widgets.h"
@@ -41,51 +41,51 @@ TEST_F(QtDesktopTest, BuildsTheMainWindowFromTheCatalogue) {
   EXPECT_EQ(main->size(), QSize(773, 674));
   EXPECT_EQ(main->minimumSize(), main->maximumSize());  // not resizable
   EXPECT_EQ(main->palette().color(QPalette::Window), QColor(166, 202, 240));
-  EXPECT_EQ(W(MainEl::PaintBox1)->geometry(), QRect(73, 86, 625, 375));
-  EXPECT_EQ(W(MainEl::ImageStart)->geometry(), QRect(600, 573, 108, 66));
-  EXPECT_EQ(W(MainEl::Gauge1)->geometry(), QRect(172, 20, 429, 41));
-  EXPECT_EQ(W(MainEl::ImageVzemiBonus)->geometry(), QRect(78, 545, 123, 49));
-  EXPECT_EQ(desktop_->widget(Ref(MainEl::Image1)), nullptr);  // picture stores are not widgets
+  EXPECT_EQ(W(MainEl::ReelArea)->geometry(), QRect(73, 86, 625, 375));
+  EXPECT_EQ(W(MainEl::StartButton)->geometry(), QRect(600, 573, 108, 66));
+  EXPECT_EQ(W(MainEl::ExperienceGauge)->geometry(), QRect(172, 20, 429, 41));
+  EXPECT_EQ(W(MainEl::TakeBonusButton)->geometry(), QRect(78, 545, 123, 49));
+  EXPECT_EQ(desktop_->widget(Ref(MainEl::StoreChips)), nullptr);  // picture stores are not widgets
 }
 
 TEST_F(QtDesktopTest, ShowsPicturesAndLabelsOfTheNewGame) {
-  EXPECT_EQ(LabelText(MainEl::Credit), "30000");
-  EXPECT_EQ(LabelText(MainEl::Expirience1), "0  /  20000");
-  auto* start = dynamic_cast<PictureWidget*>(W(MainEl::ImageStart));
+  EXPECT_EQ(LabelText(MainEl::CreditCounter), "30000");
+  EXPECT_EQ(LabelText(MainEl::ExperienceText), "0  /  20000");
+  auto* start = dynamic_cast<PictureWidget*>(W(MainEl::StartButton));
   ASSERT_NE(start, nullptr);
   EXPECT_FALSE(start->pixmap().isNull());
   EXPECT_EQ(start->pixmap().deviceIndependentSize().toSize(), QSize(108, 66));
-  EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::ImageDouble)), Picture::ButtonDoubleGrey);
-  EXPECT_TRUE(W(MainEl::FreeSpins1)->isHidden());
+  EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::DoubleButton)), Picture::ButtonDoubleGrey);
+  EXPECT_TRUE(W(MainEl::FreeSpinsCounter)->isHidden());
   // Every cell of the reel area was painted with a symbol, none left at the background.
-  auto* box = dynamic_cast<PaintBoxWidget*>(W(MainEl::PaintBox1));
+  auto* box = dynamic_cast<PaintBoxWidget*>(W(MainEl::ReelArea));
   ASSERT_NE(box, nullptr);
   EXPECT_NE(box->image().pixelColor(62, 62), QColor(166, 202, 240));
 }
 
 TEST_F(QtDesktopTest, RoutesAClickOnACounterPanelToTheDoubleUpHandler) {
   // Without a win the double-up is inert, so the click on the panel changes nothing...
-  QTest::mouseClick(W(MainEl::ImageBalans), Qt::LeftButton);
-  EXPECT_EQ(LabelText(MainEl::Credit), "30000");
+  QTest::mouseClick(W(MainEl::BalancePanel), Qt::LeftButton);
+  EXPECT_EQ(LabelText(MainEl::CreditCounter), "30000");
   // ...and with a win it takes the stake to the double-up window and returns it on collect.
   game_->machine().State.LastWin = 100;
   game_->machine().DoubleEnabled = 1;
   QTimer::singleShot(50, desktop_->window(WindowId::Main),
-                     [this] { desktop_->Close(WindowId::Double); });
-  QTest::mouseClick(W(MainEl::ImageBalans), Qt::LeftButton);
+                     [this] { desktop_->Close(WindowId::DoubleUp); });
+  QTest::mouseClick(W(MainEl::BalancePanel), Qt::LeftButton);
   EXPECT_EQ(game_->machine().State.Balance, 30000);
 }
 
 TEST_F(QtDesktopTest, RoutesAClickOnTheLinesMinusArrow) {
-  QTest::mouseClick(W(MainEl::ImageLinesMinus), Qt::LeftButton);
-  EXPECT_EQ(LabelText(MainEl::Lines), "49");
-  EXPECT_EQ(LabelText(MainEl::TotalKanal), "49");
+  QTest::mouseClick(W(MainEl::LinesMinus), Qt::LeftButton);
+  EXPECT_EQ(LabelText(MainEl::LinesCounter), "49");
+  EXPECT_EQ(LabelText(MainEl::TotalStakeCounter), "49");
 }
 
 TEST_F(QtDesktopTest, APauseDropsClicksAndHoldsTimers) {
   QTimer::singleShot(20, desktop_->window(WindowId::Main), [this] {
     EXPECT_TRUE(desktop_->pausing());
-    QTest::mouseClick(W(MainEl::ImageLinesMinus), Qt::LeftButton);
+    QTest::mouseClick(W(MainEl::LinesMinus), Qt::LeftButton);
   });
   QElapsedTimer clock;
   clock.start();
@@ -93,7 +93,7 @@ TEST_F(QtDesktopTest, APauseDropsClicksAndHoldsTimers) {
   EXPECT_GE(clock.elapsed(), 190);
   EXPECT_FALSE(desktop_->pausing());
   QApplication::processEvents();
-  EXPECT_EQ(LabelText(MainEl::Lines), "50");
+  EXPECT_EQ(LabelText(MainEl::LinesCounter), "50");
 }
 
 TEST_F(QtDesktopTest, ClosingTheMainWindowSavesAndEscapeDoesNotClose) {
@@ -113,48 +113,48 @@ TEST_F(QtDesktopTest, AModalWindowRunsItsOwnLoopAndClosesByTheGame) {
   game_->machine().DoubleEnabled = 1;
   bool shownModal = false;
   QTimer::singleShot(100, desktop_->window(WindowId::Main), [&] {
-    QWidget* dialog = desktop_->window(WindowId::Double);
+    QWidget* dialog = desktop_->window(WindowId::DoubleUp);
     shownModal = dialog->isVisible() && dialog->isModal();
     // Escape is the window system's close: the double-up takes it as collecting.
     QTest::keyClick(dialog, Qt::Key_Escape);
   });
-  desktop_->ClickElement(Ref(MainEl::ImageDouble));
+  desktop_->ClickElement(Ref(MainEl::DoubleButton));
   EXPECT_TRUE(shownModal);
-  EXPECT_FALSE(desktop_->window(WindowId::Double)->isVisible());
+  EXPECT_FALSE(desktop_->window(WindowId::DoubleUp)->isVisible());
   EXPECT_EQ(game_->machine().State.Balance, 30000);
 }
 
 TEST_F(QtDesktopTest, AWindowThatClosesOnlyByItsButtonRefusesEscapeAndTheCloseBox) {
   bool stillShown = false;
   QTimer::singleShot(100, desktop_->window(WindowId::Main), [&] {
-    QWidget* dialog = desktop_->window(WindowId::Level);
+    QWidget* dialog = desktop_->window(WindowId::LevelUp);
     QTest::keyClick(dialog, Qt::Key_Escape);
     dialog->close();
     stillShown = dialog->isVisible();
-    desktop_->ClickElement(Ref(LevelEl::ImageLinii));
+    desktop_->ClickElement(Ref(LevelUpEl::OkButton));
   });
-  desktop_->ShowModal(WindowId::Level);
+  desktop_->ShowModal(WindowId::LevelUp);
   EXPECT_TRUE(stillShown);
-  EXPECT_FALSE(desktop_->window(WindowId::Level)->isVisible());
+  EXPECT_FALSE(desktop_->window(WindowId::LevelUp)->isVisible());
 }
 
 TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {
   // A spin that brings the bonus games would wait for a player; this test only watches reels.
   game_->main().SetBonusStep(nullptr);
-  auto* box = dynamic_cast<PaintBoxWidget*>(W(MainEl::PaintBox1));
+  auto* box = dynamic_cast<PaintBoxWidget*>(W(MainEl::ReelArea));
   const QImage before = box->image().copy();
-  QTest::mouseClick(W(MainEl::ImageStart), Qt::LeftButton);
-  EXPECT_EQ(LabelText(MainEl::Credit), "29950");
-  EXPECT_TRUE(desktop_->IsTimerRunning(TimerOf(MainTimer::Timer1)));
+  QTest::mouseClick(W(MainEl::StartButton), Qt::LeftButton);
+  EXPECT_EQ(LabelText(MainEl::CreditCounter), "29950");
+  EXPECT_TRUE(desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)));
   QTest::qWait(60);
   EXPECT_NE(box->image(), before);
-  EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::ImageStart)), Picture::ButtonStartGrey);
+  EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStartGrey);
   // The spin ends by itself within its schedule (a little over two seconds).
   QElapsedTimer clock;
   clock.start();
-  while (desktop_->IsTimerRunning(TimerOf(MainTimer::Timer1)) && clock.elapsed() < 10000)
+  while (desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)) && clock.elapsed() < 10000)
     QTest::qWait(20);
-  EXPECT_FALSE(desktop_->IsTimerRunning(TimerOf(MainTimer::Timer1)));
+  EXPECT_FALSE(desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)));
   EXPECT_EQ(game_->machine().ReelOffset[4], -125);
 }
 

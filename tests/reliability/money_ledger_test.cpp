@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "catalogue/double_elements.h"
+#include "catalogue/double_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "game/game.h"
 #include "tests/support/invariant_broken.h"
@@ -39,21 +39,21 @@ class MoneyLedgerTest : public ::testing::Test {
   }
 
   Machine& m() { return game_->machine(); }
-  bool Spinning() { return desk_.IsTimerRunning(TimerOf(MainTimer::Timer1)); }
+  bool Spinning() { return desk_.IsTimerRunning(TimerOf(MainTimer::Spin)); }
 
   // Plays a winning spin to its end.
   void WinASpin() {
     ASSERT_TRUE(WaitForOutcome(desk_, m(), WinningScreen));
-    desk_.Click(Ref(MainEl::ImageStart));
+    desk_.Click(Ref(MainEl::StartButton));
     ASSERT_TRUE(desk_.RunUntil([this] { return !Spinning(); }, 60000));
   }
 
   // Gambles the last win and collects after one guess, whatever it brings.
   void DoubleUpOnce() {
-    desk_.ThenClick(100, Ref(MainEl::ImageDouble));
-    desk_.ThenClick(100, Ref(DoubleEl::Image1));
+    desk_.ThenClick(100, Ref(MainEl::DoubleButton));
+    desk_.ThenClick(100, Ref(DoubleUpEl::VodkaButton));
     desk_.Then(1500, [this] {
-      if (desk_.IsShown(WindowId::Double)) desk_.Click(Ref(DoubleEl::Image3));
+      if (desk_.IsShown(WindowId::DoubleUp)) desk_.Click(Ref(DoubleUpEl::CollectButton));
     });
     desk_.RunFor(10000);
   }
@@ -92,7 +92,7 @@ TEST_F(MoneyLedgerTest, CatchesADoubleUpThatPaysOtherThanItShowed) {
   WinASpin();
   // The amount handed back differs from the one the window showed in hand.
   tamper_ = [this] {
-    if (desk_.modalDepth() > 0 && desk_.inputWindow() == WindowId::Double) m().DoubleAmount = 7;
+    if (desk_.modalDepth() > 0 && desk_.inputWindow() == WindowId::DoubleUp) m().DoubleAmount = 7;
   };
   EXPECT_THROW(DoubleUpOnce(), InvariantBroken);
 }

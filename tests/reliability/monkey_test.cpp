@@ -5,7 +5,7 @@
 
 #include <iostream>
 
-#include "catalogue/level_elements.h"
+#include "catalogue/level_up_elements.h"
 #include "tests/reliability/monkey_table.h"
 #include "tests/support/invariant_broken.h"
 
@@ -79,8 +79,8 @@ TEST(Monkey, StopsAtAWindowThatNeverCloses) {
   // Without its OK button the level window could only be closed by the window system, which
   // it refuses: the player would click on for ever.
   MonkeyTable table(6);
-  table.desk().Then(0, [&] { table.desk().ShowModal(WindowId::Level); });
-  table.desk().Then(0, [&] { table.desk().SetVisible(Ref(LevelEl::ImageLinii), false); });
+  table.desk().Then(0, [&] { table.desk().ShowModal(WindowId::LevelUp); });
+  table.desk().Then(0, [&] { table.desk().SetVisible(Ref(LevelUpEl::OkButton), false); });
   EXPECT_THROW(table.monkey().Play(200000), InvariantBroken);
 }
 

@@ -22,7 +22,7 @@
 #include <filesystem>
 #include <string>
 
-#include "catalogue/chooser_elements.h"
+#include "catalogue/hat_chooser_elements.h"
 #include "game/game.h"
 #include "qt/qt_desktop.h"
 #include "qt/session_end.h"

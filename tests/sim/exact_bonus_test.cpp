@@ -90,7 +90,7 @@ TEST_F(PlayedBonus, ChooserSharesAgreeWithTheHatsPickedAtRandom) {
   std::array<std::int64_t, 3> picked{};
   for (int i = 0; i < kPicks; ++i) {
     m().BonusChoice = 0;
-    desktop_.ShowModal(WindowId::Chooser);
+    desktop_.ShowModal(WindowId::HatChooser);
     ASSERT_GE(m().BonusChoice, 1);
     ++picked[static_cast<std::size_t>(m().BonusChoice - 1)];
   }

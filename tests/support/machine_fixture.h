@@ -33,12 +33,12 @@ class MachineTest : public ::testing::Test {
 
   Machine& m() { return game_->machine(); }
   GameState& s() { return game_->machine().State; }
-  TForm1& form() { return game_->main(); }
+  MainWindow& form() { return game_->main(); }
   const std::string& Text(MainEl e) { return desk_.Text(Ref(e)); }
   Picture Pic(MainEl e) { return desk_.PictureOf(Ref(e)); }
   testing::ClickResult Click(MainEl e) { return desk_.Click(Ref(e)); }
   bool Running(MainTimer t) { return desk_.IsTimerRunning(TimerOf(t)); }
-  bool Spinning() { return Running(MainTimer::Timer1); }
+  bool Spinning() { return Running(MainTimer::Spin); }
   int CueCount(Cue cue) {
     int n = 0;
     for (const auto& c : desk_.cues()) n += c.cue == cue ? 1 : 0;

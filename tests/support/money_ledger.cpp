@@ -3,11 +3,11 @@
 #include <charconv>
 #include <string>
 
-#include "catalogue/double_elements.h"
-#include "catalogue/level_elements.h"
+#include "catalogue/bonus_result_elements.h"
+#include "catalogue/double_up_elements.h"
+#include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
-#include "catalogue/result_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 #include "core/paylines.h"
 #include "tests/support/invariant_broken.h"
@@ -43,13 +43,13 @@ void MoneyLedger::Open() {
 
 MoneyLedger::Screen MoneyLedger::Read() const {
   Screen s;
-  s.spinning = desk_.IsTimerRunning(TimerOf(MainTimer::Timer1));
-  s.freeSpins = NumberOn(desk_, Ref(MainEl::FreeSpins1));
-  s.totalStake = NumberOn(desk_, Ref(MainEl::TotalKanal));
-  s.lineStake = NumberOn(desk_, Ref(MainEl::Kanal));
-  s.win = NumberOn(desk_, Ref(MainEl::Pechalba));
-  s.credit = NumberOn(desk_, Ref(MainEl::Credit));
-  s.experience = NumberOn(desk_, Ref(MainEl::Expirience1));
+  s.spinning = desk_.IsTimerRunning(TimerOf(MainTimer::Spin));
+  s.freeSpins = NumberOn(desk_, Ref(MainEl::FreeSpinsCounter));
+  s.totalStake = NumberOn(desk_, Ref(MainEl::TotalStakeCounter));
+  s.lineStake = NumberOn(desk_, Ref(MainEl::LineStakeCounter));
+  s.win = NumberOn(desk_, Ref(MainEl::WinCounter));
+  s.credit = NumberOn(desk_, Ref(MainEl::CreditCounter));
+  s.experience = NumberOn(desk_, Ref(MainEl::ExperienceText));
   for (int w = 0; w < kWindowCount; ++w)
     s.shown[static_cast<std::size_t>(w)] = desk_.IsShown(static_cast<WindowId>(w));
   s.depth = desk_.modalDepth();
@@ -98,27 +98,27 @@ bool MoneyLedger::Opened(const Screen& now, WindowId window) const {
 }
 
 void MoneyLedger::BookWindows(const Screen& now) {
-  if (Opened(now, WindowId::Level)) {
+  if (Opened(now, WindowId::LevelUp)) {
     // The level-up window pays its award as it opens.
-    const std::int64_t award = NumberOn(desk_, Ref(LevelEl::Label4));
-    Require(award == NumberOn(desk_, Ref(LevelEl::Level11)) * 2000,
+    const std::int64_t award = NumberOn(desk_, Ref(LevelUpEl::LevelAwardValue));
+    Require(award == NumberOn(desk_, Ref(LevelUpEl::LevelNumber)) * 2000,
             "the level award is not 2000 times the new level");
     Credit(award);
     ++counts_.levelUps;
   }
-  if (Opened(now, WindowId::Double)) {
+  if (Opened(now, WindowId::DoubleUp)) {
     // The last win leaves the balance as the stake of the gamble; the first rung doubles it.
     doubleStake_ = prev_.win;
     Require(
-        NumberOn(desk_, Ref(DoubleEl::Panel1)) == 2 * doubleStake_,
+        NumberOn(desk_, Ref(DoubleUpEl::Rung1)) == 2 * doubleStake_,
         "the double-up ladder does not start at twice the stake " + std::to_string(doubleStake_));
     Take(doubleStake_);
     ++counts_.doubleUps;
   }
-  BookAnnouncement(now, WindowId::Result, &MoneyLedger::ResultAmount);
+  BookAnnouncement(now, WindowId::BonusResult, &MoneyLedger::ResultAmount);
   BookAnnouncement(now, WindowId::TimedBonus, &MoneyLedger::TimedBonusAmount);
   BookAnnouncement(now, WindowId::MegaBonus, &MoneyLedger::MegaPrize);
-  BookAnnouncement(now, WindowId::Double, &MoneyLedger::DoubleInHand);
+  BookAnnouncement(now, WindowId::DoubleUp, &MoneyLedger::DoubleInHand);
 }
 
 void MoneyLedger::BookAnnouncement(const Screen& now, WindowId window,
@@ -134,7 +134,7 @@ void MoneyLedger::BookAnnouncement(const Screen& now, WindowId window,
 
 void MoneyLedger::CountClosing(WindowId window, std::int64_t amount) {
   switch (window) {
-    case WindowId::Result:
+    case WindowId::BonusResult:
       ++counts_.bonusResults;
       break;
     case WindowId::TimedBonus:
@@ -143,7 +143,7 @@ void MoneyLedger::CountClosing(WindowId window, std::int64_t amount) {
     case WindowId::MegaBonus:
       ++counts_.megaBonuses;
       break;
-    case WindowId::Double: {
+    case WindowId::DoubleUp: {
       bool onLadder = amount == 0 || amount == doubleStake_;
       for (const Rung& rung : kDoubleLadder)
         onLadder = onLadder || amount == doubleStake_ * rung.multiplier;
@@ -162,7 +162,7 @@ std::int64_t MoneyLedger::LineWinOnScreen(std::int64_t lineStake) const {
   ReelWindow window;
   for (int reel = 1; reel <= kReels; ++reel) {
     for (int row = 1; row < kRows; ++row) {
-      const Picture shown = desk_.PictureOf(Ref(Ekran(reel, row)));
+      const Picture shown = desk_.PictureOf(Ref(ReelCell(reel, row)));
       for (int k = 1; k <= 15; ++k)
         if (desk_.PictureOf(Ref(SymbolPicture(k))) == shown)
           window.at(row, reel) = static_cast<SymbolId>(k);
@@ -174,7 +174,7 @@ std::int64_t MoneyLedger::LineWinOnScreen(std::int64_t lineStake) const {
 
 std::int64_t MoneyLedger::ResultAmount() const {
   // "amount x multiplier x stake = win": the shown win must be the product it reckons.
-  const std::string& reckoning = desk_.Text(Ref(ResultEl::Label2));
+  const std::string& reckoning = desk_.Text(Ref(BonusResultEl::Reckoning));
   std::int64_t product = 1;
   std::size_t pos = 0;
   for (int factor = 0; factor < 3; ++factor) {
@@ -183,21 +183,21 @@ std::int64_t MoneyLedger::ResultAmount() const {
     Require(pos != std::string::npos, "the bonus reckoning reads '" + reckoning + "'");
     pos += 2;
   }
-  const std::int64_t win = NumberOn(desk_, Ref(ResultEl::Label1));
+  const std::int64_t win = NumberOn(desk_, Ref(BonusResultEl::Win));
   Require(win == product && NumberIn(reckoning.substr(pos)) == win,
           "the bonus result " + std::to_string(win) + " does not match '" + reckoning + "'");
   return win;
 }
 
 std::int64_t MoneyLedger::TimedBonusAmount() const {
-  return NumberOn(desk_, Ref(TimedBonusEl::Label1));
+  return NumberOn(desk_, Ref(TimedBonusEl::Amount));
 }
 
 std::int64_t MoneyLedger::MegaPrize() const {
   int lit = 0;
   std::int64_t prize = 0;
   for (int cell = 1; cell <= kMegaCells; ++cell) {
-    if (!desk_.Visible(Ref(MegaShape(cell)))) continue;
+    if (!desk_.Visible(Ref(MegaLight(cell)))) continue;
     ++lit;
     prize = NumberOn(desk_, Ref(MegaLabel(cell)));
   }
@@ -206,7 +206,7 @@ std::int64_t MoneyLedger::MegaPrize() const {
 }
 
 std::int64_t MoneyLedger::DoubleInHand() const {
-  return NumberOn(desk_, Ref(DoubleEl::Label1));
+  return NumberOn(desk_, Ref(DoubleUpEl::Amount));
 }
 
 void MoneyLedger::Take(std::int64_t amount) {

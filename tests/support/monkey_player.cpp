@@ -38,13 +38,13 @@ const std::vector<ElementRef>& Clickable(WindowId window) {
 bool InertWhileTurning(ElementRef element) {
   if (element.window != WindowId::Main) return false;
   switch (static_cast<MainClick>(SpecOf(element).click)) {
-    case MainClick::ImageStartClick:
-    case MainClick::ImageDoubleClick:
-    case MainClick::ImageTablicaClick:
-    case MainClick::ImageLinesPlusClick:
-    case MainClick::ImageLinesMinusClick:
-    case MainClick::ImageKanalPlusClick:
-    case MainClick::ImageKanalMinusClick:
+    case MainClick::Start:
+    case MainClick::OpenDoubleUp:
+    case MainClick::OpenLegend:
+    case MainClick::LinesUp:
+    case MainClick::LinesDown:
+    case MainClick::StakeUp:
+    case MainClick::StakeDown:
       return true;
     default:
       return false;
@@ -95,8 +95,8 @@ int MonkeyPlayer::Roll(int below) {
 }
 
 bool MonkeyPlayer::Busy() const {
-  return desk_.IsTimerRunning(TimerOf(MainTimer::Timer1)) ||
-         desk_.IsTimerRunning(TimerOf(MainTimer::Timer3));
+  return desk_.IsTimerRunning(TimerOf(MainTimer::Spin)) ||
+         desk_.IsTimerRunning(TimerOf(MainTimer::FreeSpin));
 }
 
 void MonkeyPlayer::NextMove() {
@@ -142,7 +142,7 @@ void MonkeyPlayer::Move(Intent intent) {
   if (!desk_.IsShown(window)) return;
   switch (intent) {
     case Intent::Start:
-      if (window == WindowId::Main) return Click(Ref(MainEl::ImageStart));
+      if (window == WindowId::Main) return Click(Ref(MainEl::StartButton));
       break;
     case Intent::Close:
       // The main window stays: closing it ends the game.
@@ -221,8 +221,8 @@ void MonkeyPlayer::CheckInvariants() {
     }
   }
 
-  const bool spinning = desk_.IsTimerRunning(TimerOf(MainTimer::Timer1));
-  const bool timer5 = desk_.IsTimerRunning(TimerOf(MainTimer::Timer5));
+  const bool spinning = desk_.IsTimerRunning(TimerOf(MainTimer::Spin));
+  const bool timer5 = desk_.IsTimerRunning(TimerOf(MainTimer::AutoPlay));
   Require(!spinning || desk_.modalDepth() == 0, "a window opened while the reels turn");
   if (spinning && !spinningBefore_ && timer5WasOn_ && !timer5) ++counts_.autoPlaySpins;
   spinningBefore_ = spinning;

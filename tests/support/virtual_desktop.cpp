@@ -45,7 +45,7 @@ void VirtualDesktop::Attach(WindowId window, WindowLogic& logic) {
 void VirtualDesktop::Start() {
   Window& main = windows_[Index(WindowId::Main)];
   main.shown = true;
-  if (main.logic != nullptr) main.logic->FormShow();
+  if (main.logic != nullptr) main.logic->OnShow();
 }
 
 void VirtualDesktop::ShowModal(WindowId window) {
@@ -53,7 +53,7 @@ void VirtualDesktop::ShowModal(WindowId window) {
   if (w.logic == nullptr || w.shown) return;  // nothing to show
   modalStack_.push_back(window);
   w.shown = true;
-  w.logic->FormShow();
+  w.logic->OnShow();
   const std::int64_t opened = now_;
   while (w.shown) {
     AskPlayer();
@@ -68,7 +68,7 @@ void VirtualDesktop::Close(WindowId window) {
   Window& w = windows_[Index(window)];
   if (!w.shown) return;
   w.shown = false;
-  if (w.logic != nullptr) w.logic->FormClose();
+  if (w.logic != nullptr) w.logic->OnClose();
 }
 
 bool VirtualDesktop::IsShown(WindowId window) const {

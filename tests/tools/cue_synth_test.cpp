@@ -36,12 +36,12 @@ struct Expected {
 
 constexpr Expected kExpected[] = {
     {Cue::kClick, "click.wav", 11025, 110},            // 0.01 s
-    {Cue::kKuku, "kuku.wav", 22050, 11466},            // 0.52 s
-    {Cue::kPozna, "pozna.wav", 48000, 16800},          // 0.35 s
-    {Cue::kNepozna, "nepozna.wav", 11025, 6174},       // 0.56 s
+    {Cue::kCuckoo, "kuku.wav", 22050, 11466},          // 0.52 s
+    {Cue::kHit, "pozna.wav", 48000, 16800},            // 0.35 s
+    {Cue::kMiss, "nepozna.wav", 11025, 6174},          // 0.56 s
     {Cue::kDoubleWin, "doublewin.wav", 11025, 66040},  // 5.99 s
     {Cue::kMove, "move.wav", 11025, 1764},             // 0.16 s
-    {Cue::kChasha, "chasha.wav", 44100, 5733},         // 0.13 s
+    {Cue::kPick, "chasha.wav", 44100, 5733},           // 0.13 s
 };
 
 // Names the case by its file in test output instead of dumping the struct's bytes.
@@ -145,9 +145,9 @@ INSTANTIATE_TEST_SUITE_P(AllCues, CueFileTest, ::testing::ValuesIn(kExpected),
                            return file.substr(0, file.find('.'));
                          });
 
-TEST(CueCharacterTest, KukuCallsTwoTonesFallingAboutAThird) {
-  const auto s = SamplesOf(Cue::kKuku);
-  const double rate = RateOf(Cue::kKuku);
+TEST(CueCharacterTest, CuckooCallsTwoTonesFallingAboutAThird) {
+  const auto s = SamplesOf(Cue::kCuckoo);
+  const double rate = RateOf(Cue::kCuckoo);
   const double first = DominantHz(s, rate, 0.02, 0.22, 300.0, 1500.0);
   const double second = DominantHz(s, rate, 0.29, 0.49, 300.0, 1500.0);
   const double fall = Semitones(second, first);
@@ -155,25 +155,25 @@ TEST(CueCharacterTest, KukuCallsTwoTonesFallingAboutAThird) {
   EXPECT_LT(fall, 6.0) << first << " Hz then " << second << " Hz";
 }
 
-TEST(CueCharacterTest, KukuPausesBetweenItsTwoCalls) {
-  const auto s = SamplesOf(Cue::kKuku);
-  const double rate = RateOf(Cue::kKuku);
+TEST(CueCharacterTest, CuckooPausesBetweenItsTwoCalls) {
+  const auto s = SamplesOf(Cue::kCuckoo);
+  const double rate = RateOf(Cue::kCuckoo);
   const double gap = RmsSteps(s, rate, 0.24, 0.26);
   EXPECT_LT(gap, 0.2 * RmsSteps(s, rate, 0.05, 0.20));
   EXPECT_LT(gap, 0.2 * RmsSteps(s, rate, 0.30, 0.45));
 }
 
-TEST(CueCharacterTest, PoznaRises) {
-  const auto s = SamplesOf(Cue::kPozna);
-  const double rate = RateOf(Cue::kPozna);
+TEST(CueCharacterTest, HitRises) {
+  const auto s = SamplesOf(Cue::kHit);
+  const double rate = RateOf(Cue::kHit);
   const double start = DominantHz(s, rate, 0.0, 0.05, 400.0, 8000.0);
   const double end = DominantHz(s, rate, 0.20, 0.35, 400.0, 8000.0);
   EXPECT_GT(Semitones(start, end), 5.0) << start << " Hz then " << end << " Hz";
 }
 
-TEST(CueCharacterTest, NepoznaFallsInALowRegister) {
-  const auto s = SamplesOf(Cue::kNepozna);
-  const double rate = RateOf(Cue::kNepozna);
+TEST(CueCharacterTest, MissFallsInALowRegister) {
+  const auto s = SamplesOf(Cue::kMiss);
+  const double rate = RateOf(Cue::kMiss);
   const double start = DominantHz(s, rate, 0.02, 0.20, 80.0, 2000.0);
   const double end = DominantHz(s, rate, 0.30, 0.50, 80.0, 2000.0);
   EXPECT_GT(Semitones(end, start), 3.0) << start << " Hz then " << end << " Hz";
@@ -206,9 +206,9 @@ TEST(CueCharacterTest, DoubleWinDiesAwayGracefully) {
   EXPECT_LT(RmsSteps(s, rate, 5.74, 5.99), 0.1 * RmsSteps(s, rate, 2.5, 3.5));
 }
 
-TEST(CueCharacterTest, ChashaRingsHighAndDiesFast) {
-  const auto s = SamplesOf(Cue::kChasha);
-  const double rate = RateOf(Cue::kChasha);
+TEST(CueCharacterTest, PickRingsHighAndDiesFast) {
+  const auto s = SamplesOf(Cue::kPick);
+  const double rate = RateOf(Cue::kPick);
   EXPECT_GT(DominantHz(s, rate, 0.0, 0.05, 200.0, 19000.0), 1500.0);
   EXPECT_LT(RmsSteps(s, rate, 0.11, 0.13), 0.25 * RmsSteps(s, rate, 0.0, 0.02));
 }

@@ -87,11 +87,11 @@ int main(int argc, char** argv) {
   m.BonusAmount = 60;
   const Shot shots[] = {
       {WindowId::Legend, "legend.png", {}, {}},
-      {WindowId::Double,
+      {WindowId::DoubleUp,
        "double-up.png",
        [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; },
        {}},
-      {WindowId::Chooser, "chooser.png", {}, {}},
+      {WindowId::HatChooser, "chooser.png", {}, {}},
       {WindowId::Meze,
        "meze.png",
        [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
        }},
-      {WindowId::Result,
+      {WindowId::BonusResult,
        "result.png",
        [](Game& g, qt::QtDesktop&) {
          g.machine().BonusMultiplier = 3;
@@ -123,7 +123,7 @@ int main(int argc, char** argv) {
          g.machine().State.LineStake = 5;
        },
        {}},
-      {WindowId::Level,
+      {WindowId::LevelUp,
        "level-up.png",
        [](Game& g, qt::QtDesktop&) { g.machine().State.Level = 3; },
        {}},

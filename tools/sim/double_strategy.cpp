@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "catalogue/double_elements.h"
+#include "catalogue/double_up_elements.h"
 
 namespace tarvolenka::sim {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "catalogue/double_elements.h"
+#include "catalogue/double_up_elements.h"
 #include "core/free_spins.h"
 #include "tools/sim/exact_bonus.h"
 #include "tools/sim/exact_lines.h"

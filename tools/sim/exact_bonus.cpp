@@ -57,7 +57,7 @@ double BoardValue(int coins, int fouls, int found, int fouled, int allowed) {
 
 }  // namespace
 
-// The game's windows on a headless desktop; their deals are read straight after FormShow.
+// The game's windows on a headless desktop; their deals are read straight after OnShow.
 struct BonusCalculator::Game {
   Stream stream{1};
   HeadlessDesktop desktop{stream};
@@ -85,7 +85,7 @@ bool BonusCalculator::Opens(int bonusSymbols) {
 }
 
 std::array<double, 3> BonusCalculator::ChooserShares() {
-  game_->game.chooser().FormShow();
+  game_->game.chooser().OnShow();
   std::array<double, 3> share{};
   for (std::uint8_t bonus : game_->game.chooser().hatContents())
     share[static_cast<std::size_t>(bonus - 1)] += 1.0 / 3;
@@ -93,13 +93,13 @@ std::array<double, 3> BonusCalculator::ChooserShares() {
 }
 
 double BonusCalculator::BottleMultiplier() {
-  game_->game.bottles().FormShow();
+  game_->game.bottles().OnShow();
   return Mean(game_->game.bottles().bottleValues());
 }
 
 double BonusCalculator::CupPrize(int bonusSymbols) {
   game_->game.machine().BonusSymbolCount = bonusSymbols;
-  game_->game.cups().FormShow();
+  game_->game.cups().OnShow();
   std::map<std::int64_t, int> cupsOf;
   for (std::int64_t prize : game_->game.cups().cupPrizes()) ++cupsOf[prize];
   std::vector<double> p, prize;
@@ -118,7 +118,7 @@ double BonusCalculator::DrinksValue(int bonusSymbols) {
 
 double BonusCalculator::MezeValue(int bonusSymbols) {
   game_->game.machine().BonusSymbolCount = bonusSymbols;
-  game_->game.meze().FormShow();
+  game_->game.meze().OnShow();
   const auto& rows = game_->game.meze().mezePrizes();
   // From the top row down: the value of playing row r onwards.
   double after = 0;
@@ -131,8 +131,8 @@ double BonusCalculator::MezeValue(int bonusSymbols) {
 }
 
 double BonusCalculator::GoldenValue() {
-  game_->game.goldenPick().FormShow();
-  game_->game.goldenBoard().FormShow();
+  game_->game.goldenPick().OnShow();
+  game_->game.goldenBoard().OnShow();
   const auto& cells = game_->game.goldenBoard().boardCells();
   const int coins = static_cast<int>(std::accumulate(cells.begin(), cells.end(), 0));
   const int fouls = static_cast<int>(cells.size()) - coins;

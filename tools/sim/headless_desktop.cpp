@@ -54,7 +54,7 @@ void HeadlessDesktop::ShowModal(WindowId window) {
   if (w.logic == nullptr || w.shown) return;
   if (player_ == nullptr) throw std::logic_error("a modal window opened with nobody to play it");
   w.shown = true;
-  w.logic->FormShow();
+  w.logic->OnShow();
   for (int actions = 0; w.shown; ++actions) {
     if (actions == kMaxActions)
       throw std::runtime_error("window " + std::string(SpecOf(window).className) + " never closed");
@@ -66,7 +66,7 @@ void HeadlessDesktop::Close(WindowId window) {
   Window& w = Of(window);
   if (!w.shown) return;
   w.shown = false;
-  if (w.logic != nullptr) w.logic->FormClose();
+  if (w.logic != nullptr) w.logic->OnClose();
 }
 
 bool HeadlessDesktop::IsShown(WindowId window) const {

@@ -4,11 +4,11 @@
 
 namespace tarvolenka::sim {
 
-RandomPlayer::RandomPlayer(Stream& stream, const TForm6& doubleUp, DoubleStrategy strategy)
+RandomPlayer::RandomPlayer(Stream& stream, const DoubleUpWindow& doubleUp, DoubleStrategy strategy)
     : stream_(stream), doubleUp_(doubleUp), strategy_(strategy) {}
 
 void RandomPlayer::Act(WindowId window, HeadlessDesktop& desktop) {
-  if (window == WindowId::Double) return ActInDoubleUp(desktop);
+  if (window == WindowId::DoubleUp) return ActInDoubleUp(desktop);
   desktop.ClickableNow(window, clickable_);
   if (clickable_.empty()) throw std::runtime_error("a window waits with nothing to click");
   desktop.Click(clickable_[stream_.Below(static_cast<std::uint32_t>(clickable_.size()))]);
@@ -16,13 +16,13 @@ void RandomPlayer::Act(WindowId window, HeadlessDesktop& desktop) {
 
 void RandomPlayer::ActInDoubleUp(HeadlessDesktop& desktop) {
   using Kind = DoubleStrategy::Kind;
-  desktop.Wait(WindowId::Double, static_cast<int>(stream_.Below(kThinkMsMax)));
+  desktop.Wait(WindowId::DoubleUp, static_cast<int>(stream_.Below(kThinkMsMax)));
   if (static_cast<int>(doubleUp_.DoubleStep()) >= strategy_.stopRung() ||
       strategy_.kind == Kind::Never)
-    return desktop.Click(Ref(DoubleEl::Image3));  // collect
+    return desktop.Click(Ref(DoubleUpEl::CollectButton));  // collect
   bool vodka = strategy_.kind == Kind::AlwaysVodka;
   if (strategy_.kind == Kind::CollectAt) vodka = stream_.Below(2) == 1;
-  desktop.Click(Ref(vodka ? DoubleEl::Image1 : DoubleEl::Image2));
+  desktop.Click(Ref(vodka ? DoubleUpEl::VodkaButton : DoubleUpEl::BeerButton));
 }
 
 }  // namespace tarvolenka::sim

@@ -19,7 +19,7 @@ class RandomPlayer : public Player {
   // meanwhile, and from rung 6 on its shaking draws from the game's generator.
   static constexpr int kThinkMsMax = 2000;
 
-  RandomPlayer(Stream& stream, const TForm6& doubleUp, DoubleStrategy strategy);
+  RandomPlayer(Stream& stream, const DoubleUpWindow& doubleUp, DoubleStrategy strategy);
 
   void Act(WindowId window, HeadlessDesktop& desktop) override;
 
@@ -27,7 +27,7 @@ class RandomPlayer : public Player {
   void ActInDoubleUp(HeadlessDesktop& desktop);
 
   Stream& stream_;
-  const TForm6& doubleUp_;
+  const DoubleUpWindow& doubleUp_;
   DoubleStrategy strategy_;
   std::vector<ElementRef> clickable_;
 };

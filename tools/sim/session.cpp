@@ -85,7 +85,7 @@ std::int64_t Session::Gamble(std::int64_t win) {
   m.State.LastWin = win;
   m.State.Balance = 0;
   m.DoubleEnabled = 1;
-  game_.main().ImageDoubleClick();
+  game_.main().OpenDoubleUp();
   const std::int64_t added = m.State.Balance;  // the stake left and the amount in hand came back
   m.State.Balance = 0;
   return added;

@@ -19,18 +19,18 @@ Voice VoiceOf(Cue cue) {
   switch (cue) {
     case Cue::kClick:
       return SynthClick;
-    case Cue::kKuku:
-      return SynthKuku;
-    case Cue::kPozna:
-      return SynthPozna;
-    case Cue::kNepozna:
-      return SynthNepozna;
+    case Cue::kCuckoo:
+      return SynthCuckoo;
+    case Cue::kHit:
+      return SynthHit;
+    case Cue::kMiss:
+      return SynthMiss;
     case Cue::kDoubleWin:
       return SynthDoubleWin;
     case Cue::kMove:
       return SynthMove;
-    case Cue::kChasha:
-      return SynthChasha;
+    case Cue::kPick:
+      return SynthPick;
   }
   throw std::invalid_argument("unknown cue");
 }

@@ -8,7 +8,7 @@
 
 namespace tarvolenka::sounds {
 
-enum class Cue : std::uint8_t { kClick, kKuku, kPozna, kNepozna, kDoubleWin, kMove, kChasha };
+enum class Cue : std::uint8_t { kClick, kCuckoo, kHit, kMiss, kDoubleWin, kMove, kPick };
 
 struct CueInfo {
   Cue cue;
@@ -25,12 +25,12 @@ struct CueInfo {
 
 inline constexpr std::array<CueInfo, 7> kCues{{
     {Cue::kClick, "click.wav", 11025, 0.01, 0.0005, 0.003, 0x636c69636bULL},
-    {Cue::kKuku, "kuku.wav", 22050, 0.52, 0.002, 0.02, 0x6b756b75ULL},
-    {Cue::kPozna, "pozna.wav", 48000, 0.35, 0.001, 0.06, 0x706f7a6e61ULL},
-    {Cue::kNepozna, "nepozna.wav", 11025, 0.56, 0.002, 0.04, 0x6e65706f7aULL},
+    {Cue::kCuckoo, "kuku.wav", 22050, 0.52, 0.002, 0.02, 0x6b756b75ULL},
+    {Cue::kHit, "pozna.wav", 48000, 0.35, 0.001, 0.06, 0x706f7a6e61ULL},
+    {Cue::kMiss, "nepozna.wav", 11025, 0.56, 0.002, 0.04, 0x6e65706f7aULL},
     {Cue::kDoubleWin, "doublewin.wav", 11025, 5.99, 0.002, 0.08, 0x646f75626cULL},
     {Cue::kMove, "move.wav", 11025, 0.16, 0.0005, 0.02, 0x6d6f7665ULL},
-    {Cue::kChasha, "chasha.wav", 44100, 0.13, 0.0003, 0.015, 0x6368617368ULL},
+    {Cue::kPick, "chasha.wav", 44100, 0.13, 0.0003, 0.015, 0x6368617368ULL},
 }};
 
 // round(rate × seconds); the lengths are positive, so adding one half and truncating rounds.

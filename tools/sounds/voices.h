@@ -12,12 +12,12 @@ namespace tarvolenka::sounds {
 // Short hits (voices_percussive.cpp).
 Signal SynthClick(double rate, std::size_t samples, std::uint64_t seed);
 Signal SynthMove(double rate, std::size_t samples, std::uint64_t seed);
-Signal SynthChasha(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthPick(double rate, std::size_t samples, std::uint64_t seed);
 
 // Pitched signals (voices_tonal.cpp).
-Signal SynthKuku(double rate, std::size_t samples, std::uint64_t seed);
-Signal SynthPozna(double rate, std::size_t samples, std::uint64_t seed);
-Signal SynthNepozna(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthCuckoo(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthHit(double rate, std::size_t samples, std::uint64_t seed);
+Signal SynthMiss(double rate, std::size_t samples, std::uint64_t seed);
 
 // The fanfare (voice_fanfare.cpp).
 Signal SynthDoubleWin(double rate, std::size_t samples, std::uint64_t seed);

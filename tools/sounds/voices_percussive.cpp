@@ -39,7 +39,7 @@ Signal SynthMove(double rate, std::size_t samples, std::uint64_t seed) {
 // Two small glasses touching. The ratios follow the bending modes of a thin cup wall; each mode
 // is a close pair (the wall is never perfectly round), which gives glass its shimmer. Higher
 // modes die faster, so the clink dulls as it fades.
-Signal SynthChasha(double rate, std::size_t samples, std::uint64_t seed) {
+Signal SynthPick(double rate, std::size_t samples, std::uint64_t seed) {
   static constexpr std::array<Partial, 8> kCup{{
       {1.000, 0.55, 0.045},
       {1.004, 0.45, 0.040},

@@ -41,7 +41,7 @@ double SoftBuzz(int n, double level) {
 
 // "Ku-ku": two falling pipe notes a major third apart, each sagging slightly in pitch as the
 // bellows empty, with a breathy chiff at the start of each.
-Signal SynthKuku(double rate, std::size_t samples, std::uint64_t seed) {
+Signal SynthCuckoo(double rate, std::size_t samples, std::uint64_t seed) {
   ToneShape pipe;
   pipe.attack_s = 0.025;
   pipe.release_s = 0.07;
@@ -63,7 +63,7 @@ Signal SynthKuku(double rate, std::size_t samples, std::uint64_t seed) {
 }
 
 // The "right" chime: a quick rising major arpeggio, C6 E6 G6 and the octave ringing on.
-Signal SynthPozna(double rate, std::size_t samples, std::uint64_t /*seed*/) {
+Signal SynthHit(double rate, std::size_t samples, std::uint64_t /*seed*/) {
   struct Strike {
     double start_s;
     double hz;
@@ -85,7 +85,7 @@ Signal SynthPozna(double rate, std::size_t samples, std::uint64_t /*seed*/) {
 // The "wrong" signal: two low notes falling a tritone, the second sinking further and dying
 // away. A second, slightly detuned voice beats against the first, which makes the buzz sound
 // warm and rounded instead of electronic.
-Signal SynthNepozna(double rate, std::size_t samples, std::uint64_t /*seed*/) {
+Signal SynthMiss(double rate, std::size_t samples, std::uint64_t /*seed*/) {
   ToneShape first;
   first.attack_s = 0.02;
   first.release_s = 0.06;

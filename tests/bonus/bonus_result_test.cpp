@@ -13,23 +13,23 @@ class ResultTest : public BonusTest {
     m().State.LineStake = stake;
     m().BonusMultiplier = multiplier;
     m().BonusAmount = amount;
-    desk_.ShowModal(WindowId::Result);
+    desk_.ShowModal(WindowId::BonusResult);
     ASSERT_TRUE(AllMovesMade());
   }
 };
 
 TEST_F(ResultTest, ShowsTheWinAndItsFactorsUntilOkIsClicked) {
-  When(WindowId::Result, [this] {
-    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label1)), "2250");
-    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label2)), "150 x 3 x 5 = 2250");
-    EXPECT_EQ(desk_.State(Ref(ResultEl::Label1)).fontSize, 48);
-    EXPECT_EQ(desk_.State(Ref(ResultEl::Label2)).fontSize, 24);
+  When(WindowId::BonusResult, [this] {
+    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Win)), "2250");
+    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)), "150 x 3 x 5 = 2250");
+    EXPECT_EQ(desk_.State(Ref(BonusResultEl::Win)).fontSize, 48);
+    EXPECT_EQ(desk_.State(Ref(BonusResultEl::Reckoning)).fontSize, 24);
   });
   // Nothing but OK closes it: the window waits while time passes.
-  When(WindowId::Result, [this] {
-    EXPECT_EQ(Click(Ref(ResultEl::Image1)), testing::ClickResult::NoHandler);
-    EXPECT_TRUE(desk_.IsShown(WindowId::Result));
-    Click(Ref(ResultEl::Image2));
+  When(WindowId::BonusResult, [this] {
+    EXPECT_EQ(Click(Ref(BonusResultEl::Banner)), testing::ClickResult::NoHandler);
+    EXPECT_TRUE(desk_.IsShown(WindowId::BonusResult));
+    Click(Ref(BonusResultEl::OkButton));
   });
   Show(5, 3, 150);
   EXPECT_EQ(m().BonusAmount, 150);  // the window only shows; the sequence pays
@@ -37,12 +37,12 @@ TEST_F(ResultTest, ShowsTheWinAndItsFactorsUntilOkIsClicked) {
 }
 
 TEST_F(ResultTest, TheWindowSystemClosesItAsOkWould) {
-  When(WindowId::Result, [this] {
-    EXPECT_EQ(desk_.Text(Ref(ResultEl::Label2)), "40 x 1 x 2 = 80");
-    desk_.CloseByWindowSystem(WindowId::Result);
+  When(WindowId::BonusResult, [this] {
+    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)), "40 x 1 x 2 = 80");
+    desk_.CloseByWindowSystem(WindowId::BonusResult);
   });
   Show(2, 1, 40);
-  EXPECT_EQ(desk_.Closings(WindowId::Result), 1);
+  EXPECT_EQ(desk_.Closings(WindowId::BonusResult), 1);
 }
 
 TEST(FittingPoints, KeepsTheDesignSizeWhileTheTextFitsAndShrinksLongerTexts) {

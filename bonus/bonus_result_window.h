@@ -3,21 +3,21 @@
 #include <cstdint>
 #include <string_view>
 
-#include "catalogue/result_elements.h"
+#include "catalogue/bonus_result_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
 
 namespace tarvolenka {
 
 // The bonus result: shows the money won and how it was reckoned, until the player clicks OK.
-class TForm5 : public WindowLogic {
+class BonusResultWindow : public WindowLogic {
  public:
-  TForm5(Desktop& desktop, Machine& machine);
+  BonusResultWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
 
-  void Image2Click();
+  void Confirm();
 
  private:
   Desktop& d_;

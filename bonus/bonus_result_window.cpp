@@ -1,4 +1,4 @@
-#include "bonus/result_window.h"
+#include "bonus/bonus_result_window.h"
 
 #include <string>
 
@@ -35,32 +35,33 @@ int FittingPoints(std::string_view text, int widthPx, int designPoints) {
   return static_cast<int>(std::min<std::int64_t>(designPoints, fit));
 }
 
-TForm5::TForm5(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+BonusResultWindow::BonusResultWindow(Desktop& desktop, Machine& machine)
+    : d_(desktop), m_(machine) {}
 
-void TForm5::FormShow() {
+void BonusResultWindow::OnShow() {
   const std::string win = std::to_string(BonusWin(m_));
   const std::string reckoning = std::to_string(m_.BonusAmount) + " x " +
                                 std::to_string(m_.BonusMultiplier) + " x " +
                                 std::to_string(m_.State.LineStake) + " = " + win;
-  const ElementRef label1 = Ref(ResultEl::Label1);
-  const ElementRef label2 = Ref(ResultEl::Label2);
+  const ElementRef label1 = Ref(BonusResultEl::Win);
+  const ElementRef label2 = Ref(BonusResultEl::Reckoning);
   d_.SetText(label1, win);
   d_.SetFontSize(label1, FittingPoints(win, SpecOf(label1).rect.width, kWinPoints));
   d_.SetText(label2, reckoning);
   d_.SetFontSize(label2, FittingPoints(reckoning, SpecOf(label2).rect.width, kReckoningPoints));
 }
 
-void TForm5::Click(std::uint16_t handler, int /*number*/) {
-  switch (static_cast<ResultClick>(handler)) {
-    case ResultClick::None:
+void BonusResultWindow::Click(std::uint16_t handler, int /*number*/) {
+  switch (static_cast<BonusResultClick>(handler)) {
+    case BonusResultClick::None:
       return;
-    case ResultClick::Image2Click:
-      return Image2Click();
+    case BonusResultClick::Confirm:
+      return Confirm();
   }
 }
 
-void TForm5::Image2Click() {
-  d_.Close(WindowId::Result);
+void BonusResultWindow::Confirm() {
+  d_.Close(WindowId::BonusResult);
 }
 
 }  // namespace tarvolenka

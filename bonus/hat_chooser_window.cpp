@@ -1,4 +1,4 @@
-#include "bonus/chooser_window.h"
+#include "bonus/hat_chooser_window.h"
 
 #include "bonus/draw_cell.h"
 #include "catalogue/durations.h"
@@ -8,44 +8,44 @@ namespace tarvolenka {
 namespace {
 
 // The picture each bonus shows when its hat is lifted, by bonus number 1..3.
-constexpr std::array<ChooserEl, 3> kRevealed{ChooserEl::ImagePianBonus, ChooserEl::ImageMezeBonus,
-                                             ChooserEl::ImageZlatenBonus};
+constexpr std::array<HatChooserEl, 3> kRevealed{
+    HatChooserEl::StoreDrinksBonus, HatChooserEl::StoreMezeBonus, HatChooserEl::StoreGoldenBonus};
 
 }  // namespace
 
-TForm10::TForm10(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-void TForm10::FormShow() {
-  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(ChooserHat(k)), Ref(ChooserEl::ImageShapka));
+void HatChooserWindow::OnShow() {
+  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
   hatContents_.fill(0);
   for (auto& content : hatContents_) content = DrawUnusedValue(m_.Rng, hatContents_, 3);
   picked_ = false;
 }
 
 // Closing without a pick would leave the bonus unplayed: the window waits for its pick.
-bool TForm10::CloseRequested() {
+bool HatChooserWindow::CloseRequested() {
   return picked_;
 }
 
-void TForm10::Click(std::uint16_t handler, int number) {
-  switch (static_cast<ChooserClick>(handler)) {
-    case ChooserClick::None:
+void HatChooserWindow::Click(std::uint16_t handler, int number) {
+  switch (static_cast<HatChooserClick>(handler)) {
+    case HatChooserClick::None:
       return;
-    case ChooserClick::ImageClick:
-      return ImageClick(number);
+    case HatChooserClick::PickHat:
+      return PickHat(number);
   }
 }
 
-void TForm10::ImageClick(int hat) {
+void HatChooserWindow::PickHat(int hat) {
   if (picked_ || hat < 1 || hat > 3) return;  // the pick is final
   picked_ = true;
-  PlayCue(d_, m_.State, Cue::Chasha);
+  PlayCue(d_, m_.State, Cue::Pick);
   const std::uint8_t bonus = hatContents_[static_cast<std::size_t>(hat - 1)];
   m_.BonusChoice = bonus;
   d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));
-  d_.Repaint(WindowId::Chooser);
+  d_.Repaint(WindowId::HatChooser);
   d_.Pause(durations::kAfterHatPick);
-  d_.Close(WindowId::Chooser);
+  d_.Close(WindowId::HatChooser);
 }
 
 }  // namespace tarvolenka

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/level_elements.h"
+#include "catalogue/level_up_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
 
@@ -8,14 +8,14 @@ namespace tarvolenka {
 
 // The level-up window: shows the new level's values and pays its award. It closes only
 // through its OK picture, so the award is always seen.
-class TFormLevel1 : public WindowLogic {
+class LevelUpWindow : public WindowLogic {
  public:
-  TFormLevel1(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+  LevelUpWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
-  void FormShow() override;
+  void OnShow() override;
   bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
-  void ImageLiniiClick();
+  void Confirm();
 
  private:
   Desktop& d_;

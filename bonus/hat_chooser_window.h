@@ -3,23 +3,23 @@
 #include <array>
 #include <cstdint>
 
-#include "catalogue/chooser_elements.h"
+#include "catalogue/hat_chooser_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
 
 namespace tarvolenka {
 
 // The bonus chooser: the player lifts one of three hats, and its bonus game is the one played.
-class TForm10 : public WindowLogic {
+class HatChooserWindow : public WindowLogic {
  public:
-  TForm10(Desktop& desktop, Machine& machine);
+  HatChooserWindow(Desktop& desktop, Machine& machine);
 
-  void FormShow() override;
+  void OnShow() override;
   bool CloseRequested() override;
   void Click(std::uint16_t handler, int number) override;
 
   // A click on hat `hat` (1..3).
-  void ImageClick(int hat);
+  void PickHat(int hat);
 
   // The bonus (1..3) under each hat, dealt anew at every showing.
   const std::array<std::uint8_t, 3>& hatContents() const { return hatContents_; }

@@ -1,0 +1,45 @@
+#pragma once
+
+// The bonus result: the win and how it was reckoned.
+
+#include <array>
+
+#include "catalogue/durations.h"
+#include "catalogue/element_builders.h"
+
+namespace tarvolenka {
+
+// clang-format off
+enum class BonusResultEl : std::uint16_t { Banner, Win, Reckoning, OkButton, Count };
+// clang-format on
+
+enum class BonusResultClick : std::uint16_t { None, Confirm };
+
+template <>
+struct WindowOf<BonusResultEl> {
+  static constexpr WindowId value = WindowId::BonusResult;
+};
+
+namespace result_window {
+using namespace build;
+using E = BonusResultEl;
+using C = BonusResultClick;
+
+inline constexpr TextStyle kWin = Style(64, true, colours::kRed, Align::Centre);
+inline constexpr TextStyle kReckoning = Style(32, true, colours::kRed, Align::Centre);
+
+// clang-format off
+inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BonusResultEl::Count)> kElements{{
+    Pic(E::Banner, "Banner", {86, 15, 308, 31}, Picture::BannerYouWon, C::None),
+    Text(E::Win, "Win", {8, 68, 469, 73}, kWin, "9999999"),
+    Text(E::Reckoning, "Reckoning", {6, 176, 469, 39}, kReckoning, "9999999"),
+    Pic(E::OkButton, "OkButton", {176, 249, 128, 29}, Picture::ButtonOk, C::Confirm),
+}};
+static_assert(IdsInOrder(kElements));
+
+inline constexpr WindowSpec kWindow{WindowId::BonusResult, "BonusResultWindow", "Бонус", 485, 296, colours::kYellow,
+                                    Border::FixedNoButtons, false, kElements, {}};
+// clang-format on
+}  // namespace result_window
+
+}  // namespace tarvolenka

@@ -1,0 +1,103 @@
+#pragma once
+
+// The double-up: vodka or beer up a ladder of seven rungs.
+
+#include <array>
+
+#include "catalogue/durations.h"
+#include "catalogue/element_builders.h"
+
+namespace tarvolenka {
+
+// clang-format off
+enum class DoubleUpEl : std::uint16_t {
+  VodkaButton, BeerButton, VodkaMarker, BeerMarker, CollectButton, JokerButton, AmountPanel, Amount, VodkaPlate, BeerPlate,
+  History1, History2, History3, History4, History5, History6, History7, History8, History9, History10,
+  Rung1, Rung2, Rung3, Rung4, Rung5, Rung6, Rung7,
+  Count
+};
+// clang-format on
+
+enum class DoubleUpClick : std::uint16_t { None, GuessVodka, GuessBeer, Collect, UseJoker };
+
+enum class DoubleUpTimer : std::uint8_t { Blink, Shake, Count };
+
+template <>
+struct WindowOf<DoubleUpEl> {
+  static constexpr WindowId value = WindowId::DoubleUp;
+};
+template <>
+struct WindowOf<DoubleUpTimer> {
+  static constexpr WindowId value = WindowId::DoubleUp;
+};
+
+// Rung k (1..7) of the ladder: its panel, multiplier of the last win, and the panel's top.
+struct Rung {
+  DoubleUpEl panel;
+  std::int64_t multiplier;
+};
+inline constexpr std::array<Rung, 7> kDoubleLadder{{{DoubleUpEl::Rung1, 2},
+                                                    {DoubleUpEl::Rung2, 4},
+                                                    {DoubleUpEl::Rung3, 8},
+                                                    {DoubleUpEl::Rung4, 16},
+                                                    {DoubleUpEl::Rung5, 32},
+                                                    {DoubleUpEl::Rung6, 64},
+                                                    {DoubleUpEl::Rung7, 300}}};
+
+constexpr DoubleUpEl HistorySlot(int i) {
+  return Nth(DoubleUpEl::History1, i - 1);
+}
+
+namespace double_window {
+using namespace build;
+using E = DoubleUpEl;
+using C = DoubleUpClick;
+
+inline constexpr TextStyle kWin = Style(13, true, colours::kRed, Align::Centre);
+inline constexpr TextStyle kRung = Style(27, true, colours::kRed, Align::Centre, true);
+inline constexpr TextStyle kTopRung = Style(48, true, colours::kRed, Align::Centre, true);
+
+constexpr ElementSpec Slot(E id, std::string_view name, int i) {
+  return Pic(id, name, {43, 23 + 30 * (i - 1), 80, 27}, Picture::None, C::Collect);
+}
+
+// clang-format off
+inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Count)> kElements{{
+    Pic(E::VodkaButton, "VodkaButton", {300, 455, 113, 64}, Picture::DoubleVodka, C::GuessVodka),
+    Pic(E::BeerButton, "BeerButton", {438, 455, 113, 64}, Picture::DoubleBeer, C::GuessBeer),
+    ShapeOf(E::VodkaMarker, "VodkaMarker", {304, 436, 105, 15}, colours::kRed),
+    ShapeOf(E::BeerMarker, "BeerMarker", {440, 436, 105, 15}, colours::kRed),
+    Pic(E::CollectButton, "CollectButton", {14, 455, 113, 64}, Picture::DoubleCollect, C::Collect),
+    Pic(E::JokerButton, "JokerButton", {158, 455, 113, 64}, Picture::DoubleJoker, C::UseJoker),
+    Pic(E::AmountPanel, "AmountPanel", {10, 347, 146, 55}, Picture::PanelWin, C::Collect),
+    Text(E::Amount, "Amount", {16, 358, 133, 13}, kWin),
+    Pic(E::VodkaPlate, "VodkaPlate", {182, 381, 80, 27}, Picture::PlateVodka, C::Collect, 0, kTransparent | kHidden),
+    Pic(E::BeerPlate, "BeerPlate", {182, 413, 80, 27}, Picture::PlateBeer, C::Collect, 0, kTransparent | kHidden),
+    Slot(E::History1, "History1", 1), Slot(E::History2, "History2", 2), Slot(E::History3, "History3", 3),
+    Slot(E::History4, "History4", 4), Slot(E::History5, "History5", 5), Slot(E::History6, "History6", 6),
+    Slot(E::History7, "History7", 7), Slot(E::History8, "History8", 8), Slot(E::History9, "History9", 9),
+    Slot(E::History10, "History10", 10),
+    PanelOf(E::Rung1, "Rung1", {226, 374, 290, 41}, kRung, colours::kYellow),
+    PanelOf(E::Rung2, "Rung2", {226, 322, 290, 41}, kRung, colours::kYellow),
+    PanelOf(E::Rung3, "Rung3", {226, 268, 290, 41}, kRung, colours::kYellow),
+    PanelOf(E::Rung4, "Rung4", {226, 216, 290, 41}, kRung, colours::kYellow),
+    PanelOf(E::Rung5, "Rung5", {226, 164, 291, 41}, kRung, colours::kYellow),
+    PanelOf(E::Rung6, "Rung6", {226, 110, 290, 41}, kRung, colours::kYellow),
+    PanelOf(E::Rung7, "Rung7", {172, 32, 389, 65}, kTopRung, colours::kYellow),
+}};
+static_assert(IdsInOrder(kElements));
+// clang-format on
+
+inline constexpr std::array<TimerSpec, 2> kTimers{{
+    {0, "blinkTimer", durations::kDoubleBlink, true},
+    {1, "shakeTimer", durations::kDoubleShake, false},
+}};
+
+// clang-format off
+inline constexpr WindowSpec kWindow{WindowId::DoubleUp, "DoubleUpWindow", "Дубъл", 583, 536,
+                                    colours::kTeal, Border::FixedNoButtons, false, kElements,
+                                    kTimers};
+// clang-format on
+}  // namespace double_window
+
+}  // namespace tarvolenka

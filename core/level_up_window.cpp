@@ -1,0 +1,31 @@
+#include "core/level_up_window.h"
+
+#include <string>
+
+#include "core/arith.h"
+#include "core/sound.h"
+
+namespace tarvolenka {
+
+void LevelUpWindow::OnShow() {
+  GameState& s = m_.State;
+  const std::int64_t award = std::int64_t{s.Level} * 2000;
+  d_.SetText(Ref(LevelUpEl::LevelNumber), std::to_string(s.Level));
+  d_.SetText(Ref(LevelUpEl::BonusValue), std::to_string(s.TimedBonusAmount));
+  d_.SetText(Ref(LevelUpEl::MegaBonusValue), std::to_string(s.MegaBonusCeiling));
+  d_.SetText(Ref(LevelUpEl::MaxStakeValue), std::to_string(s.MaxLineStake));
+  d_.SetText(Ref(LevelUpEl::LevelAwardValue), std::to_string(award));
+  s.LastWin = award;
+  s.Balance = SatAdd(s.Balance, award);
+  PlayCue(d_, s, Cue::DoubleWin);
+}
+
+void LevelUpWindow::Click(std::uint16_t handler, int /*number*/) {
+  if (static_cast<LevelUpClick>(handler) == LevelUpClick::Confirm) Confirm();
+}
+
+void LevelUpWindow::Confirm() {
+  d_.Close(WindowId::LevelUp);
+}
+
+}  // namespace tarvolenka
