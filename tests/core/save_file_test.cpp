@@ -186,7 +186,7 @@ TEST(SaveFile, AShortFileKeepsEveryFieldItHoldsWhole) {
   EXPECT_EQ(Decode(cut).BonusDueTime, kNow);
 }
 
-TEST(SaveFile, AFolderOrFifoIsUnusableWithoutBlockingAndStaysAsItWas) {
+TEST(SaveFile, AFolderFifoOrDeviceIsUnusableWithoutBlockingAndStaysAsItWas) {
   TempDir dir;
   SaveFile file(dir / kSaveFileName);
   std::filesystem::create_directory(file.path());
@@ -198,8 +198,11 @@ TEST(SaveFile, AFolderOrFifoIsUnusableWithoutBlockingAndStaysAsItWas) {
   ::alarm(10);  // a load that opens or reads the FIFO blocks; the alarm then ends the test
   EXPECT_EQ(file.Load(kNow).reason, "not a regular file (FIFO)");
   EXPECT_FALSE(file.Save(Sample(1)));
-  ::alarm(0);
   EXPECT_TRUE(std::filesystem::is_fifo(file.path()));
+  std::filesystem::remove(file.path());
+  std::filesystem::create_symlink("/dev/zero", file.path());  // endless if read to the end
+  EXPECT_EQ(file.Load(kNow).reason, "not a regular file (character device)");
+  ::alarm(0);
 }
 
 TEST(SaveFile, ADanglingLinkIsUnusableNotAbsent) {
