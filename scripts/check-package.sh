@@ -62,8 +62,12 @@ if [ -f "$metainfo" ]; then
   # Errors fail appstreamcli; warnings, infos and pedantic notes count as failures here.
   report="$(appstreamcli validate --pedantic --no-net "$metainfo" 2>&1)" ||
     fail "appstreamcli validate: $report"
-  ! grep -Eq '^[EWIP]: ' <<<"$report" || fail "appstreamcli validate: $report"
+  ! grep -Eq '^[[:space:]]*[EWIP]: ' <<<"$report" || fail "appstreamcli validate: $report"
 fi
+# The unpacked tree as a software centre reads it: the metainfo with its desktop entry.
+report="$(appstreamcli validate-tree --pedantic --no-net "$root" 2>&1)" ||
+  fail "appstreamcli validate-tree: $report"
+! grep -Eq '^[[:space:]]*[EWIP]: ' <<<"$report" || fail "appstreamcli validate-tree: $report"
 [ -s "$root/usr/share/icons/hicolor/scalable/apps/tarvolenka.svg" ] &&
   grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/tarvolenka.svg" ||
   fail "the icon is not an SVG picture"
