@@ -68,9 +68,10 @@ fi
 report="$(appstreamcli validate-tree --pedantic --no-net "$root" 2>&1)" ||
   fail "appstreamcli validate-tree: $report"
 ! grep -Eq '^[[:space:]]*[EWIP]: ' <<<"$report" || fail "appstreamcli validate-tree: $report"
-[ -s "$root/usr/share/icons/hicolor/scalable/apps/tarvolenka.svg" ] &&
-  grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/tarvolenka.svg" ||
+icon="$root/usr/share/icons/hicolor/scalable/apps/tarvolenka.svg"
+if ! [ -s "$icon" ] || ! grep -q '<svg' "$icon"; then
   fail "the icon is not an SVG picture"
+fi
 
 # Lintian: no error, and no warning that debian/tarvolenka.lintian-overrides does not explain.
 lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
