@@ -40,3 +40,7 @@ trap 'rm -rf "$scratch"' EXIT
 ASAN_OPTIONS=quarantine_size_mb=16:max_malloc_fill_size=0 \
   "$build-fuzz/tests/fuzz/save_file_fuzz" -max_total_time=60 -timeout=30 -rss_limit_mb=4096 \
   -print_final_stats=1 -artifact_prefix="$build-fuzz/" "$scratch" tests/fuzz/corpus
+
+# The Debian package, built into dist/ and checked: its files, its desktop entry and AppStream
+# data, lintian, and the menu launcher's save folder. Built on disk, not in /dev/shm.
+TMPDIR=/tmp scripts/check-package.sh
