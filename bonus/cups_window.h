@@ -17,6 +17,8 @@ class CupsWindow : public WindowLogic {
   CupsWindow(Desktop& desktop, Machine& machine);
 
   void OnShow() override;
+  // The window closes itself when its game is over; until then a close would cost the bonus.
+  bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
 
   // A click on cup `cup` (1..15). A cup already open counts again: that is the game's rule.

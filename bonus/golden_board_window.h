@@ -16,6 +16,8 @@ class GoldenBoardWindow : public WindowLogic {
   GoldenBoardWindow(Desktop& desktop, Machine& machine);
 
   void OnShow() override;
+  // The window closes itself when its game is over; until then a close would cost the bonus.
+  bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
 
   // A click on cell `cell` (1..16).

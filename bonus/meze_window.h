@@ -19,6 +19,8 @@ class MezeWindow : public WindowLogic {
   MezeWindow(Desktop& desktop, Machine& machine);
 
   void OnShow() override;
+  // The window closes itself when its game is over; until then a close would cost the bonus.
+  bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
 
   // A click on vegetable k (1..6) of `row`.

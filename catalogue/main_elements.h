@@ -17,7 +17,7 @@ enum class MainEl : std::uint16_t {
   LinesPlus, LinesMinus, StakePlus, StakeMinus,
   WinCounter, CreditCounter, LinesCounter, LineStakeCounter, TotalStakeCounter,
   ReelArea, FreeSpinsCounter, BonusStage, LevelBadge, LevelNumber, ExperienceGauge, ExperienceText, TimedBonusCountdown,
-  TakeBonusButton, SoundSwitch, AutoPlayBox,
+  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice,
   // Hidden picture stores.
   StoreChips, StoreSausages, StoreSalad, StoreKebapche, StoreSalami, StoreBeer, StoreWine, StoreBrandy, StoreRakia, StoreVodka,
   StoreBonus, StoreScatter, StoreX2, StoreX5, StoreX10,
@@ -75,6 +75,9 @@ using C = MainClick;
 inline constexpr TextStyle kCounter = Style(13, true, colours::kBlack, Align::Centre);
 inline constexpr TextStyle kBig = Style(24, true, colours::kRed, Align::Centre, true);
 inline constexpr TextStyle kCountdown = Style(19, true, colours::kRed, Align::Centre);
+// The notice of a failed save: dark red on cream, over the strip between gauge and reels.
+inline constexpr TextStyle kSaveNotice =
+    Opaque(Style(11, true, Rgb{128, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
 inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
 
@@ -108,6 +111,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::TakeBonusButton, "TakeBonusButton", {78, 545, 123, 49}, Picture::TakeBonus, C::TakeTimedBonus, 0, kTransparent | kStretch | kHidden),
     Pic(E::SoundSwitch, "SoundSwitch", {666, 52, 30, 30}, Picture::SoundOn, C::ToggleSound),
     Pic(E::AutoPlayBox, "AutoPlayBox", {704, 553, 25, 25}, Picture::AutoPlayOff, C::ToggleAutoPlay),
+    Text(E::SaveNotice, "SaveNotice", {130, 63, 480, 21}, kSaveNotice, {}, kHidden),
     Store(E::StoreChips, "StoreChips", Picture::SymbolChips),
     Store(E::StoreSausages, "StoreSausages", Picture::SymbolSausages),
     Store(E::StoreSalad, "StoreSalad", Picture::SymbolSalad),

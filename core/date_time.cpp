@@ -35,6 +35,18 @@ std::string FormatDistance(DateTime a, DateTime b) {
   return text;
 }
 
+std::string FormatCountdown(DateTime due, DateTime now) {
+  if (IsDue(now, due)) return FormatDistance(due, now);  // counts up again under the button
+  double left = (due - now) * kMillisPerDay;
+  if (!std::isfinite(left)) left = 0;
+  const auto ms = static_cast<std::int64_t>(std::llround(std::fmod(left, kMillisPerDay)));
+  const std::int64_t secs = (ms + 999) / 1000 % 86400;
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(secs / 3600),
+                static_cast<int>(secs / 60 % 60), static_cast<int>(secs % 60));
+  return text;
+}
+
 bool IsDue(DateTime now, DateTime due) {
   return (due - now) * kMillisPerDay < 1.0;
 }

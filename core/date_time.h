@@ -25,6 +25,10 @@ constexpr DateTime PlusOneHour(DateTime t) {
 // dropped, hours of the time of day (00..23).
 std::string FormatDistance(DateTime a, DateTime b);
 
+// The time left until `due` as "HH:mm:ss", rounded up to whole seconds so that it never shows
+// less than remains; once due, the time since, as FormatDistance shows it.
+std::string FormatCountdown(DateTime due, DateTime now);
+
 // Whether `now` has reached `due`, taking times less than a millisecond apart as equal.
 bool IsDue(DateTime now, DateTime due);
 

@@ -6,6 +6,7 @@
 
 #include "core/arith.h"
 #include "core/reseed.h"
+#include "core/save_messages.h"
 #include "core/sound.h"
 
 namespace tarvolenka {
@@ -82,14 +83,21 @@ void MainWindow::OnClose() {
     m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
     m_.DoubleAmount = 0;
   }
-  SaveGame();
+  // Closing while saves fail would lose the game since the last good one: ask first.
+  while (!SaveGame() && savingAllowed_ && !save_.path().empty() &&
+         d_.AskRetryFailedSave(RetrySaveMessage(save_.path().filename().string(), lastSave_))) {
+  }
 }
 
 void MainWindow::LoadGame() {
   const DateTime now = d_.NowLocal();
-  if (auto bytes = save_.Read()) {
-    m_.State = Decode(*bytes);
+  const LoadResult loaded = save_.Load(now);
+  if (loaded.status == LoadStatus::Unusable && !SetAsideUnusableSave(loaded, now)) return;
+  if (loaded.status == LoadStatus::Loaded) {
+    // A file cut short keeps what it holds; the fields it lacks came from a new game.
+    m_.State = Decode(loaded.bytes);
     RepairGameState(m_.State, now);
+    BringTimedBonusWithinTheHour(now);
     return;
   }
   m_.State = NewGameState(now);
@@ -97,8 +105,46 @@ void MainWindow::LoadGame() {
   SaveGame();
 }
 
-void MainWindow::SaveGame() {
-  save_.Write(Encode(m_.State));
+// A save the game cannot read is never overwritten: the player either quits, leaving it as it
+// is, or starts anew with the file renamed aside. When even the rename fails, the game quits.
+bool MainWindow::SetAsideUnusableSave(const LoadResult& loaded, DateTime now) {
+  const std::string file = save_.path().filename().string();
+  const std::string aside = UnusableSaveName(file, now);
+  const std::string message = UnusableSaveMessage(file, loaded, aside);
+  d_.Log(message);
+  if (d_.AskNewGameOverUnusableSave(message)) {
+    const SaveResult setAside = save_.SetAside(aside);
+    if (setAside) return true;
+    d_.Log("Tarvolenka: could not rename " + file + " to " + aside + ": " + setAside.error +
+           "; quitting without touching it");
+  }
+  savingAllowed_ = false;
+  d_.Quit(1);
+  return false;
+}
+
+// A due time more than an hour ahead can only come from a clock set back, a change of time
+// zone or a damaged file; left alone it would lock the bonus for as long.
+void MainWindow::BringTimedBonusWithinTheHour(DateTime now) {
+  const DateTime latest = PlusOneHour(now);
+  if (m_.State.BonusDueTime > latest) m_.State.BonusDueTime = latest;
+}
+
+bool MainWindow::SaveGame() {
+  if (!savingAllowed_) return false;
+  if (save_.path().empty()) return true;  // a machine that keeps no file, like the simulator's
+  const SaveResult saved = save_.Save(Encode(m_.State));
+  if (saved.ok() != lastSave_.ok() || saved.error != lastSave_.error) {
+    if (saved.ok()) {
+      d_.Log("Tarvolenka: the game is saved again to " + save_.path().filename().string());
+    } else {
+      d_.Log(FailedSaveLogLine(save_.path().filename().string(), saved));
+      d_.SetText(Ref(MainEl::SaveNotice), FailedSaveNotice(saved));
+    }
+    d_.SetVisible(Ref(MainEl::SaveNotice), !saved.ok());
+  }
+  lastSave_ = saved;
+  return saved.ok();
 }
 
 void MainWindow::SetPicture(MainEl element, MainEl source) {

@@ -51,7 +51,9 @@ class MainWindow : public WindowLogic {
   void EnableControls();
   void DisableControls();
   void LoadGame();
-  void SaveGame();
+  // Writes the save file; a failure is shown and logged, and the next save tries again.
+  // Returns whether the save landed.
+  bool SaveGame();
   void LoadCellPictures();
   void DrawReels();
   void DrawWinningLines();
@@ -70,11 +72,15 @@ class MainWindow : public WindowLogic {
   void RunModalPausingAutoPlay(WindowId window);
   void PauseAutoPlay();
   void ResumeAutoPlay();
+  bool SetAsideUnusableSave(const LoadResult& loaded, DateTime now);
+  void BringTimedBonusWithinTheHour(DateTime now);
 
   Desktop& d_;
   Machine& m_;
   SaveFile save_;
   BonusStep* bonus_ = nullptr;
+  bool savingAllowed_ = true;  // off when the player quits over an unusable save
+  SaveResult lastSave_;        // the last save's outcome, for the notice and the close
 };
 
 }  // namespace tarvolenka

@@ -156,6 +156,7 @@ void MainWindow::OpenDoubleUp() {
   d_.ShowModal(WindowId::DoubleUp);
   m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
   RefreshDisplay();
+  SaveGame();
   ResumeAutoPlay();
 }
 

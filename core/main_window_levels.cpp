@@ -26,7 +26,8 @@ void MainWindow::OnCountdownTick() {
 
 void MainWindow::UpdateBonusCountdown() {
   const DateTime now = d_.NowLocal();
-  d_.SetText(Ref(MainEl::TimedBonusCountdown), FormatDistance(m_.State.BonusDueTime, now));
+  BringTimedBonusWithinTheHour(now);
+  d_.SetText(Ref(MainEl::TimedBonusCountdown), FormatCountdown(m_.State.BonusDueTime, now));
   d_.SetVisible(Ref(MainEl::TakeBonusButton), IsDue(now, m_.State.BonusDueTime));
 }
 

@@ -89,6 +89,7 @@ void MainWindow::EndSpin() {
   if (bonus_ != nullptr) bonus_->RunBonus();
 
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
+  SaveGame();  // the spin's win, bonus and stake are on disk before anything else happens
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));

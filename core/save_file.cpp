@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -406,6 +407,14 @@ LoadResult SaveFile::Load(DateTime now) const {
     result.bytes = Encode(NewGameState(now));
   }
   return result;
+}
+
+SaveResult SaveFile::SetAside(const std::string& name) const {
+  if (path_.empty()) return Failure("no save file", EINVAL);
+  const std::filesystem::path aside = path_.parent_path() / name;
+  if (::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) != 0)
+    return Failure(ErrorText(errno), errno);
+  return {};
 }
 
 bool SaveFile::RemoveLeftoverTemporary() const {

@@ -113,6 +113,10 @@ class SaveFile {
   // without write permission is not replaced.
   SaveResult Save(const SaveBytes& bytes) const;
 
+  // Renames an unusable save aside to `name` in its folder (a link itself, not its target),
+  // never over an existing file. Keeps the player's file when the game must start anew.
+  SaveResult SetAside(const std::string& name) const;
+
   // Removes `<name>.new` left beside the save, or beside its target when it is a link, by a save
   // that died before renaming it. Returns whether one was removed.
   bool RemoveLeftoverTemporary() const;

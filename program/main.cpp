@@ -1,23 +1,41 @@
 // Tarvolenka: the slot machine on the Qt desktop. The save file lives in the working
-// directory the program is started from.
+// directory the program is started from, and is opened by its bare name there, so that a
+// folder deeper than the system's longest path still works.
 
 #include <QApplication>
-#include <filesystem>
+#include <QWidget>
 
 #include "game/game.h"
 #include "qt/qt_desktop.h"
 #include "qt/session_end.h"
+#include "qt/single_instance.h"
 
 int main(int argc, char** argv) {
-  tarvolenka::qt::SessionEnd::HoldSignals();  // before any thread starts
+  using namespace tarvolenka;
+  qt::SessionEnd::HoldSignals();  // before any thread starts
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvolenka"));
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvolenka"));
 
-  tarvolenka::qt::QtDesktop desktop;
-  tarvolenka::Game game(desktop, std::filesystem::current_path() / tarvolenka::kSaveFileName);
+  // A second copy on the same save brings the first one forward and leaves the save alone.
+  qt::SingleInstance instance(QString::fromUtf8(kSaveFileName));
+  if (!instance.first()) {
+    instance.ActivateFirst();
+    return 0;
+  }
+
+  qt::QtDesktop desktop;
+  Game game(desktop, kSaveFileName);
+  instance.OnActivation([&desktop] {
+    QWidget* main = desktop.window(WindowId::Main);
+    main->showNormal();
+    main->raise();
+    main->activateWindow();
+  });
+  // SIGTERM, SIGINT, SIGHUP and the session's end save the game as closing does; during
+  // start-up they end it without touching the save.
+  qt::SessionEnd sessionEnd(desktop);
   desktop.Start();
-  // From here on SIGTERM, SIGINT, SIGHUP and the session's end save the game as closing does.
-  tarvolenka::qt::SessionEnd sessionEnd(desktop);
+  if (desktop.quitStatus()) return *desktop.quitStatus();
   return app.exec();
 }

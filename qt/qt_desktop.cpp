@@ -13,6 +13,7 @@
 
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
+#include "qt/save_dialogs.h"
 #include "qt/window_view.h"
 
 namespace tarvolenka::qt {
@@ -168,12 +169,17 @@ void QtDesktop::Start() {
   CentreWindow(WindowId::Main);
   main.shown = true;
   if (main.logic != nullptr) main.logic->OnShow();
+  if (quitStatus_) return;  // the player quit over the save file before the game began
   main.view->show();
+  started_ = true;
 }
 
 void QtDesktop::EndSession() {
   if (ended_) return;
   ended_ = true;
+  // Before the game has begun, or while a question about the save file waits, nothing of the
+  // player's is in memory that the file lacks: end without touching it.
+  if (!started_ || asking_ > 0) ::_exit(quitStatus_.value_or(1));
   // A modal window's loop or a pause means game handlers wait below us on the stack; let back
   // in, they would go on paying or charging after the save, so the program ends right here.
   const bool handlersWaiting = pausing_ > 0 || std::any_of(windows_.begin(), windows_.end(),
@@ -347,6 +353,32 @@ std::uint32_t QtDesktop::MillisSinceMidnightUtc() const {
 
 void QtDesktop::PlayCue(Cue cue) {
   cues_.Play(cue);
+}
+
+bool QtDesktop::AskNewGameOverUnusableSave(std::string_view message) {
+  ++asking_;
+  const bool newGame = qt::AskNewGameOverUnusableSave(window(WindowId::Main), FromView(message));
+  --asking_;
+  return newGame;
+}
+
+bool QtDesktop::AskRetryFailedSave(std::string_view message) {
+  if (ended_) return false;  // the session is ending: there is nobody to answer
+  ++asking_;
+  const bool retry = qt::AskRetryFailedSave(window(WindowId::Main), FromView(message));
+  --asking_;
+  return retry;
+}
+
+void QtDesktop::Log(std::string_view line) {
+  const std::string text = std::string(line) + "\n";
+  [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, text.data(), text.size());
+}
+
+void QtDesktop::Quit(int status) {
+  quitStatus_ = status;
+  ended_ = true;
+  QCoreApplication::exit(status);  // when the loop runs; before it, main reads quitStatus()
 }
 
 QWidget* QtDesktop::window(WindowId id) const {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/desktop.h"
@@ -54,6 +55,12 @@ class QtDesktop : public QObject, public Desktop {
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
+  bool AskNewGameOverUnusableSave(std::string_view message) override;
+  bool AskRetryFailedSave(std::string_view message) override;
+  void Log(std::string_view line) override;
+  void Quit(int status) override;
+  // The status the game asked to end with, once it has asked.
+  std::optional<int> quitStatus() const { return quitStatus_; }
 
   // For the adapter's own tests and tools.
   QWidget* window(WindowId window) const;
@@ -99,7 +106,10 @@ class QtDesktop : public QObject, public Desktop {
   CuePlayer cues_;
   std::array<Window, kWindowCount> windows_;
   int pausing_ = 0;
+  int asking_ = 0;  // a question about the save file is open
+  bool started_ = false;
   bool ended_ = false;
+  std::optional<int> quitStatus_;
 };
 
 }  // namespace tarvolenka::qt

@@ -17,7 +17,9 @@ class SessionEnd : public QObject {
   // reach the main thread once it lets them in; a signal sent during start-up then waits.
   static void HoldSignals();
 
-  // Installs the handlers and lets the held signals in; call once the game has started.
+  // Installs the handlers and lets the held signals in. Made before the game starts, so that a
+  // question asked during start-up cannot hold the signals back; until the main window shows,
+  // they end the program without touching the save (QtDesktop::EndSession).
   explicit SessionEnd(QtDesktop& desktop);
   ~SessionEnd() override;
   SessionEnd(const SessionEnd&) = delete;

@@ -54,8 +54,8 @@ void WindowView::CloseByGame() {
 }
 
 void WindowView::reject() {
-  // Escape: the main window never closes by it; the others ask the game.
-  if (id_ == WindowId::Main) return;
+  // Escape closes only the legend: one stray press must never end a game window early.
+  if (id_ != WindowId::Legend) return;
   desktop_.WindowSystemClose(id_);
 }
 

@@ -179,7 +179,7 @@ TEST_F(CupsTest, ShowsTheDrinkAndTheMultiplierOfThePickedBottle) {
       for (int i = 1; i <= kCups; ++i) EXPECT_EQ(desk_.PictureOf(Ref(Cup(i))), cups[bottle - 1]);
       EXPECT_EQ(desk_.PictureOf(Ref(CupsEl::PickedBottle)), bottles[bottle - 1]);
       EXPECT_EQ(desk_.Text(Ref(CupsEl::Multiplier)), "X" + std::to_string(6 - bottle));
-      desk_.CloseByWindowSystem(WindowId::Cups);
+      desk_.Close(WindowId::Cups);
     });
     Open(3, 5, bottle, 6 - bottle);
   }

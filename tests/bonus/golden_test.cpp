@@ -97,7 +97,7 @@ TEST_F(GoldenBoardTest, DealsTenCoinsAndSixFoulsByTheDrawRuleWithTheMarkerOnTheB
       EXPECT_EQ(desk_.State(Ref(GoldenBoardEl::LadderMarker)).rect.left, 426);
       EXPECT_EQ(MarkerTop(), kLadderTop + 222);
       EXPECT_EQ(m().BonusAmount, 50);
-      desk_.CloseByWindowSystem(WindowId::GoldenBoard);
+      desk_.Close(WindowId::GoldenBoard);
     });
     Open(3, seed);
     std::array<std::uint8_t, kBoardCells> expected{};
@@ -206,7 +206,7 @@ TEST_F(GoldenBoardTest, ASecondClickOnAnUncoveredCellChangesNothing) {
     EXPECT_EQ(game().goldenBoard().ladderStep(), 1);
     EXPECT_EQ(game().goldenBoard().foulCount(), 1);
     EXPECT_EQ(m().BonusAmount, 100);
-    desk_.CloseByWindowSystem(WindowId::GoldenBoard);
+    desk_.Close(WindowId::GoldenBoard);
   });
   Open(2, 1);
   EXPECT_EQ(m().BonusAmount, 100);

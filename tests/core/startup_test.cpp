@@ -129,21 +129,29 @@ TEST_F(StartUp, ADamagedFieldIsRepairedWhileTheCreditSurvives) {
   EXPECT_EQ(m().State.Experience, 4321);
 }
 
-TEST_F(StartUp, ShortAndAllZeroFilesStartANewGame) {
-  for (std::size_t size : {0u, 57u, 119u}) {
-    testing::WriteFileBytes(save(), std::vector<unsigned char>(size, 0x7F));
+TEST_F(StartUp, AShortFileKeepsWhatItHoldsAndAnEmptyOrAllZeroFileStartsANewGame) {
+  GameState saved = NewGameState(desk_.NowLocal());
+  saved.Balance = 987654;
+  saved.Level = 7;
+  const SaveBytes bytes = Encode(saved);
+  for (std::size_t size : {119u, 12u}) {
+    testing::WriteFileBytes(save(),
+                            std::vector<unsigned char>(bytes.begin(), bytes.begin() + size));
+    VirtualDesktop desk;
+    Game game(desk, save());
+    desk.Start();
+    EXPECT_EQ(game.machine().State.Balance, 987654) << size;
+    EXPECT_EQ(game.machine().State.Level, size == 119u ? 7 : 1) << size;  // cut off at 12
+  }
+  for (std::size_t size : {0u, 120u}) {
+    testing::WriteFileBytes(save(), std::vector<unsigned char>(size, 0));
     VirtualDesktop desk;
     Game game(desk, save());
     desk.Start();
     EXPECT_EQ(game.machine().State.Balance, 30000) << size;
+    EXPECT_EQ(game.machine().State.Level, 1) << size;
     EXPECT_EQ(testing::ReadFileBytes(save()).size(), 120u) << size;
   }
-  testing::WriteFileBytes(save(), std::vector<unsigned char>(120, 0));
-  VirtualDesktop desk;
-  Game game(desk, save());
-  desk.Start();
-  EXPECT_EQ(game.machine().State.Balance, 30000);
-  EXPECT_EQ(game.machine().State.Level, 1);
 }
 
 TEST_F(StartUp, ASavedBonusStageAboveFiveShowsStageZeroAndIsSavedBackAsZero) {

@@ -112,14 +112,19 @@ TEST_F(QtDesktopTest, AModalWindowRunsItsOwnLoopAndClosesByTheGame) {
   game_->machine().State.LastWin = 100;
   game_->machine().DoubleEnabled = 1;
   bool shownModal = false;
+  bool stillShownAfterEscape = false;
   QTimer::singleShot(100, desktop_->window(WindowId::Main), [&] {
     QWidget* dialog = desktop_->window(WindowId::DoubleUp);
     shownModal = dialog->isVisible() && dialog->isModal();
-    // Escape is the window system's close: the double-up takes it as collecting.
+    // Escape never closes a game window; the close box does, and the double-up takes it as
+    // collecting.
     QTest::keyClick(dialog, Qt::Key_Escape);
+    stillShownAfterEscape = dialog->isVisible();
+    dialog->close();
   });
   desktop_->ClickElement(Ref(MainEl::DoubleButton));
   EXPECT_TRUE(shownModal);
+  EXPECT_TRUE(stillShownAfterEscape);
   EXPECT_FALSE(desktop_->window(WindowId::DoubleUp)->isVisible());
   EXPECT_EQ(game_->machine().State.Balance, 30000);
 }

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,7 +42,7 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
-                           const std::filesystem::path& dir) {
+                           const std::filesystem::path& dir, ChildOptions options) {
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), args.begin(), args.end());
   std::vector<std::string> env = ChildEnvironment();
@@ -55,6 +56,13 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     ::dup2(fds[1], STDOUT_FILENO);
+    if (options.standardError) ::dup2(fds[1], STDERR_FILENO);
+    if (options.fileSizeLimit >= 0) {
+      ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+      const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),
+                         static_cast<rlim_t>(options.fileSizeLimit)};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
     if (::chdir(where.c_str()) == 0) ::execve(program.c_str(), argp.data(), envp.data());
     ::_exit(127);
   }

@@ -9,12 +9,17 @@
 
 namespace tarvolenka::testing {
 
+struct ChildOptions {
+  bool standardError = false;  // read standard error too, mixed with the output
+  long fileSizeLimit = -1;     // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored; -1: none
+};
+
 // A program run in a directory, headless and mute, with its standard output read line by line.
 // A child still running when this ends is killed and reaped.
 class ChildProcess {
  public:
   ChildProcess(const std::string& program, const std::vector<std::string>& args,
-               const std::filesystem::path& dir);
+               const std::filesystem::path& dir, ChildOptions options = {});
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <vector>
 
+#include "catalogue/double_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "tests/support/invariant_broken.h"
 #include "tests/support/spin_oracle.h"
@@ -172,6 +173,12 @@ void MonkeyPlayer::ClickAnything(WindowId window) {
     const WindowSpec& desc = SpecOf(window);
     desk_.ClickAt(window, {Roll(desc.width), Roll(desc.height)});
     return;
+  }
+  // In the double-up most targets collect; a player who came to gamble mostly guesses, so the
+  // ladder's upper rungs are reached too.
+  if (window == WindowId::DoubleUp && Roll(3) != 0) {
+    const ElementRef guess = Ref(Roll(2) == 0 ? DoubleUpEl::VodkaButton : DoubleUpEl::BeerButton);
+    if (desk_.Visible(guess)) return Click(guess);
   }
   Click(visible[static_cast<std::size_t>(Roll(static_cast<int>(visible.size())))]);
 }

@@ -219,6 +219,20 @@ std::uint32_t VirtualDesktop::MillisSinceMidnightUtc() const {
   return static_cast<std::uint32_t>((((startMs - utcBehindLocalMs_ + now_) % day) + day) % day);
 }
 
+bool VirtualDesktop::AskNewGameOverUnusableSave(std::string_view message) {
+  questions_.emplace_back(message);
+  if (whileAsking_) whileAsking_();
+  return answerNewGame_;
+}
+
+bool VirtualDesktop::AskRetryFailedSave(std::string_view message) {
+  questions_.emplace_back(message);
+  if (whileAsking_) whileAsking_();
+  if (retriesLeft_ == 0) return false;
+  --retriesLeft_;
+  return true;
+}
+
 void VirtualDesktop::PlayCue(Cue cue) {
   cues_.push_back({now_, cue});
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -85,6 +86,20 @@ class VirtualDesktop : public Desktop {
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
+  bool AskNewGameOverUnusableSave(std::string_view message) override;
+  bool AskRetryFailedSave(std::string_view message) override;
+  void Log(std::string_view line) override { log_.emplace_back(line); }
+  void Quit(int status) override { quitStatus_ = status; }
+
+  // The player's answers to the save file's questions: a new game over an unusable save, and
+  // how many times to retry a failed save at closing before quitting.
+  void AnswerNewGame(bool newGame) { answerNewGame_ = newGame; }
+  void AnswerRetries(int retries) { retriesLeft_ = retries; }
+  // Runs while a question waits for its answer, as the player's doings meanwhile.
+  void WhileAsking(std::function<void()> action) { whileAsking_ = std::move(action); }
+  const std::vector<std::string>& questions() const { return questions_; }
+  const std::vector<std::string>& log() const { return log_; }
+  std::optional<int> quitStatus() const { return quitStatus_; }
 
   // Driving the game.
   void Start();  // shows the main window and runs its start-up
@@ -170,6 +185,12 @@ class VirtualDesktop : public Desktop {
   std::int64_t pausedMs_ = 0;
   std::function<void()> observer_;
   std::function<void()> player_;
+  bool answerNewGame_ = false;
+  int retriesLeft_ = 0;
+  std::function<void()> whileAsking_;
+  std::vector<std::string> questions_;
+  std::vector<std::string> log_;
+  std::optional<int> quitStatus_;
 };
 
 }  // namespace tarvolenka::testing

@@ -71,6 +71,11 @@ class HeadlessDesktop : public Desktop {
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue) override {}
+  // The simulator's machines keep no file: nothing is ever asked or logged.
+  bool AskNewGameOverUnusableSave(std::string_view) override { return false; }
+  bool AskRetryFailedSave(std::string_view) override { return false; }
+  void Log(std::string_view) override {}
+  void Quit(int) override {}
 
  private:
   struct Timer {

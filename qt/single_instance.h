@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace tarvolenka::qt {
+
+// One game per save file. The first copy started on a save holds a lock named after where the
+// save lives and listens for later copies; a later copy finds the lock taken, asks the first
+// to bring its window to the front, and leaves without touching the save. Copies started in
+// different folders have different saves and run side by side.
+class SingleInstance : public QObject {
+ public:
+  // `saveName` is the save file's name, relative to the working folder.
+  explicit SingleInstance(const QString& saveName);
+  ~SingleInstance() override;
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
+
+  // Whether this copy holds the lock and plays.
+  bool first() const { return first_; }
+  // A later copy: asks the first to show itself; returns whether it answered.
+  bool ActivateFirst();
+  // The first copy: what to do when a later one asks.
+  void OnActivation(std::function<void()> activate) { activate_ = std::move(activate); }
+
+ private:
+  QString key_;
+  std::unique_ptr<QLockFile> lock_;
+  QLocalServer server_;
+  bool first_ = false;
+  std::function<void()> activate_;
+};
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,130 @@
+// The real program against hostile save files and a second copy: a save it cannot use is
+// never touched and the question about it can be ended by a signal; a short file keeps its
+// balance; a failed save is reported and leaves the old file; one game runs per folder.
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "core/save_file.h"
+#include "tests/reliability/child_process.h"
+#include "tests/support/temp_dir.h"
+
+namespace tarvolenka::testing {
+namespace {
+
+constexpr int kPatienceMs = 60000;
+
+// Reads the program's output until a line holds `text`; false when none does in time.
+bool SaysSoon(ChildProcess& program, const std::string& text) {
+  while (const auto line = program.ReadLine(kPatienceMs))
+    if (line->find(text) != std::string::npos) return true;
+  return false;
+}
+
+bool AppearsSoon(const std::filesystem::path& file) {
+  const auto patience = std::chrono::steady_clock::now() + std::chrono::milliseconds(kPatienceMs);
+  while (!std::filesystem::exists(file) && std::chrono::steady_clock::now() < patience)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  return std::filesystem::exists(file);
+}
+
+int ExitCode(const std::optional<int>& status) {
+  return status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1;
+}
+
+struct Hostile {
+  const char* name;
+  void (*make)(const std::filesystem::path& save);
+};
+
+// clang-format off
+const Hostile kHostileSaves[] = {
+    {"Directory", [](const std::filesystem::path& s) { std::filesystem::create_directory(s); }},
+    {"NamedPipe", [](const std::filesystem::path& s) { ::mkfifo(s.c_str(), 0644); }},
+    {"DanglingLink", [](const std::filesystem::path& s) {
+       std::filesystem::create_symlink("/nonexistent/Tarvolenka.cfg", s); }},
+    {"LinkToZeroes", [](const std::filesystem::path& s) {
+       std::filesystem::create_symlink("/dev/zero", s); }},
+};
+// clang-format on
+
+class UnusableSave : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(UnusableSave, IsNamedAndLeftAsItWasWhileTheQuestionCanBeEndedBySignal) {
+  TempDir dir;
+  const auto save = dir / kSaveFileName;
+  GetParam().make(save);
+  const auto before = std::filesystem::symlink_status(save).type();
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), {.standardError = true});
+  EXPECT_TRUE(SaysSoon(program, "Tarvolenka.cfg"));
+  program.Signal(SIGTERM);
+  EXPECT_EQ(ExitCode(program.Wait(kPatienceMs)), 1);
+  EXPECT_EQ(std::filesystem::symlink_status(save).type(), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(SaveTrouble, UnusableSave, ::testing::ValuesIn(kHostileSaves),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(SaveTrouble, AShortFileKeepsItsBalanceInTheRealProgram) {
+  TempDir dir;
+  GameState s = NewGameState(MakeDateTime(2026, 12, 8, 10, 0, 0));
+  s.Balance = 987654;
+  const SaveBytes bytes = Encode(s);
+  WriteFileBytes(dir / kSaveFileName, {bytes.begin(), bytes.begin() + 119});
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path());
+  while (!program.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  program.Signal(SIGTERM);
+  EXPECT_EQ(ExitCode(program.Wait(kPatienceMs)), 0);
+  EXPECT_EQ(Decode(*SaveFile(dir / kSaveFileName).Read()).Balance, 987654);
+}
+
+TEST(SaveTrouble, AFullDiskIsReportedAndTheOldSaveStays) {
+  TempDir dir;
+  SaveFile(dir / kSaveFileName).Write(Encode(NewGameState(MakeDateTime(2026, 12, 8, 10, 0, 0))));
+  const auto before = ReadFileBytes(dir / kSaveFileName);
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(),
+                       {.standardError = true, .fileSizeLimit = 100});  // a save needs 120
+  while (!program.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  program.Signal(SIGTERM);  // ending saves, which cannot land
+  EXPECT_TRUE(SaysSoon(program, "could not be saved"));
+  program.Wait(kPatienceMs);
+  EXPECT_EQ(ReadFileBytes(dir / kSaveFileName), before);
+}
+
+TEST(SaveTrouble, ASecondCopyInTheSameFolderLeavesTheSaveAloneButOneElsewherePlays) {
+  TempDir dir;
+  TempDir other;
+  ChildProcess first(TARVOLENKA_PROGRAM, {}, dir.path());
+  ASSERT_TRUE(AppearsSoon(dir / kSaveFileName));  // a new game saves as it starts
+  while (!first.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  struct stat was {};
+  ::stat((dir / kSaveFileName).c_str(), &was);
+  const auto bytes = ReadFileBytes(dir / kSaveFileName);
+
+  ChildProcess second(TARVOLENKA_PROGRAM, {}, dir.path());
+  EXPECT_EQ(ExitCode(second.Wait(kPatienceMs)), 0);
+  struct stat is {};
+  ::stat((dir / kSaveFileName).c_str(), &is);
+  EXPECT_EQ(is.st_ino, was.st_ino);  // not even rewritten with the same bytes
+  EXPECT_EQ(ReadFileBytes(dir / kSaveFileName), bytes);
+  EXPECT_FALSE(first.Wait(0));
+
+  ChildProcess elsewhere(TARVOLENKA_PROGRAM, {}, other.path());
+  EXPECT_TRUE(AppearsSoon(other / kSaveFileName));
+  EXPECT_FALSE(elsewhere.Wait(500));
+  for (ChildProcess* p : {&first, &elsewhere}) {
+    p->Signal(SIGTERM);
+    EXPECT_EQ(ExitCode(p->Wait(kPatienceMs)), 0);
+  }
+}
+
+}  // namespace
+}  // namespace tarvolenka::testing
