@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "qt/qt_desktop.h"
 #include "qt/session_end.h"
+#include "qt/zoom.h"
 
 int main(int argc, char** argv) {
   tarvolenka::qt::SessionEnd::HoldSignals();  // before any thread starts
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationDisplayName(QStringLiteral("Tarvolenka"));
 
   tarvolenka::qt::QtDesktop desktop;
+  desktop.SetZoom(tarvolenka::qt::LoadZoom(desktop.window(tarvolenka::WindowId::Main)->size()));
+  desktop.onZoomChanged = tarvolenka::qt::SaveZoom;
   tarvolenka::Game game(desktop, std::filesystem::current_path() / tarvolenka::kSaveFileName);
   desktop.Start();
   // From here on SIGTERM, SIGINT, SIGHUP and the session's end save the game as closing does.

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QObject>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,6 +18,7 @@ namespace tarvolenka::qt {
 
 class PaintBoxWidget;
 class WindowView;
+class ZoomView;
 
 // The desktop of the real program: builds every window of the catalogue as Qt widgets, routes
 // clicks and timer ticks to the game logic, and carries out the logic's operations.
@@ -55,6 +58,12 @@ class QtDesktop : public QObject, public Desktop {
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
 
+  // Scales every window to `percent` (100..250, in steps of 25), pictures rendered anew.
+  void SetZoom(int percent);
+  int zoomPercent() const { return zoomPercent_; }
+  // Called when the player changes the zoom by key, to remember it.
+  std::function<void(int)> onZoomChanged;
+
   // For the adapter's own tests and tools.
   QWidget* window(WindowId window) const;
   QWidget* widget(ElementRef element) const;
@@ -82,6 +91,7 @@ class QtDesktop : public QObject, public Desktop {
   };
   struct Window {
     WindowView* view = nullptr;
+    ZoomView* canvas = nullptr;  // the view's inside, which holds the elements
     WindowLogic* logic = nullptr;
     std::vector<Element> elements;
     std::vector<QTimer*> timers;
@@ -94,11 +104,17 @@ class QtDesktop : public QObject, public Desktop {
     return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index];
   }
   void CentreWindow(WindowId id);
+  // Keys: a game key clicks the element it stands for; Ctrl with + - 0 zooms.
+  bool HandleKey(QObject* watched, const QKeyEvent& event);
+  void AddKeyHints(WindowId id);
+  void RenderPicturesAgain();
 
   PictureLoader pictures_;
   CuePlayer cues_;
   std::array<Window, kWindowCount> windows_;
   int pausing_ = 0;
+  qreal screenRatio_ = 1.0;
+  int zoomPercent_ = 100;
   bool ended_ = false;
 };
 
