@@ -20,10 +20,13 @@ ZoomView::ZoomView(QWidget* window, QSize logicalSize)
   content_->setAutoFillBackground(true);
   content_->setFont(window->font());
   auto* scene = new QGraphicsScene(this);
-  scene->addWidget(content_);  // the scene owns the content from here on
   scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(logicalSize)));
   setScene(scene);
   SetZoom(1.0);
+}
+
+ZoomView::~ZoomView() {
+  if (!embedded_) delete content_;  // otherwise the scene's
 }
 
 void ZoomView::SetZoom(qreal zoom) {
@@ -32,6 +35,15 @@ void ZoomView::SetZoom(qreal zoom) {
                    static_cast<int>(std::ceil(logicalSize_.height() * zoom)));
   setGeometry(QRect(QPoint(0, 0), size));
   window()->setFixedSize(size);
+}
+
+void ZoomView::showEvent(QShowEvent* event) {
+  if (!embedded_) {
+    scene()->addWidget(content_);
+    embedded_ = true;
+  }
+  if (content_->isHidden()) content_->show();
+  QGraphicsView::showEvent(event);
 }
 
 }  // namespace tarvolenka::qt

@@ -11,15 +11,22 @@ class ZoomView : public QGraphicsView {
  public:
   // Fills `window`, which gives the content its palette and font.
   ZoomView(QWidget* window, QSize logicalSize);
+  ~ZoomView() override;
 
   // The parent of the window's elements.
   QWidget* content() const { return content_; }
   // Scales the content and sizes the window to fit it exactly.
   void SetZoom(qreal zoom);
 
+ protected:
+  // The content joins the scene and shows when its window first shows, once the elements are
+  // in it: children added to a widget already shown would stay hidden.
+  void showEvent(QShowEvent* event) override;
+
  private:
   QSize logicalSize_;
   QWidget* content_;
+  bool embedded_ = false;
 };
 
 }  // namespace tarvolenka::qt
