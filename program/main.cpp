@@ -9,6 +9,7 @@
 #include "qt/qt_desktop.h"
 #include "qt/session_end.h"
 #include "qt/single_instance.h"
+#include "qt/zoom.h"
 
 int main(int argc, char** argv) {
   using namespace tarvolenka;
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
   }
 
   qt::QtDesktop desktop;
+  desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size()));
+  desktop.onZoomChanged = qt::SaveZoom;
   Game game(desktop, kSaveFileName);
   instance.OnActivation([&desktop] {
     QWidget* main = desktop.window(WindowId::Main);

@@ -111,6 +111,19 @@ void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
   update();
 }
 
+void PaintBoxWidget::SetPixelRatio(qreal dpr) {
+  painter_.reset();
+  const QSizeF logical = image_.deviceIndependentSize();
+  QImage image((logical * dpr).toSize(), image_.format());
+  image.setDevicePixelRatio(dpr);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRectF(QPointF(0, 0), logical), image_);
+  p.end();
+  image_ = std::move(image);
+  update();
+}
+
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {
   painter_.reset();
   QPainter p(this);

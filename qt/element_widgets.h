@@ -70,6 +70,8 @@ class PaintBoxWidget : public QWidget {
   PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr);
   void DrawPixmap(int x, int y, const QPixmap& pixmap);
   void DrawLine(const QPolygon& points, Rgb colour, int width);
+  // A new backing image at `dpr`, holding the old one until the game draws over it.
+  void SetPixelRatio(qreal dpr);
   const QImage& image() const { return image_; }
 
  protected:

@@ -46,6 +46,13 @@ QPixmap PictureLoader::Missing(const PictureSpec& desc, qreal dpr) {
   return pixmap;
 }
 
+void PictureLoader::SetDevicePixelRatio(qreal dpr) {
+  if (dpr == dpr_) return;
+  dpr_ = dpr;
+  cache_ = {};
+  loaded_ = {};
+}
+
 const QPixmap& PictureLoader::Get(Picture picture) {
   const auto i = static_cast<std::size_t>(picture);
   if (loaded_[i]) return cache_[i];

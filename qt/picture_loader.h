@@ -13,6 +13,8 @@ class PictureLoader {
   explicit PictureLoader(qreal devicePixelRatio);
 
   const QPixmap& Get(Picture picture);
+  // Renders every picture anew at `dpr` device pixels per logical pixel, as for a zoom.
+  void SetDevicePixelRatio(qreal dpr);
   qreal devicePixelRatio() const { return dpr_; }
 
   // A stand-in for a picture that cannot be loaded, so a missing file shows, not crashes.

@@ -15,6 +15,7 @@
 #include "qt/fonts.h"
 #include "qt/save_dialogs.h"
 #include "qt/window_view.h"
+#include "qt/zoom_view.h"
 
 namespace tarvolenka::qt {
 namespace {
@@ -79,6 +80,7 @@ bool IsInput(QEvent::Type t) {
 }  // namespace
 
 QtDesktop::QtDesktop(qreal devicePixelRatio) : pictures_(ScreenRatio(devicePixelRatio)) {
+  screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();
   for (int i = 0; i < kWindowCount; ++i) Build(static_cast<WindowId>(i));
   qApp->installEventFilter(this);
@@ -94,6 +96,8 @@ void QtDesktop::Build(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   w.view = new WindowView(*this, desc);
   w.view->setFont(GameFont(11, false));
+  w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
+  QWidget* const parent = w.canvas->content();
   if (id == WindowId::Main) {
     w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
   }
@@ -107,7 +111,7 @@ void QtDesktop::Build(WindowId id) {
     const QRect rect(e.rect.left, e.rect.top, e.rect.width, e.rect.height);
     switch (e.kind) {
       case Kind::Picture: {
-        auto* pic = new PictureWidget(w.view, (e.flags & kStretch) != 0);
+        auto* pic = new PictureWidget(parent, (e.flags & kStretch) != 0);
         pic->setGeometry(rect);
         pic->SetPixmap(el.pixmap);
         pic->onClick = [this, ref] { RouteClick(ref); };
@@ -123,19 +127,19 @@ void QtDesktop::Build(WindowId id) {
         break;
       case Kind::Label:
       case Kind::Panel:
-        el.widget = MakeLabel(w.view, e, e.kind == Kind::Panel);
+        el.widget = MakeLabel(parent, e, e.kind == Kind::Panel);
         el.widget->setGeometry(rect);
         break;
       case Kind::Shape:
-        el.widget = new ShapeWidget(w.view, e.colour, (e.flags & kRounded) != 0);
+        el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
         el.widget->setGeometry(rect);
         break;
       case Kind::Gauge:
-        el.widget = new GaugeWidget(w.view, e.colour, e.colour2);
+        el.widget = new GaugeWidget(parent, e.colour, e.colour2);
         el.widget->setGeometry(rect);
         break;
       case Kind::PaintBox:
-        el.widget = new PaintBoxWidget(w.view, e.colour, rect.size(), pictures_.devicePixelRatio());
+        el.widget = new PaintBoxWidget(parent, e.colour, rect.size(), pictures_.devicePixelRatio());
         el.widget->setGeometry(rect);
         break;
     }
@@ -154,6 +158,7 @@ void QtDesktop::Build(WindowId id) {
     });
     w.timers.push_back(timer);
   }
+  AddKeyHints(id);
 }
 
 void QtDesktop::Attach(WindowId id, WindowLogic& logic) {
@@ -199,7 +204,8 @@ void QtDesktop::CentreWindow(WindowId id) {
   } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     area = screen->availableGeometry();
   }
-  if (area.isValid()) w.view->move(area.center() - QPoint(desc.width / 2, desc.height / 2));
+  if (area.isValid())
+    w.view->move(area.center() - QPoint(w.view->width() / 2, w.view->height() / 2));
 }
 
 void QtDesktop::ShowModal(WindowId id) {
@@ -320,6 +326,8 @@ void QtDesktop::Pause(int ms) {
 
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
   if (pausing_ > 0 && IsInput(event->type())) return true;
+  if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))
+    return true;
   return QObject::eventFilter(watched, event);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QObject>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -17,6 +19,7 @@ namespace tarvolenka::qt {
 
 class PaintBoxWidget;
 class WindowView;
+class ZoomView;
 
 // The desktop of the real program: builds every window of the catalogue as Qt widgets, routes
 // clicks and timer ticks to the game logic, and carries out the logic's operations.
@@ -62,6 +65,12 @@ class QtDesktop : public QObject, public Desktop {
   // The status the game asked to end with, once it has asked.
   std::optional<int> quitStatus() const { return quitStatus_; }
 
+  // Scales every window to `percent` (100..250, in steps of 25), pictures rendered anew.
+  void SetZoom(int percent);
+  int zoomPercent() const { return zoomPercent_; }
+  // Called when the player changes the zoom by key, to remember it.
+  std::function<void(int)> onZoomChanged;
+
   // For the adapter's own tests and tools.
   QWidget* window(WindowId window) const;
   QWidget* widget(ElementRef element) const;
@@ -89,6 +98,7 @@ class QtDesktop : public QObject, public Desktop {
   };
   struct Window {
     WindowView* view = nullptr;
+    ZoomView* canvas = nullptr;  // the view's inside, which holds the elements
     WindowLogic* logic = nullptr;
     std::vector<Element> elements;
     std::vector<QTimer*> timers;
@@ -101,6 +111,10 @@ class QtDesktop : public QObject, public Desktop {
     return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index];
   }
   void CentreWindow(WindowId id);
+  // Keys: a game key clicks the element it stands for; Ctrl with + - 0 zooms.
+  bool HandleKey(QObject* watched, const QKeyEvent& event);
+  void AddKeyHints(WindowId id);
+  void RenderPicturesAgain();
 
   PictureLoader pictures_;
   CuePlayer cues_;
@@ -108,6 +122,8 @@ class QtDesktop : public QObject, public Desktop {
   int pausing_ = 0;
   int asking_ = 0;  // a question about the save file is open
   bool started_ = false;
+  qreal screenRatio_ = 1.0;
+  int zoomPercent_ = 100;
   bool ended_ = false;
   std::optional<int> quitStatus_;
 };

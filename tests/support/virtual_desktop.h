@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/keys.h"
 #include "core/desktop.h"
 
 namespace tarvolenka::testing {
@@ -107,6 +108,9 @@ class VirtualDesktop : public Desktop {
   ClickResult Click(WindowId window, std::string_view name);
   ClickResult ClickAt(WindowId window, Point p);
   void CloseByWindowSystem(WindowId window);
+  // A key press in the window that has input: the click on the element the key stands for.
+  ClickResult Press(Key key);
+  void ThenPress(int delayMs, Key key);
   // The scripted player: an action `delayMs` after the previous scripted one (or after now),
   // carried out at whatever level of modal windows is running then.
   void Then(int delayMs, std::function<void()> action);

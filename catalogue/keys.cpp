@@ -1,0 +1,112 @@
+#include "catalogue/keys.h"
+
+#include "catalogue/bonus_result_elements.h"
+#include "catalogue/bottles_elements.h"
+#include "catalogue/cups_elements.h"
+#include "catalogue/double_up_elements.h"
+#include "catalogue/golden_board_elements.h"
+#include "catalogue/golden_pick_elements.h"
+#include "catalogue/hat_chooser_elements.h"
+#include "catalogue/level_up_elements.h"
+#include "catalogue/main_elements.h"
+#include "catalogue/mega_bonus_elements.h"
+#include "catalogue/meze_elements.h"
+#include "catalogue/timed_bonus_elements.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr std::array<std::string_view, static_cast<std::size_t>(Key::Count)> kKeyNames{
+    "Space", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M",
+    "T",     "1",     "2", "3", "4", "5", "6", "7", "8", "9"};
+
+// clang-format off
+constexpr std::array kMainKeys{
+    Bind(Key::Space, MainEl::StartButton), Bind(Key::Enter, MainEl::StartButton),
+    Bind(Key::Left, MainEl::LinesMinus), Bind(Key::Right, MainEl::LinesPlus),
+    Bind(Key::Down, MainEl::StakeMinus), Bind(Key::Up, MainEl::StakePlus),
+    Bind(Key::D, MainEl::DoubleButton), Bind(Key::T, MainEl::LegendButton),
+    Bind(Key::B, MainEl::TakeBonusButton), Bind(Key::A, MainEl::AutoPlayBox),
+    Bind(Key::M, MainEl::SoundSwitch),
+};
+
+constexpr std::array kDoubleUpKeys{
+    Bind(Key::Left, DoubleUpEl::VodkaButton), Bind(Key::Right, DoubleUpEl::BeerButton),
+    Bind(Key::J, DoubleUpEl::JokerButton),
+    Bind(Key::Enter, DoubleUpEl::CollectButton), Bind(Key::Space, DoubleUpEl::CollectButton),
+};
+
+constexpr std::array kLevelUpKeys{Bind(Key::Enter, LevelUpEl::OkButton)};
+constexpr std::array kTimedBonusKeys{Bind(Key::Enter, TimedBonusEl::OkButton)};
+constexpr std::array kBonusResultKeys{Bind(Key::Enter, BonusResultEl::OkButton)};
+// One of the three buttons shows at a time, all in the same place.
+constexpr std::array kMegaBonusKeys{
+    Bind(Key::Enter, MegaBonusEl::StartButton), Bind(Key::Enter, MegaBonusEl::StopButton),
+    Bind(Key::Enter, MegaBonusEl::OkButton),
+};
+// clang-format on
+
+// Digit n picks choice n of a numbered family.
+template <class E, int N>
+constexpr std::array<KeyBinding, N> Digits(E first) {
+  std::array<KeyBinding, N> keys{};
+  for (int n = 1; n <= N; ++n)
+    keys[static_cast<std::size_t>(n - 1)] = Bind(DigitKey(n), Nth(first, n - 1));
+  return keys;
+}
+
+constexpr auto kHatKeys = Digits<HatChooserEl, 3>(HatChooserEl::Hat1);
+constexpr auto kCoverKeys = Digits<GoldenPickEl, 3>(GoldenPickEl::Cover1);
+constexpr auto kBottleKeys = Digits<BottlesEl, kBottles>(BottlesEl::Bottle1);
+// More than nine: the digits reach the first nine.
+constexpr auto kCupKeys = Digits<CupsEl, 9>(CupsEl::Cup1);
+constexpr auto kBoardKeys = Digits<GoldenBoardEl, 9>(GoldenBoardEl::Cell1);
+
+// The meze shows one more row of six at a time and only the newest row takes picks, so digit n
+// stands for vegetable n of every row and lands on the newest one shown.
+constexpr auto kMezeKeys = [] {
+  std::array<KeyBinding, kMezeRows * kMezeCells> keys{};
+  for (int row = 0; row < kMezeRows; ++row)
+    for (int k = 1; k <= kMezeCells; ++k)
+      keys[static_cast<std::size_t>(row * kMezeCells + k - 1)] =
+          Bind(DigitKey(k), MezePicture(row, k));
+  return keys;
+}();
+
+constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
+    kMainKeys,
+    {},  // the legend has nothing to click
+    kBottleKeys,
+    kCupKeys,
+    kBonusResultKeys,
+    kDoubleUpKeys,
+    kLevelUpKeys,
+    kTimedBonusKeys,
+    kMegaBonusKeys,
+    kHatKeys,
+    kMezeKeys,
+    kCoverKeys,
+    kBoardKeys,
+}};
+
+}  // namespace
+
+std::string_view KeyName(Key key) {
+  return kKeyNames[static_cast<std::size_t>(key)];
+}
+
+std::span<const KeyBinding> KeysOf(WindowId window) {
+  return kWindowKeys[static_cast<std::size_t>(window)];
+}
+
+std::string KeyHint(ElementRef element) {
+  std::string hint;
+  for (const KeyBinding& b : KeysOf(element.window)) {
+    if (b.element != element.index) continue;
+    hint += hint.empty() ? " (" : ", ";
+    hint += KeyName(b.key);
+  }
+  return hint.empty() ? hint : hint + ")";
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,59 @@
+// The Qt desktop's keyboard: game keys route as the clicks they stand for, and the zoom.
+
+#include <QWidget>
+
+#include "qt/keyboard.h"
+#include "qt/qt_desktop.h"
+#include "qt/window_view.h"
+#include "qt/zoom.h"
+
+namespace tarvolenka::qt {
+
+bool QtDesktop::HandleKey(QObject* watched, const QKeyEvent& event) {
+  auto* receiver = qobject_cast<QWidget*>(watched);
+  if (receiver == nullptr) return false;
+  const ZoomKey zoom = ZoomKeyOf(event);
+  if (zoom != ZoomKey::None) {
+    if (event.isAutoRepeat()) return true;
+    const int step = zoom == ZoomKey::In ? kZoomStepPercent : -kZoomStepPercent;
+    const int percent = zoom == ZoomKey::Reset ? kZoomMinPercent : ClampZoom(zoomPercent_ + step);
+    if (percent != zoomPercent_) {
+      SetZoom(percent);
+      if (onZoomChanged) onZoomChanged(percent);
+    }
+    return true;
+  }
+  const std::optional<Key> key = GameKeyOf(event);
+  if (!key) return false;
+  // The key goes to the game window it was typed in; the toolkit's modality keeps it from the
+  // windows beneath a modal one.
+  const QWidget* top = receiver->window();
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    if (windows_[i].view != top) continue;
+    // A held key repeats nothing; the repeats are swallowed so the focus does not act on them.
+    if (event.isAutoRepeat()) return true;
+    const auto id = static_cast<WindowId>(i);
+    const auto target = KeyTarget(id, *key, [this](ElementRef ref) {
+      const QWidget* w = this->widget(ref);
+      return w != nullptr && !w->isHidden();
+    });
+    if (target) RouteClick(*target);
+    return true;
+  }
+  return false;
+}
+
+void QtDesktop::AddKeyHints(WindowId id) {
+  const Window& w = windows_[static_cast<std::size_t>(id)];
+  for (std::size_t i = 0; i < w.elements.size(); ++i) {
+    QWidget* element = w.elements[i].widget;
+    const std::string hint = KeyHint({id, static_cast<std::uint16_t>(i)});
+    if (element == nullptr || hint.empty()) continue;
+    const QString tip = element->toolTip();
+    // " (Space, Enter)" after the control's own tip, or the bare keys when it has none.
+    element->setToolTip(tip.isEmpty() ? QString::fromStdString(hint.substr(2, hint.size() - 3))
+                                      : tip + QString::fromStdString(hint));
+  }
+}
+
+}  // namespace tarvolenka::qt

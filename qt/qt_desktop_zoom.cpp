@@ -1,0 +1,55 @@
+// The Qt desktop's zoom: one factor for all windows, pictures rasterised for it.
+
+#include <QScreen>
+#include <algorithm>
+
+#include "qt/element_widgets.h"
+#include "qt/qt_desktop.h"
+#include "qt/window_view.h"
+#include "qt/zoom.h"
+#include "qt/zoom_view.h"
+
+namespace tarvolenka::qt {
+
+void QtDesktop::SetZoom(int percent) {
+  percent = ClampZoom(percent);
+  if (percent == zoomPercent_) return;
+  zoomPercent_ = percent;
+  const qreal zoom = percent / 100.0;
+  pictures_.SetDevicePixelRatio(screenRatio_ * zoom);
+  RenderPicturesAgain();
+  for (Window& w : windows_) {
+    // The window grows or shrinks about its centre, kept on the screen.
+    const QPoint centre = w.view->geometry().center();
+    w.canvas->SetZoom(zoom);
+    QRect frame(QPoint(), w.view->size());
+    frame.moveCenter(centre);
+    if (const QScreen* screen = w.view->screen()) {
+      const QRect area = screen->availableGeometry();
+      frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() - frame.width())));
+      frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() - frame.height())));
+    }
+    w.view->move(frame.topLeft());
+  }
+}
+
+void QtDesktop::RenderPicturesAgain() {
+  const qreal dpr = pictures_.devicePixelRatio();
+  for (std::size_t i = 0; i < windows_.size(); ++i) {
+    const QColor background = ToQColor(SpecOf(static_cast<WindowId>(i)).background);
+    for (Element& el : windows_[i].elements) {
+      if (el.kind == Kind::CellBuffer && el.picture == Picture::None) {
+        const QSize size = el.pixmap.deviceIndependentSize().toSize();
+        el.pixmap = QPixmap(size * dpr);
+        el.pixmap.setDevicePixelRatio(dpr);
+        el.pixmap.fill(background);
+      } else if (el.picture != Picture::None) {
+        el.pixmap = pictures_.Get(el.picture);
+      }
+      if (auto* pic = dynamic_cast<PictureWidget*>(el.widget)) pic->SetPixmap(el.pixmap);
+      if (auto* box = dynamic_cast<PaintBoxWidget*>(el.widget)) box->SetPixelRatio(dpr);
+    }
+  }
+}
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QGraphicsView>
+
+namespace tarvolenka::qt {
+
+// The inside of a window: a widget laid out in the catalogue's logical pixels, shown through
+// one scaling transform. Painting goes through the transform, so text, shapes and lines are
+// drawn at the zoomed size rather than magnified, and clicks come back through it.
+class ZoomView : public QGraphicsView {
+ public:
+  // Fills `window`, which gives the content its palette and font.
+  ZoomView(QWidget* window, QSize logicalSize);
+  ~ZoomView() override;
+
+  // The parent of the window's elements.
+  QWidget* content() const { return content_; }
+  // Scales the content and sizes the window to fit it exactly.
+  void SetZoom(qreal zoom);
+
+ protected:
+  // The content joins the scene and shows when its window first shows, once the elements are
+  // in it: children added to a widget already shown would stay hidden.
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QSize logicalSize_;
+  QWidget* content_;
+  bool embedded_ = false;
+};
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,111 @@
+// The Qt desktop's keys and zoom: key presses reach the handlers of the clicks they stand for,
+// and at a zoom of 175 % every control of the main window still takes its own clicks.
+
+#include <gtest/gtest.h>
+
+#include <QGraphicsView>
+#include <QTest>
+#include <cmath>
+#include <vector>
+
+#include "catalogue/main_elements.h"
+#include "qt/element_widgets.h"
+#include "qt/qt_desktop.h"
+#include "qt/zoom.h"
+
+namespace tarvolenka::qt {
+namespace {
+
+struct Recorder : WindowLogic {
+  void Click(std::uint16_t handler, int) override { clicks.push_back(handler); }
+  std::vector<std::uint16_t> clicks;
+};
+
+class KeysAndZoom : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    desktop_.Attach(WindowId::Main, main_);
+    desktop_.Start();
+  }
+  QWidget* Main() { return desktop_.window(WindowId::Main); }
+  void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool repeat = false) {
+    QKeyEvent press(QEvent::KeyPress, key, mods, QString(), repeat);
+    QApplication::sendEvent(Main(), &press);
+  }
+  static std::uint16_t H(MainClick c) { return static_cast<std::uint16_t>(c); }
+
+  QtDesktop desktop_{1.0};
+  Recorder main_;
+};
+
+TEST_F(KeysAndZoom, KeysClickTheirControlsOnceAndNotDuringAPause) {
+  Key(Qt::Key_Space);
+  Key(Qt::Key_Space, Qt::NoModifier, true);  // held: the repeat does nothing
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Left);
+  Key(Qt::Key_M);
+  Key(Qt::Key_B);                       // the timed bonus button is hidden
+  Key(Qt::Key_D, Qt::ControlModifier);  // not a game key with Ctrl
+  EXPECT_EQ(main_.clicks,
+            (std::vector<std::uint16_t>{H(MainClick::Start), H(MainClick::Start),
+                                        H(MainClick::LinesDown), H(MainClick::ToggleSound)}));
+  main_.clicks.clear();
+  QTimer::singleShot(20, Main(), [this] { Key(Qt::Key_Space); });
+  desktop_.Pause(100);
+  EXPECT_TRUE(main_.clicks.empty());
+}
+
+TEST_F(KeysAndZoom, TheTooltipsNameTheKeys) {
+  EXPECT_TRUE(desktop_.widget(Ref(MainEl::StartButton))->toolTip().contains("Space"));
+  EXPECT_TRUE(desktop_.widget(Ref(MainEl::StakePlus))->toolTip().contains("↑"));
+}
+
+TEST_F(KeysAndZoom, CtrlPlusMinusAndZeroZoomInSteps) {
+  std::vector<int> remembered;
+  desktop_.onZoomChanged = [&](int z) { remembered.push_back(z); };
+  Key(Qt::Key_Minus, Qt::ControlModifier);  // already the smallest
+  for (int i = 0; i < 8; ++i) Key(Qt::Key_Plus, Qt::ControlModifier);
+  EXPECT_EQ(desktop_.zoomPercent(), kZoomMaxPercent);
+  Key(Qt::Key_Minus, Qt::ControlModifier);
+  Key(Qt::Key_0, Qt::ControlModifier);
+  EXPECT_EQ(remembered, (std::vector<int>{125, 150, 175, 200, 225, 250, 225, 100}));
+  EXPECT_TRUE(main_.clicks.empty());
+}
+
+TEST(ZoomChoice, TheFirstStartTakesTheLargestStepThatFitsTwoThirdsOfTheScreen) {
+  const QSize main(773, 674);
+  EXPECT_EQ(FittingZoom(main, QSize(1920, 1050)), 100);
+  EXPECT_EQ(FittingZoom(main, QSize(3840, 2100)), 200);  // the height decides
+  EXPECT_EQ(FittingZoom(main, QSize(2400, 3000)), 200);  // the width decides: 225 % is 1739
+  EXPECT_EQ(FittingZoom(main, QSize(7680, 4320)), 250);
+  EXPECT_EQ(ClampZoom(180), 175);
+  EXPECT_EQ(ClampZoom(40), 100);
+}
+
+TEST_F(KeysAndZoom, AtOneHundredSeventyFivePercentEveryControlTakesItsOwnClick) {
+  constexpr qreal kZoom = 1.75;
+  desktop_.SetZoom(175);
+  EXPECT_EQ(Main()->size(), QSize(static_cast<int>(std::ceil(773 * kZoom)),
+                                  static_cast<int>(std::ceil(674 * kZoom))));
+  // Pictures and the reel area are rendered for the zoom, not magnified.
+  auto* start = dynamic_cast<PictureWidget*>(desktop_.widget(Ref(MainEl::StartButton)));
+  EXPECT_EQ(start->pixmap().size(), QSize(108, 66) * kZoom);
+  auto* reels = dynamic_cast<PaintBoxWidget*>(desktop_.widget(Ref(MainEl::ReelArea)));
+  EXPECT_EQ(reels->image().size(), QSize(625, 375) * kZoom);
+
+  QWidget* viewport = Main()->findChild<QGraphicsView*>()->viewport();
+  int controls = 0;
+  for (const ElementSpec& e : SpecOf(WindowId::Main).elements) {
+    if (e.kind != Kind::Picture || e.click == kNoClick) continue;
+    desktop_.SetVisible(Ref(static_cast<MainEl>(e.id)), true);
+    main_.clicks.clear();
+    const Point c = e.rect.Centre();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPointF(c.x * kZoom, c.y * kZoom).toPoint());
+    EXPECT_EQ(main_.clicks, std::vector<std::uint16_t>{e.click}) << e.name;
+    ++controls;
+  }
+  EXPECT_EQ(controls, 17);
+}
+
+}  // namespace
+}  // namespace tarvolenka::qt
