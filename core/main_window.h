@@ -6,6 +6,7 @@
 #include "core/desktop.h"
 #include "core/machine.h"
 #include "core/save_file.h"
+#include "core/win_show.h"
 
 namespace tarvolenka {
 
@@ -55,6 +56,8 @@ class MainWindow : public WindowLogic {
   void LoadCellPictures();
   void DrawReels();
   void DrawWinningLines();
+  // A win has just been paid: its amount shows over the reels for a moment from now.
+  void AnnounceWin() { winShow_.Restart(); }
   void ShowBonusStage();
   void UpdateBonusCountdown();
   void CheckLevelUp();
@@ -75,6 +78,7 @@ class MainWindow : public WindowLogic {
   Machine& m_;
   SaveFile save_;
   BonusStep* bonus_ = nullptr;
+  WinShow winShow_{d_};
 };
 
 }  // namespace tarvolenka

@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
   tarvolenka::qt::SessionEnd::HoldSignals();  // before any thread starts
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvolenka"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvolenka"));
+  // No display name: Qt would append it to every window's title.
 
   tarvolenka::qt::QtDesktop desktop;
   tarvolenka::Game game(desktop, std::filesystem::current_path() / tarvolenka::kSaveFileName);

@@ -43,6 +43,8 @@ class ShapeWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void showEvent(QShowEvent*) override;
+  void hideEvent(QHideEvent*) override;
 
  private:
   QColor colour_;
@@ -70,6 +72,8 @@ class PaintBoxWidget : public QWidget {
   PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr);
   void DrawPixmap(int x, int y, const QPixmap& pixmap);
   void DrawLine(const QPolygon& points, Rgb colour, int width);
+  void FrameCell(const QRect& cell, Rgb colour);
+  void ShowWinBanner(const QString& amount, int celebration);
   const QImage& image() const { return image_; }
 
  protected:

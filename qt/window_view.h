@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "catalogue/windows.h"
 
@@ -17,6 +18,8 @@ class WindowView : public QDialog {
   WindowId id() const { return id_; }
   // Closes the window on the game's behalf, past the window-system guard.
   void CloseByGame();
+  // Paints on the window's surface, under its elements.
+  std::function<void(QPainter&)> decorate;
 
  public:
   void reject() override;
@@ -25,10 +28,12 @@ class WindowView : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   QtDesktop& desktop_;
   WindowId id_;
+  Rgb background_;
   bool closingByGame_ = false;
   bool inCloseEvent_ = false;       // the window system's close is being decided
   bool closedDuringEvent_ = false;  // ...and the game closed the window meanwhile

@@ -47,6 +47,7 @@ void ShowWinningScreen(Game& game) {
     for (int c = 1; c <= 5; ++c) m.Reels.at(r, c) = rows[r][c - 1];
   m.State.LastWin = EvaluateLines(m.Reels, m.WinningLines) * m.State.LineStake;
   game.main().LoadCellPictures();
+  game.main().AnnounceWin();
   game.main().DrawReels();
   game.main().DrawWinningLines();
   game.main().EnableControls();
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   setenv("TARVOLENKA_MUTE", "1", 1);
+  // The ratio scales the whole screen, so that the windows paint at it rather than being
+  // enlarged afterwards.
+  if (argc > 2) setenv("QT_SCALE_FACTOR", argv[2], 1);
   QApplication app(argc, argv);
   const QDir dir(QString::fromLocal8Bit(argv[1]));
   QDir().mkpath(dir.path());
