@@ -214,6 +214,7 @@ struct FamilyTooltip {
 };
 // clang-format off
 inline constexpr std::array kFamilyTooltips{
+    FamilyTooltip{WindowId::DoubleUp, static_cast<std::uint16_t>(DoubleUpClick::Collect), "Прибира сумата и затваря дубъла"},
     FamilyTooltip{WindowId::Bottles, static_cast<std::uint16_t>(BottlesClick::PickBottle), "Изберете бутилка: тя дава множителя"},
     FamilyTooltip{WindowId::Cups, static_cast<std::uint16_t>(CupsClick::PickCup), "Обърнете чаша"},
     FamilyTooltip{WindowId::Meze, static_cast<std::uint16_t>(MezeClick::PickVegetable), "Изберете мезе от реда"},

@@ -65,6 +65,10 @@ QRect DrawnRect(ElementRef ref, const QRect& rect) {
                    rect.height());
     }
   }
+  if (ref == Ref(DoubleUpEl::Amount)) {
+    // The amount in hand fills the window of its panel's art.
+    return QRect(rect.left() + 7, rect.top() - 3, rect.width() - 14, 19);
+  }
   QRect r = rect;
   r.moveTop(looks::TagTop(ref));
   return r;
@@ -150,6 +154,7 @@ void QtDesktop::Build(WindowId id) {
         el.widget = MakeLabel(w.view, ref, e, e.kind == Kind::Panel);
         if (ref == Ref(LevelUpEl::LevelNumber))
           el.widget->setFont(GameFont(looks::kLevelNumberPx, true));
+        if (ref == Ref(DoubleUpEl::Amount)) el.widget->setFont(GameFont(16, true));
         el.widget->setGeometry(rect);
         break;
       case Kind::Shape:

@@ -58,26 +58,30 @@ void PaintStar(QPainter& p, QPointF c, qreal r, const QColor& colour) {
   p.drawPath(star);
 }
 
-// Bunting across the top and stars in the corners: a win is a feast.
+// A sunburst behind the amount, a gold frame and stars in the corners: a win is a feast.
 void PaintFestiveFrame(QPainter& p, const QRect& window) {
-  const QColor flags[] = {QColor(210, 30, 30), QColor(30, 130, 60), QColor(255, 200, 40),
-                          QColor(30, 80, 180)};
-  p.setPen(QPen(QColor(90, 50, 10), 1.5));
-  p.drawLine(QPointF(8, 10), QPointF(window.width() - 8, 10));
-  int k = 0;
-  for (qreal x = 14; x + 22 < window.width() - 8; x += 30, ++k) {
-    QPainterPath pennant;
-    pennant.moveTo(x, 10);
-    pennant.lineTo(x + 22, 10);
-    pennant.lineTo(x + 11, 30);
-    pennant.closeSubpath();
-    p.setBrush(flags[k % 4]);
-    p.drawPath(pennant);
+  const QPointF c(window.width() / 2.0, 105);
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 24; ++i) {
+    const qreal a = i * 15 * M_PI / 180.0, b = a + 7 * M_PI / 180.0;
+    QPainterPath ray;
+    ray.moveTo(c);
+    ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * 400);
+    ray.lineTo(c + QPointF(std::cos(b), std::sin(b)) * 400);
+    ray.closeSubpath();
+    p.setBrush(QColor(255, 255, 220, 70));
+    p.drawPath(ray);
   }
+  const QRectF frame = QRectF(window).adjusted(12, 12, -12, -12);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(150, 90, 10), 5));
+  p.drawRoundedRect(frame, 10, 10);
+  p.setPen(QPen(QColor(255, 215, 90), 2.5));
+  p.drawRoundedRect(frame, 10, 10);
   const qreal w = window.width(), h = window.height();
-  for (QPointF c : {QPointF(30, h - 32), QPointF(w - 30, h - 32), QPointF(26, 60),
-                    QPointF(w - 26, 60)})
-    PaintStar(p, c, 15, QColor(255, 215, 60));
+  for (QPointF s : {QPointF(30, 30), QPointF(w - 30, 30), QPointF(30, h - 30),
+                    QPointF(w - 30, h - 30)})
+    PaintStar(p, s, 15, QColor(255, 215, 60));
 }
 
 void PaintLadderRails(QPainter& p) {

@@ -15,7 +15,7 @@
 #include "qt/jpeg_decoder.h"
 #include "qt/picture_loader.h"
 #include "tools/legend/jpeg_encoder.h"
-#include "tools/legend/legend_layout.h"
+#include "qt/legend/legend_layout.h"
 
 namespace tarvolenka {
 namespace {

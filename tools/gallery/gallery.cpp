@@ -14,6 +14,7 @@
 #include "catalogue/meze_elements.h"
 #include "game/game.h"
 #include "qt/qt_desktop.h"
+#include "qt/window_shot.h"
 
 using namespace tarvolenka;
 
@@ -30,9 +31,9 @@ void Settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-bool Save(QWidget* window, const QDir& dir, const char* file) {
+bool Save(QWidget* window, const QDir& dir, const char* file, qreal ratio) {
   Settle();
-  const QPixmap shot = window->grab();
+  const QPixmap shot = qt::ShootWindow(*window, ratio);
   const bool ok = shot.save(dir.filePath(QString::fromLatin1(file)));
   std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", file, shot.width(), shot.height());
   return ok;
@@ -63,9 +64,6 @@ int main(int argc, char** argv) {
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   setenv("TARVOLENKA_MUTE", "1", 1);
-  // The ratio scales the whole screen, so that the windows paint at it rather than being
-  // enlarged afterwards.
-  if (argc > 2) setenv("QT_SCALE_FACTOR", argv[2], 1);
   QApplication app(argc, argv);
   const QDir dir(QString::fromLocal8Bit(argv[1]));
   QDir().mkpath(dir.path());
@@ -79,7 +77,7 @@ int main(int argc, char** argv) {
   Machine& m = game.machine();
   m.State.Experience = 13250;
   ShowWinningScreen(game);
-  bool ok = Save(desktop.window(WindowId::Main), dir, "main.png");
+  bool ok = Save(desktop.window(WindowId::Main), dir, "main.png", dpr);
 
   m.State.TimedBonusAmount = 300;
   m.State.Level = 3;
@@ -138,7 +136,7 @@ int main(int argc, char** argv) {
     if (shot.prepare) shot.prepare(game, desktop);
     desktop.Present(shot.window);
     if (shot.play) shot.play(game, desktop);
-    ok = Save(desktop.window(shot.window), dir, shot.file) && ok;
+    ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }
   std::filesystem::remove(save);

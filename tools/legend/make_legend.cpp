@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tools/legend/jpeg_encoder.h"
-#include "tools/legend/legend_layout.h"
-#include "tools/legend/legend_painter.h"
+#include "qt/legend/legend_layout.h"
+#include "qt/legend/legend_painter.h"
 
 namespace {
 
