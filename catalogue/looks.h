@@ -48,7 +48,7 @@ inline constexpr Rgb kDarkRed{150, 0, 0};
 inline constexpr Rgb kDeepRed{112, 0, 0};
 inline constexpr Rgb kCream{255, 243, 214};
 inline constexpr Rgb kGold{255, 214, 64};
-inline constexpr Rgb kEdge{34, 14, 6};        // the outline of cartoon lettering
+inline constexpr Rgb kEdge{34, 14, 6};           // the outline of cartoon lettering
 inline constexpr Rgb kPanelFace{255, 251, 234};  // the window of the counter panels' art
 inline constexpr Rgb kBadgeFace{255, 255, 255};  // the number windows of the badge and stage
 inline constexpr Rgb kWood{92, 50, 20};
@@ -56,10 +56,10 @@ inline constexpr Rgb kWood{92, 50, 20};
 
 // What a window's surface is made of, in the hue of its base colour.
 enum class Surface : std::uint8_t {
-  Plain,    // the base colour as it is (the main window's sky, the legend's picture)
-  Baize,    // a card table: cloth in the base colour inside a wooden rim with a brass line
-  Brass,    // a polished honey-wood board in the base colour, brass rim and rivets
-  Linen,    // a tablecloth in the base colour inside a wooden rim
+  Plain,  // the base colour as it is (the main window's sky, the legend's picture)
+  Baize,  // a card table: cloth in the base colour inside a wooden rim with a brass line
+  Brass,  // a polished honey-wood board in the base colour, brass rim and rivets
+  Linen,  // a tablecloth in the base colour inside a wooden rim
 };
 
 constexpr Surface SurfaceOf(WindowId window) {
@@ -98,8 +98,12 @@ struct LabelLook {
 
 template <class E>
 constexpr LabelLook Look(E first, E last, Backing backing, Rgb ink, Rgb ground = {}) {
-  return {WindowOf<E>::value, static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(last),
-          backing, ink, ground};
+  return {WindowOf<E>::value,
+          static_cast<std::uint16_t>(first),
+          static_cast<std::uint16_t>(last),
+          backing,
+          ink,
+          ground};
 }
 
 // clang-format off
@@ -129,8 +133,7 @@ inline constexpr std::array kLabelLooks{
 // The look of a text element; Bare on the window's base colour for one not in the table.
 constexpr LabelLook LookOf(ElementRef ref) {
   for (const LabelLook& look : kLabelLooks)
-    if (look.window == ref.window && ref.index >= look.first && ref.index <= look.last)
-      return look;
+    if (look.window == ref.window && ref.index >= look.first && ref.index <= look.last) return look;
   return {ref.window, ref.index, ref.index, Backing::Bare, colours::kBlack, colours::kWhite};
 }
 

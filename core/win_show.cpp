@@ -41,8 +41,7 @@ void WinShow::DrawBanner(const Machine& m) const {
   const bool big = IsBigWin(m.State.LastWin, m.State.TotalStake);
   const int moment = big ? durations::kBigWinCelebrationRepaints : durations::kWinBannerRepaints;
   if (repaints_ >= moment) return;
-  d_.ShowWinBanner(Ref(MainEl::ReelArea), std::to_string(m.State.LastWin),
-                   big ? repaints_ + 1 : 0);
+  d_.ShowWinBanner(Ref(MainEl::ReelArea), std::to_string(m.State.LastWin), big ? repaints_ + 1 : 0);
 }
 
 }  // namespace tarvolenka

@@ -135,8 +135,7 @@ void DoubleUpWindow::DoubleLose() {
   d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   step_ += 1;
-  if (step_ >= 1 && step_ <= 7)
-    d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), kRungLost);
+  if (step_ >= 1 && step_ <= 7) d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), kRungLost);
   d_.Repaint(WindowId::DoubleUp);
   d_.Pause(durations::kDoubleUpEnd);
   d_.Close(WindowId::DoubleUp);

@@ -53,7 +53,8 @@ ShapeWidget::ShapeWidget(QWidget* parent, Rgb colour, bool rounded)
 void ShapeWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  const Rgb base{static_cast<std::uint8_t>(colour_.red()), static_cast<std::uint8_t>(colour_.green()),
+  const Rgb base{static_cast<std::uint8_t>(colour_.red()),
+                 static_cast<std::uint8_t>(colour_.green()),
                  static_cast<std::uint8_t>(colour_.blue())};
   if (!rounded_) {
     PaintPlate(p, QRectF(rect()), base, std::min(6.0, height() / 3.0));
@@ -128,7 +129,8 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
     p.setBrush(shine);
     p.drawRoundedRect(bar, 6, 6);
     p.setBrush(QColor(255, 255, 255, 90));
-    p.drawRoundedRect(QRectF(bar.left() + 3, bar.top() + 2, std::max(0.0, bar.width() - 6), 4), 2, 2);
+    p.drawRoundedRect(QRectF(bar.left() + 3, bar.top() + 2, std::max(0.0, bar.width() - 6), 4), 2,
+                      2);
   }
 }
 

@@ -49,9 +49,11 @@ void PaintBaize(QPainter& p, const QRectF& r, Rgb base) {
   p.fillRect(r, g);
   // The cloth's weave.
   p.setPen(QPen(QColor(255, 255, 255, 14), 1));
-  for (qreal x = r.left(); x < r.right(); x += 3) p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
+  for (qreal x = r.left(); x < r.right(); x += 3)
+    p.drawLine(QPointF(x, r.top()), QPointF(x, r.bottom()));
   p.setPen(QPen(QColor(0, 0, 0, 16), 1));
-  for (qreal y = r.top(); y < r.bottom(); y += 3) p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+  for (qreal y = r.top(); y < r.bottom(); y += 3)
+    p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
 }
 
 void PaintBrass(QPainter& p, const QRectF& r, Rgb base) {
@@ -62,9 +64,11 @@ void PaintBrass(QPainter& p, const QRectF& r, Rgb base) {
   g.setColorAt(1, Qc(Towards(base, {150, 80, 0}, 70)));
   p.fillRect(r, g);
   p.setPen(QPen(QColor(120, 70, 0, 60), 1));
-  for (qreal y = r.top() + 38; y < r.bottom(); y += 38) p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+  for (qreal y = r.top() + 38; y < r.bottom(); y += 38)
+    p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
   p.setPen(QPen(QColor(255, 255, 255, 50), 1));
-  for (qreal y = r.top() + 39; y < r.bottom(); y += 38) p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
+  for (qreal y = r.top() + 39; y < r.bottom(); y += 38)
+    p.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
 }
 
 void PaintLinen(QPainter& p, const QRectF& r, Rgb base) {

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qt/element_widgets.h"
 #include "catalogue/looks.h"
+#include "qt/element_widgets.h"
 #include "qt/fonts.h"
 #include "qt/styled_label.h"
 #include "qt/window_decor.h"
@@ -38,8 +38,8 @@ Qt::Alignment AlignmentOf(const TextStyle& style) {
 }
 
 QLabel* MakeLabel(QWidget* parent, ElementRef ref, const ElementSpec& e, bool panel) {
-  auto* label = new StyledLabel(parent, looks::LookOf(ref), panel,
-                                panel ? e.colour : e.style.background);
+  auto* label =
+      new StyledLabel(parent, looks::LookOf(ref), panel, panel ? e.colour : e.style.background);
   label->setFont(GameFont(e.style.sizePx, e.style.bold));
   label->setAlignment(panel ? Qt::AlignCenter : AlignmentOf(e.style));
   label->setText(FromView(e.text));
@@ -47,7 +47,8 @@ QLabel* MakeLabel(QWidget* parent, ElementRef ref, const ElementSpec& e, bool pa
   QPalette pal = label->palette();
   pal.setColor(QPalette::WindowText, ToQColor(e.style.colour));
   // The plate is painted by the label itself, from its palette's window colour.
-  if (panel || e.style.opaque) pal.setColor(QPalette::Window, ToQColor(panel ? e.colour : e.style.background));
+  if (panel || e.style.opaque)
+    pal.setColor(QPalette::Window, ToQColor(panel ? e.colour : e.style.background));
   label->setPalette(pal);
   return label;
 }

@@ -21,10 +21,10 @@ void StyledLabel::paintEvent(QPaintEvent*) {
   switch (look_.backing) {
     case looks::Backing::Plate: {
       const QColor c = palette().color(QPalette::Window);
-      const Rgb base = panel_ ? Rgb{static_cast<std::uint8_t>(c.red()),
-                                    static_cast<std::uint8_t>(c.green()),
-                                    static_cast<std::uint8_t>(c.blue())}
-                              : plate_;
+      const Rgb base =
+          panel_ ? Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue())}
+                 : plate_;
       PaintPlate(p, r, base, std::min(10.0, r.height() / 4));
       ink = looks::InkOnPlate(look_, base);
       break;

@@ -79,8 +79,8 @@ void PaintFestiveFrame(QPainter& p, const QRect& window) {
   p.setPen(QPen(QColor(255, 215, 90), 2.5));
   p.drawRoundedRect(frame, 10, 10);
   const qreal w = window.width(), h = window.height();
-  for (QPointF s : {QPointF(30, 30), QPointF(w - 30, 30), QPointF(30, h - 30),
-                    QPointF(w - 30, h - 30)})
+  for (QPointF s :
+       {QPointF(30, 30), QPointF(w - 30, 30), QPointF(30, h - 30), QPointF(w - 30, h - 30)})
     PaintStar(p, s, 15, QColor(255, 215, 60));
 }
 

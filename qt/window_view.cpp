@@ -34,7 +34,10 @@ QString FromView(std::string_view s) {
 }  // namespace
 
 WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc)
-    : QDialog(nullptr, FlagsFor(desc.border)), desktop_(desktop), id_(desc.id), background_(desc.background) {
+    : QDialog(nullptr, FlagsFor(desc.border)),
+      desktop_(desktop),
+      id_(desc.id),
+      background_(desc.background) {
   setWindowTitle(FromView(desc.caption));
   setObjectName(FromView(desc.className));
   setFixedSize(desc.width, desc.height);
