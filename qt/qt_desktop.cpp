@@ -59,6 +59,11 @@ QRect DrawnRect(ElementRef ref, const QRect& rect) {
     return QRect(rect.center().x() - 70, rect.top() + 2, 141, looks::kLevelNumberPx + 12);
   }
   for (const looks::LevelRow& row : looks::kLevelRows) {
+    // Values share the first row's right edge.
+    if (ref == Ref(row.value)) {
+      const Rect first = SpecOf(Ref(looks::kLevelRows[0].value)).rect;
+      return QRect(first.left, rect.top(), first.width, rect.height());
+    }
     // A caption sits on its value's middle line.
     if (ref == Ref(row.caption)) {
       const Rect v = SpecOf(Ref(row.value)).rect;
