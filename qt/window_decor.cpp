@@ -61,6 +61,8 @@ void PaintStar(QPainter& p, QPointF c, qreal r, const QColor& colour) {
 // A sunburst behind the amount, a gold frame and stars in the corners: a win is a feast.
 void PaintFestiveFrame(QPainter& p, const QRect& window) {
   const QPointF c(window.width() / 2.0, 105);
+  p.save();
+  p.setClipRect(window.adjusted(8, 8, -8, -8));  // the rays stay inside the wooden rim
   p.setPen(Qt::NoPen);
   for (int i = 0; i < 24; ++i) {
     const qreal a = i * 15 * M_PI / 180.0, b = a + 7 * M_PI / 180.0;
@@ -72,6 +74,7 @@ void PaintFestiveFrame(QPainter& p, const QRect& window) {
     p.setBrush(QColor(255, 255, 220, 70));
     p.drawPath(ray);
   }
+  p.restore();
   const QRectF frame = QRectF(window).adjusted(12, 12, -12, -12);
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(150, 90, 10), 5));
