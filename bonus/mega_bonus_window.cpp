@@ -35,6 +35,8 @@ void MegaBonusWindow::OnShow() {
   d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
   d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
   d_.SetVisible(Ref(MegaBonusEl::StartButton), true);
+  d_.SetVisible(Ref(MegaBonusEl::Announcement), false);
+  d_.SetVisible(Ref(MegaBonusEl::Heading), true);
   d_.StopTimer(TimerOf(MegaBonusTimer::Light));
   lightPos_ = static_cast<std::uint8_t>(m_.Rng.Below(16) + 1);
   MoveLight();
@@ -88,10 +90,18 @@ void MegaBonusWindow::OnLightTick() {
   if (stepsLeft_ == 0) {
     d_.StopTimer(TimerOf(MegaBonusTimer::Light));
     d_.SetVisible(Ref(MegaBonusEl::OkButton), true);
+    Announce();
     PlayCue(d_, m_.State, Cue::Cuckoo);
     return;
   }
   d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), PaceOf(stepsLeft_));
+}
+
+void MegaBonusWindow::Announce() {
+  // The heading gives way to the prize the light rests on.
+  d_.SetText(Ref(MegaBonusEl::Announcement), "ПЕЧЕЛИТЕ\n" + std::to_string(Prize(lightPos_)));
+  d_.SetVisible(Ref(MegaBonusEl::Heading), false);
+  d_.SetVisible(Ref(MegaBonusEl::Announcement), true);
 }
 
 void MegaBonusWindow::Confirm() {

@@ -31,6 +31,7 @@ class MegaBonusWindow : public WindowLogic {
 
  private:
   void MoveLight();
+  void Announce();
 
   Desktop& d_;
   Machine& m_;

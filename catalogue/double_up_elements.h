@@ -44,6 +44,11 @@ inline constexpr std::array<Rung, 7> kDoubleLadder{{{DoubleUpEl::Rung1, 2},
                                                     {DoubleUpEl::Rung6, 64},
                                                     {DoubleUpEl::Rung7, 300}}};
 
+// A rung's plate colour: open, won and lost.
+inline constexpr Rgb kRungOpen = colours::kYellow;
+inline constexpr Rgb kRungWon = colours::kLime;
+inline constexpr Rgb kRungLost = colours::kMaroon;
+
 constexpr DoubleUpEl HistorySlot(int i) {
   return Nth(DoubleUpEl::History1, i - 1);
 }
@@ -77,13 +82,13 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
     Slot(E::History4, "History4", 4), Slot(E::History5, "History5", 5), Slot(E::History6, "History6", 6),
     Slot(E::History7, "History7", 7), Slot(E::History8, "History8", 8), Slot(E::History9, "History9", 9),
     Slot(E::History10, "History10", 10),
-    PanelOf(E::Rung1, "Rung1", {226, 374, 290, 41}, kRung, colours::kYellow),
-    PanelOf(E::Rung2, "Rung2", {226, 322, 290, 41}, kRung, colours::kYellow),
-    PanelOf(E::Rung3, "Rung3", {226, 268, 290, 41}, kRung, colours::kYellow),
-    PanelOf(E::Rung4, "Rung4", {226, 216, 290, 41}, kRung, colours::kYellow),
-    PanelOf(E::Rung5, "Rung5", {226, 164, 291, 41}, kRung, colours::kYellow),
-    PanelOf(E::Rung6, "Rung6", {226, 110, 290, 41}, kRung, colours::kYellow),
-    PanelOf(E::Rung7, "Rung7", {172, 32, 389, 65}, kTopRung, colours::kYellow),
+    PanelOf(E::Rung1, "Rung1", {226, 374, 290, 41}, kRung, kRungOpen),
+    PanelOf(E::Rung2, "Rung2", {226, 322, 290, 41}, kRung, kRungOpen),
+    PanelOf(E::Rung3, "Rung3", {226, 268, 290, 41}, kRung, kRungOpen),
+    PanelOf(E::Rung4, "Rung4", {226, 216, 290, 41}, kRung, kRungOpen),
+    PanelOf(E::Rung5, "Rung5", {226, 164, 291, 41}, kRung, kRungOpen),
+    PanelOf(E::Rung6, "Rung6", {226, 110, 290, 41}, kRung, kRungOpen),
+    PanelOf(E::Rung7, "Rung7", {172, 32, 389, 65}, kTopRung, kRungOpen),
 }};
 static_assert(IdsInOrder(kElements));
 // clang-format on

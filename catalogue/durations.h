@@ -15,6 +15,10 @@ inline constexpr int kAutoPlayPause = 2000;  // the auto-play timer
 // Spin timer periods of the stop schedule, by stage (all turning, then 1..4 reels stopped).
 inline constexpr int kSpinTickPeriods[5] = {1, 5, 10, 15, 20};
 
+// How long a win's amount shows over the reels, and a big win's celebration, in idle repaints.
+inline constexpr int kWinBannerRepaints = 12;
+inline constexpr int kBigWinCelebrationRepaints = 20;
+
 // Blocking pauses.
 inline constexpr int kBeforeBonusChooser = 1000;
 inline constexpr int kAfterHatPick = 4000;

@@ -55,6 +55,11 @@ class Desktop {
   // Strokes one line through the points, in the given colour and pen width.
   virtual void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour,
                         int width) = 0;
+  // Marks a cell of a drawing surface as part of a win, in its line's colour.
+  virtual void FrameCell(ElementRef surface, Rect cell, Rgb colour) = 0;
+  // Shows a win's amount over a drawing surface. `celebration` counts the repaints of a big
+  // win's celebration from 1; 0 shows an ordinary win.
+  virtual void ShowWinBanner(ElementRef surface, std::string_view text, int celebration) = 0;
   virtual void SetGauge(ElementRef gauge, int position) = 0;
   virtual void MoveElement(ElementRef element, int left, int top) = 0;
   virtual void SetFontSize(ElementRef element, int points) = 0;

@@ -6,6 +6,7 @@
 #include "core/desktop.h"
 #include "core/machine.h"
 #include "core/save_file.h"
+#include "core/win_show.h"
 
 namespace tarvolenka {
 
@@ -57,6 +58,8 @@ class MainWindow : public WindowLogic {
   void LoadCellPictures();
   void DrawReels();
   void DrawWinningLines();
+  // A win has just been paid: its amount shows over the reels for a moment from now.
+  void AnnounceWin() { winShow_.Restart(); }
   void ShowBonusStage();
   void UpdateBonusCountdown();
   void CheckLevelUp();
@@ -81,6 +84,7 @@ class MainWindow : public WindowLogic {
   BonusStep* bonus_ = nullptr;
   bool savingAllowed_ = true;  // off when the player quits over an unusable save
   SaveResult lastSave_;        // the last save's outcome, for the notice and the close
+  WinShow winShow_{d_};
 };
 
 }  // namespace tarvolenka

@@ -82,6 +82,7 @@ void MainWindow::EndSpin() {
     PlayCue(Cue::Cuckoo);
     s.LastWin = SatMul(s.LastWin, Widen(s.LineStake));
     s.Balance = SatAdd(s.Balance, s.LastWin);
+    AnnounceWin();
     DrawWinningLines();
   }
   RefreshDisplay();
@@ -105,6 +106,7 @@ void MainWindow::EndSpin() {
 }
 
 void MainWindow::OnIdleRepaint() {
+  winShow_.Tick();
   DrawReels();
   DrawWinningLines();
 }

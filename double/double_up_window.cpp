@@ -40,7 +40,7 @@ void DoubleUpWindow::OnShow() {
   if (m_.State.JokerUses == 0) d_.SetVisible(Ref(DoubleUpEl::JokerButton), true);
   const std::int64_t win = m_.State.LastWin;
   for (const Rung& rung : kDoubleLadder) {
-    d_.SetPanelColour(Ref(rung.panel), colours::kYellow);
+    d_.SetPanelColour(Ref(rung.panel), kRungOpen);
     d_.SetText(Ref(rung.panel), std::to_string(SatMul(win, rung.multiplier)));
   }
   m_.DoubleAmount = win;
@@ -108,14 +108,14 @@ void DoubleUpWindow::DoubleWinStep() {
   if (k >= 1 && k <= 6) {
     const Rung& rung = kDoubleLadder[k - 1];
     m_.DoubleAmount = SatMul(m_.State.LastWin, rung.multiplier);
-    d_.SetPanelColour(Ref(rung.panel), colours::kLime);
+    d_.SetPanelColour(Ref(rung.panel), kRungWon);
     blinkInterval_ -= durations::kDoubleBlinkFaster;
     d_.SetTimerInterval(TimerOf(DoubleUpTimer::Blink), blinkInterval_);
     if (k == 6) d_.StartTimer(TimerOf(DoubleUpTimer::Shake));
   } else if (k == 7) {
     inputOpen_ = false;
     m_.DoubleAmount = SatMul(m_.State.LastWin, kDoubleLadder[6].multiplier);
-    d_.SetPanelColour(Ref(DoubleUpEl::Rung7), colours::kLime);
+    d_.SetPanelColour(Ref(DoubleUpEl::Rung7), kRungWon);
     d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
     d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
     ShowAmount();
@@ -135,8 +135,7 @@ void DoubleUpWindow::DoubleLose() {
   d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   step_ += 1;
-  if (step_ >= 1 && step_ <= 7)
-    d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), colours::kMaroon);
+  if (step_ >= 1 && step_ <= 7) d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), kRungLost);
   d_.Repaint(WindowId::DoubleUp);
   d_.Pause(durations::kDoubleUpEnd);
   d_.Close(WindowId::DoubleUp);

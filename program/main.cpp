@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   qt::SessionEnd::HoldSignals();  // before any thread starts
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvolenka"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvolenka"));
+  // No display name: Qt would append it to every window's title.
 
   // A second copy on the same save brings the first one forward and leaves the save alone.
   qt::SingleInstance instance(QString::fromUtf8(kSaveFileName));

@@ -1,7 +1,13 @@
 #include "qt/element_widgets.h"
 
 #include <QMouseEvent>
+#include <QPainterPath>
+#include <QRadialGradient>
 #include <algorithm>
+#include <cmath>
+
+#include "qt/fonts.h"
+#include "qt/look_paint.h"
 
 namespace tarvolenka::qt {
 
@@ -47,13 +53,36 @@ ShapeWidget::ShapeWidget(QWidget* parent, Rgb colour, bool rounded)
 void ShapeWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(Qt::black, 1));
-  p.setBrush(colour_);
-  const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  if (rounded_)
-    p.drawRoundedRect(r, 12, 12);
-  else
-    p.drawRect(r);
+  const Rgb base{static_cast<std::uint8_t>(colour_.red()),
+                 static_cast<std::uint8_t>(colour_.green()),
+                 static_cast<std::uint8_t>(colour_.blue())};
+  if (!rounded_) {
+    PaintPlate(p, QRectF(rect()), base, std::min(6.0, height() / 3.0));
+    return;
+  }
+  // A rounded shape is a lamp: a warm glow round a bright lit body.
+  const QRectF r = QRectF(rect());
+  for (int i = 0; i < 6; ++i) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 200, 60, 28));
+    p.drawRoundedRect(r.adjusted(i, i, -i, -i), 16 - i, 16 - i);
+  }
+  QRadialGradient g(r.center(), r.width() * 0.6);
+  g.setColorAt(0, QColor(255, 250, 200));
+  g.setColorAt(0.5, QColor(255, 190, 40));
+  g.setColorAt(1, colour_);
+  p.setBrush(g);
+  p.setPen(QPen(QColor(120, 20, 0), 1.5));
+  p.drawRoundedRect(r.adjusted(5, 5, -5, -5), 11, 11);
+}
+
+void ShapeWidget::showEvent(QShowEvent*) {
+  // Shapes that light up lead the chasing bulbs the window paints round them.
+  if (parentWidget() != nullptr) parentWidget()->update();
+}
+
+void ShapeWidget::hideEvent(QHideEvent*) {
+  if (parentWidget() != nullptr) parentWidget()->update();
 }
 
 GaugeWidget::GaugeWidget(QWidget* parent, Rgb background, Rgb bar)
@@ -69,13 +98,40 @@ void GaugeWidget::SetPosition(int position) {
 }
 
 void GaugeWidget::paintEvent(QPaintEvent*) {
+  // A wooden frame like the counter panels', a sunken trough in the background colour and a
+  // glossy bar in the bar colour.
   QPainter p(this);
-  p.fillRect(rect(), background_);
-  const QRect inner = rect().adjusted(2, 2, -2, -2);
-  p.fillRect(QRect(inner.left(), inner.top(), inner.width() * position_ / 100, inner.height()),
-             bar_);
-  p.setPen(QPen(QColor(0, 0, 60), 2));
-  p.drawRect(rect().adjusted(1, 1, -1, -1));
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r = QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75);
+  QLinearGradient wood(r.topLeft(), r.bottomLeft());
+  wood.setColorAt(0, QColor(0x9a, 0x5e, 0x2c));
+  wood.setColorAt(0.5, QColor(0x77, 0x42, 0x18));
+  wood.setColorAt(1, QColor(0x52, 0x29, 0x0c));
+  p.setPen(QPen(QColor(0x3a, 0x1d, 0x0c), 1.5));
+  p.setBrush(wood);
+  p.drawRoundedRect(r, 10, 10);
+  const QRectF trough = r.adjusted(5, 5, -5, -5);
+  QLinearGradient well(trough.topLeft(), trough.bottomLeft());
+  well.setColorAt(0, background_.darker(220));
+  well.setColorAt(0.3, background_.darker(130));
+  well.setColorAt(1, background_);
+  p.setPen(QPen(QColor(0x2a, 0x12, 0x04), 1));
+  p.setBrush(well);
+  p.drawRoundedRect(trough, 7, 7);
+  if (position_ > 0) {
+    QRectF bar = trough.adjusted(1.5, 1.5, -1.5, -1.5);
+    bar.setWidth(bar.width() * position_ / 100);
+    QLinearGradient shine(bar.topLeft(), bar.bottomLeft());
+    shine.setColorAt(0, bar_.lighter(170));
+    shine.setColorAt(0.45, bar_);
+    shine.setColorAt(1, bar_.darker(150));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shine);
+    p.drawRoundedRect(bar, 6, 6);
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawRoundedRect(QRectF(bar.left() + 3, bar.top() + 2, std::max(0.0, bar.width() - 6), 4), 2,
+                      2);
+  }
 }
 
 PaintBoxWidget::PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr)
@@ -103,9 +159,21 @@ void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
   update();
 }
 
+namespace {
+
+// Dark lines get a light casing and light lines a dark one, so a line shows over any symbol.
+QColor CasingFor(Rgb c) {
+  const int luma = (2126 * c.r + 7152 * c.g + 722 * c.b) / 10000;
+  return luma < 110 ? QColor(255, 250, 230) : QColor(25, 12, 4);
+}
+
+}  // namespace
+
 void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
   QPainter& p = Painter();
   // Aliased strokes keep a frame with all fifty lines well under a millisecond.
+  p.setPen(QPen(CasingFor(colour), width + 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPolyline(points);
   p.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(points);
   update();
@@ -121,6 +189,67 @@ void PaintBoxWidget::SetPixelRatio(qreal dpr) {
   p.drawImage(QRectF(QPointF(0, 0), logical), image_);
   p.end();
   image_ = std::move(image);
+  update();
+}
+
+void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
+  QPainter& p = Painter();
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r = QRectF(cell).adjusted(4, 4, -4, -4);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 255, 255, 70), 14));  // a soft glow inside the frame
+  p.drawRoundedRect(r.adjusted(6, 6, -6, -6), 10, 10);
+  p.setPen(QPen(CasingFor(colour), 8));
+  p.drawRoundedRect(r, 12, 12);
+  p.setPen(QPen(ToQColor(colour), 4.5));
+  p.drawRoundedRect(r, 12, 12);
+  p.restore();
+  update();
+}
+
+void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
+  QPainter& p = Painter();
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF area(QPointF(0, 0), image_.deviceIndependentSize());
+  if (celebration > 0) {
+    // Rays of light that turn a little with every repaint, and falling sparkles.
+    const QPointF c = area.center();
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 16; ++i) {
+      const qreal a = (i * 22.5 + celebration * 7.0) * M_PI / 180.0;
+      const qreal b = a + 9.0 * M_PI / 180.0;
+      QPainterPath ray;
+      ray.moveTo(c);
+      ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * 700);
+      ray.lineTo(c + QPointF(std::cos(b), std::sin(b)) * 700);
+      ray.closeSubpath();
+      p.setBrush(QColor(255, 220, 80, 70));
+      p.drawPath(ray);
+    }
+    for (int i = 0; i < 24; ++i) {
+      const qreal x = std::fmod(i * 97.0 + celebration * 3.0, area.width());
+      const qreal y = std::fmod(i * 53.0 + celebration * 18.0, area.height());
+      PaintBulb(p, QPointF(x, y), 4 + (i + celebration) % 3, true);
+    }
+  }
+  const bool big = celebration > 0;
+  const QRectF plate = big ? QRectF(area.center().x() - 250, area.center().y() - 75, 500, 150)
+                           : QRectF(area.center().x() - 170, area.bottom() - 92, 340, 78);
+  PaintPlate(p, plate, looks::ink::kWood, 16);
+  p.setPen(QPen(QColor(232, 190, 90), 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(plate.adjusted(6, 6, -8, -9), 11, 11);
+  QFont title = GameFont(big ? 30 : 18, true);
+  QFont sum = GameFont(big ? 54 : 34, true);
+  const qreal split = big ? 50 : 30;
+  PaintText(p, QRectF(plate.left(), plate.top() + 8, plate.width(), split), Qt::AlignCenter,
+            big ? QStringLiteral("ГОЛЯМА ПЕЧАЛБА!") : QStringLiteral("ПЕЧАЛБА"), title,
+            looks::ink::kCream, true, looks::ink::kEdge);
+  PaintText(p, QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
+            Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
+  p.restore();
   update();
 }
 

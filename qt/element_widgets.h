@@ -43,6 +43,8 @@ class ShapeWidget : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void showEvent(QShowEvent*) override;
+  void hideEvent(QHideEvent*) override;
 
  private:
   QColor colour_;
@@ -72,6 +74,8 @@ class PaintBoxWidget : public QWidget {
   void DrawLine(const QPolygon& points, Rgb colour, int width);
   // A new backing image at `dpr`, holding the old one until the game draws over it.
   void SetPixelRatio(qreal dpr);
+  void FrameCell(const QRect& cell, Rgb colour);
+  void ShowWinBanner(const QString& amount, int celebration);
   const QImage& image() const { return image_; }
 
  protected:

@@ -6,6 +6,8 @@
 #include <QSvgRenderer>
 
 #include "qt/jpeg_decoder.h"
+#include "qt/legend/legend_layout.h"
+#include "qt/legend/legend_painter.h"
 
 namespace tarvolenka::qt {
 namespace {
@@ -60,7 +62,16 @@ const QPixmap& PictureLoader::Get(Picture picture) {
   const PictureSpec& desc = SpecOf(picture);
   if (picture == Picture::None) return cache_[i];
   if (picture == Picture::Legend) {
-    cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
+    // At 1 the picture built in; at any other ratio the same painting, done at that ratio.
+    if (dpr_ == 1.0) {
+      cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
+    } else {
+      QImage image;
+      QString error;
+      if (legend::PaintLegend(legend::MakeLegendLayout(), QStringLiteral("DejaVu Sans"),
+                              QStringLiteral(":/pictures"), image, error, dpr_))
+        cache_[i] = QPixmap::fromImage(image);
+    }
     if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
     return cache_[i];
   }

@@ -11,9 +11,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/looks.h"
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
 #include "qt/save_dialogs.h"
+#include "qt/styled_label.h"
+#include "qt/window_decor.h"
 #include "qt/window_view.h"
 #include "qt/zoom_view.h"
 
@@ -36,21 +39,47 @@ Qt::Alignment AlignmentOf(const TextStyle& style) {
   return a;
 }
 
-QLabel* MakeLabel(QWidget* parent, const ElementSpec& e, bool panel) {
-  auto* label = new QLabel(parent);
+QLabel* MakeLabel(QWidget* parent, ElementRef ref, const ElementSpec& e, bool panel) {
+  auto* label =
+      new StyledLabel(parent, looks::LookOf(ref), panel, panel ? e.colour : e.style.background);
   label->setFont(GameFont(e.style.sizePx, e.style.bold));
   label->setAlignment(panel ? Qt::AlignCenter : AlignmentOf(e.style));
   label->setText(FromView(e.text));
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette pal = label->palette();
   pal.setColor(QPalette::WindowText, ToQColor(e.style.colour));
-  if (panel || e.style.opaque) {
+  // The plate is painted by the label itself, from its palette's window colour.
+  if (panel || e.style.opaque)
     pal.setColor(QPalette::Window, ToQColor(panel ? e.colour : e.style.background));
-    label->setAutoFillBackground(true);
-  }
   label->setPalette(pal);
-  if (panel) label->setFrameStyle(QFrame::Panel | QFrame::Raised);
   return label;
+}
+
+// Where a label is drawn: tags of a row share one top; the new level is shown large.
+QRect DrawnRect(ElementRef ref, const QRect& rect) {
+  if (ref == Ref(LevelUpEl::LevelNumber)) {
+    return QRect(rect.center().x() - 70, rect.top() + 2, 141, looks::kLevelNumberPx + 12);
+  }
+  for (const looks::LevelRow& row : looks::kLevelRows) {
+    // Values share the first row's right edge.
+    if (ref == Ref(row.value)) {
+      const Rect first = SpecOf(Ref(looks::kLevelRows[0].value)).rect;
+      return QRect(first.left, rect.top(), first.width, rect.height());
+    }
+    // A caption sits on its value's middle line.
+    if (ref == Ref(row.caption)) {
+      const Rect v = SpecOf(Ref(row.value)).rect;
+      return QRect(rect.left(), v.top + (v.height - rect.height()) / 2 + 1, rect.width(),
+                   rect.height());
+    }
+  }
+  if (ref == Ref(DoubleUpEl::Amount)) {
+    // The amount in hand fills the window of its panel's art.
+    return QRect(rect.left() + 7, rect.top() - 3, rect.width() - 14, 19);
+  }
+  QRect r = rect;
+  r.moveTop(looks::TagTop(ref));
+  return r;
 }
 
 qreal ScreenRatio(qreal requested) {
@@ -101,6 +130,13 @@ void QtDesktop::Build(WindowId id) {
   if (id == WindowId::Main) {
     w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
   }
+  w.canvas->SetBackground([this, id, background = desc.background](QPainter& p, const QRect& r) {
+    PaintSurface(p, r, background, looks::SurfaceOf(id));
+    DecorateWindow(p, id, [this](ElementRef ref) {
+      const QWidget* widget = At(ref).widget;
+      return widget != nullptr && widget->isVisibleTo(widget->parentWidget());
+    });
+  });
   for (std::size_t i = 0; i < desc.elements.size(); ++i) {
     const ElementSpec& e = desc.elements[i];
     const ElementRef ref{id, static_cast<std::uint16_t>(i)};
@@ -108,7 +144,7 @@ void QtDesktop::Build(WindowId id) {
     el.kind = e.kind;
     el.picture = e.picture;
     el.pixmap = pictures_.Get(e.picture);
-    const QRect rect(e.rect.left, e.rect.top, e.rect.width, e.rect.height);
+    const QRect rect = DrawnRect(ref, QRect(e.rect.left, e.rect.top, e.rect.width, e.rect.height));
     switch (e.kind) {
       case Kind::Picture: {
         auto* pic = new PictureWidget(parent, (e.flags & kStretch) != 0);
@@ -127,7 +163,10 @@ void QtDesktop::Build(WindowId id) {
         break;
       case Kind::Label:
       case Kind::Panel:
-        el.widget = MakeLabel(parent, e, e.kind == Kind::Panel);
+        el.widget = MakeLabel(parent, ref, e, e.kind == Kind::Panel);
+        if (ref == Ref(LevelUpEl::LevelNumber))
+          el.widget->setFont(GameFont(looks::kLevelNumberPx, true));
+        if (ref == Ref(DoubleUpEl::Amount)) el.widget->setFont(GameFont(16, true));
         el.widget->setGeometry(rect);
         break;
       case Kind::Shape:
@@ -144,7 +183,16 @@ void QtDesktop::Build(WindowId id) {
         break;
     }
     if (el.widget != nullptr && (e.flags & kHidden) != 0) el.widget->hide();
+    if (el.widget != nullptr) {
+      const std::string_view tip = looks::TooltipOf(ref);
+      if (!tip.empty()) el.widget->setToolTip(FromView(tip));
+    }
     w.elements.push_back(std::move(el));
+  }
+  for (const looks::Caption& c : looks::kCaptions) {
+    if (c.element.window != id) continue;
+    auto* tag = new CaptionTag(parent, FromView(c.text), w.elements[c.element.index].widget);
+    tag->setGeometry(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
   }
   for (std::size_t t = 0; t < desc.timers.size(); ++t) {
     auto* timer = new QTimer(w.view);
@@ -280,6 +328,16 @@ void QtDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb 
     for (const Point& p : points) polygon << QPoint(p.x, p.y);
     box->DrawLine(polygon, colour, width);
   }
+}
+
+void QtDesktop::FrameCell(ElementRef surface, Rect cell, Rgb colour) {
+  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
+    box->FrameCell(QRect(cell.left, cell.top, cell.width, cell.height), colour);
+}
+
+void QtDesktop::ShowWinBanner(ElementRef surface, std::string_view text, int celebration) {
+  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
+    box->ShowWinBanner(FromView(text), celebration);
 }
 
 void QtDesktop::SetGauge(ElementRef ref, int position) {

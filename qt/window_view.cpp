@@ -1,6 +1,10 @@
 #include "qt/window_view.h"
 
 #include <QCloseEvent>
+#include <QPainter>
+
+#include "catalogue/looks.h"
+#include "qt/look_paint.h"
 
 #include "qt/element_widgets.h"
 #include "qt/qt_desktop.h"
@@ -9,16 +13,18 @@ namespace tarvolenka::qt {
 namespace {
 
 Qt::WindowFlags FlagsFor(Border border) {
-  Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  // Fixed-size hints keep the window managers from offering maximise; dialogs get no minimise.
+  const Qt::WindowFlags fixed =
+      Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
   switch (border) {
     case Border::FixedMain:
-      return flags | Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+      return fixed | Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     case Border::FixedCloseBox:
-      return flags | Qt::Dialog | Qt::WindowCloseButtonHint;
+      return fixed | Qt::Dialog | Qt::WindowCloseButtonHint;
     case Border::FixedNoButtons:
-      return flags | Qt::Dialog;
+      return fixed | Qt::Dialog;
   }
-  return flags;
+  return fixed | Qt::Dialog;
 }
 
 QString FromView(std::string_view s) {
@@ -28,7 +34,10 @@ QString FromView(std::string_view s) {
 }  // namespace
 
 WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc)
-    : QDialog(nullptr, FlagsFor(desc.border)), desktop_(desktop), id_(desc.id) {
+    : QDialog(nullptr, FlagsFor(desc.border)),
+      desktop_(desktop),
+      id_(desc.id),
+      background_(desc.background) {
   setWindowTitle(FromView(desc.caption));
   setObjectName(FromView(desc.className));
   setFixedSize(desc.width, desc.height);
@@ -36,7 +45,13 @@ WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc)
   QPalette pal = palette();
   pal.setColor(QPalette::Window, ToQColor(desc.background));
   setPalette(pal);
-  setAutoFillBackground(true);
+  setAutoFillBackground(false);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  PaintSurface(p, rect(), background_, looks::SurfaceOf(id_));  // under the zoomed content
 }
 
 void WindowView::CloseByGame() {

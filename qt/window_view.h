@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "catalogue/windows.h"
 
@@ -25,10 +26,12 @@ class WindowView : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   QtDesktop& desktop_;
   WindowId id_;
+  Rgb background_;
   bool closingByGame_ = false;
   bool inCloseEvent_ = false;       // the window system's close is being decided
   bool closedDuringEvent_ = false;  // ...and the game closed the window meanwhile

@@ -2,12 +2,29 @@
 
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QPainter>
 #include <cmath>
 
 namespace tarvolenka::qt {
+namespace {
+
+// The content widget: the window's surface painted first, then its elements over it.
+class Content : public QWidget {
+ public:
+  std::function<void(QPainter&, const QRect&)> background;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!background) return;
+    QPainter p(this);
+    background(p, rect());
+  }
+};
+
+}  // namespace
 
 ZoomView::ZoomView(QWidget* window, QSize logicalSize)
-    : QGraphicsView(window), logicalSize_(logicalSize), content_(new QWidget) {
+    : QGraphicsView(window), logicalSize_(logicalSize), content_(new Content) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -23,6 +40,11 @@ ZoomView::ZoomView(QWidget* window, QSize logicalSize)
   scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(logicalSize)));
   setScene(scene);
   SetZoom(1.0);
+}
+
+void ZoomView::SetBackground(std::function<void(QPainter&, const QRect&)> paint) {
+  static_cast<Content*>(content_)->background = std::move(paint);
+  content_->setAutoFillBackground(false);
 }
 
 ZoomView::~ZoomView() {

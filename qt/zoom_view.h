@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGraphicsView>
+#include <functional>
 
 namespace tarvolenka::qt {
 
@@ -17,6 +18,8 @@ class ZoomView : public QGraphicsView {
   QWidget* content() const { return content_; }
   // Scales the content and sizes the window to fit it exactly.
   void SetZoom(qreal zoom);
+  // Paints the window's surface under its elements, in logical pixels, so that it scales too.
+  void SetBackground(std::function<void(QPainter&, const QRect&)> paint);
 
  protected:
   // The content joins the scene and shows when its window first shows, once the elements are

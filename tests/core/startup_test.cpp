@@ -189,7 +189,15 @@ TEST_F(StartUp, IdleRepaintRedrawsReelsAndWinningLinesEvery300Ms) {
   desk_.RunFor(299);
   EXPECT_TRUE(desk_.canvas().empty());
   desk_.RunFor(1);
-  ASSERT_EQ(desk_.canvas().size(), 15u + 1u);  // reels, then line 1 on top
+  // Reels, the frames round the cells of line 1's run, then line 1 on top.
+  int cells = 0, frames = 0;
+  for (const auto& op : desk_.canvas()) {
+    cells += op.kind == testing::CanvasOp::Cell ? 1 : 0;
+    frames += op.kind == testing::CanvasOp::Frame ? 1 : 0;
+  }
+  EXPECT_EQ(cells, 15);
+  EXPECT_EQ(frames, RunOnLine(SymbolsOnLine(m().Reels, kPaylineTable[0])).length);
+  ASSERT_EQ(desk_.canvas().size(), static_cast<std::size_t>(cells + frames + 1));
   EXPECT_EQ(desk_.canvas().back().kind, testing::CanvasOp::Line);
   EXPECT_EQ(desk_.canvas().back().colour, (Rgb{0xFF, 0, 0}));
   EXPECT_EQ(desk_.canvas().back().width, 5);

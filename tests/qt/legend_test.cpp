@@ -13,9 +13,9 @@
 #include "catalogue/legend_elements.h"
 #include "core/paylines.h"
 #include "qt/jpeg_decoder.h"
+#include "qt/legend/legend_layout.h"
 #include "qt/picture_loader.h"
 #include "tools/legend/jpeg_encoder.h"
-#include "tools/legend/legend_layout.h"
 
 namespace tarvolenka {
 namespace {

@@ -139,6 +139,24 @@ void VirtualDesktop::DrawLine(ElementRef, std::span<const Point> points, Rgb col
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }
 
+void VirtualDesktop::FrameCell(ElementRef, Rect cell, Rgb colour) {
+  CanvasOp op{};
+  op.kind = CanvasOp::Frame;
+  op.clipped = cell;
+  op.colour = colour;
+  canvas_.push_back(op);
+  if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
+}
+
+void VirtualDesktop::ShowWinBanner(ElementRef, std::string_view text, int celebration) {
+  CanvasOp op{};
+  op.kind = CanvasOp::Banner;
+  op.text = std::string(text);
+  op.celebration = celebration;
+  canvas_.push_back(op);
+  if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
+}
+
 void VirtualDesktop::SetGauge(ElementRef gauge, int position) {
   Mutable(gauge).gauge = std::clamp(position, 0, 100);
 }

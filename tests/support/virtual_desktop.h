@@ -43,13 +43,15 @@ struct ElementState {
 };
 
 struct CanvasOp {
-  enum Kind { Cell, Line } kind = Cell;
+  enum Kind { Cell, Line, Frame, Banner } kind = Cell;
   Picture picture = Picture::None;  // a cell copy: the buffer's picture at that moment
   ElementRef cell{};
   Rect clipped;               // the part of the cell that landed on the surface
   std::vector<Point> points;  // a line's points
   Rgb colour;
   int width = 0;
+  std::string text;     // a banner's text
+  int celebration = 0;  // a banner's celebration count
 };
 
 struct CueEvent {
@@ -74,6 +76,8 @@ class VirtualDesktop : public Desktop {
   void CopyPicture(ElementRef target, ElementRef source) override;
   void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
   void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) override;
+  void FrameCell(ElementRef surface, Rect cell, Rgb colour) override;
+  void ShowWinBanner(ElementRef surface, std::string_view text, int celebration) override;
   void SetGauge(ElementRef gauge, int position) override;
   void MoveElement(ElementRef element, int left, int top) override;
   void SetFontSize(ElementRef element, int points) override;

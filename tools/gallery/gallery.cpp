@@ -14,6 +14,7 @@
 #include "catalogue/meze_elements.h"
 #include "game/game.h"
 #include "qt/qt_desktop.h"
+#include "qt/window_shot.h"
 
 using namespace tarvolenka;
 
@@ -30,23 +31,27 @@ void Settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
 }
 
-bool Save(QWidget* window, const QDir& dir, const char* file) {
+bool Save(QWidget* window, const QDir& dir, const char* file, qreal ratio) {
   Settle();
-  const QPixmap shot = window->grab();
+  const QPixmap shot = qt::ShootWindow(*window, ratio);
   const bool ok = shot.save(dir.filePath(QString::fromLatin1(file)));
   std::printf("%s %s (%dx%d)\n", ok ? "wrote" : "FAILED", file, shot.width(), shot.height());
   return ok;
 }
 
-// A reel window with a vodka win on three lines, for the main window.
-void ShowWinningScreen(Game& game) {
+// A reel window with a vodka win on three lines, or with five vodkas across for a big win.
+void ShowWinningScreen(Game& game, bool big) {
   Machine& m = game.machine();
   const SymbolId rows[4][5] = {
-      {2, 3, 4, 7, 6}, {3, 7, 12, 2, 9}, {10, 10, 10, 1, 8}, {4, 6, 5, 11, 15}};
+      {2, 3, 4, 7, 6},
+      {3, 7, 12, 2, 9},
+      {10, 10, 10, big ? SymbolId{10} : SymbolId{1}, big ? SymbolId{10} : SymbolId{8}},
+      {4, 6, 5, 11, 15}};
   for (int r = 0; r < 4; ++r)
     for (int c = 1; c <= 5; ++c) m.Reels.at(r, c) = rows[r][c - 1];
   m.State.LastWin = EvaluateLines(m.Reels, m.WinningLines) * m.State.LineStake;
   game.main().LoadCellPictures();
+  game.main().AnnounceWin();
   game.main().DrawReels();
   game.main().DrawWinningLines();
   game.main().EnableControls();
@@ -74,8 +79,10 @@ int main(int argc, char** argv) {
   desktop.Start();
   Machine& m = game.machine();
   m.State.Experience = 13250;
-  ShowWinningScreen(game);
-  bool ok = Save(desktop.window(WindowId::Main), dir, "main.png");
+  ShowWinningScreen(game, true);
+  bool ok = Save(desktop.window(WindowId::Main), dir, "main-big-win.png", dpr);
+  ShowWinningScreen(game, false);
+  ok = Save(desktop.window(WindowId::Main), dir, "main.png", dpr) && ok;
 
   m.State.TimedBonusAmount = 300;
   m.State.Level = 3;
@@ -129,12 +136,29 @@ int main(int argc, char** argv) {
        {}},
       {WindowId::TimedBonus, "timed-bonus.png", {}, {}},
       {WindowId::MegaBonus, "mega-bonus.png", {}, {}},
+      // The light run out and resting on its prize, without waiting for the light's timer.
+      {WindowId::MegaBonus,
+       "mega-bonus-won.png",
+       {},
+       [](Game& g, qt::QtDesktop&) {
+         MegaBonusWindow& mega = g.megaBonus();
+         mega.Start();
+         while (mega.MegaStepsLeft() > 0) mega.OnLightTick();
+       }},
+      // The rungs' three colours side by side: two won, the third lost.
+      {WindowId::DoubleUp, "double-up-rungs.png",
+       [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; },
+       [](Game&, qt::QtDesktop& d) {
+         d.SetPanelColour(Ref(DoubleUpEl::Rung1), kRungWon);
+         d.SetPanelColour(Ref(DoubleUpEl::Rung2), kRungWon);
+         d.SetPanelColour(Ref(DoubleUpEl::Rung3), kRungLost);
+       }},
   };
   for (const Shot& shot : shots) {
     if (shot.prepare) shot.prepare(game, desktop);
     desktop.Present(shot.window);
     if (shot.play) shot.play(game, desktop);
-    ok = Save(desktop.window(shot.window), dir, shot.file) && ok;
+    ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }
   std::filesystem::remove(save);

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <vector>
 
+#include "qt/legend/legend_layout.h"
+#include "qt/legend/legend_painter.h"
 #include "tools/legend/jpeg_encoder.h"
-#include "tools/legend/legend_layout.h"
-#include "tools/legend/legend_painter.h"
 
 namespace {
 

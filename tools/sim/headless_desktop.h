@@ -58,6 +58,8 @@ class HeadlessDesktop : public Desktop {
   void CopyPicture(ElementRef, ElementRef) override {}
   void CopyCell(ElementRef, ElementRef, int, int) override {}
   void DrawLine(ElementRef, std::span<const Point>, Rgb, int) override {}
+  void FrameCell(ElementRef, Rect, Rgb) override {}
+  void ShowWinBanner(ElementRef, std::string_view, int) override {}
   void SetGauge(ElementRef, int) override {}
   void MoveElement(ElementRef, int, int) override {}
   void SetFontSize(ElementRef, int) override {}

@@ -1,8 +1,8 @@
-#include "tools/legend/legend_painter.h"
+#include "qt/legend/legend_painter.h"
 
 #include <QLinearGradient>
 
-#include "tools/legend/paint_kit.h"
+#include "qt/legend/paint_kit.h"
 
 namespace tarvolenka::legend {
 namespace {
@@ -108,8 +108,9 @@ void PaintLines(PaintKit& kit, const LegendLayout& l) {
 }  // namespace
 
 bool PaintLegend(const LegendLayout& layout, const QString& fontFamily, const QString& pictureDir,
-                 QImage& out, QString& error) {
-  out = QImage(kWidth, kHeight, QImage::Format_RGB32);
+                 QImage& out, QString& error, qreal ratio) {
+  out = QImage(QSize(kWidth, kHeight) * ratio, QImage::Format_RGB32);
+  out.setDevicePixelRatio(ratio);
   QPainter p(&out);
   p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                    QPainter::SmoothPixmapTransform);

@@ -1,4 +1,4 @@
-#include "tools/legend/paint_kit.h"
+#include "qt/legend/paint_kit.h"
 
 #include <QFontMetrics>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "tools/legend/legend_layout.h"
+#include "qt/legend/legend_layout.h"
 
 namespace tarvolenka::legend {
 namespace {

@@ -1,0 +1,287 @@
+#pragma once
+
+// How the desktop dresses the windows: the surface behind each window, the plate, tag or
+// lettering of each text, the captions that say what a counter is, and the tooltips. The
+// desktop paints from this data and the contrast test checks it, so both read the same
+// colours.
+
+#include <array>
+#include <string_view>
+
+#include "catalogue/bonus_result_elements.h"
+#include "catalogue/bottles_elements.h"
+#include "catalogue/cups_elements.h"
+#include "catalogue/double_up_elements.h"
+#include "catalogue/golden_board_elements.h"
+#include "catalogue/golden_pick_elements.h"
+#include "catalogue/hat_chooser_elements.h"
+#include "catalogue/level_up_elements.h"
+#include "catalogue/main_elements.h"
+#include "catalogue/mega_bonus_elements.h"
+#include "catalogue/meze_elements.h"
+#include "catalogue/timed_bonus_elements.h"
+
+namespace tarvolenka::looks {
+
+constexpr std::uint8_t Blend(std::uint8_t a, std::uint8_t b, int towardsB) {
+  return static_cast<std::uint8_t>((a * (100 - towardsB) + b * towardsB) / 100);
+}
+// `c` moved `percent` of the way towards `to`.
+constexpr Rgb Mix(Rgb c, Rgb to, int percent) {
+  return {Blend(c.r, to.r, percent), Blend(c.g, to.g, percent), Blend(c.b, to.b, percent)};
+}
+
+// A plate or tag runs from a lit top edge to a shaded bottom edge of its base colour; its text
+// must read against both ends.
+inline constexpr int kPlateLight = 22;  // percent towards white at the top
+inline constexpr int kPlateShade = 14;  // percent towards black at the bottom
+constexpr Rgb PlateTop(Rgb base) {
+  return Mix(base, colours::kWhite, kPlateLight);
+}
+constexpr Rgb PlateBottom(Rgb base) {
+  return Mix(base, colours::kBlack, kPlateShade);
+}
+
+// The tavern palette.
+namespace ink {
+inline constexpr Rgb kDarkRed{150, 0, 0};
+inline constexpr Rgb kDeepRed{112, 0, 0};
+inline constexpr Rgb kCream{255, 243, 214};
+inline constexpr Rgb kGold{255, 214, 64};
+inline constexpr Rgb kEdge{34, 14, 6};           // the outline of cartoon lettering
+inline constexpr Rgb kPanelFace{255, 251, 234};  // the window of the counter panels' art
+inline constexpr Rgb kBadgeFace{255, 255, 255};  // the number windows of the badge and stage
+inline constexpr Rgb kWood{92, 50, 20};
+}  // namespace ink
+
+// What a window's surface is made of, in the hue of its base colour.
+enum class Surface : std::uint8_t {
+  Plain,  // the base colour as it is (the main window's sky, the legend's picture)
+  Baize,  // a card table: cloth in the base colour inside a wooden rim with a brass line
+  Brass,  // a polished honey-wood board in the base colour, brass rim and rivets
+  Linen,  // a tablecloth in the base colour inside a wooden rim
+};
+
+constexpr Surface SurfaceOf(WindowId window) {
+  switch (window) {
+    case WindowId::Main:
+    case WindowId::Legend:
+    case WindowId::Count:
+      return Surface::Plain;
+    case WindowId::DoubleUp:
+    case WindowId::MegaBonus:
+      return Surface::Baize;
+    case WindowId::BonusResult:
+    case WindowId::LevelUp:
+    case WindowId::TimedBonus:
+      return Surface::Brass;
+    default:
+      return Surface::Linen;
+  }
+}
+
+// What a text is drawn on.
+enum class Backing : std::uint8_t {
+  Bare,       // straight on `ground`: the art or surface under it
+  Plate,      // a raised plate in the panel's colour (or the label's own background)
+  Tag,        // a price tag hung on the art, in the label's background colour
+  Lettering,  // cartoon lettering: the ink inside a thick outline in `ground`
+};
+
+struct LabelLook {
+  WindowId window;
+  std::uint16_t first, last;  // the elements, inclusive
+  Backing backing;
+  Rgb ink;
+  Rgb ground;  // what the text touches for Bare and Lettering; unused for plates and tags
+};
+
+template <class E>
+constexpr LabelLook Look(E first, E last, Backing backing, Rgb ink, Rgb ground = {}) {
+  return {WindowOf<E>::value,
+          static_cast<std::uint16_t>(first),
+          static_cast<std::uint16_t>(last),
+          backing,
+          ink,
+          ground};
+}
+
+// clang-format off
+inline constexpr std::array kLabelLooks{
+    Look(MainEl::WinCounter, MainEl::TotalStakeCounter, Backing::Bare, colours::kBlack, ink::kPanelFace),
+    Look(MainEl::FreeSpinsCounter, MainEl::FreeSpinsCounter, Backing::Plate, ink::kDarkRed),
+    Look(MainEl::LevelNumber, MainEl::LevelNumber, Backing::Bare, ink::kDarkRed, ink::kBadgeFace),
+    Look(MainEl::ExperienceText, MainEl::ExperienceText, Backing::Lettering, ink::kCream, ink::kEdge),
+    Look(MainEl::TimedBonusCountdown, MainEl::TimedBonusCountdown, Backing::Bare, ink::kDarkRed, ink::kBadgeFace),
+    Look(DoubleUpEl::Amount, DoubleUpEl::Amount, Backing::Bare, ink::kDarkRed, ink::kPanelFace),
+    Look(DoubleUpEl::Rung1, DoubleUpEl::Rung7, Backing::Plate, ink::kDeepRed),
+    Look(MegaBonusEl::Light1, MegaBonusEl::OkButton, Backing::Plate, colours::kBlack),
+    Look(MegaBonusEl::Heading, MegaBonusEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
+    Look(MegaBonusEl::Announcement, MegaBonusEl::Announcement, Backing::Lettering, ink::kCream, ink::kEdge),
+    Look(CupsEl::CupPrize1, CupsEl::CupPrize15, Backing::Tag, ink::kDarkRed),
+    Look(CupsEl::Multiplier, CupsEl::Multiplier, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(MezeEl::CabbagePrize1, MezeEl::TurnipPrize6, Backing::Tag, ink::kDarkRed),
+    Look(MezeEl::Total, MezeEl::Total, Backing::Plate, ink::kDarkRed),
+    Look(BottlesEl::BottleMultiplier1, BottlesEl::BottleMultiplier5, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(BonusResultEl::Win, BonusResultEl::Reckoning, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(LevelUpEl::LevelNumber, LevelUpEl::LevelNumber, Backing::Lettering, colours::kYellow, ink::kEdge),
+    Look(LevelUpEl::BonusValue, LevelUpEl::LevelAwardValue, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(TimedBonusEl::Amount, TimedBonusEl::Amount, Backing::Lettering, colours::kRed, ink::kEdge),
+};
+// clang-format on
+
+// The look of a text element; Bare on the window's base colour for one not in the table.
+constexpr LabelLook LookOf(ElementRef ref) {
+  for (const LabelLook& look : kLabelLooks)
+    if (look.window == ref.window && ref.index >= look.first && ref.index <= look.last) return look;
+  return {ref.window, ref.index, ref.index, Backing::Bare, colours::kBlack, colours::kWhite};
+}
+
+// A plate's ink may follow its colour: the double-up's rungs turn lime when won and maroon
+// when lost, and a maroon rung carries light ink.
+struct PlateInk {
+  Rgb plate;
+  Rgb ink;
+};
+inline constexpr std::array kPlateInks{PlateInk{colours::kMaroon, ink::kCream}};
+
+constexpr Rgb InkOnPlate(const LabelLook& look, Rgb plate) {
+  for (const PlateInk& p : kPlateInks)
+    if (p.plate == plate) return p.ink;
+  return look.ink;
+}
+
+// Every colour a plate can take in play, by window: the rungs' open, won and lost colours.
+constexpr std::array<Rgb, 3> kRungColours{kRungOpen, kRungWon, kRungLost};
+
+// A small caption that names a counter or a switch, painted on a dark wooden tag. It shows and
+// hides with its element.
+struct Caption {
+  ElementRef element;
+  std::string_view text;
+  Rect rect;
+};
+inline constexpr Rgb kCaptionTag = ink::kWood;
+inline constexpr Rgb kCaptionInk = ink::kCream;
+// clang-format off
+inline constexpr std::array kCaptions{
+    Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {604, 29, 76, 21}},
+    Caption{Ref(MainEl::AutoPlayBox), "АВТОИГРА", {624, 549, 76, 21}},
+};
+// clang-format on
+
+// What each control does, shown when the pointer rests on it.
+struct Tooltip {
+  ElementRef element;
+  std::string_view text;
+};
+// clang-format off
+inline constexpr std::array kTooltips{
+    Tooltip{Ref(MainEl::StartButton), "Завърта барабаните срещу общия залог"},
+    Tooltip{Ref(MainEl::DoubleButton), "Удвоява печалбата на водка или бира"},
+    Tooltip{Ref(MainEl::LegendButton), "Показва таблицата с печалбите и линиите"},
+    Tooltip{Ref(MainEl::LinesPlus), "Добавя линия"},
+    Tooltip{Ref(MainEl::LinesMinus), "Маха линия"},
+    Tooltip{Ref(MainEl::StakePlus), "Вдига залога на линия"},
+    Tooltip{Ref(MainEl::StakeMinus), "Сваля залога на линия"},
+    Tooltip{Ref(MainEl::WinPanel), "Последната печалба; щракнете, за да я удвоите"},
+    Tooltip{Ref(MainEl::TotalStakePanel), "Общият залог: линии по залог на линия"},
+    Tooltip{Ref(MainEl::LineStakePanel), "Залогът на всяка линия"},
+    Tooltip{Ref(MainEl::LinesPanel), "Колко линии играят"},
+    Tooltip{Ref(MainEl::BalancePanel), "Парите, с които играете"},
+    Tooltip{Ref(MainEl::BonusStage), "Мегабонусът идва с всеки шести бонус по време"},
+    Tooltip{Ref(MainEl::LevelBadge), "Вашето ниво; опитът го вдига"},
+    Tooltip{Ref(MainEl::TakeBonusButton), "Взема бонуса по време"},
+    Tooltip{Ref(MainEl::SoundSwitch), "Включва и изключва звука"},
+    Tooltip{Ref(MainEl::AutoPlayBox), "Автоигра: завърта сама, докато я спрете"},
+    Tooltip{Ref(DoubleUpEl::VodkaButton), "Залагате, че ще излезе водка"},
+    Tooltip{Ref(DoubleUpEl::BeerButton), "Залагате, че ще излезе бира"},
+    Tooltip{Ref(DoubleUpEl::CollectButton), "Прибира сумата и затваря дубъла"},
+    Tooltip{Ref(DoubleUpEl::JokerButton), "Жокерът печели едно познаване"},
+    Tooltip{Ref(DoubleUpEl::AmountPanel), "Сумата в ръка; щракнете, за да я приберете"},
+    Tooltip{Ref(MegaBonusEl::StartButton), "Пуска светлината"},
+    Tooltip{Ref(MegaBonusEl::StopButton), "Спира светлината"},
+    Tooltip{Ref(MegaBonusEl::OkButton), "Взема наградата"},
+    Tooltip{Ref(BonusResultEl::OkButton), "Взема печалбата"},
+    Tooltip{Ref(LevelUpEl::OkButton), "Взема наградата за нивото"},
+    Tooltip{Ref(TimedBonusEl::OkButton), "Взема бонуса"},
+    Tooltip{Ref(TimedBonusEl::Caption), "Взема бонуса"},
+};
+// clang-format on
+
+// Family tooltips: every element of a numbered family does the same.
+struct FamilyTooltip {
+  WindowId window;
+  std::uint16_t click;
+  std::string_view text;
+};
+// clang-format off
+inline constexpr std::array kFamilyTooltips{
+    FamilyTooltip{WindowId::DoubleUp, static_cast<std::uint16_t>(DoubleUpClick::Collect), "Прибира сумата и затваря дубъла"},
+    FamilyTooltip{WindowId::Bottles, static_cast<std::uint16_t>(BottlesClick::PickBottle), "Изберете бутилка: тя дава множителя"},
+    FamilyTooltip{WindowId::Cups, static_cast<std::uint16_t>(CupsClick::PickCup), "Обърнете чаша"},
+    FamilyTooltip{WindowId::Meze, static_cast<std::uint16_t>(MezeClick::PickVegetable), "Изберете мезе от реда"},
+    FamilyTooltip{WindowId::HatChooser, static_cast<std::uint16_t>(HatChooserClick::PickHat), "Вдигнете шапка: под нея е бонусът"},
+    FamilyTooltip{WindowId::GoldenPick, static_cast<std::uint16_t>(GoldenPickClick::PickCover), "Изберете капак: под него са фаловете"},
+    FamilyTooltip{WindowId::GoldenBoard, static_cast<std::uint16_t>(GoldenBoardClick::PickCell), "Отворете поле: монета или фал"},
+};
+// clang-format on
+
+// The tooltip of an element, empty for one that takes no click.
+inline std::string_view TooltipOf(ElementRef ref) {
+  for (const Tooltip& t : kTooltips)
+    if (t.element == ref) return t.text;
+  const ElementSpec& e = SpecOf(ref);
+  for (const FamilyTooltip& f : kFamilyTooltips)
+    if (f.window == ref.window && f.click == e.click && e.click != kNoClick) return f.text;
+  return {};
+}
+
+// The level-up rows: caption and value share one line; the rows lie on planks.
+struct LevelRow {
+  LevelUpEl caption, value;
+};
+inline constexpr std::array kLevelRows{
+    LevelRow{LevelUpEl::BonusCaption, LevelUpEl::BonusValue},
+    LevelRow{LevelUpEl::MegaBonusCaption, LevelUpEl::MegaBonusValue},
+    LevelRow{LevelUpEl::MaxStakeCaption, LevelUpEl::MaxStakeValue},
+    LevelRow{LevelUpEl::LevelAwardCaption, LevelUpEl::LevelAwardValue},
+};
+inline constexpr Rgb kPlank{255, 246, 214};
+inline constexpr int kLevelNumberPx = 44;  // the new level, large on the star
+
+// Prize tags of a row hang on one line: the row's tags take the top of its first tag.
+struct TagRow {
+  WindowId window;
+  std::uint16_t first, last;
+};
+// clang-format off
+inline constexpr std::array kTagRows{
+    TagRow{WindowId::Meze, static_cast<std::uint16_t>(MezeEl::CabbagePrize1), static_cast<std::uint16_t>(MezeEl::CabbagePrize6)},
+    TagRow{WindowId::Meze, static_cast<std::uint16_t>(MezeEl::TomatoPrize1), static_cast<std::uint16_t>(MezeEl::TomatoPrize6)},
+    TagRow{WindowId::Meze, static_cast<std::uint16_t>(MezeEl::PotatoPrize1), static_cast<std::uint16_t>(MezeEl::PotatoPrize6)},
+    TagRow{WindowId::Meze, static_cast<std::uint16_t>(MezeEl::TurnipPrize1), static_cast<std::uint16_t>(MezeEl::TurnipPrize6)},
+    TagRow{WindowId::Cups, static_cast<std::uint16_t>(CupsEl::CupPrize1), static_cast<std::uint16_t>(CupsEl::CupPrize3)},
+    TagRow{WindowId::Cups, static_cast<std::uint16_t>(CupsEl::CupPrize4), static_cast<std::uint16_t>(CupsEl::CupPrize8)},
+    TagRow{WindowId::Cups, static_cast<std::uint16_t>(CupsEl::CupPrize9), static_cast<std::uint16_t>(CupsEl::CupPrize15)},
+};
+// clang-format on
+
+// The top a tag is drawn at: the top most of its row's tags have.
+inline int TagTop(ElementRef ref) {
+  for (const TagRow& row : kTagRows) {
+    if (row.window != ref.window || ref.index < row.first || ref.index > row.last) continue;
+    int best = 0, bestCount = 0;
+    for (std::uint16_t i = row.first; i <= row.last; ++i) {
+      const int top = SpecOf(ElementRef{row.window, i}).rect.top;
+      int count = 0;
+      for (std::uint16_t j = row.first; j <= row.last; ++j)
+        count += SpecOf(ElementRef{row.window, j}).rect.top == top ? 1 : 0;
+      if (count > bestCount) best = top, bestCount = count;
+    }
+    return best;
+  }
+  return SpecOf(ref).rect.top;
+}
+
+}  // namespace tarvolenka::looks

@@ -1,0 +1,47 @@
+#include "core/win_show.h"
+
+#include <algorithm>
+#include <string>
+
+#include "catalogue/main_elements.h"
+
+namespace tarvolenka {
+
+WinningCells CellsOfWinningRuns(const ReelWindow& window, const WinningLineFlags& winning) {
+  WinningCells cells{};
+  for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
+    if (winning[i] != 1) continue;
+    const Payline& line = kPaylineTable[i];
+    const int length = RunOnLine(SymbolsOnLine(window, line)).length;
+    for (int reel = 1; reel <= length; ++reel) {
+      const auto r = static_cast<std::size_t>(reel - 1);
+      WinningCell& cell = cells[r][static_cast<std::size_t>(line.rows[r] - 1)];
+      if (!cell.covered) cell = {true, line.colour};
+    }
+  }
+  return cells;
+}
+
+void WinShow::DrawCells(const Machine& m) const {
+  const WinningCells cells = CellsOfWinningRuns(m.Reels, m.WinningLines);
+  for (int reel = 1; reel <= kReels; ++reel)
+    for (int row = 1; row <= 3; ++row) {
+      const WinningCell& c =
+          cells[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(row - 1)];
+      if (c.covered)
+        d_.FrameCell(Ref(MainEl::ReelArea), {125 * (reel - 1), 125 * (row - 1), 125, 125},
+                     c.colour);
+    }
+}
+
+void WinShow::DrawBanner(const Machine& m) const {
+  const bool anyLine = std::any_of(m.WinningLines.begin(), m.WinningLines.end(),
+                                   [](std::uint8_t w) { return w == 1; });
+  if (!anyLine || m.State.LastWin <= 0) return;
+  const bool big = IsBigWin(m.State.LastWin, m.State.TotalStake);
+  const int moment = big ? durations::kBigWinCelebrationRepaints : durations::kWinBannerRepaints;
+  if (repaints_ >= moment) return;
+  d_.ShowWinBanner(Ref(MainEl::ReelArea), std::to_string(m.State.LastWin), big ? repaints_ + 1 : 0);
+}
+
+}  // namespace tarvolenka

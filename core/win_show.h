@@ -1,0 +1,54 @@
+#pragma once
+
+// Shows a finished spin's win on the reels: frames round the winning cells in their lines'
+// colours, the amount over the reels for a moment, and a short celebration for a big win.
+// All of it is drawn by the idle repaint; nothing here waits or times the game.
+
+#include <array>
+#include <cstdint>
+
+#include "core/desktop.h"
+#include "core/machine.h"
+#include "core/paylines.h"
+
+namespace tarvolenka {
+
+// A visible cell and the colour of the first winning line whose run covers it.
+struct WinningCell {
+  bool covered = false;
+  Rgb colour;
+};
+// Indexed [reel - 1][row - 1] over the visible rows 1..3.
+using WinningCells = std::array<std::array<WinningCell, 3>, kReels>;
+
+// The cells the winning lines' runs cover, from reel 1 as far as each run reaches.
+WinningCells CellsOfWinningRuns(const ReelWindow& window, const WinningLineFlags& winning);
+
+// A win of twenty total stakes or more is celebrated.
+inline constexpr std::int64_t kBigWinStakes = 20;
+constexpr bool IsBigWin(std::int64_t win, std::int64_t totalStake) {
+  return totalStake > 0 && win >= kBigWinStakes * totalStake;
+}
+
+class WinShow {
+ public:
+  explicit WinShow(Desktop& desktop) : d_(desktop) {}
+
+  // A spin has just ended with a win: the amount shows from now on.
+  void Restart() { repaints_ = 0; }
+  // One idle repaint has passed.
+  void Tick() {
+    if (repaints_ < kOver) ++repaints_;
+  }
+  // Frames the winning cells; drawn under the lines.
+  void DrawCells(const Machine& m) const;
+  // The amount, or the celebration, over the lines while the moment lasts.
+  void DrawBanner(const Machine& m) const;
+
+ private:
+  static constexpr int kOver = 1000;
+  Desktop& d_;
+  int repaints_ = kOver;
+};
+
+}  // namespace tarvolenka

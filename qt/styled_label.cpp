@@ -1,0 +1,70 @@
+#include "qt/styled_label.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "qt/fonts.h"
+#include "qt/look_paint.h"
+
+namespace tarvolenka::qt {
+
+StyledLabel::StyledLabel(QWidget* parent, const looks::LabelLook& look, bool panel, Rgb plate)
+    : QLabel(parent), look_(look), panel_(panel), plate_(plate) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void StyledLabel::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(rect());
+  Rgb ink = look_.ink;
+  switch (look_.backing) {
+    case looks::Backing::Plate: {
+      const QColor c = palette().color(QPalette::Window);
+      const Rgb base =
+          panel_ ? Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue())}
+                 : plate_;
+      PaintPlate(p, r, base, std::min(10.0, r.height() / 4));
+      ink = looks::InkOnPlate(look_, base);
+      break;
+    }
+    case looks::Backing::Tag:
+      PaintTag(p, r, plate_);
+      break;
+    case looks::Backing::Bare:
+    case looks::Backing::Lettering:
+      break;
+  }
+  QRectF textRect = r;
+  if (look_.backing == looks::Backing::Tag) textRect.adjust(r.height() * 0.3, 0, 0, -2);
+  if (look_.backing == looks::Backing::Plate) textRect.adjust(0, 0, -1, -2);
+  PaintText(p, textRect, alignment(), text(), font(), ink,
+            look_.backing == looks::Backing::Lettering, look_.ground);
+}
+
+CaptionTag::CaptionTag(QWidget* parent, const QString& text, QWidget* follows)
+    : QWidget(parent), text_(text) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFont(GameFont(10, true));
+  if (follows != nullptr) {
+    follows->installEventFilter(this);
+    setVisible(follows->isVisibleTo(parent));
+  }
+}
+
+bool CaptionTag::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShowToParent) show();
+  if (event->type() == QEvent::HideToParent) hide();
+  return QWidget::eventFilter(watched, event);
+}
+
+void CaptionTag::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  PaintPlate(p, QRectF(rect()), looks::kCaptionTag, 5);
+  PaintText(p, QRectF(rect()).adjusted(0, 0, -1, -2), Qt::AlignCenter, text_, font(),
+            looks::kCaptionInk, false, {});
+}
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,39 @@
+#pragma once
+
+// Texts as the tavern draws them: on a plate, on a price tag, as outlined lettering or bare,
+// each as the catalogue's looks give it; and the small wooden captions that name a counter.
+
+#include <QLabel>
+
+#include "catalogue/looks.h"
+
+namespace tarvolenka::qt {
+
+class StyledLabel : public QLabel {
+ public:
+  // `plate` is the plate or tag colour; a panel's plate follows its palette's window colour.
+  StyledLabel(QWidget* parent, const looks::LabelLook& look, bool panel, Rgb plate);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  looks::LabelLook look_;
+  bool panel_;
+  Rgb plate_;
+};
+
+// A caption on a small wooden tag; it shows and hides with the element it names.
+class CaptionTag : public QWidget {
+ public:
+  CaptionTag(QWidget* parent, const QString& text, QWidget* follows);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QString text_;
+};
+
+}  // namespace tarvolenka::qt

@@ -1,0 +1,127 @@
+#include "qt/window_decor.h"
+
+#include <QPainterPath>
+#include <cmath>
+
+#include "catalogue/looks.h"
+#include "qt/look_paint.h"
+
+namespace tarvolenka::qt {
+namespace {
+
+// The bulbs run round the middle of the ring; every third one burns, and the pattern steps on
+// with the light, so the bulbs chase as the light runs and rest when it rests.
+void PaintBulbRing(QPainter& p, const std::function<bool(ElementRef)>& shown) {
+  int lit = 0;
+  for (int cell = 1; cell <= kMegaCells; ++cell)
+    if (shown(Ref(MegaLight(cell)))) lit = cell;
+  const QRectF ring(126, 84, 350, 214);
+  std::vector<QPointF> bulbs;
+  const qreal step = 17.5;
+  for (qreal x = ring.left(); x < ring.right(); x += step) bulbs.emplace_back(x, ring.top());
+  for (qreal y = ring.top(); y < ring.bottom(); y += step) bulbs.emplace_back(ring.right(), y);
+  for (qreal x = ring.right(); x > ring.left(); x -= step) bulbs.emplace_back(x, ring.bottom());
+  for (qreal y = ring.bottom(); y > ring.top(); y -= step) bulbs.emplace_back(ring.left(), y);
+  // The board the bulbs are set in.
+  PaintPlate(p, ring.adjusted(-10, -10, 12, 12), looks::ink::kWood, 12);
+  QLinearGradient felt(ring.topLeft(), ring.bottomLeft());
+  felt.setColorAt(0, QColor(0, 70, 70));
+  felt.setColorAt(1, QColor(0, 40, 44));
+  p.setPen(QPen(QColor(232, 190, 90), 1.5));
+  p.setBrush(felt);
+  p.drawRoundedRect(ring.adjusted(8, 8, -8, -8), 8, 8);
+  for (std::size_t i = 0; i < bulbs.size(); ++i)
+    PaintBulb(p, bulbs[i], 4.2, lit > 0 && (static_cast<int>(i) + lit) % 3 == 0);
+}
+
+void PaintLevelPlanks(QPainter& p) {
+  for (const looks::LevelRow& row : looks::kLevelRows) {
+    const Rect v = SpecOf(Ref(row.value)).rect;
+    PaintPlate(p, QRectF(44, v.top - 3, 432, v.height + 7), looks::kPlank, 8);
+  }
+}
+
+void PaintStar(QPainter& p, QPointF c, qreal r, const QColor& colour) {
+  QPainterPath star;
+  for (int i = 0; i < 10; ++i) {
+    const qreal a = (-90 + i * 36) * M_PI / 180.0;
+    const qreal rr = i % 2 == 0 ? r : r * 0.45;
+    const QPointF pt = c + QPointF(std::cos(a), std::sin(a)) * rr;
+    if (i == 0)
+      star.moveTo(pt);
+    else
+      star.lineTo(pt);
+  }
+  star.closeSubpath();
+  p.setPen(QPen(QColor(110, 50, 0), 1.2));
+  p.setBrush(colour);
+  p.drawPath(star);
+}
+
+// A sunburst behind the amount, a gold frame and stars in the corners: a win is a feast.
+void PaintFestiveFrame(QPainter& p, const QRect& window) {
+  const QPointF c(window.width() / 2.0, 105);
+  p.save();
+  p.setClipRect(window.adjusted(8, 8, -8, -8));  // the rays stay inside the wooden rim
+  p.setPen(Qt::NoPen);
+  for (int i = 0; i < 24; ++i) {
+    const qreal a = i * 15 * M_PI / 180.0, b = a + 7 * M_PI / 180.0;
+    QPainterPath ray;
+    ray.moveTo(c);
+    ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * 400);
+    ray.lineTo(c + QPointF(std::cos(b), std::sin(b)) * 400);
+    ray.closeSubpath();
+    p.setBrush(QColor(255, 255, 220, 70));
+    p.drawPath(ray);
+  }
+  p.restore();
+  const QRectF frame = QRectF(window).adjusted(12, 12, -12, -12);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(150, 90, 10), 5));
+  p.drawRoundedRect(frame, 10, 10);
+  p.setPen(QPen(QColor(255, 215, 90), 2.5));
+  p.drawRoundedRect(frame, 10, 10);
+  const qreal w = window.width(), h = window.height();
+  for (QPointF s :
+       {QPointF(30, 30), QPointF(w - 30, 30), QPointF(30, h - 30), QPointF(w - 30, h - 30)})
+    PaintStar(p, s, 15, QColor(255, 215, 60));
+}
+
+void PaintLadderRails(QPainter& p) {
+  for (qreal x : {212.0, 524.0}) {
+    QLinearGradient g(x, 0, x + 10, 0);
+    g.setColorAt(0, QColor(120, 70, 20));
+    g.setColorAt(0.5, QColor(232, 190, 90));
+    g.setColorAt(1, QColor(110, 60, 15));
+    p.setPen(QPen(QColor(60, 30, 6), 1));
+    p.setBrush(g);
+    p.drawRoundedRect(QRectF(x, 92, 10, 330), 4, 4);
+  }
+}
+
+}  // namespace
+
+void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown) {
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  const WindowSpec& spec = SpecOf(window);
+  switch (window) {
+    case WindowId::MegaBonus:
+      PaintBulbRing(p, shown);
+      break;
+    case WindowId::LevelUp:
+      PaintLevelPlanks(p);
+      break;
+    case WindowId::BonusResult:
+      PaintFestiveFrame(p, QRect(0, 0, spec.width, spec.height));
+      break;
+    case WindowId::DoubleUp:
+      PaintLadderRails(p);
+      break;
+    default:
+      break;
+  }
+  p.restore();
+}
+
+}  // namespace tarvolenka::qt

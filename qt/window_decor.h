@@ -1,0 +1,16 @@
+#pragma once
+
+// What a window paints on its surface under its elements: the mega bonus's chasing bulbs, the
+// level-up's planks, the bonus result's celebratory frame, the double-up's ladder rails.
+
+#include <QPainter>
+#include <functional>
+
+#include "catalogue/windows.h"
+
+namespace tarvolenka::qt {
+
+// `shown` tells whether an element of the window is visible.
+void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown);
+
+}  // namespace tarvolenka::qt

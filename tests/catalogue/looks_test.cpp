@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "catalogue/looks.h"
+
+namespace tarvolenka {
+namespace {
+
+// WCAG 2 relative luminance and contrast ratio, worked out here apart from the looks.
+double Channel(std::uint8_t v) {
+  const double c = v / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+double Luminance(Rgb c) {
+  return 0.2126 * Channel(c.r) + 0.7152 * Channel(c.g) + 0.0722 * Channel(c.b);
+}
+double Contrast(Rgb a, Rgb b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+constexpr double kAaText = 4.5;
+
+bool IsText(const ElementSpec& e) {
+  return e.kind == Kind::Label || e.kind == Kind::Panel;
+}
+
+// Every colour a plate of this element takes in play.
+std::vector<Rgb> PlateColours(ElementRef ref, const ElementSpec& e) {
+  if (e.kind != Kind::Panel) return {e.style.background};
+  if (ref.window == WindowId::DoubleUp)
+    return {looks::kRungColours.begin(), looks::kRungColours.end()};
+  return {e.colour};
+}
+
+std::string Describe(ElementRef ref) {
+  return std::string(SpecOf(ref.window).className) + "." + std::string(SpecOf(ref).name);
+}
+
+TEST(WcagContrast, MatchesTheKnownRatios) {
+  EXPECT_NEAR(Contrast(colours::kBlack, colours::kWhite), 21.0, 1e-9);
+  EXPECT_NEAR(Contrast(colours::kRed, colours::kYellow), 3.72, 0.01);  // why red on yellow fails
+  EXPECT_NEAR(Contrast(colours::kRed, colours::kMaroon), 2.74, 0.01);
+}
+
+TEST(LabelContrast, EveryTextHasItsOwnLook) {
+  for (int w = 0; w < kWindowCount; ++w) {
+    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
+    for (std::size_t i = 0; i < spec.elements.size(); ++i) {
+      const ElementRef ref{spec.id, static_cast<std::uint16_t>(i)};
+      if (!IsText(spec.elements[i])) continue;
+      bool listed = false;
+      for (const looks::LabelLook& l : looks::kLabelLooks)
+        listed = listed || (l.window == ref.window && l.first <= ref.index && ref.index <= l.last);
+      EXPECT_TRUE(listed) << Describe(ref) << " has no look";
+    }
+  }
+}
+
+TEST(LabelContrast, EveryTextReadsAtLeastFourAndAHalfToOneInEveryState) {
+  for (int w = 0; w < kWindowCount; ++w) {
+    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
+    for (std::size_t i = 0; i < spec.elements.size(); ++i) {
+      const ElementSpec& e = spec.elements[i];
+      if (!IsText(e)) continue;
+      const ElementRef ref{spec.id, static_cast<std::uint16_t>(i)};
+      const looks::LabelLook look = looks::LookOf(ref);
+      switch (look.backing) {
+        case looks::Backing::Bare:
+        case looks::Backing::Lettering:
+          EXPECT_GE(Contrast(look.ink, look.ground), kAaText) << Describe(ref);
+          break;
+        case looks::Backing::Plate:
+        case looks::Backing::Tag:
+          for (Rgb plate : PlateColours(ref, e)) {
+            const Rgb ink = looks::InkOnPlate(look, plate);
+            for (Rgb under : {looks::PlateTop(plate), plate, looks::PlateBottom(plate)})
+              EXPECT_GE(Contrast(ink, under), kAaText)
+                  << Describe(ref) << " on plate " << int(plate.r) << "," << int(plate.g) << ","
+                  << int(plate.b);
+          }
+          break;
+      }
+    }
+  }
+}
+
+TEST(LabelContrast, TheDoubleUpsLostRungIsLegible) {
+  const looks::LabelLook look = looks::LookOf(Ref(DoubleUpEl::Rung3));
+  EXPECT_GE(Contrast(looks::InkOnPlate(look, kRungLost), kRungLost), kAaText);
+}
+
+TEST(LabelContrast, CaptionsReadOnTheirTags) {
+  for (Rgb under : {looks::PlateTop(looks::kCaptionTag), looks::PlateBottom(looks::kCaptionTag)})
+    EXPECT_GE(Contrast(looks::kCaptionInk, under), kAaText);
+}
+
+TEST(Tooltips, EveryControlSaysWhatItDoes) {
+  for (int w = 0; w < kWindowCount; ++w) {
+    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
+    for (std::size_t i = 0; i < spec.elements.size(); ++i) {
+      const ElementSpec& e = spec.elements[i];
+      if (e.kind != Kind::Picture || e.click == kNoClick) continue;
+      const ElementRef ref{spec.id, static_cast<std::uint16_t>(i)};
+      EXPECT_FALSE(looks::TooltipOf(ref).empty()) << Describe(ref) << " has no tooltip";
+    }
+  }
+}
+
+TEST(Tooltips, ElementsWithoutAClickHaveNone) {
+  EXPECT_TRUE(looks::TooltipOf(Ref(MegaBonusEl::Prize1)).empty());
+  EXPECT_TRUE(looks::TooltipOf(Ref(MezeEl::Banner)).empty());
+}
+
+TEST(TagRows, TagsOfARowHangOnOneLine) {
+  for (const looks::TagRow& row : looks::kTagRows) {
+    const int top = looks::TagTop({row.window, row.first});
+    for (std::uint16_t i = row.first; i <= row.last; ++i)
+      EXPECT_EQ(looks::TagTop({row.window, i}), top);
+  }
+  EXPECT_EQ(looks::TagTop(Ref(CupsEl::CupPrize9)), 330);  // most of the bottom row's tops
+}
+
+}  // namespace
+}  // namespace tarvolenka
