@@ -113,6 +113,7 @@ inline constexpr std::array kLabelLooks{
     Look(MainEl::LevelNumber, MainEl::LevelNumber, Backing::Bare, ink::kDarkRed, ink::kBadgeFace),
     Look(MainEl::ExperienceText, MainEl::ExperienceText, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(MainEl::TimedBonusCountdown, MainEl::TimedBonusCountdown, Backing::Bare, ink::kDarkRed, ink::kBadgeFace),
+    Look(MainEl::SaveNotice, MainEl::SaveNotice, Backing::Plate, ink::kDarkRed),
     Look(DoubleUpEl::Amount, DoubleUpEl::Amount, Backing::Bare, ink::kDarkRed, ink::kPanelFace),
     Look(DoubleUpEl::Rung1, DoubleUpEl::Rung7, Backing::Plate, ink::kDeepRed),
     Look(MegaBonusEl::Light1, MegaBonusEl::OkButton, Backing::Plate, colours::kBlack),

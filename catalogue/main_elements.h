@@ -77,7 +77,7 @@ inline constexpr TextStyle kBig = Style(24, true, colours::kRed, Align::Centre, 
 inline constexpr TextStyle kCountdown = Style(19, true, colours::kRed, Align::Centre);
 // The notice of a failed save: dark red on cream, over the strip between gauge and reels.
 inline constexpr TextStyle kSaveNotice =
-    Opaque(Style(11, true, Rgb{128, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
+    Opaque(Style(11, true, Rgb{150, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
 inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
 

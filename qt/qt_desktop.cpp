@@ -14,6 +14,7 @@
 #include "catalogue/looks.h"
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
+#include "qt/look_paint.h"
 #include "qt/save_dialogs.h"
 #include "qt/styled_label.h"
 #include "qt/window_decor.h"
