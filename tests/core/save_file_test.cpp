@@ -250,7 +250,8 @@ TEST(SaveFile, ALongSparseFileStaysCheapAndKeepsItsTail) {
 // The save as a link to real/save.bin holding Sample(1).
 void MakeLinkedSave(const TempDir& dir) {
   std::filesystem::create_directory(dir / "real");
-  WriteFileBytes(dir / "real/save.bin", {Sample(1).begin(), Sample(1).end()});
+  const SaveBytes sample = Sample(1);  // one object: both iterators must come from it
+  WriteFileBytes(dir / "real/save.bin", {sample.begin(), sample.end()});
   std::filesystem::create_symlink("real/save.bin", dir / kSaveFileName);
 }
 
