@@ -1,0 +1,115 @@
+#include "core/history_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace tarvolenka {
+namespace {
+
+SaveResult Failure(const std::string& what, int code) {
+  return {what + ": " + std::strerror(code), code};
+}
+
+bool IsGame(std::string_view line) {
+  return RecordKind(line) == "game";
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::filesystem::path HistoryPathBeside(const std::filesystem::path& save) {
+  if (save.empty()) return {};
+  return save.parent_path() / kHistoryFileName;
+}
+
+SaveResult HistoryFile::Append(std::string_view line, bool game) {
+  if (!keeps()) return {};
+  if (games_ < 0) {
+    games_ = 0;
+    for (const std::string& l : Read().lines) games_ += IsGame(l) ? 1 : 0;
+  }
+  const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+  if (fd < 0) return Failure("cannot open the history", errno);
+  std::string record;
+  record.reserve(line.size() + 1);
+  record.append(line);
+  record += '\n';
+  const bool written = WriteAll(fd, record);
+  const int code = errno;
+  ::close(fd);
+  if (!written) return Failure("cannot append to the history", code == 0 ? EIO : code);
+  if (game) ++games_;
+  if (games_ > kHistoryTrimAbove) return Trim();
+  return {};
+}
+
+HistoryLines HistoryFile::Read() const {
+  HistoryLines read;
+  if (!keeps()) return read;
+  std::ifstream in(path_, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty()) continue;
+    HistoryStats probe;
+    if (probe.Add(line)) {
+      read.lines.push_back(std::move(line));
+    } else {
+      ++read.damaged;
+    }
+  }
+  return read;
+}
+
+SaveResult HistoryFile::Trim(std::int64_t keep) {
+  if (!keeps()) return {};
+  const HistoryLines read = Read();
+  // The oldest kept game opens the kept part; what followed a game (its double-up, a level-up)
+  // goes with it.
+  std::int64_t fromEnd = 0;
+  std::size_t cut = 0;
+  for (std::size_t i = read.lines.size(); i-- > 0;) {
+    if (IsGame(read.lines[i]) && ++fromEnd == keep) {
+      cut = i;
+      break;
+    }
+  }
+  if (cut == 0) {
+    games_ = fromEnd;
+    return {};
+  }
+  // The dropped records, the old totals among them, become the new totals.
+  HistoryStats totals;
+  for (std::size_t i = 0; i < cut; ++i) totals.Add(read.lines[i]);
+  std::string contents = totals.TotalsLine() + '\n';
+  for (std::size_t i = cut; i < read.lines.size(); ++i) contents += read.lines[i] + '\n';
+
+  const std::filesystem::path temp = path_.string() + ".new";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return Failure("cannot write the trimmed history", errno);
+  const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
+  const int code = errno;
+  ::close(fd);
+  if (!written || ::rename(temp.c_str(), path_.c_str()) != 0) {
+    const int failed = written ? errno : code;
+    ::unlink(temp.c_str());
+    return Failure("cannot replace the history with its trimmed copy", failed == 0 ? EIO : failed);
+  }
+  games_ = fromEnd;
+  return {};
+}
+
+}  // namespace tarvolenka
