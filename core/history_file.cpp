@@ -76,16 +76,29 @@ HistoryLines HistoryFile::Read() const {
 
 SaveResult HistoryFile::Trim(std::int64_t keep) {
   if (!keeps()) return {};
-  const HistoryLines read = Read();
+  // Read raw: the kept part is copied as it stands, only the dropped part is parsed.
+  std::string all;
+  {
+    std::ifstream in(path_, std::ios::binary);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    all = std::move(buffer).str();
+  }
   // The oldest kept game opens the kept part; what followed a game (its double-up, a level-up)
   // goes with it.
   std::int64_t fromEnd = 0;
   std::size_t cut = 0;
-  for (std::size_t i = read.lines.size(); i-- > 0;) {
-    if (IsGame(read.lines[i]) && ++fromEnd == keep) {
-      cut = i;
+  std::size_t end = all.size();  // the line in hand is [from, end)
+  if (end > 0 && all[end - 1] == '\n') --end;
+  while (true) {
+    const std::size_t newline = end == 0 ? std::string::npos : all.rfind('\n', end - 1);
+    const std::size_t from = newline == std::string::npos ? 0 : newline + 1;
+    if (IsGame(std::string_view(all).substr(from, end - from)) && ++fromEnd == keep) {
+      cut = from;
       break;
     }
+    if (from == 0) break;
+    end = from - 1;
   }
   if (cut == 0) {
     games_ = fromEnd;
@@ -93,9 +106,14 @@ SaveResult HistoryFile::Trim(std::int64_t keep) {
   }
   // The dropped records, the old totals among them, become the new totals.
   HistoryStats totals;
-  for (std::size_t i = 0; i < cut; ++i) totals.Add(read.lines[i]);
+  for (std::size_t at = 0; at < cut;) {
+    std::size_t next = all.find('\n', at);
+    if (next == std::string::npos || next > cut) next = cut;
+    totals.Add(std::string_view(all).substr(at, next - at));
+    at = next + 1;
+  }
   std::string contents = totals.TotalsLine() + '\n';
-  for (std::size_t i = cut; i < read.lines.size(); ++i) contents += read.lines[i] + '\n';
+  contents.append(all, cut);
 
   const std::filesystem::path temp = path_.string() + ".new";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
