@@ -1,0 +1,51 @@
+// Honest numbers: after a long seeded session of the monkey player, the statistics worked out
+// from the history agree with the monkey's own ledger to the credit.
+
+#include <gtest/gtest.h>
+
+#include "core/history_stats.h"
+#include "tests/reliability/monkey_table.h"
+#include "tests/support/invariant_broken.h"
+
+namespace tarvolenka::testing {
+namespace {
+
+// Every game is written once its spins, bonus and double-up are over: the main window alone,
+// reels at rest and no free spins due.
+bool Settled(MonkeyTable& t) {
+  const Machine& m = t.game().machine();
+  for (std::size_t w = 0; w < kWindowCount; ++w) {
+    if (static_cast<WindowId>(w) != WindowId::Main && t.desk().IsShown(static_cast<WindowId>(w))) {
+      return false;
+    }
+  }
+  return m.FreeSpins == 0 && !t.desk().IsTimerRunning(TimerOf(MainTimer::Spin)) &&
+         !t.desk().IsTimerRunning(TimerOf(MainTimer::FreeSpin));
+}
+
+TEST(HistoryHonesty, StatisticsAgreeWithTheLedgerToTheCredit) {
+  for (const std::uint64_t seed : {11u, 12u}) {
+    MonkeyTable table(seed);
+    try {
+      table.monkey().Play(120000);
+      while (!Settled(table)) table.monkey().Play(1);
+    } catch (const InvariantBroken& e) {
+      FAIL() << e.what();
+    }
+    const HistoryLines read = table.game().main().history().Read();
+    EXPECT_EQ(read.damaged, 0);
+    const HistoryStats stats = ComputeStats(read.lines, 0).lifetime;
+    const LedgerCounts& books = table.monkey().ledger().counts();
+    EXPECT_EQ(stats.games, books.paidSpins) << "seed " << seed;
+    EXPECT_EQ(stats.taken(), books.staked) << "seed " << seed;
+    EXPECT_EQ(stats.credited(), books.credited) << "seed " << seed;
+    EXPECT_EQ(stats.doubleUps, books.doubleUps) << "seed " << seed;
+    EXPECT_EQ(stats.levelUps, books.levelUps) << "seed " << seed;
+    EXPECT_EQ(stats.timedBonuses, books.timedBonuses + books.megaBonuses) << "seed " << seed;
+    EXPECT_GT(stats.games, 200);
+    EXPECT_GT(stats.doubleUps, 0);
+  }
+}
+
+}  // namespace
+}  // namespace tarvolenka::testing
