@@ -68,7 +68,8 @@ class MainWindow : public WindowLogic {
   Machine& machine() { return m_; }
   const SaveFile& saveFile() const { return save_; }
   const HistoryFile& history() const { return history_; }
-  DateTime sessionStart() const { return sessionStart_; }
+  // When this run's first record was written; later than any record before one is.
+  DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
 
   // The player's record, written beside the save after the save that closes each game.
   void BeginGameRecord();
@@ -97,6 +98,7 @@ class MainWindow : public WindowLogic {
   HistoryFile history_{HistoryPathBeside(save_.path())};
   SaveResult lastHistory_;
   DateTime sessionStart_ = 0;
+  static constexpr DateTime kNoSessionYet = 1e9;
 
   void WriteHistory(const std::string& line, bool game);
 };

@@ -15,7 +15,6 @@ void MainWindow::BeginGameRecord() {
   GameRecord& r = m_.Record;
   r.open = true;
   r.start = d_.NowLocal();
-  if (sessionStart_ == 0) sessionStart_ = r.start;
   r.lineCount = s.LineCount;
   r.lineStake = s.LineStake;
   r.level = s.Level;
@@ -60,6 +59,7 @@ void MainWindow::RecordAward(const char* kind, std::int64_t amount) {
 
 // A failed write shows as a failed save does, and play goes on; the next record tries again.
 void MainWindow::WriteHistory(const std::string& line, bool game) {
+  if (sessionStart_ == 0) sessionStart_ = RecordReal(line, "t").value_or(0);
   const SaveResult written = history_.Append(line, game);
   if (written.ok() != lastHistory_.ok() || written.error != lastHistory_.error) {
     const std::string file = history_.path().filename().string();

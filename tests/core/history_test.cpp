@@ -72,6 +72,21 @@ TEST_F(History, AFailedWriteShowsTheNoticeAndPlayGoesOn) {
   EXPECT_EQ(Lines().size(), 1u);
 }
 
+TEST(HistoryWithoutSave, AMachineWithoutASaveKeepsNoRecord) {
+  testing::TempDir dir;
+  const auto cwd = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  testing::VirtualDesktop desk{MakeDateTime(2026, 12, 8, 10, 0, 0)};
+  Game game(desk, "");
+  desk.Start();
+  desk.Click(Ref(MainEl::StartButton));
+  desk.RunUntil([&] { return game.machine().StartEnabled == 1; }, 6000000);
+  std::filesystem::current_path(cwd);
+  EXPECT_FALSE(game.main().history().keeps());
+  EXPECT_TRUE(game.machine().Record.spins.empty());
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
 std::string GameOf(std::int64_t stake, std::int64_t won, DateTime t) {
   GameRecord g;
   g.start = t;
@@ -80,6 +95,17 @@ std::string GameOf(std::int64_t stake, std::int64_t won, DateTime t) {
   spin.wins.push_back({1, 10, 5, 1, won});
   g.spins.push_back(spin);
   return GameLine(g, 0);
+}
+
+TEST_F(History, ThisSessionBeginsWithItsFirstRecord) {
+  HistoryFile(dir_ / kHistoryFileName).Append(GameOf(70, 0, MakeDateTime(2026, 12, 7)), true);
+  EXPECT_EQ(ComputeStats(Lines(), form().sessionStart()).session.games, 0);
+  Spin();
+  desk_.RunUntil([this] { return m().FreeSpins == 0 && m().StartEnabled == 1; }, 6000000);
+  const StatsPair stats = ComputeStats(Lines(), form().sessionStart());
+  EXPECT_EQ(stats.lifetime.games, 2);
+  EXPECT_EQ(stats.session.games, 1);
+  EXPECT_EQ(stats.session.staked, s().TotalStake);
 }
 
 TEST(HistoryFile, SkipsAndCountsDamagedLines) {
