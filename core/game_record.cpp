@@ -75,8 +75,15 @@ void Spin(std::string& out, const SpinRecord& s) {
     Field(out, "bonus_multiplier", s.bonus.multiplier);
     out += "\"picks\":[";
     for (std::size_t i = 0; i < s.bonus.picks.size(); ++i) {
+      const BonusPick& p = s.bonus.picks[i];
       if (i > 0) out += ',';
-      Num(out, s.bonus.picks[i]);
+      out += "{\"stage\":\"";
+      out += p.stage;
+      out += "\",";
+      if (p.row > 0) Field(out, "row", p.row);
+      Field(out, "choice", p.choice);
+      Field(out, "revealed", p.revealed);
+      Close(out);
     }
     out += "],";
     Field(out, "bonus_paid", s.bonus.amount);

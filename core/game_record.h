@@ -24,11 +24,20 @@ struct LineWinRecord {
   std::int64_t pay = 0;  // credited, stake per line included
 };
 
+// One pick of a bonus game and what it revealed: a bottle's multiplier, a cup's or a meze
+// cell's prize, the fouls under a golden cover, a coin (1) or a foul (0) on the golden board.
+struct BonusPick {
+  const char* stage = "";  // "bottle", "cup", "meze", "cover" or "cell"
+  int row = 0;             // the meze row, 1 up; 0 elsewhere
+  int choice = 0;          // the element picked, 1 up
+  std::int64_t revealed = 0;
+};
+
 struct BonusRecord {
   int kind = 0;  // 0 no pick, 1 drinks, 2 meze, 3 golden
   int symbols = 0;
   int multiplier = 0;
-  std::vector<int> picks;
+  std::vector<BonusPick> picks;
   std::int64_t amount = 0;
 };
 
@@ -57,6 +66,8 @@ struct GameRecord {
   std::int64_t stake = 0;
   std::int64_t balanceBefore = 0;
   std::vector<SpinRecord> spins;
+  // The picks of the bonus game under way, filled by its windows.
+  std::vector<BonusPick> bonusPicks;
   // The double-up's steps, filled by its window while it is open.
   std::vector<DoubleStepRecord> doubleSteps;
 };

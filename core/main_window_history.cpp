@@ -36,8 +36,7 @@ void MainWindow::RecordSpinEnd() {
     b.symbols = m_.BonusSymbolCount;
     b.multiplier = m_.BonusMultiplier;
     b.amount = b.kind == 0 ? 0 : m_.BonusAmount;
-    if (b.kind == 1) b.picks.push_back(m_.BottleChoice);
-    if (b.kind == 3) b.picks.push_back(m_.GoldenPick);
+    b.picks = m_.Record.bonusPicks;
   }
   r.spins.push_back(std::move(spin));
   if (m_.FreeSpins > 0) return;

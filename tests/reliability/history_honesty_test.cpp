@@ -43,6 +43,16 @@ TEST(HistoryHonesty, StatisticsAgreeWithTheLedgerToTheCredit) {
     EXPECT_EQ(stats.levelUps, books.levelUps) << "seed " << seed;
     EXPECT_EQ(stats.timedBonuses, books.timedBonuses + books.megaBonuses) << "seed " << seed;
     EXPECT_GT(stats.games, 200);
+    // Every bonus game played keeps its picks: each kind's own first pick at least.
+    std::int64_t picked = 0;
+    for (const std::string& line : read.lines) {
+      const auto has = [&line](const char* text) { return line.find(text) != std::string::npos; };
+      EXPECT_TRUE(!has("\"bonus_kind\":1") || has("\"stage\":\"bottle\"")) << line;
+      EXPECT_TRUE(!has("\"bonus_kind\":2") || has("\"stage\":\"meze\"")) << line;
+      EXPECT_TRUE(!has("\"bonus_kind\":3") || has("\"stage\":\"cover\"")) << line;
+      picked += has("\"revealed\"") ? 1 : 0;
+    }
+    EXPECT_GT(picked, 0);
     EXPECT_GT(stats.doubleUps, 0);
   }
 }
