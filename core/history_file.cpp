@@ -15,8 +15,17 @@ SaveResult Failure(const std::string& what, int code) {
   return {what + ": " + std::strerror(code), code};
 }
 
+constexpr std::string_view kGameKind = "\"kind\":\"game\"";
+
 bool IsGame(std::string_view line) {
   return RecordKind(line) == "game";
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  return std::move(buffer).str();
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -38,14 +47,21 @@ std::filesystem::path HistoryPathBeside(const std::filesystem::path& save) {
 
 SaveResult HistoryFile::Append(std::string_view line, bool game) {
   if (!keeps()) return {};
+  std::string record;
   if (games_ < 0) {
+    // Counted raw, once a run. A last line torn by a crash is ended first, so that it does not
+    // swallow the record that follows it.
+    const std::string all = ReadAll(path_);
     games_ = 0;
-    for (const std::string& l : Read().lines) games_ += IsGame(l) ? 1 : 0;
+    for (std::size_t at = all.find(kGameKind); at != std::string::npos;
+         at = all.find(kGameKind, at + 1)) {
+      ++games_;
+    }
+    if (!all.empty() && all.back() != '\n') record += '\n';
   }
   const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
   if (fd < 0) return Failure("cannot open the history", errno);
-  std::string record;
-  record.reserve(line.size() + 1);
+  record.reserve(line.size() + 2);
   record.append(line);
   record += '\n';
   const bool written = WriteAll(fd, record);
@@ -77,13 +93,8 @@ HistoryLines HistoryFile::Read() const {
 SaveResult HistoryFile::Trim(std::int64_t keep) {
   if (!keeps()) return {};
   // Read raw: the kept part is copied as it stands, only the dropped part is parsed.
-  std::string all;
-  {
-    std::ifstream in(path_, std::ios::binary);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    all = std::move(buffer).str();
-  }
+  std::string all = ReadAll(path_);
+  if (!all.empty() && all.back() != '\n') all += '\n';
   // The oldest kept game opens the kept part; what followed a game (its double-up, a level-up)
   // goes with it.
   std::int64_t fromEnd = 0;

@@ -122,6 +122,17 @@ TEST(HistoryFile, SkipsAndCountsDamagedLines) {
   EXPECT_EQ(read.damaged, 2);
 }
 
+TEST(HistoryFile, ALineTornByACrashDoesNotSwallowTheNextRecord) {
+  testing::TempDir dir;
+  const std::string whole = GameOf(10, 0, 46000.5);
+  std::ofstream(dir / kHistoryFileName) << whole << '\n' << whole.substr(0, 40);
+  HistoryFile file(dir / kHistoryFileName);
+  ASSERT_TRUE(file.Append(GameOf(20, 0, 46000.6), true));
+  const HistoryLines read = file.Read();
+  EXPECT_EQ(read.lines.size(), 2u);
+  EXPECT_EQ(read.damaged, 1);
+}
+
 TEST(HistoryFile, TrimmingKeepsTheLastGamesAndTheSumsOfTheRest) {
   testing::TempDir dir;
   HistoryFile file(dir / kHistoryFileName);
