@@ -22,6 +22,7 @@ void BonusSequence::RunBonus() {
   if (m_.BonusSymbolCount < kSymbolsToOpen) return;
   d_.Pause(durations::kBeforeBonusChooser);
   main_.SaveGame();  // the spin's line win is safe before the bonus starts
+  m_.Record.bonusPicks.clear();
   m_.BonusChoice = kNoPick;
   d_.ShowModal(WindowId::HatChooser);
   switch (m_.BonusChoice) {

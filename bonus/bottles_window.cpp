@@ -55,6 +55,7 @@ void BottlesWindow::PickBottle(int bottle) {
   const int v = values_[static_cast<std::size_t>(bottle - 1)];
   m_.BonusMultiplier = v;
   m_.BottleChoice = bottle;
+  m_.Record.bonusPicks.push_back({"bottle", 0, bottle, v});
   const ElementRef label = Ref(BottleLabel(bottle));
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetText(label, Multiplier(v));

@@ -62,6 +62,7 @@ void CupsWindow::PickCup(int cup) {
   if (!open_ || cup < 1 || cup > kCups) return;
   PlayCue(d_, m_.State, Cue::Hit);
   const std::int64_t prize = prizes_[Index(cup)];
+  m_.Record.bonusPicks.push_back({"cup", 0, cup, prize});
   const ElementRef label = Ref(CupLabel(cup));
   d_.SetFontSize(label, kOpenedLabelPoints);
   d_.SetText(label, std::to_string(prize));

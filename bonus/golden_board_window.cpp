@@ -51,6 +51,7 @@ void GoldenBoardWindow::Click(std::uint16_t handler, int number) {
 void GoldenBoardWindow::PickCell(int cell) {
   if (cell < 1 || cell > kBoardCells || !covered_[Index(cell)]) return;
   covered_[Index(cell)] = false;
+  m_.Record.bonusPicks.push_back({"cell", 0, cell, cells_[Index(cell)] == kCoin ? 1 : 0});
   if (cells_[Index(cell)] == kCoin) {
     ladderStep_ += 1;
     UpdateLadder();

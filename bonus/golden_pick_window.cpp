@@ -38,6 +38,7 @@ void GoldenPickWindow::PickCover(int cover) {
   const std::uint8_t v = values_[static_cast<std::size_t>(cover - 1)];
   d_.CopyPicture(Ref(Cover(cover)), Ref(FoulsPicture(v)));
   m_.GoldenPick = v;
+  m_.Record.bonusPicks.push_back({"cover", 0, cover, v});
   d_.Repaint(WindowId::GoldenPick);
   PlayCue(d_, m_.State, Cue::Pick);
   d_.Pause(durations::kAfterGoldenPick);

@@ -69,6 +69,7 @@ void MezeWindow::PickVegetable(MezeRow row, int k) {
   PlayCue(d_, m_.State, Cue::Pick);
   const std::int64_t v = prizes_[Index(row)][static_cast<std::size_t>(k - 1)];
   m_.BonusAmount += v;
+  m_.Record.bonusPicks.push_back({"meze", static_cast<int>(Index(row)) + 1, k, v});
   d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
   const ElementRef label = Ref(MezeLabel(RowNumber(row), k));
   d_.SetFontSize(label, kPickedLabelPoints);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/game_record.h"
 #include "core/game_state.h"
 #include "core/paylines.h"
 #include "core/random.h"
@@ -53,6 +54,9 @@ struct Machine {
 
   // The amount in hand when the double-up window closes.
   std::int64_t DoubleAmount = 0;
+
+  // The game being played, for the history.
+  GameRecord Record;
 };
 
 }  // namespace tarvolenka

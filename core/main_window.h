@@ -4,6 +4,7 @@
 
 #include "catalogue/main_elements.h"
 #include "core/desktop.h"
+#include "core/history_file.h"
 #include "core/machine.h"
 #include "core/save_file.h"
 #include "core/win_show.h"
@@ -66,6 +67,15 @@ class MainWindow : public WindowLogic {
 
   Machine& machine() { return m_; }
   const SaveFile& saveFile() const { return save_; }
+  const HistoryFile& history() const { return history_; }
+  // When this run's first record was written; later than any record before one is.
+  DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
+
+  // The player's record, written beside the save after the save that closes each game.
+  void BeginGameRecord();
+  void RecordSpinEnd();
+  void RecordDoubleUp(std::int64_t staked);
+  void RecordAward(const char* kind, std::int64_t amount);
 
  private:
   void StartSpin();  // the part shared by paid and free spins
@@ -85,6 +95,12 @@ class MainWindow : public WindowLogic {
   bool savingAllowed_ = true;  // off when the player quits over an unusable save
   SaveResult lastSave_;        // the last save's outcome, for the notice and the close
   WinShow winShow_{d_};
+  HistoryFile history_{HistoryPathBeside(save_.path())};
+  SaveResult lastHistory_;
+  DateTime sessionStart_ = 0;
+  static constexpr DateTime kNoSessionYet = 1e9;
+
+  void WriteHistory(const std::string& line, bool game);
 };
 
 }  // namespace tarvolenka

@@ -157,6 +157,7 @@ void MainWindow::OpenDoubleUp() {
   m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
   RefreshDisplay();
   SaveGame();
+  RecordDoubleUp(m_.State.LastWin);
   ResumeAutoPlay();
 }
 

@@ -18,6 +18,7 @@ void MainWindow::CheckLevelUp() {
   d_.ShowModal(WindowId::LevelUp);
   RefreshDisplay();
   SaveGame();
+  RecordAward("level_up", s.LastWin);
 }
 
 void MainWindow::OnCountdownTick() {
@@ -52,6 +53,7 @@ void MainWindow::TakeTimedBonus() {
   s.BonusStage = static_cast<std::uint8_t>((s.BonusStage + 1) % 6);
   ShowBonusStage();
   SaveGame();
+  RecordAward(s.BonusStage == 0 ? "mega_bonus" : "timed_bonus", s.LastWin);
   ResumeAutoPlay();
 }
 

@@ -19,6 +19,7 @@ void MainWindow::Start() {
   s.Balance -= stake;
   s.Experience = SatAdd(s.Experience, stake);
   RefreshDisplay();
+  BeginGameRecord();
   StartSpin();
   ResumeAutoPlay();
 }
@@ -91,6 +92,7 @@ void MainWindow::EndSpin() {
 
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
   SaveGame();  // the spin's win, bonus and stake are on disk before anything else happens
+  RecordSpinEnd();
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));

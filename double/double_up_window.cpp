@@ -44,6 +44,7 @@ void DoubleUpWindow::OnShow() {
     d_.SetText(Ref(rung.panel), std::to_string(SatMul(win, rung.multiplier)));
   }
   m_.DoubleAmount = win;
+  m_.Record.doubleSteps.clear();
   ReseedFromClock(d_, m_.Rng);
   step_ = 0;
   ShowAmount();
@@ -76,7 +77,9 @@ Drink DoubleUpWindow::DrawDrink() {
 }
 
 void DoubleUpWindow::ResolveGuess() {
-  if (DrawDrink() == guess_)
+  const Drink drawn = DrawDrink();
+  m_.Record.doubleSteps.push_back({guess_, drawn, false});
+  if (drawn == guess_)
     DoubleWinStep();
   else
     DoubleLose();
@@ -98,6 +101,7 @@ void DoubleUpWindow::UseJoker() {
   d_.SetVisible(Ref(DoubleUpEl::JokerButton), false);
   // The strip shows the player's last guess as if it had been drawn.
   PushHistory(guess_);
+  m_.Record.doubleSteps.push_back({guess_, guess_, true});
   DoubleWinStep();
 }
 

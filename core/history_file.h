@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/history_stats.h"
+#include "core/save_file.h"
+
+namespace tarvolenka {
+
+inline constexpr const char* kHistoryFileName = "Tarvolenka.history";
+inline constexpr std::int64_t kHistoryKeptGames = 10000;
+inline constexpr std::int64_t kHistoryTrimAbove = kHistoryKeptGames + kHistoryKeptGames / 10;
+
+// The history beside a save: same folder, its own name. Nothing for an empty save path.
+std::filesystem::path HistoryPathBeside(const std::filesystem::path& save);
+
+struct HistoryLines {
+  std::vector<std::string> lines;  // the readable records, oldest first
+  std::int64_t damaged = 0;        // lines skipped because they cannot be read
+};
+
+// The player's record: one JSON object per line, appended as games end. A totals record may
+// head the file, holding the sums of the games trimmed away.
+class HistoryFile {
+ public:
+  explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+  bool keeps() const { return !path_.empty(); }
+  const std::filesystem::path& path() const { return path_; }
+
+  // Appends one record and its line end in a single write, so a crash leaves at most one torn
+  // last line. A game record past kHistoryTrimAbove games trims the file.
+  SaveResult Append(std::string_view line, bool game);
+
+  HistoryLines Read() const;
+
+  // Keeps the last kHistoryKeptGames games: the older records are folded into the totals
+  // record at the head, and the new file replaces the old by a rename.
+  SaveResult Trim(std::int64_t keep = kHistoryKeptGames);
+
+ private:
+  std::filesystem::path path_;
+  std::int64_t games_ = -1;  // game records in the file, counted at the first append
+};
+
+}  // namespace tarvolenka

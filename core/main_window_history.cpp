@@ -1,0 +1,76 @@
+// The player's record: what each game brought, gathered while it plays and appended to the
+// history once the save that closes it has landed. A machine without a save keeps none.
+
+#include <string>
+
+#include "core/free_spins.h"
+#include "core/main_window.h"
+#include "core/save_messages.h"
+
+namespace tarvolenka {
+
+void MainWindow::BeginGameRecord() {
+  if (!history_.keeps()) return;
+  const GameState& s = m_.State;
+  GameRecord& r = m_.Record;
+  r.open = true;
+  r.start = d_.NowLocal();
+  r.lineCount = s.LineCount;
+  r.lineStake = s.LineStake;
+  r.level = s.Level;
+  r.stake = s.TotalStake;
+  r.balanceBefore = s.Balance + r.stake;
+  r.spins.clear();
+}
+
+void MainWindow::RecordSpinEnd() {
+  GameRecord& r = m_.Record;
+  if (!history_.keeps() || !r.open) return;
+  SpinRecord spin = RecordSpin(m_.Reels, m_.WinningLines, m_.State.LineStake);
+  spin.free = !r.spins.empty();
+  spin.freeSpinsAwarded = FreeSpinsFor(spin.scatters);
+  spin.bonusPlayed = bonus_ != nullptr && CountVisible(m_.Reels, kBonusSymbol) >= 3;
+  if (spin.bonusPlayed) {
+    BonusRecord& b = spin.bonus;
+    b.kind = m_.BonusChoice;
+    b.symbols = m_.BonusSymbolCount;
+    b.multiplier = m_.BonusMultiplier;
+    b.amount = b.kind == 0 ? 0 : m_.BonusAmount;
+    b.picks = m_.Record.bonusPicks;
+  }
+  r.spins.push_back(std::move(spin));
+  if (m_.FreeSpins > 0) return;
+  r.open = false;
+  WriteHistory(GameLine(r, m_.State.Balance), true);
+}
+
+void MainWindow::RecordDoubleUp(std::int64_t staked) {
+  if (!history_.keeps()) return;
+  WriteHistory(
+      DoubleUpLine(d_.NowLocal(), staked, m_.DoubleAmount, m_.Record.doubleSteps, m_.State.Balance),
+      false);
+}
+
+void MainWindow::RecordAward(const char* kind, std::int64_t amount) {
+  if (!history_.keeps()) return;
+  WriteHistory(AwardLine(kind, d_.NowLocal(), amount, m_.State.Level, m_.State.Balance), false);
+}
+
+// A failed write shows as a failed save does, and play goes on; the next record tries again.
+void MainWindow::WriteHistory(const std::string& line, bool game) {
+  if (sessionStart_ == 0) sessionStart_ = RecordReal(line, "t").value_or(0);
+  const SaveResult written = history_.Append(line, game);
+  if (written.ok() != lastHistory_.ok() || written.error != lastHistory_.error) {
+    const std::string file = history_.path().filename().string();
+    if (written.ok()) {
+      d_.Log("Tarvolenka: the history is written again to " + file);
+    } else {
+      d_.Log("Tarvolenka: a game could not be added to " + file + ": " + written.error);
+      d_.SetText(Ref(MainEl::SaveNotice), FailedSaveNotice(written));
+    }
+    d_.SetVisible(Ref(MainEl::SaveNotice), !written.ok() || !lastSave_.ok());
+  }
+  lastHistory_ = written;
+}
+
+}  // namespace tarvolenka
