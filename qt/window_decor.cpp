@@ -104,7 +104,7 @@ void PaintLadderRails(QPainter& p) {
 void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
-  const WindowSpec& spec = SpecOf(window);
+  const WindowSpec& desc = SpecOf(window);
   switch (window) {
     case WindowId::MegaBonus:
       PaintBulbRing(p, shown);
@@ -113,7 +113,7 @@ void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(Eleme
       PaintLevelPlanks(p);
       break;
     case WindowId::BonusResult:
-      PaintFestiveFrame(p, QRect(0, 0, spec.width, spec.height));
+      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height));
       break;
     case WindowId::DoubleUp:
       PaintLadderRails(p);

@@ -47,10 +47,10 @@ TEST(WcagContrast, MatchesTheKnownRatios) {
 
 TEST(LabelContrast, EveryTextHasItsOwnLook) {
   for (int w = 0; w < kWindowCount; ++w) {
-    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
-    for (std::size_t i = 0; i < spec.elements.size(); ++i) {
-      const ElementRef ref{spec.id, static_cast<std::uint16_t>(i)};
-      if (!IsText(spec.elements[i])) continue;
+    const WindowSpec& desc = SpecOf(static_cast<WindowId>(w));
+    for (std::size_t i = 0; i < desc.elements.size(); ++i) {
+      const ElementRef ref{desc.id, static_cast<std::uint16_t>(i)};
+      if (!IsText(desc.elements[i])) continue;
       bool listed = false;
       for (const looks::LabelLook& l : looks::kLabelLooks)
         listed = listed || (l.window == ref.window && l.first <= ref.index && ref.index <= l.last);
@@ -61,11 +61,11 @@ TEST(LabelContrast, EveryTextHasItsOwnLook) {
 
 TEST(LabelContrast, EveryTextReadsAtLeastFourAndAHalfToOneInEveryState) {
   for (int w = 0; w < kWindowCount; ++w) {
-    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
-    for (std::size_t i = 0; i < spec.elements.size(); ++i) {
-      const ElementSpec& e = spec.elements[i];
+    const WindowSpec& desc = SpecOf(static_cast<WindowId>(w));
+    for (std::size_t i = 0; i < desc.elements.size(); ++i) {
+      const ElementSpec& e = desc.elements[i];
       if (!IsText(e)) continue;
-      const ElementRef ref{spec.id, static_cast<std::uint16_t>(i)};
+      const ElementRef ref{desc.id, static_cast<std::uint16_t>(i)};
       const looks::LabelLook look = looks::LookOf(ref);
       switch (look.backing) {
         case looks::Backing::Bare:
@@ -99,11 +99,11 @@ TEST(LabelContrast, CaptionsReadOnTheirTags) {
 
 TEST(Tooltips, EveryControlSaysWhatItDoes) {
   for (int w = 0; w < kWindowCount; ++w) {
-    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
-    for (std::size_t i = 0; i < spec.elements.size(); ++i) {
-      const ElementSpec& e = spec.elements[i];
+    const WindowSpec& desc = SpecOf(static_cast<WindowId>(w));
+    for (std::size_t i = 0; i < desc.elements.size(); ++i) {
+      const ElementSpec& e = desc.elements[i];
       if (e.kind != Kind::Picture || e.click == kNoClick) continue;
-      const ElementRef ref{spec.id, static_cast<std::uint16_t>(i)};
+      const ElementRef ref{desc.id, static_cast<std::uint16_t>(i)};
       EXPECT_FALSE(looks::TooltipOf(ref).empty()) << Describe(ref) << " has no tooltip";
     }
   }

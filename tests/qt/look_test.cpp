@@ -52,9 +52,9 @@ TEST_F(LookTest, AtTwiceTheRatioEveryWindowIsShotAtTwiceItsSize) {
   Build(2.0);
   for (int w = 0; w < kWindowCount; ++w) {
     const auto id = static_cast<WindowId>(w);
-    const WindowSpec& spec = SpecOf(id);
+    const WindowSpec& desc = SpecOf(id);
     const QPixmap shot = ShootWindow(*desktop_->window(id), 2.0);
-    EXPECT_EQ(shot.size(), QSize(spec.width * 2, spec.height * 2)) << spec.className;
+    EXPECT_EQ(shot.size(), QSize(desc.width * 2, desc.height * 2)) << desc.className;
   }
 }
 
@@ -87,8 +87,8 @@ TEST_F(LookTest, DialogsOfferNoMinimiseOrMaximiseAndTheMainWindowNoMaximise) {
 TEST_F(LookTest, EveryTitleIsExactlyItsCaption) {
   Build(1.0);
   for (int w = 0; w < kWindowCount; ++w) {
-    const WindowSpec& spec = SpecOf(static_cast<WindowId>(w));
-    EXPECT_EQ(desktop_->window(spec.id)->windowTitle().toStdString(), spec.caption);
+    const WindowSpec& desc = SpecOf(static_cast<WindowId>(w));
+    EXPECT_EQ(desktop_->window(desc.id)->windowTitle().toStdString(), desc.caption);
   }
 }
 
