@@ -5,6 +5,7 @@
 // one with a virtual clock.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -77,6 +78,11 @@ class Desktop {
 
   // Starts a sound cue and returns at once, cutting any cue still playing.
   virtual void PlayCue(Cue cue) = 0;
+
+  // Runs `action` from the event loop once the handler running now has returned: the start-up
+  // continues an interrupted game this way, with the main window up and the program's
+  // shutdown handling in place.
+  virtual void Later(std::function<void()> action) = 0;
 };
 
 }  // namespace tarvolenka

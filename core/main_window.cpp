@@ -11,7 +11,10 @@
 namespace tarvolenka {
 
 MainWindow::MainWindow(Desktop& desktop, Machine& machine, SaveFile save)
-    : d_(desktop), m_(machine), save_(std::move(save)) {}
+    : d_(desktop),
+      m_(machine),
+      save_(std::move(save)),
+      resume_(ResumeFile::BesideSave(save_.path())) {}
 
 void MainWindow::Click(std::uint16_t handler, int /*number*/) {
   // clang-format off
@@ -73,6 +76,7 @@ void MainWindow::OnShow() {
              m_.State.SoundOn == 1 ? MainEl::StoreSoundOn : MainEl::StoreSoundOff);
   m_.SpinStep = 10;
   m_.AutoPlay = 0;
+  ResumeInterruptedGame();
 }
 
 void MainWindow::OnClose() {
@@ -98,7 +102,9 @@ void MainWindow::LoadGame() {
 }
 
 void MainWindow::SaveGame() {
-  save_.Write(Encode(m_.State));
+  const SaveBytes bytes = Encode(m_.State);
+  resume_.BeforeSave(bytes);
+  resume_.AfterSave(bytes, save_.Write(bytes));
 }
 
 void MainWindow::SetPicture(MainEl element, MainEl source) {

@@ -5,6 +5,7 @@
 #include "catalogue/main_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/resume_journal.h"
 #include "core/save_file.h"
 
 namespace tarvolenka {
@@ -14,6 +15,9 @@ class BonusStep {
  public:
   virtual ~BonusStep() = default;
   virtual void RunBonus() = 0;
+  // Continues an interrupted bonus from the stage the record holds; the machine already holds
+  // the record's state and generator.
+  virtual void ResumeBonus(const ResumeRecord& record) = 0;
 };
 
 // The main window: the machine's own game. Owns the machine state for the whole run.
@@ -62,9 +66,18 @@ class MainWindow : public WindowLogic {
   Machine& machine() { return m_; }
   const SaveFile& saveFile() const { return save_; }
 
+  // Resuming an interrupted game (core/main_window_resume.cpp).
+  ResumeJournal& resume() { return resume_; }
+  void ResumeInterruptedGame();
+  // Writes what is in flight now, of `kind`, to the resume file.
+  void RecordInFlight(InFlight kind);
+
  private:
   void StartSpin();  // the part shared by paid and free spins
   void EndSpin();
+  void FinishSpin();  // the free spins award and the return to the player
+  void ContinueInterrupted();
+  void Settle();  // nothing in flight any more: the final save, then no resume file
   void SetPicture(MainEl element, MainEl source);
   void PlayCue(Cue cue);
   void RunModalPausingAutoPlay(WindowId window);
@@ -75,6 +88,7 @@ class MainWindow : public WindowLogic {
   Machine& m_;
   SaveFile save_;
   BonusStep* bonus_ = nullptr;
+  ResumeJournal resume_;
 };
 
 }  // namespace tarvolenka

@@ -34,6 +34,7 @@ void MainWindow::OnFreeSpinDue() {
 
 void MainWindow::StartSpin() {
   ReseedFromClock(d_, m_.Rng);
+  RecordInFlight(InFlight::Spin);
   m_.ReelSpinning.fill(1);
   d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
   d_.StartTimer(TimerOf(MainTimer::Spin));
@@ -87,8 +88,15 @@ void MainWindow::EndSpin() {
   RefreshDisplay();
 
   if (bonus_ != nullptr) bonus_->RunBonus();
+  FinishSpin();
+}
 
+void MainWindow::FinishSpin() {
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
+  if (m_.FreeSpins > 0)
+    RecordInFlight(InFlight::FreeSpins);
+  else
+    Settle();
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));

@@ -345,6 +345,10 @@ std::uint32_t QtDesktop::MillisSinceMidnightUtc() const {
   return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
+void QtDesktop::Later(std::function<void()> action) {
+  QTimer::singleShot(0, this, std::move(action));
+}
+
 void QtDesktop::PlayCue(Cue cue) {
   cues_.Play(cue);
 }

@@ -54,6 +54,7 @@ class QtDesktop : public QObject, public Desktop {
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
+  void Later(std::function<void()> action) override;
 
   // For the adapter's own tests and tools.
   QWidget* window(WindowId window) const;

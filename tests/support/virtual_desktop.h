@@ -85,6 +85,7 @@ class VirtualDesktop : public Desktop {
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
+  void Later(std::function<void()> action) override;
 
   // Driving the game.
   void Start();  // shows the main window and runs its start-up

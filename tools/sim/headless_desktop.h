@@ -71,6 +71,8 @@ class HeadlessDesktop : public Desktop {
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue) override {}
+  // Nothing waits for an event loop here.
+  void Later(std::function<void()> action) override { action(); }
 
  private:
   struct Timer {
