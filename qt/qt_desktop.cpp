@@ -183,6 +183,13 @@ void QtDesktop::EndSession() {
   QCoreApplication::exit(0);
 }
 
+void QtDesktop::SaveBeforeExit() {
+  if (ended_) return;
+  ended_ = true;
+  Window& main = windows_[static_cast<std::size_t>(WindowId::Main)];
+  if (main.logic != nullptr) main.logic->OnClose();  // saves the game
+}
+
 void QtDesktop::CentreWindow(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   const WindowSpec& desc = SpecOf(id);
