@@ -10,11 +10,12 @@
 namespace tarvolenka::testing {
 
 // A program run in a directory, headless and mute, with its standard output read line by line.
-// A child still running when this ends is killed and reaped.
+// A child still running when this ends is killed and reaped. `environment` entries
+// ("NAME=value") replace the parent's and the defaults.
 class ChildProcess {
  public:
   ChildProcess(const std::string& program, const std::vector<std::string>& args,
-               const std::filesystem::path& dir);
+               const std::filesystem::path& dir, const std::vector<std::string>& environment = {});
   ~ChildProcess();
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
