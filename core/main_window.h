@@ -77,7 +77,8 @@ class MainWindow : public WindowLogic {
   void EndSpin();
   void FinishSpin();  // the free spins award and the return to the player
   void ContinueInterrupted();
-  void Settle();  // nothing in flight any more: the final save, then no resume file
+  void Settle();         // nothing in flight any more: the final save, then no resume file
+  void RecordSpinEnd();  // free spins waiting, or nothing in flight
   void SetPicture(MainEl element, MainEl source);
   void PlayCue(Cue cue);
   void RunModalPausingAutoPlay(WindowId window);

@@ -17,6 +17,13 @@ void MainWindow::Settle() {
   SaveGame();
 }
 
+void MainWindow::RecordSpinEnd() {
+  if (m_.FreeSpins > 0)
+    RecordInFlight(InFlight::FreeSpins);
+  else
+    Settle();
+}
+
 // The end of the start-up. The record's state replaces the loaded one; anything that needs the
 // windows waits for the event loop.
 void MainWindow::ResumeInterruptedGame() {

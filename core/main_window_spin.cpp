@@ -93,10 +93,7 @@ void MainWindow::EndSpin() {
 
 void MainWindow::FinishSpin() {
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
-  if (m_.FreeSpins > 0)
-    RecordInFlight(InFlight::FreeSpins);
-  else
-    Settle();
+  RecordSpinEnd();  // before any save of the spin's end
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));
