@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/resume_encoding.h"
 #include "core/resume_journal.h"
 
 namespace tarvolenka {

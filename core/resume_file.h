@@ -1,23 +1,17 @@
 #pragma once
 
-// The resume file beside the save: one ResumeRecord in a versioned binary encoding (magic,
-// version, length, checksum), replaced atomically. The save's own 120 bytes never change for it.
+// The resume file beside the save: one encoded ResumeRecord, replaced atomically. The save's own
+// 120 bytes never change for it.
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "core/resume_record.h"
 
 namespace tarvolenka {
 
 inline constexpr const char* kResumeFileName = "Tarvolenka.resume";
-
-std::vector<std::uint8_t> EncodeResume(const ResumeRecord& record);
-// Nothing when the bytes are not a whole, undamaged record of this version.
-std::optional<ResumeRecord> DecodeResume(const std::vector<std::uint8_t>& bytes);
 
 enum class ResumeLoad { Absent, Loaded, Damaged };
 

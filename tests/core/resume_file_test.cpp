@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include "core/resume_encoding.h"
 #include "core/resume_journal.h"
 #include "tests/support/temp_dir.h"
 
