@@ -55,6 +55,7 @@ void MainWindow::ResumeInterruptedGame() {
       DisableControls();
       return;
     case InFlight::Spin:
+    case InFlight::SpinPaid:
     case InFlight::Bonus:
       DisableControls();
       d_.Later([this] { ContinueInterrupted(); });
@@ -72,10 +73,15 @@ void MainWindow::ContinueInterrupted() {
     EndSpin();
     return;
   }
-  const ResumeRecord bonus = *record;
+  const ResumeRecord resumed = *record;
   EvaluateLines(m_.Reels, m_.WinningLines);  // the spin's winning lines, shown again
   DrawWinningLines();
-  if (bonus_ != nullptr) bonus_->ResumeBonus(bonus);
+  if (bonus_ != nullptr) {
+    if (resumed.kind == InFlight::SpinPaid)
+      bonus_->RunBonus();
+    else
+      bonus_->ResumeBonus(resumed);
+  }
   FinishSpin();
 }
 

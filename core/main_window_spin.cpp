@@ -86,6 +86,7 @@ void MainWindow::EndSpin() {
     DrawWinningLines();
   }
   RefreshDisplay();
+  RecordInFlight(InFlight::SpinPaid);
 
   if (bonus_ != nullptr) bonus_->RunBonus();
   FinishSpin();
@@ -93,7 +94,7 @@ void MainWindow::EndSpin() {
 
 void MainWindow::FinishSpin() {
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
-  RecordSpinEnd();  // before any save of the spin's end
+  RecordSpinEnd();
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));

@@ -8,10 +8,11 @@
 // something is in flight first adds its bytes to the record's bases. At start-up a record
 // applies only when the save on disk equals one of its bases; any other save was made after it.
 // When nothing is in flight any more, the final save is made first and the file removed after.
-// A death between those two leaves a record whose bases miss the final save: every record of a
-// spin has bases from before its stake, and experience grows with every spin; the records
-// that do share the final save's bytes (a bonus already paid, a double-up never gambled) pay
-// nothing more when resumed.
+// A death between those two leaves a record whose bases miss the final save: a turning spin's
+// record has bases from before its stake, and experience grows with every spin. The records
+// that can share the final save's bytes (a spin or a bonus already paid, a double-up never
+// gambled) pay nothing more when resumed, so a save at the end of a spin is safe wherever it
+// comes after the line pay.
 
 #include <optional>
 

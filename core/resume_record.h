@@ -16,6 +16,7 @@ enum class InFlight : std::uint8_t {
   FreeSpins = 2,  // free spins waiting to be played
   Bonus = 3,      // a bonus game somewhere between the pause before the chooser and its pay
   DoubleUp = 4,   // the double-up open with an amount in hand
+  SpinPaid = 5,   // a spin's line win paid, its bonus step and free spins award still to come
 };
 
 // Where the bonus sequence stands. A window stage with nothing dealt opens the window anew from

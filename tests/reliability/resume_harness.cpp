@@ -79,6 +79,8 @@ std::string InFlightAt(const std::filesystem::path& dir) {
   switch (loaded.record.kind) {
     case InFlight::Spin:
       return "a spin";
+    case InFlight::SpinPaid:
+      return "a spin paid, its end to come";
     case InFlight::FreeSpins:
       return "free spins waiting";
     case InFlight::DoubleUp:
