@@ -208,16 +208,5 @@ TEST_F(ResumeTest, AnOpenDoubleUpIsCollectedAtStartWithWhatWasWon) {
   EXPECT_FALSE(desk_->IsShown(WindowId::DoubleUp));
 }
 
-TEST_F(ResumeTest, ADamagedResumeFileNeverBlocksTheStart) {
-  Launch();
-  const std::int64_t balance = m().State.Balance;
-  Kill();
-  testing::WriteFileBytes(ResumePath(), {1, 2, 3});
-  Launch();
-  EXPECT_TRUE(AtRest());
-  EXPECT_EQ(m().State.Balance, balance);
-  EXPECT_FALSE(std::filesystem::exists(ResumePath()));
-}
-
 }  // namespace
 }  // namespace tarvolenka
