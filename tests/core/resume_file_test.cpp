@@ -16,7 +16,11 @@ using testing::TempDir;
 using testing::WriteFileBytes;
 
 ResumeRecord FullRecord() {
-  ResumeRecord r{InFlight::Bonus, 2, {}, NewGameState(MakeDateTime(2026, 12, 8)), 0xdeadbeef};
+  ResumeRecord r;
+  r.kind = InFlight::Bonus;
+  r.baseCount = 2;
+  r.state = NewGameState(MakeDateTime(2026, 12, 8));
+  r.seed = 0xdeadbeef;
   r.bases[0].fill(7);
   r.bases[1].fill(9);
   r.state.Balance = -123456789012345;
@@ -25,7 +29,8 @@ ResumeRecord FullRecord() {
   r.autoPlay = 1;
   r.stage = BonusStageId::GoldenBoard;
   r.handOver = {4, 3, 2, 100000, 5, 3};
-  r.window = {1, {}, {}, {1, 2, 3, 4, 5, 6}};
+  r.window.dealt = 1;
+  r.window.counts = {1, 2, 3, 4, 5, 6};
   for (std::size_t i = 0; i < r.window.values.size(); ++i) r.window.values[i] = -7 * int(i);
   r.window.marks[3] = 1;
   r.doubleAmount = 640;
