@@ -115,7 +115,11 @@ class Player {
     const auto choose = [e](std::uint64_t salt, int n) {
       return static_cast<int>(Mix(e, salt) % static_cast<std::uint64_t>(n));
     };
-    if (d_.IsShown(WindowId::BonusResult)) return Click(Ref(BonusResultEl::OkButton));
+    // The result screen and the double-up stay a while, as a player reads them.
+    if (d_.IsShown(WindowId::BonusResult)) {
+      if (++dwell_ > 10 + choose(8, 60)) Click(Ref(BonusResultEl::OkButton));
+      return;
+    }
     if (d_.IsShown(WindowId::DoubleUp)) {
       if (++dwell_ > 10 + choose(7, 60)) Click(Ref(DoubleUpEl::CollectButton));
       return;
