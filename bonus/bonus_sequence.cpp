@@ -14,61 +14,128 @@ enum BonusGame : std::uint8_t { kNoPick = 0, kDrinks = 1, kMeze = 2, kGolden = 3
 
 }  // namespace
 
-BonusSequence::BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main)
-    : d_(desktop), m_(machine), main_(main) {}
+BonusSequence::BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main,
+                             BonusWindows windows)
+    : d_(desktop), m_(machine), main_(main), windows_(windows) {
+  const auto hook = [this](const ResumableWindow& window) {
+    return [this, &window] { Record(stage_, &window); };
+  };
+  windows_.chooser.SetProgressHook(hook(windows_.chooser));
+  windows_.bottles.SetProgressHook(hook(windows_.bottles));
+  windows_.cups.SetProgressHook(hook(windows_.cups));
+  windows_.meze.SetProgressHook(hook(windows_.meze));
+  windows_.goldenPick.SetProgressHook(hook(windows_.goldenPick));
+  windows_.goldenBoard.SetProgressHook(hook(windows_.goldenBoard));
+}
 
 void BonusSequence::RunBonus() {
   m_.BonusSymbolCount = CountVisible(m_.Reels, kBonusSymbol);
   if (m_.BonusSymbolCount < kSymbolsToOpen) return;
-  d_.Pause(durations::kBeforeBonusChooser);
-  main_.SaveGame();  // the spin's line win is safe before the bonus starts
-  m_.Record.bonusPicks.clear();
-  m_.BonusChoice = kNoPick;
-  d_.ShowModal(WindowId::HatChooser);
-  switch (m_.BonusChoice) {
-    case kDrinks:
-      PlayDrinksBonus();
-      break;
-    case kMeze:
-      PlayMezeBonus();
-      break;
-    case kGolden:
-      PlayGoldenBonus();
-      break;
-    default:
-      break;  // no pick: nothing is played or paid
+  PlayFrom(Stage::BeforeChooser, nullptr);
+}
+
+void BonusSequence::ResumeBonus(const ResumeRecord& record) {
+  const BonusHandOver& h = record.handOver;
+  m_.BonusSymbolCount = h.symbolCount;
+  m_.BonusChoice = h.choice;
+  m_.BonusMultiplier = h.multiplier;
+  m_.BonusAmount = h.amount;
+  m_.BottleChoice = h.bottleChoice;
+  m_.GoldenPick = h.goldenPick;
+  PlayFrom(record.stage, record.window.dealt != 0 ? &record.window : nullptr);
+}
+
+// The normal path runs every stage from the first; a resumed one enters at its stage. The
+// order of operations and of draws is the same on both.
+void BonusSequence::PlayFrom(Stage stage, const BonusWindowState* restore) {
+  if (stage == Stage::BeforeChooser) {
+    Record(Stage::BeforeChooser, nullptr);
+    d_.Pause(durations::kBeforeBonusChooser);
+    main_.SaveGame();  // the spin's line win is safe before the bonus starts
+    m_.Record.bonusPicks.clear();
+    m_.BonusChoice = kNoPick;
+    stage = Stage::Chooser;
   }
+  if (stage == Stage::Chooser) {
+    Show(Stage::Chooser, WindowId::HatChooser, windows_.chooser, restore);
+    restore = nullptr;
+    stage = FirstStageOfChoice();
+  }
+  if (stage == Stage::Bottles) {
+    Show(Stage::Bottles, WindowId::Bottles, windows_.bottles, restore);
+    restore = nullptr;
+    stage = Stage::Cups;
+  }
+  if (stage == Stage::Cups) {
+    Show(Stage::Cups, WindowId::Cups, windows_.cups, restore);
+    stage = Stage::Result;
+  }
+  if (stage == Stage::Meze) {
+    Show(Stage::Meze, WindowId::Meze, windows_.meze, restore);
+    stage = Stage::Result;
+  }
+  if (stage == Stage::GoldenPick) {
+    Show(Stage::GoldenPick, WindowId::GoldenPick, windows_.goldenPick, restore);
+    restore = nullptr;
+    // The board ends on the number of fouls picked; without a pick it could never end.
+    stage = m_.GoldenPick >= 2 && m_.GoldenPick <= 4 ? Stage::GoldenBoard : Stage::Result;
+  }
+  if (stage == Stage::GoldenBoard) {
+    Show(Stage::GoldenBoard, WindowId::GoldenBoard, windows_.goldenBoard, restore);
+    stage = Stage::Result;
+  }
+  if (stage == Stage::Result) {
+    Record(Stage::Result, nullptr);
+    d_.ShowModal(WindowId::BonusResult);
+    Pay();
+    stage = Stage::Paid;
+  }
+  Record(Stage::Paid, nullptr);
   main_.RefreshDisplay();
   main_.SaveGame();
 }
 
-void BonusSequence::PlayDrinksBonus() {
-  m_.BonusMultiplier = 0;
-  m_.BottleChoice = 0;
-  m_.BonusAmount = 0;
-  d_.ShowModal(WindowId::Bottles);
-  d_.ShowModal(WindowId::Cups);
-  d_.ShowModal(WindowId::BonusResult);
-  Pay();
+void BonusSequence::Show(Stage stage, WindowId id, ResumableWindow& window,
+                         const BonusWindowState* restore) {
+  stage_ = stage;
+  if (restore != nullptr) {
+    if (restore->dealt == ResumableWindow::kFinished) return;
+    window.RestoreOnNextShow(*restore);
+  } else {
+    Record(stage, nullptr);  // the window deals from the recorded generator
+  }
+  d_.ShowModal(id);
 }
 
-void BonusSequence::PlayMezeBonus() {
-  m_.BonusAmount = 0;
-  m_.BonusMultiplier = 1;
-  d_.ShowModal(WindowId::Meze);
-  d_.ShowModal(WindowId::BonusResult);
-  Pay();
+// The chosen game's first stage, with its hand-over values as the game starts them.
+BonusStageId BonusSequence::FirstStageOfChoice() {
+  switch (m_.BonusChoice) {
+    case kDrinks:
+      m_.BonusMultiplier = 0;
+      m_.BottleChoice = 0;
+      m_.BonusAmount = 0;
+      return Stage::Bottles;
+    case kMeze:
+      m_.BonusAmount = 0;
+      m_.BonusMultiplier = 1;
+      return Stage::Meze;
+    case kGolden:
+      m_.BonusAmount = 0;
+      m_.BonusMultiplier = 1;
+      m_.GoldenPick = 0;
+      return Stage::GoldenPick;
+    default:
+      return Stage::Paid;  // no pick: nothing is played or paid
+  }
 }
 
-void BonusSequence::PlayGoldenBonus() {
-  m_.BonusAmount = 0;
-  m_.BonusMultiplier = 1;
-  m_.GoldenPick = 0;
-  d_.ShowModal(WindowId::GoldenPick);
-  // The board ends on the number of fouls picked; without a pick it could never end.
-  if (m_.GoldenPick >= 2 && m_.GoldenPick <= 4) d_.ShowModal(WindowId::GoldenBoard);
-  d_.ShowModal(WindowId::BonusResult);
-  Pay();
+void BonusSequence::Record(Stage stage, const ResumableWindow* window) {
+  if (!main_.resume().enabled()) return;
+  stage_ = stage;
+  ResumeRecord record = CaptureInFlight(m_, InFlight::Bonus);
+  record.stage = stage;
+  if (window != nullptr) record.window = window->Snapshot();
+  main_.resume().Record(record);
 }
 
 // The win is added on top of the spin's line win; BonusAmount keeps the amount credited.

@@ -1,28 +1,53 @@
 #pragma once
 
+#include "bonus/bottles_window.h"
+#include "bonus/cups_window.h"
+#include "bonus/golden_board_window.h"
+#include "bonus/golden_pick_window.h"
+#include "bonus/hat_chooser_window.h"
+#include "bonus/meze_window.h"
 #include "core/desktop.h"
 #include "core/machine.h"
 #include "core/main_window.h"
 
 namespace tarvolenka {
 
+// The bonus windows whose deals and picks the resume file keeps.
+struct BonusWindows {
+  HatChooserWindow& chooser;
+  BottlesWindow& bottles;
+  CupsWindow& cups;
+  MezeWindow& meze;
+  GoldenPickWindow& goldenPick;
+  GoldenBoardWindow& goldenBoard;
+};
+
 // The bonus step of the end of a spin: three or more bonus symbols on the visible rows open
 // the hat chooser, then the chosen game's windows one after another, and its win is paid.
+// Every stage is written to the resume file, so an interrupted bonus continues where it stood.
 class BonusSequence : public BonusStep {
  public:
-  BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main);
+  BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main, BonusWindows windows);
 
   void RunBonus() override;
+  void ResumeBonus(const ResumeRecord& record) override;
 
  private:
-  void PlayDrinksBonus();
-  void PlayMezeBonus();
-  void PlayGoldenBonus();
+  using Stage = BonusStageId;
+
+  // Plays from `stage` to the end; `restore` is the window state of that stage, if dealt.
+  void PlayFrom(Stage stage, const BonusWindowState* restore);
+  // Shows the window of `stage`, restored or dealt anew; a finished one is not shown again.
+  void Show(Stage stage, WindowId id, ResumableWindow& window, const BonusWindowState* restore);
+  void Record(Stage stage, const ResumableWindow* window);
+  Stage FirstStageOfChoice();
   void Pay();
 
   Desktop& d_;
   Machine& m_;
   MainWindow& main_;
+  BonusWindows windows_;
+  Stage stage_ = Stage::BeforeChooser;
 };
 
 }  // namespace tarvolenka

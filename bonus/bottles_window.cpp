@@ -30,9 +30,22 @@ void BottlesWindow::OnShow() {
   m_.BottleChoice = 0;
   m_.BonusMultiplier = 0;
   m_.BonusAmount = 0;
+  open_ = true;
+  if (const auto restored = TakeRestore()) {
+    for (std::size_t k = 0; k < values_.size(); ++k)
+      values_[k] = static_cast<std::uint8_t>(restored->values[k]);
+    return;
+  }
   values_.fill(0);
   for (auto& value : values_) value = DrawUnusedValue(m_.Rng, values_, kBottles);
-  open_ = true;
+  Progress();
+}
+
+BonusWindowState BottlesWindow::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = open_ ? kDealt : kFinished;
+  for (std::size_t k = 0; k < values_.size(); ++k) s.values[k] = values_[k];
+  return s;
 }
 
 // The cups need a multiplier and a drink: the window waits for its pick.
@@ -56,6 +69,8 @@ void BottlesWindow::PickBottle(int bottle) {
   m_.BonusMultiplier = v;
   m_.BottleChoice = bottle;
   m_.Record.bonusPicks.push_back({"bottle", 0, bottle, v});
+  open_ = false;
+  Progress();
   const ElementRef label = Ref(BottleLabel(bottle));
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetText(label, Multiplier(v));

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/resumable_window.h"
 #include "catalogue/bottles_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -11,7 +12,7 @@ namespace tarvolenka {
 
 // The bottles bonus: the player picks one of five bottles; its hidden multiplier (1..5) scales
 // the cups prize, and its drink fills the cups.
-class BottlesWindow : public WindowLogic {
+class BottlesWindow : public WindowLogic, public ResumableWindow {
  public:
   BottlesWindow(Desktop& desktop, Machine& machine);
 
@@ -21,6 +22,8 @@ class BottlesWindow : public WindowLogic {
 
   // A pick of bottle `bottle` (1..5).
   void PickBottle(int bottle);
+
+  BonusWindowState Snapshot() const override;
 
   // The multiplier under each bottle, dealt anew at every showing.
   const std::array<std::uint8_t, kBottles>& bottleValues() const { return values_; }

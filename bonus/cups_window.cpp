@@ -35,10 +35,33 @@ void CupsWindow::OnShow() {
   d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(m_.BonusMultiplier));
   if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
   open_ = true;
+  if (const auto restored = TakeRestore()) return Restore(*restored);
   m_.BonusAmount = 0;
   hits_.fill(0);
   opened_.fill(false);
   DealCupPrizes();
+  Progress();
+}
+
+BonusWindowState CupsWindow::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = open_ ? kDealt : kFinished;
+  for (std::size_t i = 0; i < prizes_.size(); ++i) {
+    s.values[i] = prizes_[i];
+    s.marks[i] = opened_[i] ? 1 : 0;
+  }
+  for (std::size_t level = 0; level < hits_.size(); ++level) s.counts[level] = hits_[level];
+  return s;
+}
+
+void CupsWindow::Restore(const BonusWindowState& state) {
+  for (std::size_t i = 0; i < prizes_.size(); ++i) {
+    prizes_[i] = state.values[i];
+    opened_[i] = state.marks[i] != 0;
+  }
+  for (std::size_t level = 0; level < hits_.size(); ++level) hits_[level] = state.counts[level];
+  for (int cup = 1; cup <= kCups; ++cup)
+    if (opened_[Index(cup)]) ShowOpened(cup);
 }
 
 void CupsWindow::DealCupPrizes() {
@@ -63,10 +86,7 @@ void CupsWindow::PickCup(int cup) {
   PlayCue(d_, m_.State, Cue::Hit);
   const std::int64_t prize = prizes_[Index(cup)];
   m_.Record.bonusPicks.push_back({"cup", 0, cup, prize});
-  const ElementRef label = Ref(CupLabel(cup));
-  d_.SetFontSize(label, kOpenedLabelPoints);
-  d_.SetText(label, std::to_string(prize));
-  d_.SetVisible(label, true);
+  ShowOpened(cup);
   opened_[Index(cup)] = true;
   const std::int64_t n = m_.BonusSymbolCount;
   bool complete = false;
@@ -77,7 +97,16 @@ void CupsWindow::PickCup(int cup) {
       m_.BonusAmount = kCupLevels[level] * n;
     }
   }
+  if (complete) open_ = false;
+  Progress();
   if (complete) Reveal();
+}
+
+void CupsWindow::ShowOpened(int cup) {
+  const ElementRef label = Ref(CupLabel(cup));
+  d_.SetFontSize(label, kOpenedLabelPoints);
+  d_.SetText(label, std::to_string(prizes_[Index(cup)]));
+  d_.SetVisible(label, true);
 }
 
 // The cups not opened show their prizes one by one in the small font.

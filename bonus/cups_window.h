@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bonus/cup_levels.h"
+#include "bonus/resumable_window.h"
 #include "catalogue/cups_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -12,7 +13,7 @@ namespace tarvolenka {
 
 // The cups bonus: the player opens cups until one prize level has been found three times; that
 // prize is the game's result.
-class CupsWindow : public WindowLogic {
+class CupsWindow : public WindowLogic, public ResumableWindow {
  public:
   CupsWindow(Desktop& desktop, Machine& machine);
 
@@ -24,6 +25,8 @@ class CupsWindow : public WindowLogic {
   // A click on cup `cup` (1..15). A cup already open counts again: that is the game's rule.
   void PickCup(int cup);
 
+  BonusWindowState Snapshot() const override;
+
   // The prize under each cup, dealt anew at every showing, and the hits per prize level.
   const std::array<std::int64_t, kCups>& cupPrizes() const { return prizes_; }
   const std::array<std::uint8_t, kCupLevels.size()>& prizeHits() const { return hits_; }
@@ -31,6 +34,8 @@ class CupsWindow : public WindowLogic {
  private:
   void DealCupPrizes();
   void Reveal();
+  void Restore(const BonusWindowState& state);
+  void ShowOpened(int cup);
 
   Desktop& d_;
   Machine& m_;

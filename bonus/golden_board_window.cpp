@@ -1,5 +1,7 @@
 #include "bonus/golden_board_window.h"
 
+#include <algorithm>
+
 #include "bonus/draw_cell.h"
 #include "bonus/ladder_table.h"
 #include "catalogue/durations.h"
@@ -23,6 +25,7 @@ GoldenBoardWindow::GoldenBoardWindow(Desktop& desktop, Machine& machine)
 void GoldenBoardWindow::OnShow() {
   for (int k = 1; k <= kBoardCells; ++k)
     d_.CopyPicture(Ref(BoardCell(k)), Ref(GoldenBoardEl::StoreCover));
+  if (const auto restored = TakeRestore()) return Restore(*restored);
   cells_.fill(kCoin);
   covered_.fill(true);
   for (int foul = 0; foul < kBoardFouls; ++foul)
@@ -30,6 +33,31 @@ void GoldenBoardWindow::OnShow() {
   foulCount_ = 0;
   ladderStep_ = 0;
   UpdateLadder();
+  Progress();
+}
+
+BonusWindowState GoldenBoardWindow::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = foulCount_ == m_.GoldenPick ? kFinished : kDealt;
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    s.values[i] = cells_[i];
+    s.marks[i] = covered_[i] ? 0 : 1;
+  }
+  s.counts[0] = static_cast<std::uint8_t>(foulCount_);
+  s.counts[1] = static_cast<std::uint8_t>(ladderStep_);
+  return s;
+}
+
+void GoldenBoardWindow::Restore(const BonusWindowState& state) {
+  for (std::size_t i = 0; i < cells_.size(); ++i) {
+    cells_[i] = static_cast<std::uint8_t>(state.values[i]);
+    covered_[i] = state.marks[i] == 0;
+  }
+  foulCount_ = state.counts[0];
+  ladderStep_ = std::min<int>(state.counts[1], kBoardCoins);
+  UpdateLadder();
+  for (int k = 1; k <= kBoardCells; ++k)
+    if (!covered_[Index(k)]) ShowCell(k);
 }
 
 void GoldenBoardWindow::UpdateLadder() {
@@ -62,6 +90,7 @@ void GoldenBoardWindow::PickCell(int cell) {
     ShowCell(cell);
     PlayCue(d_, m_.State, Cue::Miss);
   }
+  Progress();
   CheckBoardEnd();
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/resumable_window.h"
 #include "catalogue/golden_board_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -11,7 +12,7 @@ namespace tarvolenka {
 
 // The golden board: every coin uncovered climbs the prize ladder one rung, and the game ends
 // when as many fouls have been uncovered as the golden pick allowed.
-class GoldenBoardWindow : public WindowLogic {
+class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
  public:
   GoldenBoardWindow(Desktop& desktop, Machine& machine);
 
@@ -23,6 +24,8 @@ class GoldenBoardWindow : public WindowLogic {
   // A click on cell `cell` (1..16).
   void PickCell(int cell);
 
+  BonusWindowState Snapshot() const override;
+
   // 1 = coin, 0 = foul, by cell; dealt anew at every showing.
   const std::array<std::uint8_t, kBoardCells>& boardCells() const { return cells_; }
   int foulCount() const { return foulCount_; }
@@ -32,6 +35,7 @@ class GoldenBoardWindow : public WindowLogic {
   void UpdateLadder();
   void CheckBoardEnd();
   void ShowCell(int cell);
+  void Restore(const BonusWindowState& state);
 
   Desktop& d_;
   Machine& m_;

@@ -11,11 +11,24 @@ GoldenPickWindow::GoldenPickWindow(Desktop& desktop, Machine& machine) : d_(desk
 
 void GoldenPickWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(Cover(k)), Ref(GoldenPickEl::StoreCover));
+  open_ = true;
+  if (const auto restored = TakeRestore()) {
+    for (std::size_t k = 0; k < values_.size(); ++k)
+      values_[k] = static_cast<std::uint8_t>(restored->values[k]);
+    return;
+  }
   values_.fill(0);
   ReseedFromClock(d_, m_.Rng);
   for (std::uint8_t fouls = 2; fouls <= 4; ++fouls)
     values_[DrawCellWhere(m_.Rng, values_, [](std::uint8_t v) { return v == 0; })] = fouls;
-  open_ = true;
+  Progress();
+}
+
+BonusWindowState GoldenPickWindow::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = open_ ? kDealt : kFinished;
+  for (std::size_t k = 0; k < values_.size(); ++k) s.values[k] = values_[k];
+  return s;
 }
 
 // The board needs the number of fouls it allows: the window waits for its pick.
@@ -39,6 +52,7 @@ void GoldenPickWindow::PickCover(int cover) {
   d_.CopyPicture(Ref(Cover(cover)), Ref(FoulsPicture(v)));
   m_.GoldenPick = v;
   m_.Record.bonusPicks.push_back({"cover", 0, cover, v});
+  Progress();
   d_.Repaint(WindowId::GoldenPick);
   PlayCue(d_, m_.State, Cue::Pick);
   d_.Pause(durations::kAfterGoldenPick);

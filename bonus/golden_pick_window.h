@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/resumable_window.h"
 #include "catalogue/golden_pick_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -11,7 +12,7 @@ namespace tarvolenka {
 
 // The golden pick: the player uncovers one of three covers, and its number (2..4) is how many
 // fouls the golden board allows.
-class GoldenPickWindow : public WindowLogic {
+class GoldenPickWindow : public WindowLogic, public ResumableWindow {
  public:
   GoldenPickWindow(Desktop& desktop, Machine& machine);
 
@@ -21,6 +22,8 @@ class GoldenPickWindow : public WindowLogic {
 
   // A click on cover `cover` (1..3).
   void PickCover(int cover);
+
+  BonusWindowState Snapshot() const override;
 
   // The number of fouls (2..4) under each cover, dealt anew at every showing.
   const std::array<std::uint8_t, 3>& goldenPickValues() const { return values_; }

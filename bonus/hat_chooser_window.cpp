@@ -17,9 +17,22 @@ HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine) : d_(desk
 
 void HatChooserWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
+  picked_ = false;
+  if (const auto restored = TakeRestore()) {
+    for (std::size_t k = 0; k < hatContents_.size(); ++k)
+      hatContents_[k] = static_cast<std::uint8_t>(restored->values[k]);
+    return;
+  }
   hatContents_.fill(0);
   for (auto& content : hatContents_) content = DrawUnusedValue(m_.Rng, hatContents_, 3);
-  picked_ = false;
+  Progress();
+}
+
+BonusWindowState HatChooserWindow::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = picked_ ? kFinished : kDealt;
+  for (std::size_t k = 0; k < hatContents_.size(); ++k) s.values[k] = hatContents_[k];
+  return s;
 }
 
 // Closing without a pick would leave the bonus unplayed: the window waits for its pick.
@@ -42,6 +55,7 @@ void HatChooserWindow::PickHat(int hat) {
   PlayCue(d_, m_.State, Cue::Pick);
   const std::uint8_t bonus = hatContents_[static_cast<std::size_t>(hat - 1)];
   m_.BonusChoice = bonus;
+  Progress();
   d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));
   d_.Repaint(WindowId::HatChooser);
   d_.Pause(durations::kAfterHatPick);

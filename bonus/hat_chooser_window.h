@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/resumable_window.h"
 #include "catalogue/hat_chooser_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -10,7 +11,7 @@
 namespace tarvolenka {
 
 // The bonus chooser: the player lifts one of three hats, and its bonus game is the one played.
-class HatChooserWindow : public WindowLogic {
+class HatChooserWindow : public WindowLogic, public ResumableWindow {
  public:
   HatChooserWindow(Desktop& desktop, Machine& machine);
 
@@ -20,6 +21,8 @@ class HatChooserWindow : public WindowLogic {
 
   // A click on hat `hat` (1..3).
   void PickHat(int hat);
+
+  BonusWindowState Snapshot() const override;
 
   // The bonus (1..3) under each hat, dealt anew at every showing.
   const std::array<std::uint8_t, 3>& hatContents() const { return hatContents_; }

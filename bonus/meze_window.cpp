@@ -32,10 +32,52 @@ void MezeWindow::OnShow() {
     }
   }
   rowOpen_.fill(false);
+  picked_.fill(0);
+  if (const auto restored = TakeRestore()) return Restore(*restored);
   rowOpen_[Index(MezeRow::Cabbage)] = true;
   d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
   PlaceMezePrizes();
   zeroPicked_ = false;
+  Progress();
+}
+
+bool MezeWindow::Over() const {
+  return zeroPicked_ || picked_[Index(MezeRow::Turnip)] != 0;
+}
+
+BonusWindowState MezeWindow::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = Over() ? kFinished : kDealt;
+  for (std::size_t row = 0; row < prizes_.size(); ++row)
+    for (std::size_t k = 0; k < prizes_[row].size(); ++k) {
+      s.values[row * kMezeCells + k] = prizes_[row][k];
+      s.marks[row * kMezeCells + k] = picked_[row] == k + 1 ? 1 : 0;
+    }
+  s.counts[0] = zeroPicked_ ? 1 : 0;
+  return s;
+}
+
+// The rows played show all their prizes, the pick in the large font; the next row is open.
+void MezeWindow::Restore(const BonusWindowState& state) {
+  for (std::size_t row = 0; row < prizes_.size(); ++row)
+    for (std::size_t k = 0; k < prizes_[row].size(); ++k) {
+      prizes_[row][k] = state.values[row * kMezeCells + k];
+      if (state.marks[row * kMezeCells + k] != 0) picked_[row] = static_cast<std::uint8_t>(k + 1);
+    }
+  zeroPicked_ = state.counts[0] != 0;
+  ShowPrizeTexts();
+  d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
+  for (int row = 0; row < kMezeRows; ++row) {
+    const auto r = static_cast<MezeRow>(row);
+    if (picked_[Index(r)] == 0) {
+      ShowRow(r, true);
+      rowOpen_[Index(r)] = !zeroPicked_;
+      return;
+    }
+    ShowRow(r, true);
+    for (int k = 1; k <= kMezeCells; ++k) d_.SetVisible(Ref(MezeLabel(row, k)), true);
+    d_.SetFontSize(Ref(MezeLabel(row, picked_[Index(r)])), kPickedLabelPoints);
+  }
 }
 
 void MezeWindow::PlaceMezePrizes() {
@@ -46,6 +88,10 @@ void MezeWindow::PlaceMezePrizes() {
     for (std::int64_t prize : MezePrizeSet(row))
       cells[DrawCellWhere(m_.Rng, cells, [](std::int64_t v) { return v == 0; })] = prize * m;
   }
+  ShowPrizeTexts();
+}
+
+void MezeWindow::ShowPrizeTexts() {
   for (int row = 0; row < kMezeRows; ++row)
     for (int k = 1; k <= kMezeCells; ++k)
       d_.SetText(
@@ -75,6 +121,8 @@ void MezeWindow::PickVegetable(MezeRow row, int k) {
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetVisible(label, true);
   if (v == 0) zeroPicked_ = true;
+  picked_[Index(row)] = static_cast<std::uint8_t>(k);
+  Progress();
   FinishMezeRow(row);
 }
 

@@ -5,6 +5,7 @@
 // one with a virtual clock.
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -94,6 +95,11 @@ class Desktop {
   virtual void Log(std::string_view line) = 0;
   // Ends the program with `status` as soon as the running handler returns.
   virtual void Quit(int status) = 0;
+
+  // Runs `action` from the event loop once the handler running now has returned: the start-up
+  // continues an interrupted game this way, with the main window up and the program's
+  // shutdown handling in place.
+  virtual void Later(std::function<void()> action) = 0;
 };
 
 }  // namespace tarvolenka

@@ -12,7 +12,10 @@
 namespace tarvolenka {
 
 MainWindow::MainWindow(Desktop& desktop, Machine& machine, SaveFile save)
-    : d_(desktop), m_(machine), save_(std::move(save)) {}
+    : d_(desktop),
+      m_(machine),
+      save_(std::move(save)),
+      resume_(ResumeFile::BesideSave(save_.path())) {}
 
 void MainWindow::Click(std::uint16_t handler, int /*number*/) {
   // clang-format off
@@ -74,6 +77,7 @@ void MainWindow::OnShow() {
              m_.State.SoundOn == 1 ? MainEl::StoreSoundOn : MainEl::StoreSoundOff);
   m_.SpinStep = 10;
   m_.AutoPlay = 0;
+  ResumeInterruptedGame();
 }
 
 void MainWindow::OnClose() {
@@ -133,7 +137,10 @@ void MainWindow::BringTimedBonusWithinTheHour(DateTime now) {
 bool MainWindow::SaveGame() {
   if (!savingAllowed_) return false;
   if (save_.path().empty()) return true;  // a machine that keeps no file, like the simulator's
-  const SaveResult saved = save_.Save(Encode(m_.State));
+  const SaveBytes bytes = Encode(m_.State);
+  resume_.BeforeSave(bytes);
+  const SaveResult saved = save_.Save(bytes);
+  resume_.AfterSave(bytes, saved.ok());
   if (saved.ok() != lastSave_.ok() || saved.error != lastSave_.error) {
     if (saved.ok()) {
       d_.Log("Tarvolenka: the game is saved again to " + save_.path().filename().string());

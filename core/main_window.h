@@ -6,6 +6,7 @@
 #include "core/desktop.h"
 #include "core/history_file.h"
 #include "core/machine.h"
+#include "core/resume_journal.h"
 #include "core/save_file.h"
 #include "core/win_show.h"
 
@@ -16,6 +17,9 @@ class BonusStep {
  public:
   virtual ~BonusStep() = default;
   virtual void RunBonus() = 0;
+  // Continues an interrupted bonus from the stage the record holds; the machine already holds
+  // the record's state and generator.
+  virtual void ResumeBonus(const ResumeRecord& record) = 0;
 };
 
 // The main window: the machine's own game. Owns the machine state for the whole run.
@@ -73,13 +77,23 @@ class MainWindow : public WindowLogic {
 
   // The player's record, written beside the save after the save that closes each game.
   void BeginGameRecord();
-  void RecordSpinEnd();
+  void RecordSpinInHistory();
   void RecordDoubleUp(std::int64_t staked);
   void RecordAward(const char* kind, std::int64_t amount);
+
+  // Resuming an interrupted game (core/main_window_resume.cpp).
+  ResumeJournal& resume() { return resume_; }
+  void ResumeInterruptedGame();
+  // Writes what is in flight now, of `kind`, to the resume file.
+  void RecordInFlight(InFlight kind);
 
  private:
   void StartSpin();  // the part shared by paid and free spins
   void EndSpin();
+  void FinishSpin();  // the free spins award and the return to the player
+  void ContinueInterrupted();
+  void Settle();         // nothing in flight any more: the final save, then no resume file
+  void RecordSpinEnd();  // free spins waiting, or nothing in flight
   void SetPicture(MainEl element, MainEl source);
   void PlayCue(Cue cue);
   void RunModalPausingAutoPlay(WindowId window);
@@ -101,6 +115,7 @@ class MainWindow : public WindowLogic {
   static constexpr DateTime kNoSessionYet = 1e9;
 
   void WriteHistory(const std::string& line, bool game);
+  ResumeJournal resume_;
 };
 
 }  // namespace tarvolenka

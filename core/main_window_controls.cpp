@@ -153,10 +153,11 @@ void MainWindow::OpenDoubleUp() {
   // The double-up window leaves the amount in hand in DoubleAmount; a window that closes
   // before it has set anything hands back the stake.
   m_.DoubleAmount = m_.State.LastWin;
+  RecordInFlight(InFlight::DoubleUp);
   d_.ShowModal(WindowId::DoubleUp);
   m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
+  Settle();  // the final save, then no resume file
   RefreshDisplay();
-  SaveGame();
   RecordDoubleUp(m_.State.LastWin);
   ResumeAutoPlay();
 }

@@ -23,7 +23,7 @@ void MainWindow::BeginGameRecord() {
   r.spins.clear();
 }
 
-void MainWindow::RecordSpinEnd() {
+void MainWindow::RecordSpinInHistory() {
   GameRecord& r = m_.Record;
   if (!history_.keeps() || !r.open) return;
   SpinRecord spin = RecordSpin(m_.Reels, m_.WinningLines, m_.State.LineStake);

@@ -35,6 +35,7 @@ void MainWindow::OnFreeSpinDue() {
 
 void MainWindow::StartSpin() {
   ReseedFromClock(d_, m_.Rng);
+  RecordInFlight(InFlight::Spin);
   m_.ReelSpinning.fill(1);
   d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
   d_.StartTimer(TimerOf(MainTimer::Spin));
@@ -87,12 +88,19 @@ void MainWindow::EndSpin() {
     DrawWinningLines();
   }
   RefreshDisplay();
+  RecordInFlight(InFlight::SpinPaid);
 
   if (bonus_ != nullptr) bonus_->RunBonus();
+  FinishSpin();
+}
 
+void MainWindow::FinishSpin() {
   m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
-  SaveGame();  // the spin's win, bonus and stake are on disk before anything else happens
+  // Every spin's accounting reaches the disk: at rest with the final save, with free spins
+  // waiting beside the resume record that plays them after an interruption.
   RecordSpinEnd();
+  if (m_.FreeSpins > 0) SaveGame();
+  RecordSpinInHistory();
   if (m_.FreeSpins > 0) {
     m_.SpinStep = 25;
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));

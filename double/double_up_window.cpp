@@ -112,6 +112,7 @@ void DoubleUpWindow::DoubleWinStep() {
   if (k >= 1 && k <= 6) {
     const Rung& rung = kDoubleLadder[k - 1];
     m_.DoubleAmount = SatMul(m_.State.LastWin, rung.multiplier);
+    AmountChanged();
     d_.SetPanelColour(Ref(rung.panel), kRungWon);
     blinkInterval_ -= durations::kDoubleBlinkFaster;
     d_.SetTimerInterval(TimerOf(DoubleUpTimer::Blink), blinkInterval_);
@@ -119,6 +120,7 @@ void DoubleUpWindow::DoubleWinStep() {
   } else if (k == 7) {
     inputOpen_ = false;
     m_.DoubleAmount = SatMul(m_.State.LastWin, kDoubleLadder[6].multiplier);
+    AmountChanged();
     d_.SetPanelColour(Ref(DoubleUpEl::Rung7), kRungWon);
     d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
     d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
@@ -135,6 +137,7 @@ void DoubleUpWindow::DoubleLose() {
   inputOpen_ = false;
   PlayCue(d_, m_.State, Cue::Miss);
   m_.DoubleAmount = 0;
+  AmountChanged();
   d_.SetText(Ref(DoubleUpEl::Amount), "0");
   d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <utility>
 
 #include "catalogue/double_up_elements.h"
 #include "core/desktop.h"
@@ -31,6 +33,9 @@ class DoubleUpWindow : public WindowLogic {
   void OnBlinkTick();
   void OnShakeTick();
 
+  // Called whenever the amount in hand changes, for the resume file.
+  void SetAmountHook(std::function<void()> hook) { amountChanged_ = std::move(hook); }
+
   std::uint8_t DoubleStep() const { return step_; }
   bool DoubleInputOpen() const { return inputOpen_; }
   std::uint8_t DoubleGuess() const { return guess_; }
@@ -43,6 +48,9 @@ class DoubleUpWindow : public WindowLogic {
   void DoubleWinStep();
   void DoubleLose();
   void ShowAmount();
+  void AmountChanged() const {
+    if (amountChanged_) amountChanged_();
+  }
 
   Desktop& d_;
   Machine& m_;
@@ -51,6 +59,7 @@ class DoubleUpWindow : public WindowLogic {
   bool inputOpen_ = false;
   std::uint8_t blinkCounter_ = 0;
   int blinkInterval_ = 0;
+  std::function<void()> amountChanged_;
 };
 
 }  // namespace tarvolenka

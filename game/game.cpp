@@ -15,7 +15,8 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath)
       meze_(desktop, machine_),
       goldenPick_(desktop, machine_),
       goldenBoard_(desktop, machine_),
-      bonus_(desktop, machine_, main_) {
+      bonus_(desktop, machine_, main_,
+             {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}) {
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
   desktop.Attach(WindowId::Bottles, bottles_);
@@ -30,6 +31,7 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath)
   desktop.Attach(WindowId::GoldenPick, goldenPick_);
   desktop.Attach(WindowId::GoldenBoard, goldenBoard_);
   main_.SetBonusStep(&bonus_);
+  doubleUp_.SetAmountHook([this] { main_.RecordInFlight(InFlight::DoubleUp); });
 }
 
 }  // namespace tarvolenka

@@ -243,6 +243,13 @@ void QtDesktop::EndSession() {
   QCoreApplication::exit(0);
 }
 
+void QtDesktop::SaveBeforeExit() {
+  if (ended_) return;
+  ended_ = true;
+  Window& main = windows_[static_cast<std::size_t>(WindowId::Main)];
+  if (main.logic != nullptr) main.logic->OnClose();  // saves the game
+}
+
 void QtDesktop::CentreWindow(WindowId id) {
   Window& w = windows_[static_cast<std::size_t>(id)];
   const WindowSpec& desc = SpecOf(id);
@@ -416,6 +423,10 @@ DateTime QtDesktop::NowLocal() const {
 
 std::uint32_t QtDesktop::MillisSinceMidnightUtc() const {
   return static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}
+
+void QtDesktop::Later(std::function<void()> action) {
+  QTimer::singleShot(0, this, std::move(action));
 }
 
 void QtDesktop::PlayCue(Cue cue) {

@@ -34,6 +34,9 @@ class QtDesktop : public QObject, public Desktop {
   // The session ends (a signal, logout, a request to quit): saves exactly as closing the main
   // window does, then ends the program, also from inside a modal window or a pause.
   void EndSession();
+  // The program is exiting under the game (the display connection broke and the platform
+  // called exit): saves as closing the main window does, touching no window.
+  void SaveBeforeExit();
 
   void Attach(WindowId window, WindowLogic& logic) override;
   void ShowModal(WindowId window) override;
@@ -72,6 +75,7 @@ class QtDesktop : public QObject, public Desktop {
   int zoomPercent() const { return zoomPercent_; }
   // Called when the player changes the zoom by key, to remember it.
   std::function<void(int)> onZoomChanged;
+  void Later(std::function<void()> action) override;
 
   // For the adapter's own tests and tools.
   QWidget* window(WindowId window) const;

@@ -10,6 +10,7 @@
 #include <QSocketNotifier>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 
 #include "qt/qt_desktop.h"
 
@@ -20,6 +21,13 @@ constexpr std::array<int, 3> kSignals{SIGTERM, SIGINT, SIGHUP};
 
 // The self-pipe: the handler writes a byte, the event loop reads it.
 int pipeFds[2] = {-1, -1};
+
+// The desktop to save through when the program exits while the game runs.
+QtDesktop* runningDesktop = nullptr;
+
+void SaveOnExit() {
+  if (runningDesktop != nullptr) runningDesktop->SaveBeforeExit();
+}
 
 sigset_t SignalSet() {
   sigset_t set;
@@ -65,9 +73,13 @@ SessionEnd::SessionEnd(QtDesktop& desktop) : desktop_(desktop) {
 #endif
   connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { End(); });
   qApp->installEventFilter(this);
+
+  static const bool registered = std::atexit(SaveOnExit) == 0;
+  if (registered) runningDesktop = &desktop_;
 }
 
 SessionEnd::~SessionEnd() {
+  runningDesktop = nullptr;
   qApp->removeEventFilter(this);
   for (int s : kSignals) ::signal(s, SIG_DFL);
   for (int& fd : pipeFds) {

@@ -10,6 +10,8 @@ class QtDesktop;
 // SIGINT or SIGHUP, the desktop session's end (its request to commit data), or a request to
 // quit. The signals reach the game through a pipe watched by the event loop, so they are
 // handled in whatever loop runs — a modal window's or a pause's — never inside the handler.
+// A lost display connection ends the program by exit() from inside the platform plugin; an
+// exit handler saves the game then, as long as a SessionEnd lives.
 class SessionEnd : public QObject {
  public:
   // Holds the three signals back until a SessionEnd watches for them. Call it first thing in

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <fstream>
@@ -18,17 +19,26 @@ extern char** environ;
 namespace tarvolenka::testing {
 namespace {
 
-// The parent's environment with the offscreen platform and no sound.
-std::vector<std::string> ChildEnvironment() {
+std::string KeyOf(const std::string& entry) {
+  return entry.substr(0, entry.find('=') + 1);
+}
+
+// The parent's environment with the offscreen platform and no sound, unless `extra` says
+// otherwise.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& extra) {
+  std::vector<std::string> settings{"QT_QPA_PLATFORM=offscreen", "TARVOLENKA_MUTE=1"};
+  for (const std::string& e : extra) {
+    std::erase_if(settings, [&e](const std::string& s) { return KeyOf(s) == KeyOf(e); });
+    settings.push_back(e);
+  }
   std::vector<std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
     const std::string entry = *e;
-    if (entry.rfind("QT_QPA_PLATFORM=", 0) == 0 || entry.rfind("TARVOLENKA_MUTE=", 0) == 0)
-      continue;
-    env.push_back(entry);
+    if (std::none_of(settings.begin(), settings.end(),
+                     [&entry](const std::string& s) { return KeyOf(s) == KeyOf(entry); }))
+      env.push_back(entry);
   }
-  env.push_back("QT_QPA_PLATFORM=offscreen");
-  env.push_back("TARVOLENKA_MUTE=1");
+  env.insert(env.end(), settings.begin(), settings.end());
   return env;
 }
 
@@ -45,7 +55,7 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
                            const std::filesystem::path& dir, ChildOptions options) {
   std::vector<std::string> argv{program};
   argv.insert(argv.end(), args.begin(), args.end());
-  std::vector<std::string> env = ChildEnvironment();
+  std::vector<std::string> env = ChildEnvironment(options.environment);
   std::vector<char*> argp = Pointers(argv);
   std::vector<char*> envp = Pointers(env);
   const std::string where = dir.string();

@@ -12,10 +12,12 @@ namespace tarvolenka::testing {
 struct ChildOptions {
   bool standardError = false;  // read standard error too, mixed with the output
   long fileSizeLimit = -1;     // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored; -1: none
+  std::vector<std::string> environment;  // settings over the offscreen, mute defaults
 };
 
 // A program run in a directory, headless and mute, with its standard output read line by line.
-// A child still running when this ends is killed and reaped.
+// A child still running when this ends is killed and reaped. `environment` entries
+// ("NAME=value") replace the parent's and the defaults.
 class ChildProcess {
  public:
   ChildProcess(const std::string& program, const std::vector<std::string>& args,

@@ -5,6 +5,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +140,26 @@ TEST_P(SignalledProgram, SavesTheStartedGameAndExitsCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(SessionEnd, SignalledProgram, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
                          [](const auto& test) { return SignalName(test.param); });
+
+// The X server dies under the game: the platform ends the program, which saves first.
+TEST(LostDisplay, SavesTheStateInMemoryBeforeTheProgramEnds) {
+  const char* xvfb = "/usr/bin/Xvfb";
+  if (::access(xvfb, X_OK) != 0) GTEST_SKIP() << "no Xvfb to take away";
+  TempDir dir;
+  SaveFile(dir / kSaveFileName).Write(Encode(RichGameState(MakeDateTime(2026, 12, 8, 10, 0, 0))));
+  ChildProcess server(xvfb, {"-displayfd", "1", "-nolisten", "tcp"}, dir.path());
+  const auto display = server.ReadLine(kStartupPatienceMs);
+  ASSERT_TRUE(display.has_value()) << "Xvfb did not start";
+  ChildProcess driver(TARVOLENKA_SESSION_END_DRIVER, {"idle"}, dir.path(),
+                      {.environment = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + *display}});
+  std::optional<std::string> line;
+  while ((line = driver.ReadLine(kStartupPatienceMs)) && line->rfind("READY ", 0) != 0) {
+  }
+  ASSERT_TRUE(line.has_value()) << "the driver never reached its situation";
+  server.Signal(SIGKILL);
+  EXPECT_TRUE(driver.Wait(kEndPatienceMs).has_value()) << "the game outlived its display";
+  EXPECT_EQ(SavedState(dir), FromHex(line->substr(6)));
+}
 
 }  // namespace
 }  // namespace tarvolenka::testing

@@ -299,6 +299,10 @@ void VirtualDesktop::Then(int delayMs, std::function<void()> action) {
   lastScripted_ = at;
 }
 
+void VirtualDesktop::Later(std::function<void()> action) {
+  script_.push_front({now_, std::move(action)});
+}
+
 void VirtualDesktop::ThenClick(int delayMs, ElementRef element) {
   Then(delayMs, [this, element] { Click(element); });
 }

@@ -105,6 +105,7 @@ class VirtualDesktop : public Desktop {
   const std::vector<std::string>& questions() const { return questions_; }
   const std::vector<std::string>& log() const { return log_; }
   std::optional<int> quitStatus() const { return quitStatus_; }
+  void Later(std::function<void()> action) override;
 
   // Driving the game.
   void Start();  // shows the main window and runs its start-up

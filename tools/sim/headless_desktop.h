@@ -78,6 +78,8 @@ class HeadlessDesktop : public Desktop {
   bool AskRetryFailedSave(std::string_view) override { return false; }
   void Log(std::string_view) override {}
   void Quit(int) override {}
+  // Nothing waits for an event loop here.
+  void Later(std::function<void()> action) override { action(); }
 
  private:
   struct Timer {

@@ -1,0 +1,88 @@
+// Resuming an interrupted game: what was in flight when the program last ended, read from the
+// resume file at start-up and finished as the game would have finished it.
+
+#include "core/arith.h"
+#include "core/main_window.h"
+#include "core/spin_schedule.h"
+
+namespace tarvolenka {
+
+void MainWindow::RecordInFlight(InFlight kind) {
+  if (resume_.enabled()) resume_.Record(CaptureInFlight(m_, kind));
+}
+
+void MainWindow::Settle() {
+  if (!resume_.enabled()) return;
+  resume_.AtRest();
+  SaveGame();
+}
+
+void MainWindow::RecordSpinEnd() {
+  if (m_.FreeSpins > 0)
+    RecordInFlight(InFlight::FreeSpins);
+  else
+    Settle();
+}
+
+// The end of the start-up. The record's state replaces the loaded one; anything that needs the
+// windows waits for the event loop.
+void MainWindow::ResumeInterruptedGame() {
+  if (!resume_.enabled() || !savingAllowed_) return;  // not when quitting over an unusable save
+  const auto record = resume_.TakeAtStart(save_.Read());
+  if (!record) return;
+  m_.State = record->state;
+  RepairGameState(m_.State, d_.NowLocal());
+  m_.State.JokerUses = 0;  // re-armed at every start, as always
+  m_.Rng.Seed(record->seed);
+  m_.Reels = record->reels;
+  m_.FreeSpins = record->freeSpins;
+  m_.AutoPlay = record->autoPlay;
+  SetPicture(MainEl::AutoPlayBox,
+             m_.AutoPlay == 1 ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+  LoadCellPictures();
+  DrawReels();
+  RefreshDisplay();
+  switch (record->kind) {
+    case InFlight::DoubleUp:
+      // The amount in hand belongs to the player: collected, as closing the window does.
+      m_.State.Balance = SatAdd(m_.State.Balance, record->doubleAmount);
+      Settle();
+      RefreshDisplay();
+      return;
+    case InFlight::FreeSpins:
+      m_.SpinStep = 25;
+      d_.StartTimer(TimerOf(MainTimer::FreeSpin));
+      DisableControls();
+      return;
+    case InFlight::Spin:
+    case InFlight::SpinPaid:
+    case InFlight::Bonus:
+      DisableControls();
+      d_.Later([this] { ContinueInterrupted(); });
+      return;
+  }
+}
+
+void MainWindow::ContinueInterrupted() {
+  const ResumeRecord* record = resume_.current();
+  if (record == nullptr) return;
+  if (record->kind == InFlight::Spin) {
+    // All of the stop schedule's advances at once: the same draws as the animation makes.
+    AdvanceReels(m_.Reels, kStopSchedule, m_.Rng);
+    LoadCellPictures();
+    EndSpin();
+    return;
+  }
+  const ResumeRecord resumed = *record;
+  EvaluateLines(m_.Reels, m_.WinningLines);  // the spin's winning lines, shown again
+  DrawWinningLines();
+  if (bonus_ != nullptr) {
+    if (resumed.kind == InFlight::SpinPaid)
+      bonus_->RunBonus();
+    else
+      bonus_->ResumeBonus(resumed);
+  }
+  FinishSpin();
+}
+
+}  // namespace tarvolenka
