@@ -18,19 +18,36 @@ QColor ToQColor(Rgb c) {
 PictureWidget::PictureWidget(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
 
 void PictureWidget::SetPixmap(const QPixmap& pixmap) {
+  load_ = nullptr;
   pixmap_ = pixmap;
   if (!stretch_ && !pixmap.isNull()) resize(pixmap.deviceIndependentSize().toSize());
   update();
 }
 
+void PictureWidget::SetPixmapSource(QSize logicalSize, std::function<QPixmap()> load) {
+  pixmap_ = QPixmap();
+  load_ = std::move(load);
+  if (!stretch_) resize(logicalSize);
+  update();
+}
+
+const QPixmap& PictureWidget::pixmap() const {
+  if (load_) {
+    pixmap_ = load_();
+    load_ = nullptr;
+  }
+  return pixmap_;
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
-  if (pixmap_.isNull()) return;
+  const QPixmap& pixmap = this->pixmap();
+  if (pixmap.isNull()) return;
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (stretch_)
-    p.drawPixmap(rect(), pixmap_);
+    p.drawPixmap(rect(), pixmap);
   else
-    p.drawPixmap(0, 0, pixmap_);
+    p.drawPixmap(0, 0, pixmap);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* e) {

@@ -22,7 +22,10 @@ class PictureWidget : public QWidget {
  public:
   PictureWidget(QWidget* parent, bool stretch);
   void SetPixmap(const QPixmap& pixmap);
-  const QPixmap& pixmap() const { return pixmap_; }
+  // A picture of `logicalSize` made by `load` when it is first needed: a window's pictures
+  // cost nothing until they show.
+  void SetPixmapSource(QSize logicalSize, std::function<QPixmap()> load);
+  const QPixmap& pixmap() const;
   std::function<void()> onClick;
 
  protected:
@@ -31,7 +34,8 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-  QPixmap pixmap_;
+  mutable QPixmap pixmap_;
+  mutable std::function<QPixmap()> load_;
   bool stretch_;
   bool pressed_ = false;
 };
