@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -160,7 +161,15 @@ PaintBoxWidget::PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qrea
 }
 
 QPainter& PaintBoxWidget::Painter() {
-  // One painter stays open across the copies of a frame and is closed when the frame shows.
+  // One painter stays open across the copies of a frame and is closed when the frame ends.
+  if (!framing_) {
+    framing_ = true;
+    blended_ = false;
+    shownEarly_ = false;
+    copied_ = QRegion();
+    ops_.clear();
+    QTimer::singleShot(0, this, [this] { FinishFrame(); });
+  }
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -173,7 +182,27 @@ void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
   p.setCompositionMode(QPainter::CompositionMode_Source);  // a plain copy, no blending
   p.drawPixmap(x, y, pixmap);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  update();
+  const qint64 copy[] = {x, y, pixmap.cacheKey()};
+  Record('P', copy, sizeof copy, false);
+  if (!blended_) copied_ += QRect(QPoint(x, y), pixmap.deviceIndependentSize().toSize());
+}
+
+void PaintBoxWidget::Record(char op, const void* bytes, std::size_t size, bool blends) {
+  const auto length = static_cast<std::uint32_t>(size);
+  ops_.append(op);
+  ops_.append(reinterpret_cast<const char*>(&length), sizeof length);
+  ops_.append(static_cast<const char*>(bytes), static_cast<qsizetype>(size));
+  blended_ = blended_ || blends;
+}
+
+void PaintBoxWidget::FinishFrame() {
+  painter_.reset();
+  if (!framing_) return;
+  framing_ = false;
+  const QRect all(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+  const bool covered = (QRegion(all) - copied_).isEmpty();
+  if (!covered || shownEarly_ || ops_ != lastOps_) update();
+  lastOps_ = covered ? ops_ : QByteArray();
 }
 
 namespace {
@@ -193,11 +222,14 @@ void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
   p.drawPolyline(points);
   p.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(points);
-  update();
+  const int style[] = {colour.r, colour.g, colour.b, width};
+  Record('L', style, sizeof style, true);
+  Record('l', points.constData(), sizeof(QPoint) * static_cast<std::size_t>(points.size()), true);
 }
 
 void PaintBoxWidget::SetPixelRatio(qreal dpr) {
   painter_.reset();
+  lastOps_.clear();
   const QSizeF logical = image_.deviceIndependentSize();
   QImage image((logical * dpr).toSize(), image_.format());
   image.setDevicePixelRatio(dpr);
@@ -222,7 +254,9 @@ void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
   p.setPen(QPen(ToQColor(colour), 4.5));
   p.drawRoundedRect(r, 12, 12);
   p.restore();
-  update();
+  const int frame[] = {cell.x(), cell.y(), cell.width(), cell.height(),
+                       colour.r, colour.g, colour.b};
+  Record('F', frame, sizeof frame, true);
 }
 
 void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
@@ -267,11 +301,13 @@ void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
   PaintText(p, QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
             Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
   p.restore();
-  update();
+  Record('B', &celebration, sizeof celebration, true);
+  Record('b', amount.constData(), sizeof(QChar) * static_cast<std::size_t>(amount.size()), true);
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {
-  painter_.reset();
+  painter_.reset();  // a repaint asked for by the game shows the frame drawn so far
+  shownEarly_ = shownEarly_ || framing_;
   QPainter p(this);
   p.drawImage(e->rect(), image_,
               QRectF(e->rect().topLeft() * image_.devicePixelRatio(),

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -86,9 +87,20 @@ class PaintBoxWidget : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
+  // The painter of the frame being drawn; a frame is the drawing done in one turn of the loop.
   QPainter& Painter();
+  // Ends the frame. The widget is repainted unless the frame repeated the last one over a
+  // surface it covered with copies first, which gives the same pixels: the game redraws the
+  // same reels while idle, and that costs no repaint of the window.
+  void FinishFrame();
+  void Record(char op, const void* bytes, std::size_t size, bool blends);
   QImage image_;
   std::unique_ptr<QPainter> painter_;
+  bool framing_ = false;     // a frame is being drawn
+  bool blended_ = false;     // the frame has drawn over what it copied
+  bool shownEarly_ = false;  // part of the frame was painted before it ended
+  QRegion copied_;           // what the frame's copies covered before anything blended
+  QByteArray ops_, lastOps_;
 };
 
 }  // namespace tarvolenka::qt
