@@ -160,31 +160,53 @@ PaintBoxWidget::PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qrea
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void PaintBoxWidget::BeginFrame() {
+  if (framing_) return;
+  framing_ = true;
+  blended_ = false;
+  shownEarly_ = false;
+  repeating_ = lastCopiesOnly_;
+  copied_ = QRegion();
+  ops_.clear();
+  QTimer::singleShot(0, this, [this] { FinishFrame(); });
+}
+
 QPainter& PaintBoxWidget::Painter() {
   // One painter stays open across the copies of a frame and is closed when the frame ends.
-  if (!framing_) {
-    framing_ = true;
-    blended_ = false;
-    shownEarly_ = false;
-    copied_ = QRegion();
-    ops_.clear();
-    QTimer::singleShot(0, this, [this] { FinishFrame(); });
-  }
+  BeginFrame();
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
   }
+  if (repeating_) ReplayHeld();
   return *painter_;
 }
 
+void PaintBoxWidget::ReplayHeld() {
+  repeating_ = false;
+  QPainter& p = Painter();
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const Copy& copy : held_) p.drawPixmap(copy.at, copy.pixmap);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  held_.clear();
+}
+
 void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
+  BeginFrame();
+  const qint64 copy[] = {x, y, pixmap.cacheKey()};
+  const qsizetype before = ops_.size();
+  Record('P', copy, sizeof copy, false);
+  if (!blended_) copied_ += QRect(QPoint(x, y), pixmap.deviceIndependentSize().toSize());
+  if (repeating_ && lastOps_.size() >= ops_.size() &&
+      QByteArrayView(ops_).sliced(before) ==
+          QByteArrayView(lastOps_).sliced(before, ops_.size() - before)) {
+    held_.push_back({QPoint(x, y), pixmap});
+    return;
+  }
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);  // a plain copy, no blending
   p.drawPixmap(x, y, pixmap);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  const qint64 copy[] = {x, y, pixmap.cacheKey()};
-  Record('P', copy, sizeof copy, false);
-  if (!blended_) copied_ += QRect(QPoint(x, y), pixmap.deviceIndependentSize().toSize());
 }
 
 void PaintBoxWidget::Record(char op, const void* bytes, std::size_t size, bool blends) {
@@ -196,13 +218,21 @@ void PaintBoxWidget::Record(char op, const void* bytes, std::size_t size, bool b
 }
 
 void PaintBoxWidget::FinishFrame() {
+  if (!framing_) {
+    painter_.reset();
+    return;
+  }
+  // A frame that stopped short of the last one draws what it held back.
+  if (repeating_ && ops_ != lastOps_) ReplayHeld();
+  repeating_ = false;
+  held_.clear();
   painter_.reset();
-  if (!framing_) return;
   framing_ = false;
   const QRect all(QPoint(0, 0), image_.deviceIndependentSize().toSize());
   const bool covered = (QRegion(all) - copied_).isEmpty();
   if (!covered || shownEarly_ || ops_ != lastOps_) update();
   lastOps_ = covered ? ops_ : QByteArray();
+  lastCopiesOnly_ = covered && !blended_;
 }
 
 namespace {
@@ -228,8 +258,10 @@ void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
 }
 
 void PaintBoxWidget::SetPixelRatio(qreal dpr) {
+  if (repeating_) ReplayHeld();
   painter_.reset();
   lastOps_.clear();
+  lastCopiesOnly_ = false;
   const QSizeF logical = image_.deviceIndependentSize();
   QImage image((logical * dpr).toSize(), image_.format());
   image.setDevicePixelRatio(dpr);

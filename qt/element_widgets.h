@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "catalogue/geometry.h"
 
@@ -89,6 +90,9 @@ class PaintBoxWidget : public QWidget {
  private:
   // The painter of the frame being drawn; a frame is the drawing done in one turn of the loop.
   QPainter& Painter();
+  void BeginFrame();
+  // Draws the copies held back while the frame repeated the last one, now that it does not.
+  void ReplayHeld();
   // Ends the frame. The widget is repainted unless the frame repeated the last one over a
   // surface it covered with copies first, which gives the same pixels: the game redraws the
   // same reels while idle, and that costs no repaint of the window.
@@ -101,6 +105,15 @@ class PaintBoxWidget : public QWidget {
   bool shownEarly_ = false;  // part of the frame was painted before it ended
   QRegion copied_;           // what the frame's copies covered before anything blended
   QByteArray ops_, lastOps_;
+  // The last frame only copied, over the whole surface; while this one repeats it, its copies
+  // would give the pixels already there, and are held back rather than drawn.
+  bool lastCopiesOnly_ = false;
+  bool repeating_ = false;
+  struct Copy {
+    QPoint at;
+    QPixmap pixmap;
+  };
+  std::vector<Copy> held_;
 };
 
 }  // namespace tarvolenka::qt

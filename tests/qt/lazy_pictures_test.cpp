@@ -104,5 +104,34 @@ TEST_F(LazyPicturesTest, TheReelsRepaintWhenTheirCellsChangeAndNotWhenRedrawnThe
   EXPECT_GT(counter.paints, settled);
 }
 
+QPixmap Filled(QColor colour) {
+  QPixmap pixmap(50, 50);
+  pixmap.fill(colour);
+  return pixmap;
+}
+
+void EndFrame() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+TEST(PaintBoxFrames, AFrameThatRepeatsTheLastOnlyInPartEndsWithItsOwnPixels) {
+  const QPixmap red = Filled(Qt::red), blue = Filled(Qt::blue);
+  PaintBoxWidget box(nullptr, Rgb{0, 0, 0}, QSize(100, 50), 1.0),
+      fresh(nullptr, Rgb{0, 0, 0}, QSize(100, 50), 1.0);
+  box.DrawPixmap(0, 0, red);
+  box.DrawPixmap(50, 0, blue);
+  box.DrawPixmap(25, 0, blue);  // over both
+  EndFrame();
+  // The same first copy, then a line: the held copy must be drawn after all.
+  box.DrawPixmap(0, 0, red);
+  box.DrawLine(QPolygon({QPoint(0, 25), QPoint(99, 25)}), Rgb{0, 255, 0}, 2);
+  EndFrame();
+  fresh.DrawPixmap(0, 0, red);
+  fresh.DrawLine(QPolygon({QPoint(0, 25), QPoint(99, 25)}), Rgb{0, 255, 0}, 2);
+  EndFrame();
+  EXPECT_EQ(box.image().pixel(30, 5), qRgb(255, 0, 0));
+  EXPECT_EQ(box.image().copy(0, 0, 50, 50), fresh.image().copy(0, 0, 50, 50));
+}
+
 }  // namespace
 }  // namespace tarvolenka::qt
