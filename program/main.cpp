@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "game/game.h"
+#include "qt/frame_marks.h"
 #include "qt/qt_desktop.h"
 #include "qt/session_end.h"
 #include "qt/single_instance.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
   // SIGTERM, SIGINT, SIGHUP and the session's end save the game as closing does; during
   // start-up they end it without touching the save.
   qt::SessionEnd sessionEnd(desktop);
+  qt::MarkFirstFrame(desktop.window(WindowId::Main));
   desktop.Start();
   if (desktop.quitStatus()) return *desktop.quitStatus();
   return app.exec();

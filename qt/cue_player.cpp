@@ -2,11 +2,18 @@
 
 #include <QAudioDevice>
 #include <QMediaDevices>
+#include <QTimer>
 #include <QUrl>
 
 namespace tarvolenka::qt {
 
 CuePlayer::CuePlayer() {
+  QTimer::singleShot(500, &lifetime_, [this] { Prepare(); });
+}
+
+void CuePlayer::Prepare() {
+  if (prepared_) return;
+  prepared_ = true;
   available_ =
       !QMediaDevices::audioOutputs().isEmpty() && qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE");
   if (!available_) return;
@@ -22,6 +29,7 @@ CuePlayer::CuePlayer() {
 CuePlayer::~CuePlayer() = default;
 
 void CuePlayer::Play(Cue cue) {
+  Prepare();
   if (!available_) return;
   QSoundEffect* effect = effects_[static_cast<std::size_t>(cue)].get();
   if (effect == nullptr || effect->status() == QSoundEffect::Error) return;

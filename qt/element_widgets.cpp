@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -18,19 +19,36 @@ QColor ToQColor(Rgb c) {
 PictureWidget::PictureWidget(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
 
 void PictureWidget::SetPixmap(const QPixmap& pixmap) {
+  load_ = nullptr;
   pixmap_ = pixmap;
   if (!stretch_ && !pixmap.isNull()) resize(pixmap.deviceIndependentSize().toSize());
   update();
 }
 
+void PictureWidget::SetPixmapSource(QSize logicalSize, std::function<QPixmap()> load) {
+  pixmap_ = QPixmap();
+  load_ = std::move(load);
+  if (!stretch_) resize(logicalSize);
+  update();
+}
+
+const QPixmap& PictureWidget::pixmap() const {
+  if (load_) {
+    pixmap_ = load_();
+    load_ = nullptr;
+  }
+  return pixmap_;
+}
+
 void PictureWidget::paintEvent(QPaintEvent*) {
-  if (pixmap_.isNull()) return;
+  const QPixmap& pixmap = this->pixmap();
+  if (pixmap.isNull()) return;
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   if (stretch_)
-    p.drawPixmap(rect(), pixmap_);
+    p.drawPixmap(rect(), pixmap);
   else
-    p.drawPixmap(0, 0, pixmap_);
+    p.drawPixmap(0, 0, pixmap);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* e) {
@@ -142,21 +160,79 @@ PaintBoxWidget::PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qrea
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void PaintBoxWidget::BeginFrame() {
+  if (framing_) return;
+  framing_ = true;
+  blended_ = false;
+  shownEarly_ = false;
+  repeating_ = lastCopiesOnly_;
+  copied_ = QRegion();
+  ops_.clear();
+  QTimer::singleShot(0, this, [this] { FinishFrame(); });
+}
+
 QPainter& PaintBoxWidget::Painter() {
-  // One painter stays open across the copies of a frame and is closed when the frame shows.
+  // One painter stays open across the copies of a frame and is closed when the frame ends.
+  BeginFrame();
   if (!painter_) {
     painter_ = std::make_unique<QPainter>(&image_);
     painter_->setRenderHint(QPainter::Antialiasing, false);
   }
+  if (repeating_) ReplayHeld();
   return *painter_;
 }
 
+void PaintBoxWidget::ReplayHeld() {
+  repeating_ = false;
+  QPainter& p = Painter();
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  for (const Copy& copy : held_) p.drawPixmap(copy.at, copy.pixmap);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  held_.clear();
+}
+
 void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
+  BeginFrame();
+  const qint64 copy[] = {x, y, pixmap.cacheKey()};
+  const qsizetype before = ops_.size();
+  Record('P', copy, sizeof copy, false);
+  if (!blended_) copied_ += QRect(QPoint(x, y), pixmap.deviceIndependentSize().toSize());
+  if (repeating_ && lastOps_.size() >= ops_.size() &&
+      QByteArrayView(ops_).sliced(before) ==
+          QByteArrayView(lastOps_).sliced(before, ops_.size() - before)) {
+    held_.push_back({QPoint(x, y), pixmap});
+    return;
+  }
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);  // a plain copy, no blending
   p.drawPixmap(x, y, pixmap);
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  update();
+}
+
+void PaintBoxWidget::Record(char op, const void* bytes, std::size_t size, bool blends) {
+  const auto length = static_cast<std::uint32_t>(size);
+  ops_.append(op);
+  ops_.append(reinterpret_cast<const char*>(&length), sizeof length);
+  ops_.append(static_cast<const char*>(bytes), static_cast<qsizetype>(size));
+  blended_ = blended_ || blends;
+}
+
+void PaintBoxWidget::FinishFrame() {
+  if (!framing_) {
+    painter_.reset();
+    return;
+  }
+  // A frame that stopped short of the last one draws what it held back.
+  if (repeating_ && ops_ != lastOps_) ReplayHeld();
+  repeating_ = false;
+  held_.clear();
+  painter_.reset();
+  framing_ = false;
+  const QRect all(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+  const bool covered = (QRegion(all) - copied_).isEmpty();
+  if (!covered || shownEarly_ || ops_ != lastOps_) update();
+  lastOps_ = covered ? ops_ : QByteArray();
+  lastCopiesOnly_ = covered && !blended_;
 }
 
 namespace {
@@ -176,11 +252,16 @@ void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
   p.drawPolyline(points);
   p.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.drawPolyline(points);
-  update();
+  const int style[] = {colour.r, colour.g, colour.b, width};
+  Record('L', style, sizeof style, true);
+  Record('l', points.constData(), sizeof(QPoint) * static_cast<std::size_t>(points.size()), true);
 }
 
 void PaintBoxWidget::SetPixelRatio(qreal dpr) {
+  if (repeating_) ReplayHeld();
   painter_.reset();
+  lastOps_.clear();
+  lastCopiesOnly_ = false;
   const QSizeF logical = image_.deviceIndependentSize();
   QImage image((logical * dpr).toSize(), image_.format());
   image.setDevicePixelRatio(dpr);
@@ -205,7 +286,9 @@ void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
   p.setPen(QPen(ToQColor(colour), 4.5));
   p.drawRoundedRect(r, 12, 12);
   p.restore();
-  update();
+  const int frame[] = {cell.x(), cell.y(), cell.width(), cell.height(),
+                       colour.r, colour.g, colour.b};
+  Record('F', frame, sizeof frame, true);
 }
 
 void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
@@ -250,11 +333,13 @@ void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
   PaintText(p, QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
             Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
   p.restore();
-  update();
+  Record('B', &celebration, sizeof celebration, true);
+  Record('b', amount.constData(), sizeof(QChar) * static_cast<std::size_t>(amount.size()), true);
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {
-  painter_.reset();
+  painter_.reset();  // a repaint asked for by the game shows the frame drawn so far
+  shownEarly_ = shownEarly_ || framing_;
   QPainter p(this);
   p.drawImage(e->rect(), image_,
               QRectF(e->rect().topLeft() * image_.devicePixelRatio(),

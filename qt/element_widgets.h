@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "catalogue/geometry.h"
 
@@ -22,7 +24,10 @@ class PictureWidget : public QWidget {
  public:
   PictureWidget(QWidget* parent, bool stretch);
   void SetPixmap(const QPixmap& pixmap);
-  const QPixmap& pixmap() const { return pixmap_; }
+  // A picture of `logicalSize` made by `load` when it is first needed: a window's pictures
+  // cost nothing until they show.
+  void SetPixmapSource(QSize logicalSize, std::function<QPixmap()> load);
+  const QPixmap& pixmap() const;
   std::function<void()> onClick;
 
  protected:
@@ -31,7 +36,8 @@ class PictureWidget : public QWidget {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
-  QPixmap pixmap_;
+  mutable QPixmap pixmap_;
+  mutable std::function<QPixmap()> load_;
   bool stretch_;
   bool pressed_ = false;
 };
@@ -82,9 +88,32 @@ class PaintBoxWidget : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
+  // The painter of the frame being drawn; a frame is the drawing done in one turn of the loop.
   QPainter& Painter();
+  void BeginFrame();
+  // Draws the copies held back while the frame repeated the last one, now that it does not.
+  void ReplayHeld();
+  // Ends the frame. The widget is repainted unless the frame repeated the last one over a
+  // surface it covered with copies first, which gives the same pixels: the game redraws the
+  // same reels while idle, and that costs no repaint of the window.
+  void FinishFrame();
+  void Record(char op, const void* bytes, std::size_t size, bool blends);
   QImage image_;
   std::unique_ptr<QPainter> painter_;
+  bool framing_ = false;     // a frame is being drawn
+  bool blended_ = false;     // the frame has drawn over what it copied
+  bool shownEarly_ = false;  // part of the frame was painted before it ended
+  QRegion copied_;           // what the frame's copies covered before anything blended
+  QByteArray ops_, lastOps_;
+  // The last frame only copied, over the whole surface; while this one repeats it, its copies
+  // would give the pixels already there, and are held back rather than drawn.
+  bool lastCopiesOnly_ = false;
+  bool repeating_ = false;
+  struct Copy {
+    QPoint at;
+    QPixmap pixmap;
+  };
+  std::vector<Copy> held_;
 };
 
 }  // namespace tarvolenka::qt

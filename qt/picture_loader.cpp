@@ -35,7 +35,18 @@ QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& desc, qreal 
 
 }  // namespace
 
-PictureLoader::PictureLoader(qreal devicePixelRatio) : dpr_(devicePixelRatio) {}
+PictureLoader::PictureLoader(qreal devicePixelRatio) : dpr_(devicePixelRatio) {
+  painter_.setObjectName(QStringLiteral("pictures"));
+  painter_.start();
+  inPainter_ = new QObject;
+  inPainter_->moveToThread(&painter_);
+}
+
+PictureLoader::~PictureLoader() {
+  inPainter_->deleteLater();
+  painter_.quit();
+  painter_.wait();
+}
 
 QPixmap PictureLoader::Missing(const PictureSpec& desc, qreal dpr) {
   QPixmap pixmap(QSize(desc.width, desc.height) * dpr);
@@ -61,38 +72,44 @@ const QPixmap& PictureLoader::Get(Picture picture) {
   loaded_[i] = true;
   const PictureSpec& desc = SpecOf(picture);
   if (picture == Picture::None) return cache_[i];
-  if (picture == Picture::Legend) {
+  if (picture == Picture::Legend && dpr_ == 1.0) {
     // At 1 the picture built in; at any other ratio the same painting, done at that ratio.
-    if (dpr_ == 1.0) {
-      cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
-    } else {
-      QImage image;
-      QString error;
-      if (legend::PaintLegend(legend::MakeLegendLayout(), QStringLiteral("DejaVu Sans"),
-                              QStringLiteral(":/pictures"), image, error, dpr_))
-        cache_[i] = QPixmap::fromImage(image);
-    }
-    if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
-    return cache_[i];
+    cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
+  } else {
+    QImage image;
+    QMetaObject::invokeMethod(
+        inPainter_, [this, picture, &image] { image = Render(picture); },
+        Qt::BlockingQueuedConnection);
+    if (!image.isNull()) cache_[i] = QPixmap::fromImage(std::move(image));
+  }
+  if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
+  return cache_[i];
+}
+
+QImage PictureLoader::Render(Picture picture) const {
+  const PictureSpec& desc = SpecOf(picture);
+  QImage image;
+  if (picture == Picture::Legend) {
+    QString error;
+    if (!legend::PaintLegend(legend::MakeLegendLayout(), QStringLiteral("DejaVu Sans"),
+                             QStringLiteral(":/pictures"), image, error, dpr_))
+      return {};
+    return image;
   }
   const QString file =
       QStringLiteral(":/pictures/%1.svg")
           .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
   QSvgRenderer renderer(file);
-  if (!renderer.isValid()) {
-    cache_[i] = Missing(desc, dpr_);
-    return cache_[i];
-  }
-  QPixmap pixmap(QSize(desc.width, desc.height) * dpr_);
-  pixmap.fill(Qt::transparent);
+  if (!renderer.isValid()) return {};
+  image = QImage(QSize(desc.width, desc.height) * dpr_, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
   {
-    QPainter p(&pixmap);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+    renderer.render(&p, QRectF(QPointF(0, 0), QSizeF(image.size())));
   }
-  pixmap.setDevicePixelRatio(dpr_);
-  cache_[i] = pixmap;
-  return cache_[i];
+  image.setDevicePixelRatio(dpr_);
+  return image;
 }
 
 }  // namespace tarvolenka::qt

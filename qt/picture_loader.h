@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QThread>
 
 #include "catalogue/pictures.h"
 
@@ -11,6 +12,7 @@ namespace tarvolenka::qt {
 class PictureLoader {
  public:
   explicit PictureLoader(qreal devicePixelRatio);
+  ~PictureLoader();
 
   const QPixmap& Get(Picture picture);
   // Renders every picture anew at `dpr` device pixels per logical pixel, as for a zoom.
@@ -21,7 +23,12 @@ class PictureLoader {
   static QPixmap Missing(const PictureSpec& desc, qreal dpr);
 
  private:
+  QImage Render(Picture picture) const;
   qreal dpr_;
+  // Pictures are painted on a thread of their own: fonts keep per-thread caches, and the
+  // lettering in the drawings must come out the same whichever text the windows showed first.
+  QThread painter_;
+  QObject* inPainter_ = nullptr;
   std::array<QPixmap, static_cast<std::size_t>(Picture::Count)> cache_;
   std::array<bool, static_cast<std::size_t>(Picture::Count)> loaded_{};
 };

@@ -144,13 +144,11 @@ void QtDesktop::Build(WindowId id) {
     Element el;
     el.kind = e.kind;
     el.picture = e.picture;
-    el.pixmap = pictures_.Get(e.picture);
     const QRect rect = DrawnRect(ref, QRect(e.rect.left, e.rect.top, e.rect.width, e.rect.height));
     switch (e.kind) {
       case Kind::Picture: {
         auto* pic = new PictureWidget(parent, (e.flags & kStretch) != 0);
         pic->setGeometry(rect);
-        pic->SetPixmap(el.pixmap);
         pic->onClick = [this, ref] { RouteClick(ref); };
         el.widget = pic;
         break;
@@ -189,6 +187,7 @@ void QtDesktop::Build(WindowId id) {
       if (!tip.empty()) el.widget->setToolTip(FromView(tip));
     }
     w.elements.push_back(std::move(el));
+    if (e.kind == Kind::Picture) ShowPictureOf(ref);
   }
   for (const looks::Caption& c : looks::kCaptions) {
     if (c.element.window != id) continue;
@@ -319,15 +318,33 @@ void QtDesktop::SetVisible(ElementRef ref, bool visible) {
 void QtDesktop::CopyPicture(ElementRef target, ElementRef source) {
   Element& t = At(target);
   const Element& s = At(source);
-  if (t.picture == s.picture && t.kind != Kind::CellBuffer && !t.pixmap.isNull()) return;
+  if (t.picture == s.picture && t.picture != Picture::None && t.kind != Kind::CellBuffer) return;
   t.pixmap = s.pixmap;
   t.picture = s.picture;
-  if (auto* pic = dynamic_cast<PictureWidget*>(t.widget)) pic->SetPixmap(t.pixmap);
+  ShowPictureOf(target);
+}
+
+const QPixmap& QtDesktop::PixmapOf(Element& element) {
+  if (element.pixmap.isNull() && element.picture != Picture::None)
+    element.pixmap = pictures_.Get(element.picture);
+  return element.pixmap;
+}
+
+void QtDesktop::ShowPictureOf(ElementRef ref) {
+  Element& el = At(ref);
+  auto* pic = dynamic_cast<PictureWidget*>(el.widget);
+  if (pic == nullptr) return;
+  if (!el.pixmap.isNull() || el.picture == Picture::None) {
+    pic->SetPixmap(el.pixmap);
+    return;
+  }
+  const PictureSpec& desc = SpecOf(el.picture);
+  pic->SetPixmapSource(QSize(desc.width, desc.height), [this, ref] { return PixmapOf(At(ref)); });
 }
 
 void QtDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y) {
   if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
-    box->DrawPixmap(x, y, At(cell).pixmap);
+    box->DrawPixmap(x, y, PixmapOf(At(cell)));
 }
 
 void QtDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) {

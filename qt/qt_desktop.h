@@ -99,7 +99,7 @@ class QtDesktop : public QObject, public Desktop {
   struct Element {
     QWidget* widget = nullptr;
     Kind kind = Kind::Picture;
-    QPixmap pixmap;
+    QPixmap pixmap;  // null until first used, unless the element is a blank cell buffer
     Picture picture = Picture::None;
   };
   struct Window {
@@ -121,6 +121,10 @@ class QtDesktop : public QObject, public Desktop {
   bool HandleKey(QObject* watched, const QKeyEvent& event);
   void AddKeyHints(WindowId id);
   void RenderPicturesAgain();
+  // An element's pixels, rasterised on first use; shared with every element of its picture.
+  const QPixmap& PixmapOf(Element& element);
+  // Puts the element's picture into its picture widget, to be rasterised when it first shows.
+  void ShowPictureOf(ElementRef ref);
 
   PictureLoader pictures_;
   CuePlayer cues_;

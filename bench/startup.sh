@@ -1,0 +1,173 @@
+#!/usr/bin/env bash
+# Start-up and idle cost of the game beside a bare Qt window of the same size, in one run.
+#
+#   bench/startup.sh [--build DIR] [--runs N] [--idle SECONDS] [--settle SECONDS]
+#
+# For each program, each run started in a fresh folder: process start -> window mapped, start ->
+# first frame complete (both in seconds, median of the runs), resident memory once idle after
+# start (VmRSS), and the CPU it takes while idle, as a share of one core (utime + stime over
+# --idle seconds, both programs idling side by side). Prints the figures and game / bare ratios.
+#
+# Under Xvfb with openbox when they are installed; "mapped" is then the window manager mapping
+# the window (a MapNotify on the root, seen by xev). Without Xvfb it runs on the offscreen
+# platform and says so; "mapped" is then the first exposure the program reports. The first
+# frame is reported by the programs themselves: TARVOLENKA_FRAME_MARKS=1 makes them print to
+# stderr when their window is exposed and when its first frame has been painted and flushed.
+set -euo pipefail
+
+build=build
+runs=6
+idle=60
+settle=2
+while (($#)); do
+  case $1 in
+    --build) build=$2; shift 2 ;;
+    --runs) runs=$2; shift 2 ;;
+    --idle) idle=$2; shift 2 ;;
+    --settle) settle=$2; shift 2 ;;
+    -h | --help) sed -n '2,16p' "$0"; exit 0 ;;
+    *) echo "unknown argument: $1" >&2; exit 2 ;;
+  esac
+done
+
+build=$(cd "$build" && pwd)
+game=$build/program/tarvolenka
+bare=$build/bench/bare_window
+for p in "$game" "$bare"; do
+  [[ -x $p ]] || { echo "missing $p: build the project first" >&2; exit 1; }
+done
+
+work=$(mktemp -d /tmp/startup-bench.XXXXXX)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Microseconds since the epoch, from bash itself so that taking the time forks nothing.
+now_us() { local t=${EPOCHREALTIME/./}; echo "$t"; }
+
+missing=()
+for tool in Xvfb openbox xev stdbuf; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+mode=offscreen
+if command -v Xvfb >/dev/null && command -v xev >/dev/null; then
+  mode=xvfb
+  Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$work/display" 2>/dev/null &
+  pids+=($!)
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
+  export DISPLAY=:$(head -1 "$work/display")
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    sleep 1
+    echo "display: Xvfb $DISPLAY with openbox"
+  else
+    echo "display: Xvfb $DISPLAY without a window manager (openbox is not installed)"
+  fi
+else
+  export QT_QPA_PLATFORM=offscreen
+  echo "display: none - offscreen platform; 'mapped' is the program's own first exposure"
+fi
+((${#missing[@]})) && echo "not installed: ${missing[*]} (apt-get install xvfb openbox x11-utils coreutils)"
+echo "runs: $runs, idle window: ${idle} s; other load on the machine skews both programs alike"
+
+median() { sort -n | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
+
+# Waits for a line "frame-mark WHAT TIME" in FILE; prints TIME.
+wait_mark() {
+  local file=$1 what=$2 line
+  for _ in $(seq 2000); do
+    line=$(grep -m1 "^frame-mark $what " "$file" 2>/dev/null || true)
+    [[ -n $line ]] && { echo "${line##* }"; return; }
+    sleep 0.01
+  done
+  echo "no $what mark in $file" >&2
+  return 1
+}
+
+# Starts PROGRAM in a fresh folder DIR; sets START (us) and PID.
+launch() {
+  local program=$1 dir=$2
+  mkdir -p "$dir"
+  START=$(now_us)
+  (cd "$dir" && TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
+  PID=$!
+  pids+=("$PID")
+}
+
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+stop() {
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+
+# One start of PROGRAM (named NAME); appends "mapped_s frame_s rss_kb" to $work/NAME.
+measure_once() {
+  local name=$1 program=$2 run=$3 watcher mapped exposed frame
+  local dir=$work/$name-$run
+  mkdir -p "$dir"
+  if [[ $mode == xvfb ]]; then
+    # Each MapNotify on the root is stamped as it arrives.
+    stdbuf -oL xev -root -event substructure 2>/dev/null > >(while IFS= read -r line; do
+      [[ $line == MapNotify* ]] && echo "${EPOCHREALTIME/./}"
+    done >"$dir/maps") &
+    watcher=$!
+    sleep 0.3
+  fi
+  launch "$program" "$dir"
+  frame=$(wait_mark "$dir/stderr" first-frame)
+  exposed=$(wait_mark "$dir/stderr" exposed)
+  if [[ $mode == xvfb ]]; then
+    for _ in $(seq 200); do [[ -s $dir/maps ]] && break; sleep 0.01; done
+    mapped=$(head -1 "$dir/maps")
+    stop "$watcher"
+  else
+    mapped=$exposed
+  fi
+  sleep "$settle"
+  local rss
+  rss=$(rss_kb "$PID")
+  stop "$PID"
+  awk -v m=$((mapped - START)) -v f=$((frame - START)) -v r="$rss" \
+    'BEGIN {printf "%.4f %.4f %d\n", m / 1e6, f / 1e6, r}' >>"$work/$name"
+}
+
+for run in $(seq "$runs"); do
+  measure_once game "$game" "$run"
+  measure_once bare "$bare" "$run"
+done
+
+# Idle: both programs side by side, after they have settled.
+launch "$game" "$work/game-idle"; game_pid=$PID
+launch "$bare" "$work/bare-idle"; bare_pid=$PID
+sleep $((settle + 2))
+hz=$(getconf CLK_TCK)
+g0=$(cpu_ticks "$game_pid"); b0=$(cpu_ticks "$bare_pid"); t0=$(now_us)
+sleep "$idle"
+g1=$(cpu_ticks "$game_pid"); b1=$(cpu_ticks "$bare_pid"); t1=$(now_us)
+stop "$game_pid"; stop "$bare_pid"
+
+col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
+gm=$(col game 1); bm=$(col bare 1)
+gf=$(col game 2); bf=$(col bare 2)
+gr=$(col game 3); br=$(col bare 3)
+gc=$(awk -v d=$((g1 - g0)) -v hz="$hz" -v t=$((t1 - t0)) 'BEGIN {printf "%.3f", 100 * d / hz / (t / 1e6)}')
+bc=$(awk -v d=$((b1 - b0)) -v hz="$hz" -v t=$((t1 - t0)) 'BEGIN {printf "%.3f", 100 * d / hz / (t / 1e6)}')
+
+echo
+printf '%-36s %12s %12s %8s\n' "" "game" "bare window" "ratio"
+row() { awk -v n="$1" -v g="$2" -v b="$3" -v f="$4" -v s="$5" \
+  'BEGIN {r = b > 0 ? sprintf("%7.2fx", g / b) : "      -"
+         printf "%-36s %12s %12s %s\n", n, sprintf(f, g*s), sprintf(f, b*s), r}'; }
+row "start -> mapped, median (s)" "$gm" "$bm" "%.3f" 1
+row "start -> first frame, median (s)" "$gf" "$bf" "%.3f" 1
+row "resident memory idle, median (MB)" "$gr" "$br" "%.1f" 0.0009765625
+row "CPU idle over ${idle} s (% of a core)" "$gc" "$bc" "%.3f" 1
+echo
+echo "each run (mapped s, first frame s, RSS kB):"
+paste -d' ' <(sed 's/^/game /' "$work/game") <(sed 's/^/bare /' "$work/bare")

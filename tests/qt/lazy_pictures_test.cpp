@@ -1,0 +1,137 @@
+// Pictures made when first shown, and the reels repainted only when they change: what the
+// player sees must be what eager painting gave.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <memory>
+
+#include "catalogue/main_elements.h"
+#include "game/game.h"
+#include "qt/element_widgets.h"
+#include "qt/picture_loader.h"
+#include "qt/qt_desktop.h"
+#include "qt/window_shot.h"
+#include "tests/support/temp_dir.h"
+
+namespace tarvolenka::qt {
+namespace {
+
+class LazyPicturesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    desktop_ = std::make_unique<QtDesktop>(1.0);
+    game_ = std::make_unique<Game>(*desktop_, dir_ / kSaveFileName);
+    desktop_->Start();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    game_.reset();
+    desktop_.reset();
+  }
+  testing::TempDir dir_;
+  std::unique_ptr<QtDesktop> desktop_;
+  std::unique_ptr<Game> game_;
+};
+
+// The topmost shown sibling of `widget` over `point` of their parent, or `widget` itself.
+const QWidget* TopmostAt(const QWidget* widget, QPoint point) {
+  const QObjectList& siblings = widget->parentWidget()->children();
+  for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
+    const auto* w = qobject_cast<const QWidget*>(*it);
+    if (w != nullptr && w->isVisible() && w->geometry().contains(point)) return w;
+  }
+  return widget;
+}
+
+TEST_F(LazyPicturesTest, EveryPictureOfTheMainWindowShowsItsOwnPixels) {
+  const QImage shot = ShootWindow(*desktop_->window(WindowId::Main), 1.0)
+                          .toImage()
+                          .convertToFormat(QImage::Format_ARGB32);
+  PictureLoader reference(1.0);
+  int checked = 0;
+  const WindowSpec& spec = SpecOf(WindowId::Main);
+  for (std::size_t i = 0; i < spec.elements.size(); ++i) {
+    const ElementRef ref{WindowId::Main, static_cast<std::uint16_t>(i)};
+    const QWidget* widget = desktop_->widget(ref);
+    const Picture picture = desktop_->PictureOf(ref);
+    if (spec.elements[i].kind != Kind::Picture || picture == Picture::None ||
+        !widget->isVisible() || (spec.elements[i].flags & kStretch) != 0)
+      continue;
+    // One opaque pixel of the picture, near its middle, that nothing else covers.
+    const QImage own = reference.Get(picture).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QPoint p(own.width() / 2, own.height() / 3);
+    const QPoint at = widget->geometry().topLeft() + p;
+    if (qAlpha(own.pixel(p)) != 255 || TopmostAt(widget, at) != widget) continue;
+    const QRgb want = own.pixel(p), got = shot.pixel(at);
+    EXPECT_LE(std::abs(qRed(want) - qRed(got)) + std::abs(qGreen(want) - qGreen(got)) +
+                  std::abs(qBlue(want) - qBlue(got)),
+              6)
+        << spec.elements[i].name;
+    ++checked;
+  }
+  EXPECT_GE(checked, 8);
+}
+
+// Counts the paints a widget gets.
+class PaintCounter : public QObject {
+ public:
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST_F(LazyPicturesTest, TheReelsRepaintWhenTheirCellsChangeAndNotWhenRedrawnTheSame) {
+  QWidget* reels = desktop_->widget(Ref(MainEl::ReelArea));
+  PaintCounter counter;
+  reels->installEventFilter(&counter);
+  game_->main().DrawReels();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  const int settled = counter.paints;
+  game_->main().DrawReels();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_EQ(counter.paints, settled);
+  Machine& m = game_->machine();
+  m.Reels.at(0, 1) = m.Reels.at(0, 1) == SymbolId{1} ? SymbolId{2} : SymbolId{1};
+  game_->main().LoadCellPictures();
+  game_->main().DrawReels();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  EXPECT_GT(counter.paints, settled);
+}
+
+QPixmap Filled(QColor colour) {
+  QPixmap pixmap(50, 50);
+  pixmap.fill(colour);
+  return pixmap;
+}
+
+void EndFrame() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+TEST(PaintBoxFrames, AFrameThatRepeatsTheLastOnlyInPartEndsWithItsOwnPixels) {
+  const QPixmap red = Filled(Qt::red), blue = Filled(Qt::blue);
+  PaintBoxWidget box(nullptr, Rgb{0, 0, 0}, QSize(100, 50), 1.0),
+      fresh(nullptr, Rgb{0, 0, 0}, QSize(100, 50), 1.0);
+  box.DrawPixmap(0, 0, red);
+  box.DrawPixmap(50, 0, blue);
+  box.DrawPixmap(25, 0, blue);  // over both
+  EndFrame();
+  // The same first copy, then a line: the held copy must be drawn after all.
+  box.DrawPixmap(0, 0, red);
+  box.DrawLine(QPolygon({QPoint(0, 25), QPoint(99, 25)}), Rgb{0, 255, 0}, 2);
+  EndFrame();
+  fresh.DrawPixmap(0, 0, red);
+  fresh.DrawLine(QPolygon({QPoint(0, 25), QPoint(99, 25)}), Rgb{0, 255, 0}, 2);
+  EndFrame();
+  EXPECT_EQ(box.image().pixel(30, 5), qRgb(255, 0, 0));
+  EXPECT_EQ(box.image().copy(0, 0, 50, 50), fresh.image().copy(0, 0, 50, 50));
+}
+
+}  // namespace
+}  // namespace tarvolenka::qt
