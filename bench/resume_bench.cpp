@@ -1,6 +1,7 @@
-// Cost of keeping the resume file: one record written as the game writes it at every change of
-// what is in flight (encoded, written beside the file, flushed, renamed, the folder flushed), in
-// the folder given by TARVOLENKA_BENCH_DIR or the working folder; and the encoding alone.
+// Cost of keeping the player's files: one save as the game makes it after every spin (written
+// beside the file, flushed, renamed, the folder flushed), one resume record as the game writes it
+// at every change of what is in flight, and the record's encoding alone; in the folder given by
+// TARVOLENKA_BENCH_DIR or the working folder.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include <filesystem>
 
 #include "core/resume_encoding.h"
+#include "core/save_file.h"
 #include "core/resume_journal.h"
 
 namespace tarvolenka {
@@ -26,6 +28,14 @@ ResumeRecord BonusRecord() {
   r.window.dealt = 1;
   return r;
 }
+
+void BM_Save(benchmark::State& state) {
+  const SaveFile file(BenchFolder() / "save-bench.cfg");
+  const SaveBytes bytes = Encode(NewGameState(46000.5));
+  for (auto _ : state) benchmark::DoNotOptimize(file.Save(bytes));
+  std::filesystem::remove(file.path());
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 void BM_ResumeWrite(benchmark::State& state) {
   const ResumeFile file(BenchFolder() / "resume-bench.resume");

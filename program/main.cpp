@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
     main->raise();
     main->activateWindow();
   });
-  // SIGTERM, SIGINT, SIGHUP and the session's end save the game as closing does; during
+  // SIGTERM, SIGINT, SIGHUP, SIGQUIT and the session's end save the game as closing does; during
   // start-up they end it without touching the save.
   qt::SessionEnd sessionEnd(desktop);
   qt::MarkFirstFrame(desktop.window(WindowId::Main));

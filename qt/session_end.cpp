@@ -17,7 +17,7 @@
 namespace tarvolenka::qt {
 namespace {
 
-constexpr std::array<int, 3> kSignals{SIGTERM, SIGINT, SIGHUP};
+constexpr std::array<int, 4> kSignals{SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 
 // The self-pipe: the handler writes a byte, the event loop reads it.
 int pipeFds[2] = {-1, -1};

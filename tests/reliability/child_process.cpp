@@ -1,6 +1,7 @@
 #include "tests/reliability/child_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -67,6 +68,9 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   if (pid_ == 0) {
     ::dup2(fds[1], STDOUT_FILENO);
     if (options.standardError) ::dup2(fds[1], STDERR_FILENO);
+    if (options.user >= 0 && (::setgroups(0, nullptr) != 0 || ::setgid(options.user) != 0 ||
+                              ::setuid(options.user) != 0))
+      ::_exit(126);
     if (options.fileSizeLimit >= 0) {
       ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
       const rlimit limit{static_cast<rlim_t>(options.fileSizeLimit),

@@ -13,6 +13,7 @@ struct ChildOptions {
   bool standardError = false;  // read standard error too, mixed with the output
   long fileSizeLimit = -1;     // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored; -1: none
   std::vector<std::string> environment;  // settings over the offscreen, mute defaults
+  int user = -1;  // runs as this user (and group of the same number) when set; needs root
 };
 
 // A program run in a directory, headless and mute, with its standard output read line by line.

@@ -1,6 +1,7 @@
 // The real program against hostile save files and a second copy: a save it cannot use is
 // never touched and the question about it can be ended by a signal; a short file keeps its
-// balance; a failed save is reported and leaves the old file; one game runs per folder.
+// balance; a linked save stays a link and keeps its mode; a failed save (a full disk, a
+// read-only file or folder) is reported and leaves the old file; one game runs per folder.
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -35,6 +36,13 @@ bool AppearsSoon(const std::filesystem::path& file) {
   return std::filesystem::exists(file);
 }
 
+ChildOptions ReadingErrors(long fileSizeLimit = -1) {
+  ChildOptions options;
+  options.standardError = true;
+  options.fileSizeLimit = fileSizeLimit;
+  return options;
+}
+
 int ExitCode(const std::optional<int>& status) {
   return status && WIFEXITED(*status) ? WEXITSTATUS(*status) : -1;
 }
@@ -62,7 +70,7 @@ TEST_P(UnusableSave, IsNamedAndLeftAsItWasWhileTheQuestionCanBeEndedBySignal) {
   const auto save = dir / kSaveFileName;
   GetParam().make(save);
   const auto before = std::filesystem::symlink_status(save).type();
-  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), {.standardError = true});
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), ReadingErrors());
   EXPECT_TRUE(SaysSoon(program, "Tarvolenka.cfg"));
   program.Signal(SIGTERM);
   EXPECT_EQ(ExitCode(program.Wait(kPatienceMs)), 1);
@@ -90,13 +98,75 @@ TEST(SaveTrouble, AFullDiskIsReportedAndTheOldSaveStays) {
   TempDir dir;
   SaveFile(dir / kSaveFileName).Write(Encode(NewGameState(MakeDateTime(2026, 12, 8, 10, 0, 0))));
   const auto before = ReadFileBytes(dir / kSaveFileName);
-  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(),
-                       {.standardError = true, .fileSizeLimit = 100});  // a save needs 120
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), ReadingErrors(100));  // a save: 120
   while (!program.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   program.Signal(SIGTERM);  // ending saves, which cannot land
   EXPECT_TRUE(SaysSoon(program, "could not be saved"));
   program.Wait(kPatienceMs);
   EXPECT_EQ(ReadFileBytes(dir / kSaveFileName), before);
+}
+
+// A saved game whose start-up re-arms the joker: a save made at the end shows it landed.
+SaveBytes ArmedJoker() {
+  GameState s = NewGameState(MakeDateTime(2026, 12, 8, 10, 0, 0));
+  s.JokerUses = 3;
+  return Encode(s);
+}
+
+// Starts the program in `dir`, ends it by SIGTERM (which saves) and returns its exit code.
+int StartAndEnd(const TempDir& dir, ChildOptions options = {}) {
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), options);
+  while (!program.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  program.Signal(SIGTERM);
+  return ExitCode(program.Wait(kPatienceMs));
+}
+
+TEST(SaveTrouble, ALinkedSaveIsWrittenThroughItsLinkAndKeepsItsMode) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "drive");
+  const SaveBytes armed = ArmedJoker();
+  WriteFileBytes(dir / "drive/game.cfg", {armed.begin(), armed.end()});
+  ::chmod((dir / "drive/game.cfg").c_str(), 0600);
+  std::filesystem::create_symlink("drive/game.cfg", dir / kSaveFileName);
+  EXPECT_EQ(StartAndEnd(dir), 0);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / kSaveFileName));
+  EXPECT_EQ(Decode(*SaveFile(dir / "drive/game.cfg").Read()).JokerUses, 0);
+  struct stat target {};
+  ::stat((dir / "drive/game.cfg").c_str(), &target);
+  EXPECT_EQ(target.st_mode & 07777, 0600u);
+}
+
+TEST(SaveTrouble, AReadOnlySaveIsNotReplaced) {
+  TempDir dir;
+  const SaveBytes armed = ArmedJoker();
+  WriteFileBytes(dir / kSaveFileName, {armed.begin(), armed.end()});
+  ::chmod((dir / kSaveFileName).c_str(), 0444);
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), ReadingErrors());
+  while (!program.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  program.Signal(SIGTERM);
+  EXPECT_TRUE(SaysSoon(program, "could not be saved"));
+  program.Wait(kPatienceMs);
+  EXPECT_EQ(*SaveFile(dir / kSaveFileName).Read(), armed);
+}
+
+TEST(SaveTrouble, AReadOnlyFolderIsReportedAndTheSaveStays) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root to play as another user";
+  constexpr int kNobody = 65534;
+  TempDir dir;
+  const SaveBytes armed = ArmedJoker();
+  WriteFileBytes(dir / kSaveFileName, {armed.begin(), armed.end()});
+  ASSERT_EQ(::chown(dir.path().c_str(), kNobody, kNobody), 0);
+  ::chmod(dir.path().c_str(), 0555);
+  ChildOptions asNobody = ReadingErrors();
+  asNobody.environment = {"HOME=" + dir.path().string()};
+  asNobody.user = kNobody;
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), asNobody);
+  while (!program.Handles(SIGTERM)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  program.Signal(SIGTERM);
+  EXPECT_TRUE(SaysSoon(program, "could not be saved"));
+  program.Wait(kPatienceMs);
+  ::chmod(dir.path().c_str(), 0755);
+  EXPECT_EQ(*SaveFile(dir / kSaveFileName).Read(), armed);
 }
 
 TEST(SaveTrouble, ASecondCopyInTheSameFolderLeavesTheSaveAloneButOneElsewherePlays) {

@@ -1,4 +1,4 @@
-// Ending without closing: SIGTERM, SIGINT, SIGHUP and a request to quit save the game exactly
+// Ending without closing: SIGTERM, SIGINT, SIGHUP (and SIGQUIT) and a request to quit save the game exactly
 // as closing the main window does — the state in memory at that moment, credit won since the
 // last save point included — also from inside a modal window or a blocking pause, and the
 // program then ends cleanly.
@@ -52,6 +52,8 @@ std::string SignalName(int signal) {
       return "Int";
     case SIGHUP:
       return "Hup";
+    case SIGQUIT:
+      return "Quit";
     default:
       return "None";
   }
@@ -138,7 +140,8 @@ TEST_P(SignalledProgram, SavesTheStartedGameAndExitsCleanly) {
   EXPECT_EQ(SavedState(dir), Encode(started));
 }
 
-INSTANTIATE_TEST_SUITE_P(SessionEnd, SignalledProgram, ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+INSTANTIATE_TEST_SUITE_P(SessionEnd, SignalledProgram,
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP, SIGQUIT),
                          [](const auto& test) { return SignalName(test.param); });
 
 // The X server dies under the game: the platform ends the program, which saves first.
@@ -150,8 +153,9 @@ TEST(LostDisplay, SavesTheStateInMemoryBeforeTheProgramEnds) {
   ChildProcess server(xvfb, {"-displayfd", "1", "-nolisten", "tcp"}, dir.path());
   const auto display = server.ReadLine(kStartupPatienceMs);
   ASSERT_TRUE(display.has_value()) << "Xvfb did not start";
-  ChildProcess driver(TARVOLENKA_SESSION_END_DRIVER, {"idle"}, dir.path(),
-                      {.environment = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + *display}});
+  ChildOptions onTheServer;
+  onTheServer.environment = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + *display};
+  ChildProcess driver(TARVOLENKA_SESSION_END_DRIVER, {"idle"}, dir.path(), onTheServer);
   std::optional<std::string> line;
   while ((line = driver.ReadLine(kStartupPatienceMs)) && line->rfind("READY ", 0) != 0) {
   }
