@@ -51,13 +51,13 @@ TEST_F(LazyPicturesTest, EveryPictureOfTheMainWindowShowsItsOwnPixels) {
                           .convertToFormat(QImage::Format_ARGB32);
   PictureLoader reference(1.0);
   int checked = 0;
-  const WindowSpec& spec = SpecOf(WindowId::Main);
-  for (std::size_t i = 0; i < spec.elements.size(); ++i) {
+  const WindowSpec& desc = SpecOf(WindowId::Main);
+  for (std::size_t i = 0; i < desc.elements.size(); ++i) {
     const ElementRef ref{WindowId::Main, static_cast<std::uint16_t>(i)};
     const QWidget* widget = desktop_->widget(ref);
     const Picture picture = desktop_->PictureOf(ref);
-    if (spec.elements[i].kind != Kind::Picture || picture == Picture::None ||
-        !widget->isVisible() || (spec.elements[i].flags & kStretch) != 0)
+    if (desc.elements[i].kind != Kind::Picture || picture == Picture::None ||
+        !widget->isVisible() || (desc.elements[i].flags & kStretch) != 0)
       continue;
     // One opaque pixel of the picture, near its middle, that nothing else covers.
     const QImage own = reference.Get(picture).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -68,7 +68,7 @@ TEST_F(LazyPicturesTest, EveryPictureOfTheMainWindowShowsItsOwnPixels) {
     EXPECT_LE(std::abs(qRed(want) - qRed(got)) + std::abs(qGreen(want) - qGreen(got)) +
                   std::abs(qBlue(want) - qBlue(got)),
               6)
-        << spec.elements[i].name;
+        << desc.elements[i].name;
     ++checked;
   }
   EXPECT_GE(checked, 8);
