@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "core/resume_encoding.h"
-#include "core/save_file.h"
 #include "core/resume_journal.h"
+#include "core/save_file.h"
 
 namespace tarvolenka {
 namespace {

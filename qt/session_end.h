@@ -7,14 +7,14 @@ namespace tarvolenka::qt {
 class QtDesktop;
 
 // Ends the game as closing its main window does when the session ends without that: SIGTERM,
-// SIGINT, SIGHUP or SIGQUIT, the desktop session's end (its request to commit data), or a request to
-// quit. The signals reach the game through a pipe watched by the event loop, so they are
-// handled in whatever loop runs — a modal window's or a pause's — never inside the handler.
-// A lost display connection ends the program by exit() from inside the platform plugin; an
-// exit handler saves the game then, as long as a SessionEnd lives.
+// SIGINT, SIGHUP or SIGQUIT, the desktop session's end (its request to commit data), or a request
+// to quit. The signals reach the game through a pipe watched by the event loop, so they are handled
+// in whatever loop runs — a modal window's or a pause's — never inside the handler. A lost display
+// connection ends the program by exit() from inside the platform plugin; an exit handler saves the
+// game then, as long as a SessionEnd lives.
 class SessionEnd : public QObject {
  public:
-  // Holds the three signals back until a SessionEnd watches for them. Call it first thing in
+  // Holds the four signals back until a SessionEnd watches for them. Call it first thing in
   // main, before any thread exists, so that every thread inherits the mask and the signals
   // reach the main thread once it lets them in; a signal sent during start-up then waits.
   static void HoldSignals();

@@ -95,8 +95,10 @@ TEST_F(LookTest, EveryTitleIsExactlyItsCaption) {
 TEST_F(LookTest, ControlsCarryTheirTooltips) {
   Build(1.0);
   // The keys that stand for the control follow its tooltip.
-  EXPECT_EQ(desktop_->widget(Ref(MainEl::StartButton))->toolTip().toStdString().rfind(
-                looks::TooltipOf(Ref(MainEl::StartButton)), 0),
+  EXPECT_EQ(desktop_->widget(Ref(MainEl::StartButton))
+                ->toolTip()
+                .toStdString()
+                .rfind(looks::TooltipOf(Ref(MainEl::StartButton)), 0),
             0u);
   EXPECT_FALSE(desktop_->widget(Ref(CupsEl::Cup7))->toolTip().isEmpty());
 }

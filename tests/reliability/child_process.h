@@ -10,8 +10,8 @@
 namespace tarvolenka::testing {
 
 struct ChildOptions {
-  bool standardError = false;  // read standard error too, mixed with the output
-  long fileSizeLimit = -1;     // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored; -1: none
+  bool standardError = false;            // read standard error too, mixed with the output
+  long fileSizeLimit = -1;               // RLIMIT_FSIZE in bytes, with SIGXFSZ ignored; -1: none
   std::vector<std::string> environment;  // settings over the offscreen, mute defaults
   int user = -1;  // runs as this user (and group of the same number) when set; needs root
 };
