@@ -86,7 +86,7 @@ bool InRange(std::int32_t v, std::int32_t low, std::int32_t high) {
   return v >= low && v <= high;
 }
 
-void CheckLoaded(const GameState& file, const GameState& s) {
+void CheckLoaded(const GameState& file, const GameState& s, DateTime now) {
   Kept(file.Balance >= 0, file.Balance, s.Balance, "Balance");
   Kept(file.LastWin >= 0, file.LastWin, s.LastWin, "LastWin");
   Kept(InRange(file.LineCount, 1, 50), file.LineCount, s.LineCount, "LineCount");
@@ -101,7 +101,9 @@ void CheckLoaded(const GameState& file, const GameState& s) {
   Kept(file.TimedBonusAmount >= 0, file.TimedBonusAmount, s.TimedBonusAmount, "TimedBonusAmount");
   Kept(file.MegaBonusCeiling >= 0, file.MegaBonusCeiling, s.MegaBonusCeiling, "MegaBonusCeiling");
   Kept(file.BonusStage <= 5, file.BonusStage, s.BonusStage, "BonusStage");
-  Kept(std::isfinite(file.BonusDueTime), file.BonusDueTime, s.BonusDueTime, "BonusDueTime");
+  // A due time more than an hour ahead is brought back to the hour.
+  Kept(std::isfinite(file.BonusDueTime) && file.BonusDueTime <= PlusOneHour(now), file.BonusDueTime,
+       s.BonusDueTime, "BonusDueTime");
   Kept(file.SoundOn <= 1, file.SoundOn, s.SoundOn, "SoundOn");
   Kept(true, file.Unused44, s.Unused44, "the bytes at 44");
   Kept(true, file.Reserved72, s.Reserved72, "the bytes at 72");
@@ -111,7 +113,8 @@ void CheckLoaded(const GameState& file, const GameState& s) {
   // Damaged fields come back where play can use them; the derived ones follow the others.
   Require(InRange(s.LineCount, 1, 50) && InRange(s.LineStake, 1, kTopLineStake) &&
               InRange(s.Level, 1, kTopLevel) && InRange(s.StakeStep, 1, 16) && s.BonusStage <= 5 &&
-              std::isfinite(s.BonusDueTime) && s.TimedBonusAmount >= 0,
+              std::isfinite(s.BonusDueTime) && s.BonusDueTime <= PlusOneHour(now) &&
+              s.TimedBonusAmount >= 0,
           "a damaged field was left out of range");
   Require(s.TotalStake == s.LineCount * s.LineStake,
           "TotalStake does not follow the lines and stake");
@@ -141,16 +144,16 @@ void CheckSaveFile(std::span<const std::uint8_t> bytes) {
   desk.Start();
   const GameState& s = game.machine().State;
 
-  SaveBytes head{};
-  std::copy_n(original.begin(), std::min(original.size(), kSaveSize), head.begin());
+  const std::size_t held = std::min(original.size(), kSaveSize);
   const bool holdsAGame =
-      original.size() >= kSaveSize &&
-      std::any_of(head.begin(), head.end(), [](std::uint8_t b) { return b != 0; });
+      std::any_of(original.begin(), original.begin() + held, [](std::uint8_t b) { return b != 0; });
   if (holdsAGame) {
-    CheckLoaded(Decode(head), s);
+    // A file cut short keeps the fields it holds whole; the rest come from a new game.
+    const SaveBytes head = CompleteShortSave(std::span(bytes).first(held), desk.NowLocal());
+    CheckLoaded(Decode(head), s, desk.NowLocal());
     Require(ReadFileBytes(path) == original, "loading changed the save file");
   } else {
-    // Too short or blank: a new game, saved at once.
+    // Empty or blank: a new game, saved at once.
     GameState fresh = NewGameState(desk.NowLocal());
     Require(Encode(s) == Encode(fresh), "a file without a game did not start a new one");
   }
