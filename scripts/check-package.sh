@@ -10,17 +10,7 @@ out="${1:-dist}"
 
 # The checking tools, installed when missing (with sudo when not root).
 tools=(lintian desktop-file-utils appstream)
-missing=()
-for p in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+scripts/install-missing.sh "${tools[@]}"
 
 deb="$(scripts/package.sh "$out" | tail -n 1)"
 [ -f "$deb" ] || { echo "FAIL: no package at '$deb'" >&2; exit 1; }
