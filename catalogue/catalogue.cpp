@@ -14,6 +14,8 @@
 #include "catalogue/meze_elements.h"
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/golden_board_elements.h"
+#include "catalogue/history_elements.h"
+#include "catalogue/statistics_elements.h"
 #include "catalogue/windows.h"
 // clang-format on
 
@@ -34,6 +36,8 @@ constexpr std::array<WindowSpec, kWindowCount> kWindows{{
     meze_window::kWindow,
     golden_pick_window::kWindow,
     golden_board_window::kWindow,
+    history_window::kWindow,
+    statistics_window::kWindow,
 }};
 
 constexpr bool WindowsInOrder() {

@@ -7,6 +7,7 @@
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/hat_chooser_elements.h"
+#include "catalogue/history_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
@@ -17,8 +18,8 @@ namespace tarvolenka {
 namespace {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Key::Count)> kKeyNames{
-    "Space", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M",
-    "T",     "1",     "2", "3", "4", "5", "6", "7", "8", "9"};
+    "Space", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
+    "H",     "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 
 // clang-format off
 constexpr std::array kMainKeys{
@@ -27,7 +28,7 @@ constexpr std::array kMainKeys{
     Bind(Key::Down, MainEl::StakeMinus), Bind(Key::Up, MainEl::StakePlus),
     Bind(Key::D, MainEl::DoubleButton), Bind(Key::T, MainEl::LegendButton),
     Bind(Key::B, MainEl::TakeBonusButton), Bind(Key::A, MainEl::AutoPlayBox),
-    Bind(Key::M, MainEl::SoundSwitch),
+    Bind(Key::M, MainEl::SoundSwitch), Bind(Key::H, MainEl::HistoryButton),
 };
 
 constexpr std::array kDoubleUpKeys{
@@ -43,6 +44,11 @@ constexpr std::array kBonusResultKeys{Bind(Key::Enter, BonusResultEl::OkButton)}
 constexpr std::array kMegaBonusKeys{
     Bind(Key::Enter, MegaBonusEl::StartButton), Bind(Key::Enter, MegaBonusEl::StopButton),
     Bind(Key::Enter, MegaBonusEl::OkButton),
+};
+constexpr std::array kHistoryKeys{
+    Bind(Key::Up, HistoryEl::NewerButton), Bind(Key::Down, HistoryEl::OlderButton),
+    Bind(Key::Left, HistoryEl::PreviousSpin), Bind(Key::Right, HistoryEl::NextSpin),
+    Bind(Key::S, HistoryEl::StatisticsButton),
 };
 // clang-format on
 
@@ -87,6 +93,8 @@ constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kMezeKeys,
     kCoverKeys,
     kBoardKeys,
+    kHistoryKeys,
+    {},  // the statistics have nothing to click
 }};
 
 }  // namespace

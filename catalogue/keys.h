@@ -28,6 +28,8 @@ enum class Key : std::uint8_t {
   J,
   M,
   T,
+  H,
+  S,
   Digit1,
   Digit2,
   Digit3,

@@ -15,10 +15,12 @@
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/hat_chooser_elements.h"
+#include "catalogue/history_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
+#include "catalogue/statistics_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
 namespace tarvolenka::looks {
@@ -128,6 +130,22 @@ inline constexpr std::array kLabelLooks{
     Look(LevelUpEl::LevelNumber, LevelUpEl::LevelNumber, Backing::Lettering, colours::kYellow, ink::kEdge),
     Look(LevelUpEl::BonusValue, LevelUpEl::LevelAwardValue, Backing::Lettering, colours::kRed, ink::kEdge),
     Look(TimedBonusEl::Amount, TimedBonusEl::Amount, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(HistoryEl::Heading, HistoryEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
+    Look(HistoryEl::Row1, HistoryEl::Row10, Backing::Plate, colours::kBlack),
+    Look(HistoryEl::NewerButton, HistoryEl::NewerButton, Backing::Plate, ink::kCream),
+    Look(HistoryEl::PageText, HistoryEl::PageText, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(HistoryEl::OlderButton, HistoryEl::StatisticsButton, Backing::Plate, ink::kCream),
+    Look(HistoryEl::GameTitle, HistoryEl::GameTitle, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(HistoryEl::PreviousSpin, HistoryEl::PreviousSpin, Backing::Plate, ink::kCream),
+    Look(HistoryEl::SpinText, HistoryEl::SpinText, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(HistoryEl::NextSpin, HistoryEl::NextSpin, Backing::Plate, ink::kCream),
+    Look(HistoryEl::Details, HistoryEl::Details, Backing::Bare, colours::kBlack, colours::kWhite),
+    Look(HistoryEl::EmptyNotice, HistoryEl::EmptyNotice, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(StatisticsEl::Heading, StatisticsEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
+    Look(StatisticsEl::LifetimeHeader, StatisticsEl::SessionHeader, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(StatisticsEl::Names, StatisticsEl::Session, Backing::Bare, colours::kBlack, colours::kWhite),
+    Look(StatisticsEl::MachineReturn, StatisticsEl::MachineReturn, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(StatisticsEl::DamagedNotice, StatisticsEl::DamagedNotice, Backing::Bare, ink::kDarkRed, colours::kWhite),
 };
 // clang-format on
 
@@ -181,6 +199,12 @@ inline constexpr std::array kTooltips{
     Tooltip{Ref(MainEl::StartButton), "Завърта барабаните срещу общия залог"},
     Tooltip{Ref(MainEl::DoubleButton), "Удвоява печалбата на водка или бира"},
     Tooltip{Ref(MainEl::LegendButton), "Показва таблицата с печалбите и линиите"},
+    Tooltip{Ref(MainEl::HistoryButton), "Показва последните игри и статистиката"},
+    Tooltip{Ref(HistoryEl::NewerButton), "Избира по-новата игра"},
+    Tooltip{Ref(HistoryEl::OlderButton), "Избира по-старата игра"},
+    Tooltip{Ref(HistoryEl::PreviousSpin), "Предишното завъртане на играта"},
+    Tooltip{Ref(HistoryEl::NextSpin), "Следващото завъртане на играта"},
+    Tooltip{Ref(HistoryEl::StatisticsButton), "Показва статистиката на играча"},
     Tooltip{Ref(MainEl::LinesPlus), "Добавя линия"},
     Tooltip{Ref(MainEl::LinesMinus), "Маха линия"},
     Tooltip{Ref(MainEl::StakePlus), "Вдига залога на линия"},
@@ -225,6 +249,7 @@ inline constexpr std::array kFamilyTooltips{
     FamilyTooltip{WindowId::HatChooser, static_cast<std::uint16_t>(HatChooserClick::PickHat), "Вдигнете шапка: под нея е бонусът"},
     FamilyTooltip{WindowId::GoldenPick, static_cast<std::uint16_t>(GoldenPickClick::PickCover), "Изберете капак: под него са фаловете"},
     FamilyTooltip{WindowId::GoldenBoard, static_cast<std::uint16_t>(GoldenBoardClick::PickCell), "Отворете поле: монета или фал"},
+    FamilyTooltip{WindowId::History, static_cast<std::uint16_t>(HistoryClick::SelectRow), "Показва тази игра"},
 };
 // clang-format on
 

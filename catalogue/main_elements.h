@@ -17,7 +17,7 @@ enum class MainEl : std::uint16_t {
   LinesPlus, LinesMinus, StakePlus, StakeMinus,
   WinCounter, CreditCounter, LinesCounter, LineStakeCounter, TotalStakeCounter,
   ReelArea, FreeSpinsCounter, BonusStage, LevelBadge, LevelNumber, ExperienceGauge, ExperienceText, TimedBonusCountdown,
-  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice,
+  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice, HistoryButton,
   // Hidden picture stores.
   StoreChips, StoreSausages, StoreSalad, StoreKebapche, StoreSalami, StoreBeer, StoreWine, StoreBrandy, StoreRakia, StoreVodka,
   StoreBonus, StoreScatter, StoreX2, StoreX5, StoreX10,
@@ -27,6 +27,7 @@ enum class MainEl : std::uint16_t {
   StoreStart, StoreStartGrey, StoreDouble, StoreDoubleGrey, StoreLegend, StoreLegendGrey, StorePlus, StorePlusGrey, StoreMinus, StoreMinusGrey,
   StoreSoundOn, StoreSoundOff, StoreAutoPlayOff, StoreAutoPlayOn,
   StoreBonusStage0, StoreBonusStage1, StoreBonusStage2, StoreBonusStage3, StoreBonusStage4, StoreBonusStage5,
+  StoreHistory, StoreHistoryGrey,
   Count
 };
 // clang-format on
@@ -43,6 +44,7 @@ enum class MainClick : std::uint16_t {
   TakeTimedBonus,
   ToggleSound,
   ToggleAutoPlay,
+  OpenHistory,
 };
 
 enum class MainTimer : std::uint8_t { Spin, IdleRepaint, FreeSpin, Countdown, AutoPlay, Count };
@@ -90,7 +92,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::BalancePanel, "BalancePanel", {50, 489, 170, 55}, Picture::PanelBalance, C::OpenDoubleUp),
     Pic(E::StartButton, "StartButton", {600, 573, 108, 66}, Picture::ButtonStart, C::Start),
     Pic(E::DoubleButton, "DoubleButton", {434, 575, 108, 66}, Picture::ButtonDouble, C::OpenDoubleUp),
-    Pic(E::LegendButton, "LegendButton", {264, 587, 112, 49}, Picture::ButtonLegend, C::OpenLegend),
+    Pic(E::LegendButton, "LegendButton", {205, 587, 104, 49}, Picture::ButtonLegend, C::OpenLegend),
     Pic(E::LinesPlus, "LinesPlus", {266, 547, 20, 20}, Picture::ArrowPlus, C::LinesUp),
     Pic(E::LinesMinus, "LinesMinus", {234, 547, 20, 20}, Picture::ArrowMinus, C::LinesDown),
     Pic(E::StakePlus, "StakePlus", {364, 547, 20, 20}, Picture::ArrowPlus, C::StakeUp),
@@ -112,6 +114,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::SoundSwitch, "SoundSwitch", {666, 52, 30, 30}, Picture::SoundOn, C::ToggleSound),
     Pic(E::AutoPlayBox, "AutoPlayBox", {704, 553, 25, 25}, Picture::AutoPlayOff, C::ToggleAutoPlay),
     Text(E::SaveNotice, "SaveNotice", {130, 63, 480, 21}, kSaveNotice, {}, kHidden),
+    Pic(E::HistoryButton, "HistoryButton", {318, 587, 104, 49}, Picture::ButtonHistory, C::OpenHistory),
     Store(E::StoreChips, "StoreChips", Picture::SymbolChips),
     Store(E::StoreSausages, "StoreSausages", Picture::SymbolSausages),
     Store(E::StoreSalad, "StoreSalad", Picture::SymbolSalad),
@@ -152,6 +155,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Store(E::StoreBonusStage3, "StoreBonusStage3", Picture::BonusStage3),
     Store(E::StoreBonusStage4, "StoreBonusStage4", Picture::BonusStage4),
     Store(E::StoreBonusStage5, "StoreBonusStage5", Picture::BonusStage5),
+    Store(E::StoreHistory, "StoreHistory", Picture::ButtonHistory),
+    Store(E::StoreHistoryGrey, "StoreHistoryGrey", Picture::ButtonHistoryGrey),
 }};
 static_assert(IdsInOrder(kElements), "main window elements must be listed in enum order");
 // clang-format on

@@ -9,7 +9,7 @@
 
 namespace tarvolenka {
 
-// The thirteen windows, in their order of creation.
+// The windows, in their order of creation.
 enum class WindowId : std::uint8_t {
   Main,
   Legend,
@@ -24,6 +24,8 @@ enum class WindowId : std::uint8_t {
   Meze,
   GoldenPick,
   GoldenBoard,
+  History,
+  Statistics,
   Count
 };
 inline constexpr int kWindowCount = static_cast<int>(WindowId::Count);
@@ -68,6 +70,7 @@ inline constexpr std::uint8_t kHidden = 1;       // not visible at start
 inline constexpr std::uint8_t kStretch = 2;      // picture stretched to the element's size
 inline constexpr std::uint8_t kTransparent = 4;  // picture drawn with its alpha (all are, by art)
 inline constexpr std::uint8_t kRounded = 8;      // shape with rounded corners
+inline constexpr std::uint8_t kWrap = 16;        // text broken into lines at word boundaries
 
 inline constexpr std::uint16_t kNoClick = 0;
 

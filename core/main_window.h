@@ -40,6 +40,8 @@ class MainWindow : public WindowLogic {
   void ToggleAutoPlay();
   void OpenDoubleUp();
   void OpenLegend();
+  // The history opens whenever the legend may: with the controls enabled.
+  void OpenHistory();
   void ToggleSound();
   void LinesUp();
   void LinesDown();

@@ -19,7 +19,7 @@ struct Control {
   MainEl grey;
 };
 
-constexpr std::array<Control, 7> kControls{{
+constexpr std::array<Control, 8> kControls{{
     {&Machine::StartEnabled, MainEl::StartButton, MainEl::StoreStart, MainEl::StoreStartGrey},
     {&Machine::DoubleEnabled, MainEl::DoubleButton, MainEl::StoreDouble, MainEl::StoreDoubleGrey},
     {&Machine::StakePlusEnabled, MainEl::StakePlus, MainEl::StorePlus, MainEl::StorePlusGrey},
@@ -27,6 +27,8 @@ constexpr std::array<Control, 7> kControls{{
     {&Machine::LinesPlusEnabled, MainEl::LinesPlus, MainEl::StorePlus, MainEl::StorePlusGrey},
     {&Machine::LinesMinusEnabled, MainEl::LinesMinus, MainEl::StoreMinus, MainEl::StoreMinusGrey},
     {&Machine::LegendEnabled, MainEl::LegendButton, MainEl::StoreLegend, MainEl::StoreLegendGrey},
+    {&Machine::LegendEnabled, MainEl::HistoryButton, MainEl::StoreHistory,
+     MainEl::StoreHistoryGrey},
 }};
 
 std::string Decimal(std::int64_t v) {
@@ -165,6 +167,11 @@ void MainWindow::OpenDoubleUp() {
 void MainWindow::OpenLegend() {
   if (m_.LegendEnabled == 0) return;
   RunModalPausingAutoPlay(WindowId::Legend);
+}
+
+void MainWindow::OpenHistory() {
+  if (m_.LegendEnabled == 0) return;
+  RunModalPausingAutoPlay(WindowId::History);
 }
 
 void MainWindow::ToggleSound() {

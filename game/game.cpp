@@ -2,7 +2,7 @@
 
 namespace tarvolenka {
 
-Game::Game(Desktop& desktop, std::filesystem::path savePath)
+Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
     : main_(desktop, machine_, SaveFile(std::move(savePath))),
       doubleUp_(desktop, machine_),
       levelUp_(desktop, machine_),
@@ -16,7 +16,9 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath)
       goldenPick_(desktop, machine_),
       goldenBoard_(desktop, machine_),
       bonus_(desktop, machine_, main_,
-             {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}) {
+             {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
+      history_(desktop, main_.history()),
+      statistics_(desktop, main_, std::move(exact)) {
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
   desktop.Attach(WindowId::Bottles, bottles_);
@@ -30,6 +32,8 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath)
   desktop.Attach(WindowId::Meze, meze_);
   desktop.Attach(WindowId::GoldenPick, goldenPick_);
   desktop.Attach(WindowId::GoldenBoard, goldenBoard_);
+  desktop.Attach(WindowId::History, history_);
+  desktop.Attach(WindowId::Statistics, statistics_);
   main_.SetBonusStep(&bonus_);
   doubleUp_.SetAmountHook([this] { main_.RecordInFlight(InFlight::DoubleUp); });
 }

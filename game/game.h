@@ -12,21 +12,23 @@
 #include "bonus/mega_bonus_window.h"
 #include "bonus/meze_window.h"
 #include "core/desktop.h"
+#include "core/history_window.h"
 #include "core/legend_window.h"
 #include "core/level_up_window.h"
 #include "core/machine.h"
 #include "core/main_window.h"
+#include "core/statistics_window.h"
 #include "core/timed_bonus_window.h"
 #include "double/double_up_window.h"
 
 namespace tarvolenka {
 
-// The whole game: the machine state and the logic of its thirteen windows, attached to a
-// desktop in their order of creation. The program plugs in the Qt desktop, the tests a
-// virtual one.
+// The whole game: the machine state and the logic of its windows, attached to a desktop in
+// their order of creation. The program plugs in the Qt desktop, the tests a virtual one, and
+// the program the exact calculator that the statistics quote; without it they quote none.
 class Game {
  public:
-  Game(Desktop& desktop, std::filesystem::path savePath);
+  Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact = {});
 
   MainWindow& main() { return main_; }
   Machine& machine() { return machine_; }
@@ -40,6 +42,7 @@ class Game {
   MezeWindow& meze() { return meze_; }
   GoldenPickWindow& goldenPick() { return goldenPick_; }
   GoldenBoardWindow& goldenBoard() { return goldenBoard_; }
+  HistoryWindow& history() { return history_; }
 
  private:
   Machine machine_;
@@ -57,6 +60,8 @@ class Game {
   GoldenPickWindow goldenPick_;
   GoldenBoardWindow goldenBoard_;
   BonusSequence bonus_;
+  HistoryWindow history_;
+  StatisticsWindow statistics_;
 };
 
 }  // namespace tarvolenka

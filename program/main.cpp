@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <optional>
+#include <utility>
 
 #include "game/game.h"
 #include "qt/frame_marks.h"
@@ -11,6 +13,7 @@
 #include "qt/session_end.h"
 #include "qt/single_instance.h"
 #include "qt/zoom.h"
+#include "tools/sim/exact.h"
 
 int main(int argc, char** argv) {
   using namespace tarvolenka;
@@ -29,7 +32,19 @@ int main(int argc, char** argv) {
   qt::QtDesktop desktop;
   desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size()));
   desktop.onZoomChanged = qt::SaveZoom;
-  Game game(desktop, kSaveFileName);
+  // The statistics quote the machine's exact return, worked out by the simulator's calculator
+  // for the lines and stake being played; the last answer is kept, as players rarely change them.
+  auto exactReturn = [cache = std::optional<std::pair<std::pair<int, int>, double>>()](
+                         int lines, int stake) mutable -> std::optional<double> {
+    if (!cache || cache->first != std::pair(lines, stake)) {
+      sim::Settings settings;
+      settings.lines = lines;
+      settings.stake = stake;
+      cache.emplace(std::pair(lines, stake), 100.0 * sim::ComputeExact(settings).total);
+    }
+    return cache->second;
+  };
+  Game game(desktop, kSaveFileName, exactReturn);
   instance.OnActivation([&desktop] {
     QWidget* main = desktop.window(WindowId::Main);
     main->showNormal();

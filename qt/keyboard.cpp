@@ -21,6 +21,8 @@ std::optional<Key> GameKeyOf(const QKeyEvent& event) {
     case Qt::Key_J: return Key::J;
     case Qt::Key_M: return Key::M;
     case Qt::Key_T: return Key::T;
+    case Qt::Key_H: return Key::H;
+    case Qt::Key_S: return Key::S;
     default: return std::nullopt;
   }
   // clang-format on

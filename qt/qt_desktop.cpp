@@ -44,8 +44,11 @@ QLabel* MakeLabel(QWidget* parent, ElementRef ref, const ElementSpec& e, bool pa
   auto* label =
       new StyledLabel(parent, looks::LookOf(ref), panel, panel ? e.colour : e.style.background);
   label->setFont(GameFont(e.style.sizePx, e.style.bold));
-  label->setAlignment(panel ? Qt::AlignCenter : AlignmentOf(e.style));
+  // A panel centres its text, unless it is a row of a list that takes clicks.
+  const bool centred = panel && (e.click == kNoClick || e.style.align == Align::Centre);
+  label->setAlignment(centred ? Qt::AlignCenter : AlignmentOf(e.style));
   label->setText(FromView(e.text));
+  label->setWordWrap((e.flags & kWrap) != 0);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   QPalette pal = label->palette();
   pal.setColor(QPalette::WindowText, ToQColor(e.style.colour));
@@ -163,6 +166,8 @@ void QtDesktop::Build(WindowId id) {
       case Kind::Label:
       case Kind::Panel:
         el.widget = MakeLabel(parent, ref, e, e.kind == Kind::Panel);
+        if (e.click != kNoClick)
+          static_cast<StyledLabel*>(el.widget)->TakeClicks([this, ref] { RouteClick(ref); });
         if (ref == Ref(LevelUpEl::LevelNumber))
           el.widget->setFont(GameFont(looks::kLevelNumberPx, true));
         if (ref == Ref(DoubleUpEl::Amount)) el.widget->setFont(GameFont(16, true));

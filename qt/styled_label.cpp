@@ -1,6 +1,7 @@
 #include "qt/styled_label.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "qt/fonts.h"
@@ -11,6 +12,24 @@ namespace tarvolenka::qt {
 StyledLabel::StyledLabel(QWidget* parent, const looks::LabelLook& look, bool panel, Rgb plate)
     : QLabel(parent), look_(look), panel_(panel), plate_(plate) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void StyledLabel::TakeClicks(std::function<void()> onClick) {
+  onClick_ = std::move(onClick);
+  setAttribute(Qt::WA_TransparentForMouseEvents, false);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void StyledLabel::mousePressEvent(QMouseEvent* e) {
+  pressed_ = e->button() == Qt::LeftButton;
+}
+
+void StyledLabel::mouseReleaseEvent(QMouseEvent* e) {
+  // A click is a press and a release on the same text.
+  const bool click =
+      pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  pressed_ = false;
+  if (click && onClick_) onClick_();
 }
 
 void StyledLabel::paintEvent(QPaintEvent*) {
@@ -39,8 +58,13 @@ void StyledLabel::paintEvent(QPaintEvent*) {
   QRectF textRect = r;
   if (look_.backing == looks::Backing::Tag) textRect.adjust(r.height() * 0.3, 0, 0, -2);
   if (look_.backing == looks::Backing::Plate) textRect.adjust(0, 0, -1, -2);
-  PaintText(p, textRect, alignment(), text(), font(), ink,
-            look_.backing == looks::Backing::Lettering, look_.ground);
+  if (look_.backing == looks::Backing::Plate && (alignment() & Qt::AlignLeft) != 0)
+    textRect.adjust(10, 0, 0, 0);
+  // The text flags ride with the alignment into QPainter::drawText.
+  const Qt::Alignment align =
+      Qt::Alignment::fromInt(alignment().toInt() | (wordWrap() ? Qt::TextWordWrap : 0));
+  PaintText(p, textRect, align, text(), font(), ink, look_.backing == looks::Backing::Lettering,
+            look_.ground);
 }
 
 CaptionTag::CaptionTag(QWidget* parent, const QString& text, QWidget* follows)

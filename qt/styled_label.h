@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+#include <functional>
+
 #include "catalogue/looks.h"
 
 namespace tarvolenka::qt {
@@ -14,13 +16,20 @@ class StyledLabel : public QLabel {
   // `plate` is the plate or tag colour; a panel's plate follows its palette's window colour.
   StyledLabel(QWidget* parent, const looks::LabelLook& look, bool panel, Rgb plate);
 
+  // A text that takes clicks, as the history's rows and buttons do; others let clicks through.
+  void TakeClicks(std::function<void()> onClick);
+
  protected:
   void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
   looks::LabelLook look_;
   bool panel_;
   Rgb plate_;
+  std::function<void()> onClick_;
+  bool pressed_ = false;
 };
 
 // A caption on a small wooden tag; it shows and hides with the element it names.

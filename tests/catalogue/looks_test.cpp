@@ -32,6 +32,9 @@ std::vector<Rgb> PlateColours(ElementRef ref, const ElementSpec& e) {
   if (e.kind != Kind::Panel) return {e.style.background};
   if (ref.window == WindowId::DoubleUp)
     return {looks::kRungColours.begin(), looks::kRungColours.end()};
+  if (e.click == static_cast<std::uint16_t>(HistoryClick::SelectRow) &&
+      ref.window == WindowId::History)
+    return {e.colour, history_window::kSelectedPlate};
   return {e.colour};
 }
 

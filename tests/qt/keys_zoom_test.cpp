@@ -104,7 +104,7 @@ TEST_F(KeysAndZoom, AtOneHundredSeventyFivePercentEveryControlTakesItsOwnClick) 
     EXPECT_EQ(main_.clicks, std::vector<std::uint16_t>{e.click}) << e.name;
     ++controls;
   }
-  EXPECT_EQ(controls, 17);
+  EXPECT_EQ(controls, 18);
 }
 
 }  // namespace

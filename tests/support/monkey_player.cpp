@@ -19,7 +19,7 @@ constexpr std::int64_t kLongestModalMs = 2 * kHourMs;
 // How far ahead a waiting player looks for a moment that brings a feature.
 constexpr int kAimHorizonMs = 20000;
 
-// The pictures of a window that take clicks, in catalogue order.
+// The pictures and texts of a window that take clicks, in catalogue order.
 const std::vector<ElementRef>& Clickable(WindowId window) {
   static const auto table = [] {
     std::array<std::vector<ElementRef>, kWindowCount> t;
@@ -27,7 +27,7 @@ const std::vector<ElementRef>& Clickable(WindowId window) {
       const auto id = static_cast<WindowId>(w);
       const auto& elements = SpecOf(id).elements;
       for (std::size_t i = 0; i < elements.size(); ++i)
-        if (elements[i].kind == Kind::Picture && elements[i].click != kNoClick)
+        if (elements[i].click != kNoClick)
           t[static_cast<std::size_t>(w)].push_back({id, static_cast<std::uint16_t>(i)});
     }
     return t;
@@ -42,6 +42,7 @@ bool InertWhileTurning(ElementRef element) {
     case MainClick::Start:
     case MainClick::OpenDoubleUp:
     case MainClick::OpenLegend:
+    case MainClick::OpenHistory:
     case MainClick::LinesUp:
     case MainClick::LinesDown:
     case MainClick::StakeUp:

@@ -122,6 +122,7 @@ void VirtualDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y)
   if (right <= left || bottom <= top) return;  // wholly clipped: nothing lands
   CanvasOp op{};
   op.kind = CanvasOp::Cell;
+  op.surface = surface;
   op.picture = State(cell).picture;
   op.cell = cell;
   op.clipped = {left, top, right - left, bottom - top};
@@ -129,9 +130,11 @@ void VirtualDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y)
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }
 
-void VirtualDesktop::DrawLine(ElementRef, std::span<const Point> points, Rgb colour, int width) {
+void VirtualDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour,
+                              int width) {
   CanvasOp op{};
   op.kind = CanvasOp::Line;
+  op.surface = surface;
   op.points.assign(points.begin(), points.end());
   op.colour = colour;
   op.width = width;
@@ -139,18 +142,20 @@ void VirtualDesktop::DrawLine(ElementRef, std::span<const Point> points, Rgb col
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }
 
-void VirtualDesktop::FrameCell(ElementRef, Rect cell, Rgb colour) {
+void VirtualDesktop::FrameCell(ElementRef surface, Rect cell, Rgb colour) {
   CanvasOp op{};
   op.kind = CanvasOp::Frame;
+  op.surface = surface;
   op.clipped = cell;
   op.colour = colour;
   canvas_.push_back(op);
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }
 
-void VirtualDesktop::ShowWinBanner(ElementRef, std::string_view text, int celebration) {
+void VirtualDesktop::ShowWinBanner(ElementRef surface, std::string_view text, int celebration) {
   CanvasOp op{};
   op.kind = CanvasOp::Banner;
+  op.surface = surface;
   op.text = std::string(text);
   op.celebration = celebration;
   canvas_.push_back(op);
@@ -275,11 +280,14 @@ ClickResult VirtualDesktop::ClickAt(WindowId window, Point p) {
   Window& w = windows_[Index(window)];
   if (!w.shown || window != inputWindow()) return ClickResult::NotInputWindow;
   const auto& specs = SpecOf(window).elements;
-  // The topmost visible picture under the pointer takes the click; texts, panels and shapes
-  // let it through to what lies beneath.
+  // The topmost visible picture, or text that takes clicks, under the pointer takes the click;
+  // other texts, panels and shapes let it through to what lies beneath.
   for (std::size_t i = specs.size(); i-- > 0;) {
     const ElementState& s = w.elements[i];
-    if (specs[i].kind != Kind::Picture || !s.visible || !s.rect.Contains(p)) continue;
+    const bool catches = specs[i].kind == Kind::Picture ||
+                         ((specs[i].kind == Kind::Label || specs[i].kind == Kind::Panel) &&
+                          specs[i].click != kNoClick);
+    if (!catches || !s.visible || !s.rect.Contains(p)) continue;
     if (specs[i].click == kNoClick) return ClickResult::NoHandler;
     w.logic->Click(specs[i].click, specs[i].number);
     return ClickResult::Handled;

@@ -44,6 +44,7 @@ struct ElementState {
 
 struct CanvasOp {
   enum Kind { Cell, Line, Frame, Banner } kind = Cell;
+  ElementRef surface{};             // the drawing surface it landed on
   Picture picture = Picture::None;  // a cell copy: the buffer's picture at that moment
   ElementRef cell{};
   Rect clipped;               // the part of the cell that landed on the surface

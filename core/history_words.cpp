@@ -1,0 +1,154 @@
+#include "core/history_words.h"
+
+#include <array>
+#include <map>
+#include <tuple>
+#include <vector>
+
+namespace tarvolenka {
+namespace {
+
+constexpr std::array<std::string_view, 16> kSymbolNames{"?",        "пържени картофки",
+                                                        "наденица", "салата",
+                                                        "кебапче",  "салам",
+                                                        "бира",     "вино",
+                                                        "коняк",    "ракия",
+                                                        "водка",    "бонус",
+                                                        "скатер",   "×2",
+                                                        "×5",       "×10"};
+
+constexpr std::array<std::string_view, 4> kBonusNames{"бонус без избор", "Пиян бонус", "Мезе бонус",
+                                                      "Златен бонус"};
+
+std::string Num(std::int64_t v) {
+  return std::to_string(v);
+}
+
+std::string_view BonusName(int kind) {
+  return kind >= 0 && kind < static_cast<int>(kBonusNames.size())
+             ? kBonusNames[static_cast<std::size_t>(kind)]
+             : kBonusNames[0];
+}
+
+std::string_view DrinkName(int drink) {
+  return drink == 1 ? "водка" : "бира";
+}
+
+std::string PickWords(const BonusPick& p) {
+  const std::string_view stage = p.stage;
+  if (stage == "bottle") return "бутилка " + Num(p.choice) + " → множител ×" + Num(p.revealed);
+  if (stage == "cup") return "чаша " + Num(p.choice) + " → " + Num(p.revealed);
+  if (stage == "meze")
+    return "ред " + Num(p.row) + ", мезе " + Num(p.choice) + " → " +
+           (p.revealed == 0 ? std::string("нула") : Num(p.revealed));
+  if (stage == "cover") return "капак " + Num(p.choice) + " → " + Num(p.revealed) + " фала";
+  if (stage == "cell")
+    return "поле " + Num(p.choice) + " → " + (p.revealed != 0 ? "монета" : "фал");
+  return "избор " + Num(p.choice) + " → " + Num(p.revealed);
+}
+
+std::string Features(const PastGame& g) {
+  std::vector<std::string> parts;
+  for (const SpinRecord& s : g.spins)
+    if (s.bonusPlayed) parts.push_back(std::string(BonusName(s.bonus.kind)));
+  if (g.freeSpinsWon > 0) parts.push_back(Num(g.freeSpinsWon) + " безплатни");
+  if (g.doubleUp) {
+    const std::int64_t gain = g.doubleUp->collected - g.doubleUp->staked;
+    parts.push_back(g.doubleUp->collected > 0 ? "дубъл +" + Num(gain) : "дубъл загубен");
+  }
+  std::string out;
+  for (const std::string& p : parts) out += (out.empty() ? "" : " · ") + p;
+  return out;
+}
+
+}  // namespace
+
+std::string_view SymbolName(SymbolId symbol) {
+  return symbol < kSymbolNames.size() ? kSymbolNames[symbol] : kSymbolNames[0];
+}
+
+std::string LocalDateText(std::string_view iso) {
+  if (iso.size() < 19) return std::string(iso);
+  return std::string(iso.substr(8, 2)) + "." + std::string(iso.substr(5, 2)) + "." +
+         std::string(iso.substr(0, 4)) + " " + std::string(iso.substr(11, 8));
+}
+
+std::string GameRowText(const PastGame& g) {
+  const std::string when = LocalDateText(g.timeText);
+  const std::string shortWhen =
+      when.size() >= 19 ? when.substr(0, 5) + " " + when.substr(11) : when;
+  std::string second = Features(g);
+  if (second.empty()) second = g.won > 0 ? "линии" : "без печалба";
+  return shortWhen + "   залог " + Num(g.stake) + "   печалба " + Num(g.won) + "\n" + second;
+}
+
+std::string GameTitleText(const PastGame& g) {
+  return LocalDateText(g.timeText) + "   ·   " + Num(g.lineCount) + " линии × " + Num(g.lineStake) +
+         " = " + Num(g.stake) + "   ·   ниво " + Num(g.level);
+}
+
+std::string SpinCaption(const PastGame& g, int spin) {
+  if (spin == 0) {
+    return g.spins.size() > 1
+               ? "Платено завъртане (и " + Num(static_cast<int>(g.spins.size()) - 1) +
+                     " безплатни след него)"
+               : "Платено завъртане";
+  }
+  return "Безплатно завъртане " + Num(spin) + " от " + Num(static_cast<int>(g.spins.size()) - 1);
+}
+
+std::string SpinDetails(const PastGame& g, int spinIndex) {
+  const SpinRecord& s = g.spins.at(static_cast<std::size_t>(spinIndex));
+  std::string out;
+  // Lines that paid alike are told together: the same run of the same symbol for the same pay.
+  std::map<std::tuple<SymbolId, int, std::int64_t, std::int64_t>, std::vector<int>> alike;
+  std::int64_t linesPaid = 0;
+  for (const LineWinRecord& w : s.wins) {
+    alike[{w.symbol, w.length, w.factor, w.pay}].push_back(w.line);
+    linesPaid += w.pay;
+  }
+  if (alike.empty()) out += "Няма печеливши линии.\n";
+  for (const auto& [key, lines] : alike) {
+    const auto& [symbol, length, factor, pay] = key;
+    out += Num(length) + " × " + std::string(SymbolName(symbol));
+    if (factor > 1) out += " с множител ×" + Num(factor);
+    out += lines.size() > 1 ? " на линии " : " на линия ";
+    for (std::size_t i = 0; i < lines.size(); ++i) out += (i > 0 ? ", " : "") + Num(lines[i]);
+    out += ": ";
+    if (lines.size() > 1) out += Num(static_cast<int>(lines.size())) + " × " + Num(pay) + " = ";
+    out += Num(pay * static_cast<std::int64_t>(lines.size())) + "\n";
+  }
+  if (alike.size() > 1) out += "Линиите платиха " + Num(linesPaid) + ".\n";
+  if (s.scatters >= 3)
+    out += Num(s.scatters) + " скатера: " + Num(s.freeSpinsAwarded) + " безплатни завъртания.\n";
+  if (s.bonusPlayed) {
+    out += std::string(BonusName(s.bonus.kind)) + " от " + Num(s.bonus.symbols) + " бонус символа";
+    if (s.bonus.multiplier > 1) out += ", множител ×" + Num(s.bonus.multiplier);
+    out += ": ";
+    for (std::size_t i = 0; i < s.bonus.picks.size(); ++i)
+      out += (i > 0 ? "; " : "") + PickWords(s.bonus.picks[i]);
+    out += (s.bonus.picks.empty() ? "" : ". ") + std::string("Изплатени ") + Num(s.bonus.amount) +
+           ".\n";
+  }
+  out += "\nИграта: залог " + Num(g.stake) + ", печалба " + Num(g.won) + ", баланс " +
+         Num(g.balanceBefore) + " → " + Num(g.balanceAfter) + ".";
+  if (g.doubleUp) {
+    const PastDoubleUp& d = *g.doubleUp;
+    out += "\nДубъл с " + Num(d.staked) + ": ";
+    for (std::size_t i = 0; i < d.steps.size(); ++i) {
+      const DoubleStepRecord& step = d.steps[i];
+      out += i > 0 ? "; " : "";
+      if (step.joker) {
+        out += "жокер ✓";
+      } else {
+        out += std::string(DrinkName(step.guess)) + ", излезе " +
+               std::string(DrinkName(step.drawn)) + (step.guess == step.drawn ? " ✓" : " ✗");
+      }
+    }
+    out += (d.steps.empty() ? "" : ". ") +
+           (d.collected > 0 ? "Прибрани " + Num(d.collected) + "." : std::string("Загубен."));
+  }
+  return out;
+}
+
+}  // namespace tarvolenka

@@ -1,0 +1,45 @@
+#pragma once
+
+// A game read back from the history, with the double-up that followed it, as the history
+// window shows it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/game_record.h"
+
+namespace tarvolenka {
+
+struct PastDoubleUp {
+  std::int64_t staked = 0;
+  std::int64_t collected = 0;
+  std::vector<DoubleStepRecord> steps;
+};
+
+struct PastGame {
+  DateTime time = 0;
+  std::string timeText;  // "YYYY-MM-DD HH:MM:SS" as written
+  int lineCount = 0;
+  int lineStake = 0;
+  int level = 0;
+  std::int64_t stake = 0;
+  std::int64_t won = 0;
+  int freeSpinsWon = 0;
+  std::int64_t balanceBefore = 0;
+  std::int64_t balanceAfter = 0;
+  std::vector<SpinRecord> spins;  // the paid spin first; never empty
+  std::optional<PastDoubleUp> doubleUp;
+};
+
+// A game record; nothing for any other line, or for one whose spins cannot be drawn (a symbol
+// or a line out of range).
+std::optional<PastGame> ParseGame(std::string_view line);
+std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line);
+
+// The last `count` readable games, newest first, each with the double-up written after it.
+std::vector<PastGame> RecentGames(const std::vector<std::string>& lines, int count);
+
+}  // namespace tarvolenka

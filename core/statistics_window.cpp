@@ -1,0 +1,96 @@
+#include "core/statistics_window.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "core/history_words.h"
+
+namespace tarvolenka {
+namespace {
+
+std::string Num(std::int64_t v) {
+  return std::to_string(v);
+}
+
+constexpr std::array<std::string_view, 4> kBonusKinds{"Бонус без избор", "Пиян бонус", "Мезе бонус",
+                                                      "Златен бонус"};
+
+std::string Column(const HistoryStats& s) {
+  std::string out;
+  auto line = [&out](const std::string& text) { out += text + "\n"; };
+  line(Num(s.games));
+  line(Num(s.staked));
+  line(Num(s.won));
+  line(s.staked > 0 ? PercentText(s.returnPercent()) : "—");
+  line(s.games > 0 ? PercentText(s.hitRatePercent()) : "—");
+  line(Num(s.biggestWin));
+  line(s.biggestWin > 0 ? LocalDateText(FormatLocal(s.biggestWinTime)).substr(0, 10) : "—");
+  for (std::size_t k = 1; k < kBonusKinds.size(); ++k) {
+    const std::int64_t games = s.bonusGames[k];
+    line(Num(games) + (games > 0 ? " · ср. " + Num(s.bonusPaid[k] / games) : ""));
+  }
+  line(Num(s.freeSpinsWon));
+  line(Num(s.doubleUps) + " · " + Num(s.doublesWon) + " / " + Num(s.doublesLost));
+  line(DurationText(s.secondsPlayed));
+  line(s.highestLevel > 0 ? Num(s.highestLevel) : "—");
+  return out;
+}
+
+}  // namespace
+
+std::string PercentText(double percent) {
+  char text[48];
+  std::snprintf(text, sizeof text, "%.2f %%", percent);
+  std::string out = text;
+  for (char& c : out)
+    if (c == '.') c = ',';
+  return out;
+}
+
+std::string DurationText(std::int64_t seconds) {
+  const std::int64_t minutes = std::max<std::int64_t>(seconds, 0) / 60;
+  char text[48];
+  std::snprintf(text, sizeof text, "%lld ч %02lld мин", static_cast<long long>(minutes / 60),
+                static_cast<long long>(minutes % 60));
+  return text;
+}
+
+StatisticsText DescribeStats(const StatsPair& stats) {
+  StatisticsText t;
+  t.names =
+      "Игри\nЗаложено\nСпечелено\nВъзвръщаемост\nИгри с печалба\nНай-голяма печалба\n"
+      "    на дата\n";
+  for (std::size_t k = 1; k < kBonusKinds.size(); ++k)
+    t.names += std::string(kBonusKinds[k]) + ": игри · средно\n";
+  t.names +=
+      "Спечелени безплатни завъртания\nДубъли · спечелени / загубени\nВреме в игра\n"
+      "Най-високо ниво\n";
+  t.lifetime = Column(stats.lifetime);
+  t.session = Column(stats.session);
+  return t;
+}
+
+void StatisticsWindow::OnShow() {
+  const HistoryFile& file = main_.history();
+  const HistoryLines read = file.keeps() ? file.Read() : HistoryLines{};
+  const StatisticsText text = DescribeStats(ComputeStats(read.lines, main_.sessionStart()));
+  d_.SetText(Ref(StatisticsEl::Names), text.names);
+  d_.SetText(Ref(StatisticsEl::Lifetime), text.lifetime);
+  d_.SetText(Ref(StatisticsEl::Session), text.session);
+
+  const GameState& s = main_.machine().State;
+  const std::string played =
+      Num(s.LineCount) + " линии × " + Num(s.LineStake) + " = " + Num(s.TotalStake);
+  const std::optional<double> exact = exact_ ? exact_(s.LineCount, s.LineStake) : std::nullopt;
+  d_.SetText(Ref(StatisticsEl::MachineReturn),
+             exact ? "При " + played + " машината връща точно " + PercentText(*exact) +
+                         " от залога (без дубъла)."
+                   : "Точната възвръщаемост на машината не е изчислена.");
+
+  d_.SetVisible(Ref(StatisticsEl::DamagedNotice), read.damaged > 0);
+  d_.SetText(Ref(StatisticsEl::DamagedNotice),
+             "Пропуснати повредени редове в историята: " + Num(read.damaged));
+}
+
+}  // namespace tarvolenka

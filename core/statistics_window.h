@@ -1,0 +1,48 @@
+#pragma once
+
+// The statistics window: the player's figures from the history, for the whole record and for
+// this session, beside what the machine returns for the lines and stake being played.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "catalogue/statistics_elements.h"
+#include "core/desktop.h"
+#include "core/history_stats.h"
+#include "core/main_window.h"
+
+namespace tarvolenka {
+
+// The machine's exact return for a number of lines and a stake per line, as a percentage of
+// the stake; nothing when it cannot be worked out. The program plugs in the exact calculator.
+using ExactReturn = std::function<std::optional<double>(int lineCount, int lineStake)>;
+
+// The window's texts: one line per figure, the names apart from the two columns of values.
+struct StatisticsText {
+  std::string names;
+  std::string lifetime;
+  std::string session;
+};
+StatisticsText DescribeStats(const StatsPair& stats);
+
+// "96,53 %": two decimals and a decimal comma.
+std::string PercentText(double percent);
+// "3 ч 05 мин"
+std::string DurationText(std::int64_t seconds);
+
+class StatisticsWindow : public WindowLogic {
+ public:
+  StatisticsWindow(Desktop& desktop, MainWindow& main, ExactReturn exact)
+      : d_(desktop), main_(main), exact_(std::move(exact)) {}
+
+  void OnShow() override;
+  void Click(std::uint16_t, int) override {}
+
+ private:
+  Desktop& d_;
+  MainWindow& main_;
+  ExactReturn exact_;
+};
+
+}  // namespace tarvolenka
