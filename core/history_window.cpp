@@ -11,6 +11,7 @@ namespace tarvolenka {
 namespace {
 
 constexpr int kCell = 125;
+constexpr Rgb kFeatureGold{255, 190, 0};
 
 ReelWindow ReelsOf(const SpinRecord& spin) {
   ReelWindow w;
@@ -121,6 +122,13 @@ void HistoryWindow::DrawSpin(const SpinRecord& spin) {
           cells[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(row - 1)];
       if (c.covered)
         d_.FrameCell(surface, {kCell * (reel - 1), kCell * (row - 1), kCell, kCell}, c.colour);
+    }
+  // The symbols that opened a bonus game or won free spins are marked in gold.
+  for (int reel = 1; reel <= kReels; ++reel)
+    for (int row = 1; row <= 3; ++row) {
+      const SymbolId s = spin.cells[static_cast<std::size_t>((row - 1) * kReels + reel - 1)];
+      if ((s == kBonusSymbol && spin.bonusPlayed) || (s == kScatterSymbol && spin.scatters >= 3))
+        d_.FrameCell(surface, {kCell * (reel - 1), kCell * (row - 1), kCell, kCell}, kFeatureGold);
     }
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i)
     if (winning[i] == 1)

@@ -1,8 +1,7 @@
 #include "core/history_words.h"
 
+#include <algorithm>
 #include <array>
-#include <map>
-#include <tuple>
 #include <vector>
 
 namespace tarvolenka {
@@ -78,7 +77,7 @@ std::string GameRowText(const PastGame& g) {
   const std::string shortWhen =
       when.size() >= 19 ? when.substr(0, 5) + " " + when.substr(11) : when;
   std::string second = Features(g);
-  if (second.empty()) second = g.won > 0 ? "линии" : "без печалба";
+  if (second.empty()) second = g.won > 0 ? "печалба от линии" : "без печалба";
   return shortWhen + "   залог " + Num(g.stake) + "   печалба " + Num(g.won) + "\n" + second;
 }
 
@@ -100,23 +99,36 @@ std::string SpinCaption(const PastGame& g, int spin) {
 std::string SpinDetails(const PastGame& g, int spinIndex) {
   const SpinRecord& s = g.spins.at(static_cast<std::size_t>(spinIndex));
   std::string out;
-  // Lines that paid alike are told together: the same run of the same symbol for the same pay.
-  std::map<std::tuple<SymbolId, int, std::int64_t, std::int64_t>, std::vector<int>> alike;
+  // Lines that paid alike are told together: the same run of the same symbol for the same pay,
+  // the biggest total first.
+  struct Alike {
+    LineWinRecord win;
+    std::vector<int> lines;
+  };
+  std::vector<Alike> alike;
   std::int64_t linesPaid = 0;
   for (const LineWinRecord& w : s.wins) {
-    alike[{w.symbol, w.length, w.factor, w.pay}].push_back(w.line);
     linesPaid += w.pay;
+    auto same = std::find_if(alike.begin(), alike.end(), [&w](const Alike& a) {
+      return a.win.symbol == w.symbol && a.win.length == w.length && a.win.factor == w.factor &&
+             a.win.pay == w.pay;
+    });
+    if (same == alike.end()) same = alike.insert(alike.end(), {w, {}});
+    same->lines.push_back(w.line);
   }
+  std::stable_sort(alike.begin(), alike.end(), [](const Alike& a, const Alike& b) {
+    return a.win.pay * static_cast<std::int64_t>(a.lines.size()) >
+           b.win.pay * static_cast<std::int64_t>(b.lines.size());
+  });
   if (alike.empty()) out += "Няма печеливши линии.\n";
-  for (const auto& [key, lines] : alike) {
-    const auto& [symbol, length, factor, pay] = key;
-    out += Num(length) + " × " + std::string(SymbolName(symbol));
-    if (factor > 1) out += " с множител ×" + Num(factor);
+  for (const auto& [win, lines] : alike) {
+    out += Num(win.length) + " × " + std::string(SymbolName(win.symbol));
+    if (win.factor > 1) out += " с множител ×" + Num(win.factor);
     out += lines.size() > 1 ? " на линии " : " на линия ";
     for (std::size_t i = 0; i < lines.size(); ++i) out += (i > 0 ? ", " : "") + Num(lines[i]);
     out += ": ";
-    if (lines.size() > 1) out += Num(static_cast<int>(lines.size())) + " × " + Num(pay) + " = ";
-    out += Num(pay * static_cast<std::int64_t>(lines.size())) + "\n";
+    if (lines.size() > 1) out += Num(static_cast<int>(lines.size())) + " × " + Num(win.pay) + " = ";
+    out += Num(win.pay * static_cast<std::int64_t>(lines.size())) + "\n";
   }
   if (alike.size() > 1) out += "Линиите платиха " + Num(linesPaid) + ".\n";
   if (s.scatters >= 3)

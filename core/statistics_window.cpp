@@ -80,8 +80,8 @@ void StatisticsWindow::OnShow() {
   d_.SetText(Ref(StatisticsEl::Session), text.session);
 
   const GameState& s = main_.machine().State;
-  const std::string played =
-      Num(s.LineCount) + " линии × " + Num(s.LineStake) + " = " + Num(s.TotalStake);
+  const std::string played = Num(s.LineCount) + " линии × " + Num(s.LineStake) + " = " +
+                             Num(static_cast<std::int64_t>(s.LineCount) * s.LineStake);
   const std::optional<double> exact = exact_ ? exact_(s.LineCount, s.LineStake) : std::nullopt;
   d_.SetText(Ref(StatisticsEl::MachineReturn),
              exact ? "При " + played + " машината връща точно " + PercentText(*exact) +

@@ -1,6 +1,7 @@
 // Renders every window of the game headless into PNG files, for reviewing the art and for
 // the README: gallery OUTDIR [device-pixel-ratio]
 
+#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -8,13 +9,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "catalogue/cups_elements.h"
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/meze_elements.h"
+#include "core/free_spins.h"
+#include "core/history_file.h"
 #include "game/game.h"
 #include "qt/qt_desktop.h"
 #include "qt/window_shot.h"
+#include "tools/sim/exact.h"
 
 using namespace tarvolenka;
 
@@ -58,6 +64,75 @@ void ShowWinningScreen(Game& game, bool big) {
   game.main().RefreshDisplay();
 }
 
+// A spin of the sample history: the visible rows as given, evaluated as the machine would.
+SpinRecord SampleSpin(const SymbolId (&rows)[3][5], std::int64_t lineStake, bool free) {
+  ReelWindow w;
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 5; ++c) w.at(r, c) = rows[r - 1][c - 1];
+  WinningLineFlags winning{};
+  EvaluateLines(w, winning);
+  SpinRecord spin = RecordSpin(w, winning, lineStake);
+  spin.free = free;
+  spin.freeSpinsAwarded = FreeSpinsFor(spin.scatters);
+  return spin;
+}
+
+// A dozen games for the history and statistics windows: quiet ones, free spins, a meze bonus,
+// and the vodka win of the main window, gambled once and collected.
+void WriteSampleHistory(HistoryFile& file) {
+  std::uint32_t seed = 7;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) % 10 + 1; };
+  std::int64_t balance = 30000;
+  auto game = [&](int minute, std::vector<SpinRecord> spins) {
+    GameRecord g;
+    g.start = MakeDateTime(2026, 12, 9, 20, minute, 5 + minute % 50);
+    g.lineCount = 50;
+    g.lineStake = 10;
+    g.level = 3;
+    g.stake = 500;
+    g.balanceBefore = balance;
+    g.spins = std::move(spins);
+    std::int64_t won = 0;
+    for (const SpinRecord& sp : g.spins) {
+      for (const LineWinRecord& w : sp.wins) won += w.pay;
+      won += sp.bonusPlayed ? sp.bonus.amount : 0;
+    }
+    balance += won - g.stake;
+    file.Append(GameLine(g, balance), true);
+  };
+  auto quiet = [&] {
+    SymbolId rows[3][5];
+    for (auto& row : rows)
+      for (SymbolId& c : row) c = static_cast<SymbolId>(next());
+    return SampleSpin(rows, 10, false);
+  };
+  for (int minute = 1; minute <= 4; ++minute) game(minute, {quiet()});
+  const SymbolId scatters[3][5] = {{12, 3, 7, 12, 5}, {6, 6, 6, 2, 9}, {4, 12, 1, 8, 10}};
+  std::vector<SpinRecord> freeGame{SampleSpin(scatters, 10, false)};
+  for (int i = 0; i < freeGame[0].freeSpinsAwarded; ++i) {
+    SpinRecord spin = quiet();
+    spin.free = true;
+    freeGame.push_back(spin);
+  }
+  game(6, freeGame);
+  for (int minute = 8; minute <= 10; ++minute) game(minute, {quiet()});
+  const SymbolId bonus[3][5] = {{11, 2, 11, 5, 1}, {3, 9, 9, 9, 4}, {7, 8, 2, 11, 6}};
+  SpinRecord meze = SampleSpin(bonus, 10, false);
+  meze.bonusPlayed = true;
+  meze.bonus.kind = 2;
+  meze.bonus.symbols = 3;
+  meze.bonus.multiplier = 1;
+  meze.bonus.picks = {{"meze", 1, 3, 30}, {"meze", 2, 5, 60}, {"meze", 3, 1, 0}};
+  meze.bonus.amount = 900;
+  game(12, {meze});
+  game(13, {quiet()});
+  const SymbolId vodka[3][5] = {{3, 7, 12, 2, 9}, {10, 10, 10, 1, 8}, {4, 6, 5, 11, 15}};
+  game(14, {SampleSpin(vodka, 10, false)});
+  const std::vector<DoubleStepRecord> steps{{1, 1, false}, {0, 1, false}};
+  file.Append(DoubleUpLine(MakeDateTime(2026, 12, 9, 20, 14, 30), 500, 0, steps, balance - 500),
+              false);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -72,10 +147,20 @@ int main(int argc, char** argv) {
   QDir().mkpath(dir.path());
   const qreal dpr = argc > 2 ? std::atof(argv[2]) : 1.0;
 
-  const auto save = std::filesystem::temp_directory_path() / "tarvolenka-gallery.cfg";
-  std::filesystem::remove(save);
+  // A folder of its own: the save and the sample history beside it.
+  const auto folder =
+      std::filesystem::temp_directory_path() / ("tarvolenka-gallery-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  const auto save = folder / "tarvolenka-gallery.cfg";
+  HistoryFile sample(HistoryPathBeside(save));
+  WriteSampleHistory(sample);
   qt::QtDesktop desktop(dpr);
-  Game game(desktop, save);
+  Game game(desktop, save, [](int lines, int stake) -> std::optional<double> {
+    sim::Settings settings;
+    settings.lines = lines;
+    settings.stake = stake;
+    return 100.0 * sim::ComputeExact(settings).total;
+  });
   desktop.Start();
   Machine& m = game.machine();
   m.State.Experience = 13250;
@@ -153,6 +238,17 @@ int main(int argc, char** argv) {
          d.SetPanelColour(Ref(DoubleUpEl::Rung2), kRungWon);
          d.SetPanelColour(Ref(DoubleUpEl::Rung3), kRungLost);
        }},
+      {WindowId::History, "history.png", {}, {}},
+      // The free spins' game: its paid spin with the three scatters.
+      {WindowId::History,
+       "history-free-spins.png",
+       {},
+       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(HistoryRow(6))); }},
+      {WindowId::History,
+       "history-meze.png",
+       {},
+       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(HistoryRow(2))); }},
+      {WindowId::Statistics, "statistics.png", {}, {}},
   };
   for (const Shot& shot : shots) {
     if (shot.prepare) shot.prepare(game, desktop);
@@ -161,6 +257,6 @@ int main(int argc, char** argv) {
     ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }
-  std::filesystem::remove(save);
+  std::filesystem::remove_all(folder);
   return ok ? 0 : 1;
 }
