@@ -40,15 +40,15 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::Heading, "Heading", {20, 10, 620, 36}, kHeading, "СТАТИСТИКА"),
     Text(E::LifetimeHeader, "LifetimeHeader", {330, 52, 150, 24}, kColumnHeader, "Общо"),
     Text(E::SessionHeader, "SessionHeader", {490, 52, 150, 24}, kColumnHeader, "Тази сесия"),
-    Text(E::Names, "Names", {24, 80, 300, 320}, kNames),
-    Text(E::Lifetime, "Lifetime", {330, 80, 150, 320}, kFigures),
-    Text(E::Session, "Session", {490, 80, 150, 320}, kFigures),
-    Text(E::MachineReturn, "MachineReturn", {24, 408, 616, 56}, kNote, {}, kWrap),
-    Text(E::DamagedNotice, "DamagedNotice", {24, 468, 616, 22}, kDamaged, {}, kHidden),
+    Text(E::Names, "Names", {24, 80, 300, 250}, kNames),
+    Text(E::Lifetime, "Lifetime", {330, 80, 150, 250}, kFigures),
+    Text(E::Session, "Session", {490, 80, 150, 250}, kFigures),
+    Text(E::MachineReturn, "MachineReturn", {24, 338, 616, 44}, kNote, {}, kWrap),
+    Text(E::DamagedNotice, "DamagedNotice", {24, 384, 616, 22}, kDamaged, {}, kHidden),
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 504, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 420, colours::kWhite,
                                     Border::FixedCloseBox, false, kElements, {}};
 // clang-format on
 }  // namespace statistics_window

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QPainter>
 
+#include "catalogue/keys.h"
 #include "catalogue/looks.h"
 #include "qt/look_paint.h"
 
@@ -69,8 +70,7 @@ void WindowView::CloseByGame() {
 }
 
 void WindowView::reject() {
-  // Escape closes only the legend: one stray press must never end a game window early.
-  if (id_ != WindowId::Legend) return;
+  if (!EscapeCloses(id_)) return;
   desktop_.WindowSystemClose(id_);
 }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <memory>
 
+#include "catalogue/history_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "game/game.h"
@@ -142,6 +143,39 @@ TEST_F(QtDesktopTest, AWindowThatClosesOnlyByItsButtonRefusesEscapeAndTheCloseBo
   desktop_->ShowModal(WindowId::LevelUp);
   EXPECT_TRUE(stillShown);
   EXPECT_FALSE(desktop_->window(WindowId::LevelUp)->isVisible());
+}
+
+TEST_F(QtDesktopTest, TheHistoryOpensByItsKeyTakesClicksOnItsRowsAndEscapeClosesItsWindows) {
+  HistoryFile file(HistoryPathBeside(dir_ / kSaveFileName));
+  GameRecord g;
+  g.lineCount = 50;
+  g.lineStake = 1;
+  g.stake = 50;
+  g.spins.emplace_back();
+  g.spins[0].cells.fill(3);
+  for (int game = 0; game < 2; ++game) file.Append(GameLine(g, 30000 + game), true);
+  QWidget* main = desktop_->window(WindowId::Main);
+  bool shown = false, statisticsShown = false;
+  int selected = -1;
+  QTimer::singleShot(100, main, [&] {
+    QWidget* history = desktop_->window(WindowId::History);
+    shown = history->isVisible();
+    QTest::mouseClick(desktop_->widget(Ref(HistoryRow(1))), Qt::LeftButton);
+    selected = game_->history().selected();
+    QTimer::singleShot(100, main, [&] {
+      QWidget* statistics = desktop_->window(WindowId::Statistics);
+      statisticsShown = statistics->isVisible();
+      QTest::keyClick(statistics, Qt::Key_Escape);
+    });
+    QTest::keyClick(history, Qt::Key_S);  // returns once the statistics have closed
+    QTest::keyClick(history, Qt::Key_Escape);
+  });
+  QTest::keyClick(main, Qt::Key_H);  // returns once the history has closed
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(selected, 1);
+  EXPECT_TRUE(statisticsShown);
+  EXPECT_FALSE(desktop_->window(WindowId::History)->isVisible());
+  EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {
