@@ -112,7 +112,7 @@ SpinRecord RecordSpin(const ReelWindow& reels, const WinningLineFlags& winning,
   return spin;
 }
 
-std::string GameLine(const GameRecord& game, std::int64_t balanceAfter) {
+std::string GameLine(const GameRecord& game, std::int64_t balanceAfter, bool unfinished) {
   std::string out;
   out.reserve(512 + game.spins.size() * 160);
   Head(out, "game", game.start);
@@ -133,6 +133,8 @@ std::string GameLine(const GameRecord& game, std::int64_t balanceAfter) {
   Field(out, "line_stake", game.lineStake);
   Field(out, "balance_before", game.balanceBefore);
   Field(out, "balance_after", balanceAfter);
+  if (game.interrupted) out += "\"interrupted\":true,";
+  if (unfinished) out += "\"unfinished\":true,";
   out += "\"spins\":[";
   for (std::size_t i = 0; i < game.spins.size(); ++i) {
     if (i > 0) out += ',';
@@ -144,12 +146,14 @@ std::string GameLine(const GameRecord& game, std::int64_t balanceAfter) {
 }
 
 std::string DoubleUpLine(DateTime time, std::int64_t staked, std::int64_t collected,
-                         const std::vector<DoubleStepRecord>& steps, std::int64_t balanceAfter) {
+                         const std::vector<DoubleStepRecord>& steps, std::int64_t balanceAfter,
+                         bool interrupted) {
   std::string out;
   Head(out, "double_up", time);
   Field(out, "double_staked", staked);
   Field(out, "double_collected", collected);
   Field(out, "balance_after", balanceAfter);
+  if (interrupted) out += "\"interrupted\":true,";
   out += "\"steps\":[";
   for (std::size_t i = 0; i < steps.size(); ++i) {
     if (i > 0) out += ',';

@@ -59,6 +59,10 @@ struct DoubleStepRecord {
 
 struct GameRecord {
   bool open = false;  // a paid spin has started and its game is not yet written
+  // The program ended during the game and the next start finished it. Picks made in a bonus
+  // game that was cut short are not all known, and when the paid spin itself was cut short
+  // the balance before it is worked back from the stake and its line win.
+  bool interrupted = false;
   DateTime start = 0;
   int lineCount = 0;
   int lineStake = 0;
@@ -76,10 +80,12 @@ struct GameRecord {
 SpinRecord RecordSpin(const ReelWindow& reels, const WinningLineFlags& winning,
                       std::int64_t lineStake);
 
-// The history lines, one JSON object each, without the line end.
-std::string GameLine(const GameRecord& game, std::int64_t balanceAfter);
+// The history lines, one JSON object each, without the line end. An unfinished game is the
+// one kept beside the history while it is under way.
+std::string GameLine(const GameRecord& game, std::int64_t balanceAfter, bool unfinished = false);
 std::string DoubleUpLine(DateTime time, std::int64_t staked, std::int64_t collected,
-                         const std::vector<DoubleStepRecord>& steps, std::int64_t balanceAfter);
+                         const std::vector<DoubleStepRecord>& steps, std::int64_t balanceAfter,
+                         bool interrupted = false);
 // A level-up award or a timed (or mega) bonus, paid between games.
 std::string AwardLine(const char* kind, DateTime time, std::int64_t amount, int level,
                       std::int64_t balanceAfter);

@@ -73,6 +73,36 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
   return {};
 }
 
+SaveResult HistoryFile::KeepOpenGame(std::string_view line) const {
+  if (!keeps()) return {};
+  const std::filesystem::path path = openGamePath();
+  const std::filesystem::path temp = path.string() + ".new";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return Failure("cannot keep the game under way", errno);
+  const bool written = WriteAll(fd, std::string(line) + '\n');
+  const int code = errno;
+  ::close(fd);
+  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const int failed = written ? errno : code;
+    ::unlink(temp.c_str());
+    return Failure("cannot keep the game under way", failed == 0 ? EIO : failed);
+  }
+  return {};
+}
+
+std::optional<std::string> HistoryFile::TakeOpenGame() const {
+  if (!keeps()) return std::nullopt;
+  std::string line = ReadAll(openGamePath());
+  DropOpenGame();
+  while (!line.empty() && line.back() == '\n') line.pop_back();
+  if (line.empty()) return std::nullopt;
+  return line;
+}
+
+void HistoryFile::DropOpenGame() const {
+  if (keeps()) ::unlink(openGamePath().c_str());
+}
+
 HistoryLines HistoryFile::Read() const {
   HistoryLines read;
   if (!keeps()) return read;

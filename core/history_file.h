@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,15 @@ class HistoryFile {
   SaveResult Append(std::string_view line, bool game);
 
   HistoryLines Read() const;
+
+  // The game under way, kept beside the history while its free spins are still to come, so
+  // that a game the program ends in the middle of is finished at the next start with the spins
+  // it had. Written over, without a sync: it only has to outlive the process.
+  std::filesystem::path openGamePath() const { return path_.string() + ".open"; }
+  SaveResult KeepOpenGame(std::string_view line) const;
+  // The kept game's line, if any, and the file is gone.
+  std::optional<std::string> TakeOpenGame() const;
+  void DropOpenGame() const;
 
   // Keeps the last kHistoryKeptGames games: the older records are folded into the totals
   // record at the head, and the new file replaces the old by a rename.

@@ -144,9 +144,12 @@ std::string SpinDetails(const PastGame& g, int spinIndex) {
   }
   out += "\nИграта: залог " + Num(g.stake) + ", печалба " + Num(g.won) + ", баланс " +
          Num(g.balanceBefore) + " → " + Num(g.balanceAfter) + ".";
+  if (g.interrupted)
+    out += " Програмата спря по време на играта; тя е довършена при следващото пускане.";
   if (g.doubleUp) {
     const PastDoubleUp& d = *g.doubleUp;
     out += "\nДубъл с " + Num(d.staked) + ": ";
+    if (d.interrupted) out += "програмата спря, докато беше отворен; ";
     for (std::size_t i = 0; i < d.steps.size(); ++i) {
       const DoubleStepRecord& step = d.steps[i];
       out += i > 0 ? "; " : "";

@@ -82,6 +82,11 @@ class MainWindow : public WindowLogic {
   void RecordSpinInHistory();
   void RecordDoubleUp(std::int64_t staked);
   void RecordAward(const char* kind, std::int64_t amount);
+  // At a start that continues an interrupted game: the game's record goes on from the spins
+  // kept beside the history, or anew from the saved state when none were kept.
+  void ResumeGameRecord(InFlight kind);
+  // At a start with no game to continue: a game kept under way is written as it stands.
+  void WriteLeftOpenGame();
 
   // Resuming an interrupted game (core/main_window_resume.cpp).
   ResumeJournal& resume() { return resume_; }
@@ -117,6 +122,7 @@ class MainWindow : public WindowLogic {
   static constexpr DateTime kNoSessionYet = 1e9;
 
   void WriteHistory(const std::string& line, bool game);
+  bool gameKeptOpen_ = false;  // the game under way is kept beside the history
   ResumeJournal resume_;
 };
 

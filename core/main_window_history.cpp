@@ -5,6 +5,7 @@
 
 #include "core/free_spins.h"
 #include "core/main_window.h"
+#include "core/past_game.h"
 #include "core/save_messages.h"
 
 namespace tarvolenka {
@@ -20,6 +21,7 @@ void MainWindow::BeginGameRecord() {
   r.level = s.Level;
   r.stake = s.TotalStake;
   r.balanceBefore = s.Balance + r.stake;
+  r.interrupted = false;
   r.spins.clear();
 }
 
@@ -39,9 +41,55 @@ void MainWindow::RecordSpinInHistory() {
     b.picks = m_.Record.bonusPicks;
   }
   r.spins.push_back(std::move(spin));
-  if (m_.FreeSpins > 0) return;
+  if (m_.FreeSpins > 0) {
+    // Kept whole at each free spin, beside the resume record that would play the rest.
+    gameKeptOpen_ = history_.KeepOpenGame(GameLine(r, m_.State.Balance, true)).ok();
+    return;
+  }
   r.open = false;
   WriteHistory(GameLine(r, m_.State.Balance), true);
+  if (gameKeptOpen_) history_.DropOpenGame();
+  gameKeptOpen_ = false;
+}
+
+void MainWindow::ResumeGameRecord(InFlight kind) {
+  if (!history_.keeps()) return;
+  GameRecord& r = m_.Record;
+  const GameState& s = m_.State;
+  const std::optional<std::string> kept = history_.TakeOpenGame();
+  const std::optional<PastGame> past = kept ? ParseGame(*kept) : std::nullopt;
+  if (past) {
+    r.start = past->time;
+    r.lineCount = past->lineCount;
+    r.lineStake = past->lineStake;
+    r.level = past->level;
+    r.stake = past->stake;
+    r.balanceBefore = past->balanceBefore;
+    r.spins = past->spins;
+  } else {
+    // The paid spin itself was cut short: its stake is taken, and once it stopped, its line win
+    // was paid.
+    r.start = d_.NowLocal();
+    r.lineCount = s.LineCount;
+    r.lineStake = s.LineStake;
+    r.level = s.Level;
+    r.stake = s.TotalStake;
+    r.balanceBefore = s.Balance + r.stake - (kind == InFlight::Spin ? 0 : s.LastWin);
+    r.spins.clear();
+  }
+  r.bonusPicks.clear();
+  r.open = true;
+  r.interrupted = true;
+}
+
+void MainWindow::WriteLeftOpenGame() {
+  if (!history_.keeps()) return;
+  if (const std::optional<std::string> kept = history_.TakeOpenGame()) {
+    // A game of the last run: this session begins with its own first record.
+    const DateTime sessionStart = sessionStart_;
+    WriteHistory(*kept, true);
+    sessionStart_ = sessionStart;
+  }
 }
 
 void MainWindow::RecordDoubleUp(std::int64_t staked) {

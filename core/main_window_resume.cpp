@@ -29,6 +29,7 @@ void MainWindow::RecordSpinEnd() {
 void MainWindow::ResumeInterruptedGame() {
   if (!resume_.enabled() || !savingAllowed_) return;  // not when quitting over an unusable save
   const auto record = resume_.TakeAtStart(save_.Read());
+  if (!record || record->kind == InFlight::DoubleUp) WriteLeftOpenGame();
   if (!record) return;
   m_.State = record->state;
   RepairGameState(m_.State, d_.NowLocal());
@@ -48,8 +49,13 @@ void MainWindow::ResumeInterruptedGame() {
       m_.State.Balance = SatAdd(m_.State.Balance, record->doubleAmount);
       Settle();
       RefreshDisplay();
+      if (history_.keeps())
+        WriteHistory(DoubleUpLine(d_.NowLocal(), m_.State.LastWin, record->doubleAmount, {},
+                                  m_.State.Balance, true),
+                     false);
       return;
     case InFlight::FreeSpins:
+      ResumeGameRecord(record->kind);
       m_.SpinStep = 25;
       d_.StartTimer(TimerOf(MainTimer::FreeSpin));
       DisableControls();
@@ -57,6 +63,7 @@ void MainWindow::ResumeInterruptedGame() {
     case InFlight::Spin:
     case InFlight::SpinPaid:
     case InFlight::Bonus:
+      ResumeGameRecord(record->kind);
       DisableControls();
       d_.Later([this] { ContinueInterrupted(); });
       return;

@@ -70,6 +70,7 @@ std::optional<PastGame> ParseGame(std::string_view line) {
   g.freeSpinsWon = Small(*v, "free_spins_won");
   g.balanceBefore = v->Int("balance_before");
   g.balanceAfter = v->Int("balance_after");
+  g.interrupted = v->Bool("interrupted") || v->Bool("unfinished");
   for (const JsonValue& s : v->Items("spins")) {
     SpinRecord spin;
     if (!ReadSpin(s, spin)) return std::nullopt;
@@ -85,6 +86,7 @@ std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line) {
   PastDoubleUp d;
   d.staked = v->Int("double_staked");
   d.collected = v->Int("double_collected");
+  d.interrupted = v->Bool("interrupted");
   for (const JsonValue& s : v->Items("steps"))
     d.steps.push_back({Small(s, "guess"), Small(s, "drawn"), s.Bool("joker")});
   return d;

@@ -14,6 +14,7 @@
 namespace tarvolenka {
 
 struct PastDoubleUp {
+  bool interrupted = false;  // open when the program ended: collected at the next start
   std::int64_t staked = 0;
   std::int64_t collected = 0;
   std::vector<DoubleStepRecord> steps;
@@ -30,6 +31,7 @@ struct PastGame {
   int freeSpinsWon = 0;
   std::int64_t balanceBefore = 0;
   std::int64_t balanceAfter = 0;
+  bool interrupted = false;       // the program ended during it; the next start finished it
   std::vector<SpinRecord> spins;  // the paid spin first; never empty
   std::optional<PastDoubleUp> doubleUp;
 };

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 
+#include "core/past_game.h"
 #include "game/game.h"
 #include "tests/support/spin_oracle.h"
 #include "tests/support/temp_dir.h"
@@ -93,6 +94,21 @@ class ResumeTest : public ::testing::Test {
   bool Running(MainTimer t) { return desk_->IsTimerRunning(TimerOf(t)); }
   Machine& m() { return game_->machine(); }
   std::filesystem::path ResumePath() { return dir_ / "Tarvolenka.resume"; }
+  std::vector<PastGame> Games() {
+    return RecentGames(HistoryFile(dir_ / kHistoryFileName).Read().lines, 100);
+  }
+  // A game's record holds what its spins paid, and they account for its balances.
+  static void ExpectWhole(const PastGame& g) {
+    EXPECT_TRUE(g.interrupted);
+    EXPECT_EQ(g.spins.size(), 1u + static_cast<std::size_t>(g.freeSpinsWon));
+    std::int64_t paid = 0;
+    for (const SpinRecord& s : g.spins) {
+      for (const LineWinRecord& w : s.wins) paid += w.pay;
+      paid += s.bonusPlayed ? s.bonus.amount : 0;
+    }
+    EXPECT_EQ(paid, g.won);
+    EXPECT_EQ(g.balanceAfter - g.balanceBefore, g.won - g.stake);
+  }
 
   testing::TempDir dir_;
   std::unique_ptr<SteadyDesktop> desk_;
@@ -128,6 +144,10 @@ TEST_F(ResumeTest, ASpinKilledWhileTurningIsFinishedAtOnceAtStartAndPaidOnce) {
   Kill();
   Launch(120000);  // and never again
   EXPECT_EQ(m().State.Balance, afterStake + win);
+  const std::vector<PastGame> games = Games();
+  ASSERT_EQ(games.size(), 1u);
+  ExpectWhole(games[0]);
+  EXPECT_EQ(games[0].spins[0].cells[5], end.at(2, 1));
 }
 
 class BonusKilledTest : public ResumeTest, public ::testing::WithParamInterface<int> {};
@@ -162,6 +182,11 @@ TEST_P(BonusKilledTest, EndsWhereTheUninterruptedGameEnds) {
     RunToRest();
     EXPECT_EQ(m().State.Balance, expected) << "killed " << killAt << " ms into the spin";
     EXPECT_FALSE(std::filesystem::exists(ResumePath()));
+    const std::vector<PastGame> games = Games();
+    ASSERT_EQ(games.size(), 1u) << "killed " << killAt << " ms into the spin";
+    EXPECT_EQ(games[0].balanceAfter, expected);
+    EXPECT_EQ(games[0].won - games[0].stake, expected - 30000) << "killed at " << killAt;
+    EXPECT_EQ(games[0].balanceBefore, 30000) << "killed at " << killAt;
   }
   // The kills landed in the chooser and in every window of the game.
   const std::set<BonusStageId> windows[] = {
@@ -190,6 +215,12 @@ TEST_F(ResumeTest, FreeSpinsLeftAtAKillArePlayedAfterTheStart) {
   RunToRest();
   EXPECT_GE(m().State.Experience, before.Experience + 7 * before.TotalStake);
   EXPECT_FALSE(std::filesystem::exists(ResumePath()));
+  // The history holds the game whole: the spins before the kill were kept beside it.
+  const std::vector<PastGame> games = Games();
+  ASSERT_EQ(games.size(), 1u);
+  ExpectWhole(games[0]);
+  EXPECT_GE(games[0].spins.size(), 11u);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "Tarvolenka.history.open"));
 }
 
 TEST_F(ResumeTest, AnOpenDoubleUpIsCollectedAtStartWithWhatWasWon) {
@@ -206,6 +237,11 @@ TEST_F(ResumeTest, AnOpenDoubleUpIsCollectedAtStartWithWhatWasWon) {
   Launch(60000);
   EXPECT_EQ(m().State.Balance, balance - win + 2 * win);
   EXPECT_FALSE(desk_->IsShown(WindowId::DoubleUp));
+  const std::vector<PastGame> games = Games();
+  ASSERT_EQ(games.size(), 1u);
+  ASSERT_TRUE(games[0].doubleUp);
+  EXPECT_TRUE(games[0].doubleUp->interrupted);
+  EXPECT_EQ(games[0].doubleUp->collected - games[0].doubleUp->staked, win);
 }
 
 }  // namespace
