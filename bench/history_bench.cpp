@@ -1,13 +1,18 @@
 // The cost of keeping the player's record: gathering a winning spin, writing its game as a JSON
-// line and appending it to the history, trims included as they come every thousand games.
+// line and appending it to the history, trims included as they come every thousand games; the
+// game kept under way at each free spin; and reading a full history back, as the history and
+// statistics windows do when they open.
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
 
 #include "core/game_record.h"
 #include "core/history_file.h"
+#include "core/past_game.h"
 
 namespace tarvolenka {
 namespace {
@@ -42,6 +47,75 @@ void BM_HistoryRecord(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_HistoryRecord)->Iterations(30000);
+
+// A game of eleven spins, as ten free spins make it.
+GameRecord FreeSpinsGame() {
+  Random r;
+  r.Seed(5);
+  ReelWindow w;
+  const ReelFlags all{1, 1, 1, 1, 1};
+  GameRecord game;
+  game.start = MakeDateTime(2026, 12, 8, 23, 0, 0);
+  game.lineCount = 50;
+  game.lineStake = 10;
+  game.stake = 500;
+  for (int spin = 0; spin < 11; ++spin) {
+    AdvanceReels(w, all, r);
+    WinningLineFlags flags{};
+    EvaluateLines(w, flags);
+    game.spins.push_back(RecordSpin(w, flags, game.lineStake));
+  }
+  return game;
+}
+
+void BM_KeepOpenGame(benchmark::State& state) {
+  char folder[] = "/tmp/tarvolenka-history-bench-XXXXXX";
+  if (::mkdtemp(folder) == nullptr) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  const HistoryFile file(std::filesystem::path(folder) / kHistoryFileName);
+  const GameRecord game = FreeSpinsGame();
+  for (auto _ : state)
+    if (!file.KeepOpenGame(GameLine(game, 100000, true))) state.SkipWithError("keep failed");
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_KeepOpenGame)->Iterations(20000);
+
+// The history window and the statistics opening on a full history of 11 000 games.
+void BM_ReadFullHistory(benchmark::State& state) {
+  char folder[] = "/tmp/tarvolenka-history-bench-XXXXXX";
+  if (::mkdtemp(folder) == nullptr) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  const std::filesystem::path path = std::filesystem::path(folder) / kHistoryFileName;
+  {
+    GameRecord game = FreeSpinsGame();
+    std::string all;
+    for (int i = 0; i < static_cast<int>(kHistoryTrimAbove); ++i) {
+      game.spins.resize(i % 20 == 0 ? 11 : 1);  // one game in twenty with free spins
+      all += GameLine(game, 100000 + i) + '\n';
+    }
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    std::fwrite(all.data(), 1, all.size(), out);
+    std::fclose(out);
+  }
+  const HistoryFile file(path);
+  const bool lastHundred = state.range(0) == 0;
+  for (auto _ : state) {
+    const HistoryLines read = file.Read();
+    if (lastHundred) {
+      benchmark::DoNotOptimize(RecentGames(read.lines, 100));
+    } else {
+      benchmark::DoNotOptimize(ComputeStats(read.lines, 0));
+    }
+  }
+  state.SetLabel(lastHundred ? "history window: read, last 100 parsed"
+                             : "statistics: read, summed");
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ReadFullHistory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvolenka
