@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "core/arith.h"
 #include "core/game_record.h"
 
 namespace tarvolenka {
@@ -95,8 +96,8 @@ bool HistoryStats::Add(std::string_view line) {
     const auto win = RecordNumber(line, "won");
     if (!stake || !win) return false;
     ++games;
-    staked += *stake;
-    won += *win;
+    staked = SatAdd(staked, *stake);
+    won = SatAdd(won, *win);
     if (*win > 0) ++winningGames;
     if (*win > biggestWin) {
       biggestWin = *win;
@@ -106,60 +107,62 @@ bool HistoryStats::Add(std::string_view line) {
          at = ValueAt(line, "bonus_kind", at)) {
       const std::int64_t k = std::clamp<std::int64_t>(NumberAt(line, at).value_or(0), 0, 3);
       const std::size_t paid = ValueAt(line, "bonus_paid", at);
-      bonusGames[static_cast<std::size_t>(k)] += 1;
-      bonusPaid[static_cast<std::size_t>(k)] += NumberAt(line, paid).value_or(0);
+      const auto bonus = static_cast<std::size_t>(k);
+      bonusGames[bonus] = SatAdd(bonusGames[bonus], 1);
+      bonusPaid[bonus] = SatAdd(bonusPaid[bonus], NumberAt(line, paid).value_or(0));
     }
-    freeSpinsWon += Or0(line, "free_spins_won");
+    freeSpinsWon = SatAdd(freeSpinsWon, Or0(line, "free_spins_won"));
     highestLevel = std::max(highestLevel, Or0(line, "level"));
   } else if (kind == "double_up") {
     const std::int64_t in = Or0(line, "double_staked");
     const std::int64_t out = Or0(line, "double_collected");
     ++doubleUps;
-    doubleStaked += in;
-    doubleCollected += out;
+    doubleStaked = SatAdd(doubleStaked, in);
+    doubleCollected = SatAdd(doubleCollected, out);
     if (out > in) ++doublesWon;
     if (out < in) ++doublesLost;
   } else if (kind == "level_up") {
     ++levelUps;
-    levelAwards += Or0(line, "award");
+    levelAwards = SatAdd(levelAwards, Or0(line, "award"));
     highestLevel = std::max(highestLevel, Or0(line, "level"));
   } else if (kind == "timed_bonus" || kind == "mega_bonus") {
     ++timedBonuses;
-    timedAwards += Or0(line, "award");
+    timedAwards = SatAdd(timedAwards, Or0(line, "award"));
   } else {
     return false;
   }
   if (lastTime > 0 && *t > lastTime && *t - lastTime < kLongestPauseDays) {
-    secondsPlayed += static_cast<std::int64_t>((*t - lastTime) * 86400.0 + 0.5);
+    secondsPlayed =
+        SatAdd(secondsPlayed, static_cast<std::int64_t>((*t - lastTime) * 86400.0 + 0.5));
   }
   lastTime = std::max(lastTime, *t);
   return true;
 }
 
 void HistoryStats::Merge(const HistoryStats& o) {
-  games += o.games;
-  staked += o.staked;
-  won += o.won;
-  winningGames += o.winningGames;
+  games = SatAdd(games, o.games);
+  staked = SatAdd(staked, o.staked);
+  won = SatAdd(won, o.won);
+  winningGames = SatAdd(winningGames, o.winningGames);
   if (o.biggestWin > biggestWin) {
     biggestWin = o.biggestWin;
     biggestWinTime = o.biggestWinTime;
   }
   for (std::size_t k = 0; k < 4; ++k) {
-    bonusGames[k] += o.bonusGames[k];
-    bonusPaid[k] += o.bonusPaid[k];
+    bonusGames[k] = SatAdd(bonusGames[k], o.bonusGames[k]);
+    bonusPaid[k] = SatAdd(bonusPaid[k], o.bonusPaid[k]);
   }
-  freeSpinsWon += o.freeSpinsWon;
-  doubleUps += o.doubleUps;
-  doublesWon += o.doublesWon;
-  doublesLost += o.doublesLost;
-  doubleStaked += o.doubleStaked;
-  doubleCollected += o.doubleCollected;
-  levelUps += o.levelUps;
-  levelAwards += o.levelAwards;
-  timedBonuses += o.timedBonuses;
-  timedAwards += o.timedAwards;
-  secondsPlayed += o.secondsPlayed;
+  freeSpinsWon = SatAdd(freeSpinsWon, o.freeSpinsWon);
+  doubleUps = SatAdd(doubleUps, o.doubleUps);
+  doublesWon = SatAdd(doublesWon, o.doublesWon);
+  doublesLost = SatAdd(doublesLost, o.doublesLost);
+  doubleStaked = SatAdd(doubleStaked, o.doubleStaked);
+  doubleCollected = SatAdd(doubleCollected, o.doubleCollected);
+  levelUps = SatAdd(levelUps, o.levelUps);
+  levelAwards = SatAdd(levelAwards, o.levelAwards);
+  timedBonuses = SatAdd(timedBonuses, o.timedBonuses);
+  timedAwards = SatAdd(timedAwards, o.timedAwards);
+  secondsPlayed = SatAdd(secondsPlayed, o.secondsPlayed);
   highestLevel = std::max(highestLevel, o.highestLevel);
   lastTime = std::max(lastTime, o.lastTime);
 }

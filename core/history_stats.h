@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/arith.h"
 #include "core/date_time.h"
 
 namespace tarvolenka {
@@ -39,8 +40,10 @@ struct HistoryStats {
 
   // All the player's money taken and credited: stakes and double-up stakes; wins, awards and
   // double-up collections.
-  std::int64_t taken() const { return staked + doubleStaked; }
-  std::int64_t credited() const { return won + doubleCollected + levelAwards + timedAwards; }
+  std::int64_t taken() const { return SatAdd(staked, doubleStaked); }
+  std::int64_t credited() const {
+    return SatAdd(SatAdd(won, doubleCollected), SatAdd(levelAwards, timedAwards));
+  }
   double returnPercent() const { return staked > 0 ? 100.0 * double(won) / double(staked) : 0; }
   double hitRatePercent() const {
     return games > 0 ? 100.0 * double(winningGames) / double(games) : 0;

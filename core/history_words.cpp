@@ -4,6 +4,8 @@
 #include <array>
 #include <vector>
 
+#include "core/arith.h"
+
 namespace tarvolenka {
 namespace {
 
@@ -52,7 +54,7 @@ std::string Features(const PastGame& g) {
     if (s.bonusPlayed) parts.push_back(std::string(BonusName(s.bonus.kind)));
   if (g.freeSpinsWon > 0) parts.push_back(Num(g.freeSpinsWon) + " безплатни");
   if (g.doubleUp) {
-    const std::int64_t gain = g.doubleUp->collected - g.doubleUp->staked;
+    const std::int64_t gain = SatSub(g.doubleUp->collected, g.doubleUp->staked);
     parts.push_back(g.doubleUp->collected > 0 ? "дубъл +" + Num(gain) : "дубъл загубен");
   }
   std::string out;
@@ -108,7 +110,7 @@ std::string SpinDetails(const PastGame& g, int spinIndex) {
   std::vector<Alike> alike;
   std::int64_t linesPaid = 0;
   for (const LineWinRecord& w : s.wins) {
-    linesPaid += w.pay;
+    linesPaid = SatAdd(linesPaid, w.pay);
     auto same = std::find_if(alike.begin(), alike.end(), [&w](const Alike& a) {
       return a.win.symbol == w.symbol && a.win.length == w.length && a.win.factor == w.factor &&
              a.win.pay == w.pay;
@@ -116,19 +118,23 @@ std::string SpinDetails(const PastGame& g, int spinIndex) {
     if (same == alike.end()) same = alike.insert(alike.end(), {w, {}});
     same->lines.push_back(w.line);
   }
-  std::stable_sort(alike.begin(), alike.end(), [](const Alike& a, const Alike& b) {
-    return a.win.pay * static_cast<std::int64_t>(a.lines.size()) >
-           b.win.pay * static_cast<std::int64_t>(b.lines.size());
-  });
+  // An edited history may hold any numbers: the totals saturate rather than overflow.
+  const auto total = [](const Alike& a) {
+    return SatMul(a.win.pay, static_cast<std::int64_t>(a.lines.size()));
+  };
+  std::stable_sort(alike.begin(), alike.end(),
+                   [&total](const Alike& a, const Alike& b) { return total(a) > total(b); });
   if (alike.empty()) out += "Няма печеливши линии.\n";
-  for (const auto& [win, lines] : alike) {
+  for (const Alike& a : alike) {
+    const LineWinRecord& win = a.win;
+    const std::vector<int>& lines = a.lines;
     out += Num(win.length) + " × " + std::string(SymbolName(win.symbol));
     if (win.factor > 1) out += " с множител ×" + Num(win.factor);
     out += lines.size() > 1 ? " на линии " : " на линия ";
     for (std::size_t i = 0; i < lines.size(); ++i) out += (i > 0 ? ", " : "") + Num(lines[i]);
     out += ": ";
     if (lines.size() > 1) out += Num(static_cast<int>(lines.size())) + " × " + Num(win.pay) + " = ";
-    out += Num(win.pay * static_cast<std::int64_t>(lines.size())) + "\n";
+    out += Num(SatMul(win.pay, static_cast<std::int64_t>(lines.size()))) + "\n";
   }
   if (alike.size() > 1) out += "Линиите платиха " + Num(linesPaid) + ".\n";
   if (s.scatters >= 3)

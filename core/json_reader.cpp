@@ -71,7 +71,7 @@ class Reader {
       if (at_ >= s_.size() || s_[at_] != '"' || !String(key) || !Take(':')) return false;
       JsonValue value;
       if (!Value(value, depth + 1)) return false;
-      out.members.emplace_back(std::move(key), std::move(value));
+      out.members.push_back({std::move(key), std::move(value)});
     } while (Take(','));
     return Take('}');
   }
@@ -145,8 +145,8 @@ class Reader {
 }  // namespace
 
 const JsonValue* JsonValue::Find(std::string_view key) const {
-  for (const auto& [name, value] : members)
-    if (name == key) return &value;
+  for (const JsonMember& m : members)
+    if (m.name == key) return &m.value;
   return nullptr;
 }
 

@@ -7,10 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace tarvolenka {
+
+struct JsonMember;
 
 struct JsonValue {
   enum class Type : std::uint8_t { Null, Bool, Integer, Real, String, Array, Object };
@@ -20,7 +21,7 @@ struct JsonValue {
   double real = 0;
   std::string text;
   std::vector<JsonValue> items;
-  std::vector<std::pair<std::string, JsonValue>> members;
+  std::vector<JsonMember> members;
 
   const JsonValue* Find(std::string_view key) const;
   // A member's whole number; `fallback` when it is missing or not a whole number.
@@ -29,6 +30,11 @@ struct JsonValue {
   std::string_view Text(std::string_view key) const;
   // A member's items; empty when it is missing or not an array.
   const std::vector<JsonValue>& Items(std::string_view key) const;
+};
+
+struct JsonMember {
+  std::string name;
+  JsonValue value;
 };
 
 // Nothing when `text` is not one whole JSON value, or nests deeper than a record can.

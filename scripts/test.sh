@@ -40,6 +40,11 @@ trap 'rm -rf "$scratch"' EXIT
 ASAN_OPTIONS=quarantine_size_mb=16:max_malloc_fill_size=0 \
   "$build-fuzz/tests/fuzz/save_file_fuzz" -max_total_time=60 -timeout=30 -rss_limit_mb=4096 \
   -print_final_stats=1 -artifact_prefix="$build-fuzz/" "$scratch" tests/fuzz/corpus
+# The history's reader, fed lines for half a minute from seeds of every kind of record.
+mkdir -p "$scratch/history"
+"$build-fuzz/tests/fuzz/history_line_fuzz" -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
+  -max_len=4096 -print_final_stats=1 -artifact_prefix="$build-fuzz/" "$scratch/history" \
+  tests/fuzz/history_corpus
 
 # The Debian package, built into dist/ and checked: its files, its desktop entry and AppStream
 # data, lintian, and the menu launcher's save folder. Built on disk, not in /dev/shm.

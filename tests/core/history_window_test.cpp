@@ -202,6 +202,16 @@ TEST(PastGames, ReadBackAsWrittenWithTheDoubleUpOnTheGameBeforeIt) {
   EXPECT_NE(words.find("водка, излезе водка ✓. Прибрани 3260."), std::string::npos) << words;
 }
 
+TEST(HistoryStats, AnEditedHistoryOfHugeWinsSaturatesRatherThanWrapping) {
+  const std::string line =
+      R"({"version":1,"kind":"game","t":46365.5,"stake":1,"won":7277124529082131341,)"
+      R"("spins":[{"bonus":{"bonus_kind":1,"bonus_paid":7277124529082131341}}]})";
+  const StatsPair stats = ComputeStats({line, line}, 0);
+  EXPECT_EQ(stats.lifetime.won, INT64_MAX);
+  EXPECT_EQ(stats.lifetime.bonusPaid[1], INT64_MAX);
+  EXPECT_EQ(stats.lifetime.credited(), INT64_MAX);
+}
+
 TEST(JsonReader, RejectsWhatIsNotOneWholeValue) {
   for (const char* bad :
        {"", "{", "{\"a\":1,}", "[1 2]", "{\"a\":1} x", "{\"a\":--1}",
