@@ -109,7 +109,8 @@ bool IsInput(QEvent::Type t) {
 
 }  // namespace
 
-QtDesktop::QtDesktop(qreal devicePixelRatio) : pictures_(ScreenRatio(devicePixelRatio)) {
+QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
+    : pictures_(ScreenRatio(devicePixelRatio), pictureCache) {
   screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();
   for (int i = 0; i < kWindowCount; ++i) Build(static_cast<WindowId>(i));

@@ -1,5 +1,6 @@
 // Renders every window of the game headless into PNG files, for reviewing the art and for
-// the README: gallery OUTDIR [device-pixel-ratio]
+// the README: gallery OUTDIR [device-pixel-ratio [picture-cache-folder]]. With a cache folder the
+// pictures are read from it as the program reads them, which must give the same pixels.
 
 #include <QApplication>
 #include <QDir>
@@ -62,7 +63,7 @@ void ShowWinningScreen(Game& game, bool big) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: gallery OUTDIR [device-pixel-ratio]\n");
+    std::fprintf(stderr, "usage: gallery OUTDIR [device-pixel-ratio [picture-cache-folder]]\n");
     return 2;
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
 
   const auto save = std::filesystem::temp_directory_path() / "tarvolenka-gallery.cfg";
   std::filesystem::remove(save);
-  qt::QtDesktop desktop(dpr);
+  qt::QtDesktop desktop(dpr, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
   Game game(desktop, save);
   desktop.Start();
   Machine& m = game.machine();
