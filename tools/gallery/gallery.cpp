@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -26,6 +27,15 @@ struct Shot {
   const char* file;
   std::function<void(Game&, qt::QtDesktop&)> prepare;  // shapes the state before opening
   std::function<void(Game&, qt::QtDesktop&)> play;     // clicks made once it shows
+};
+
+// The desktop with a clock that stands still, so that every run draws the same bonus games
+// and counters: two galleries can then be compared byte for byte.
+class StillClockDesktop : public qt::QtDesktop {
+ public:
+  using QtDesktop::QtDesktop;
+  DateTime NowLocal() const override { return 46000.5; }  // 9 December 2025, noon
+  std::uint32_t MillisSinceMidnightUtc() const override { return 43'200'000; }
 };
 
 void Settle() {
@@ -73,9 +83,11 @@ int main(int argc, char** argv) {
   QDir().mkpath(dir.path());
   const qreal dpr = argc > 2 ? std::atof(argv[2]) : 1.0;
 
-  const auto save = std::filesystem::temp_directory_path() / "tarvolenka-gallery.cfg";
-  std::filesystem::remove(save);
-  qt::QtDesktop desktop(dpr, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
+  // A folder of its own for the save and its resume record: a gallery run cut short, or one
+  // running beside it, must not hand this one a bonus game to resume.
+  const QTemporaryDir saveDir;
+  const auto save = std::filesystem::path(saveDir.path().toStdString()) / "tarvolenka-gallery.cfg";
+  StillClockDesktop desktop(dpr, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
   Game game(desktop, save);
   desktop.Start();
   Machine& m = game.machine();
@@ -162,6 +174,5 @@ int main(int argc, char** argv) {
     ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }
-  std::filesystem::remove(save);
   return ok ? 0 : 1;
 }
