@@ -409,6 +409,9 @@ void QtDesktop::Pause(int ms) {
 }
 
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
+  // The audio system opens at the first press, ahead of the sound the press brings.
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+    cues_.Prepare();
   if (pausing_ > 0 && IsInput(event->type())) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))
     return true;
