@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Start-up and idle cost of the game beside a bare Qt window of the same size, in one run.
 #
-#   bench/startup.sh [--build DIR] [--runs N] [--idle SECONDS] [--settle SECONDS]
+#   bench/startup.sh [--build DIR] [--runs N] [--idle SECONDS] [--settle SECONDS] [--cold]
 #
 # For each program, each run started in a fresh folder: process start -> window mapped, start ->
 # first frame complete (both in seconds, median of the runs), resident memory once idle after
-# start (VmRSS), and the CPU it takes while idle, as a share of one core (utime + stime over
-# --idle seconds, both programs idling side by side). Prints the figures and game / bare ratios.
+# start (VmRSS), and the CPU it takes while idle, as a share of one core (the run time of all
+# its threads from /proc/PID/task, in nanoseconds, both programs idling side by side; the median of
+# 10-second slices of --idle seconds, so one burst of other work does not swing it, and the
+# whole window). Prints the figures and game / bare ratios.
+#
+# The game keeps its rendered pictures in the user's cache folder, so only its first start
+# renders them; --cold gives every start of the game an empty cache folder of its own.
 #
 # Under Xvfb with openbox when they are installed; "mapped" is then the window manager mapping
 # the window (a MapNotify on the root, seen by xev). Without Xvfb it runs on the offscreen
@@ -19,13 +24,15 @@ build=build
 runs=6
 idle=60
 settle=2
+cold=0
 while (($#)); do
   case $1 in
     --build) build=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --idle) idle=$2; shift 2 ;;
     --settle) settle=$2; shift 2 ;;
-    -h | --help) sed -n '2,16p' "$0"; exit 0 ;;
+    --cold) cold=1; shift ;;
+    -h | --help) sed -n '2,20p' "$0"; exit 0 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
   esac
 done
@@ -73,6 +80,7 @@ else
 fi
 ((${#missing[@]})) && echo "not installed: ${missing[*]} (apt-get install xvfb openbox x11-utils coreutils)"
 echo "runs: $runs, idle window: ${idle} s; other load on the machine skews both programs alike"
+((cold)) && echo "every start of the game with an empty picture cache"
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
 
@@ -93,13 +101,29 @@ launch() {
   local program=$1 dir=$2
   mkdir -p "$dir"
   START=$(now_us)
-  (cd "$dir" && TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
+  if ((cold)); then
+    (cd "$dir" && XDG_CACHE_HOME=$dir/cache TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
+  else
+    (cd "$dir" && TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
+  fi
   PID=$!
   pids+=("$PID")
 }
 
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# Nanoseconds on a CPU of each thread of PID, as lines "thread nanoseconds" in FILE.
+cpu_snapshot() {
+  local t
+  for t in /proc/"$1"/task/*; do
+    [[ -r $t/schedstat ]] && echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat" 2>/dev/null)"
+  done >"$2"
+}
+# Share of one core, in %, that the threads in both snapshots took over MICROSECONDS; a thread
+# that ended in between (Qt retires idle pool threads) is left out rather than counted back.
+cpu_share() {
+  awk -v t="$3" 'NR == FNR {a[$1] = $2; next} ($1 in a) {d += $2 - a[$1]}
+    END {printf "%.4f\n", 100 * d / 1e3 / t}' "$1" "$2"
+}
 
 stop() {
   kill "$1" 2>/dev/null || true
@@ -146,18 +170,27 @@ done
 launch "$game" "$work/game-idle"; game_pid=$PID
 launch "$bare" "$work/bare-idle"; bare_pid=$PID
 sleep $((settle + 2))
-hz=$(getconf CLK_TCK)
-g0=$(cpu_ticks "$game_pid"); b0=$(cpu_ticks "$bare_pid"); t0=$(now_us)
-sleep "$idle"
-g1=$(cpu_ticks "$game_pid"); b1=$(cpu_ticks "$bare_pid"); t1=$(now_us)
+slice=10
+((idle < slice)) && slice=$idle
+: >"$work/game-slices"; : >"$work/bare-slices"
+cpu_snapshot "$game_pid" "$work/g0"; cpu_snapshot "$bare_pid" "$work/b0"; t0=$(now_us)
+cp "$work/g0" "$work/gs"; cp "$work/b0" "$work/bs"; ts=$t0
+for _ in $(seq $((idle / slice))); do
+  sleep "$slice"
+  cpu_snapshot "$game_pid" "$work/g"; cpu_snapshot "$bare_pid" "$work/b"; t=$(now_us)
+  cpu_share "$work/gs" "$work/g" $((t - ts)) >>"$work/game-slices"
+  cpu_share "$work/bs" "$work/b" $((t - ts)) >>"$work/bare-slices"
+  mv "$work/g" "$work/gs"; mv "$work/b" "$work/bs"; ts=$t
+done
+gw=$(cpu_share "$work/g0" "$work/gs" $((ts - t0)))
+bw=$(cpu_share "$work/b0" "$work/bs" $((ts - t0)))
 stop "$game_pid"; stop "$bare_pid"
 
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
 gm=$(col game 1); bm=$(col bare 1)
 gf=$(col game 2); bf=$(col bare 2)
 gr=$(col game 3); br=$(col bare 3)
-gc=$(awk -v d=$((g1 - g0)) -v hz="$hz" -v t=$((t1 - t0)) 'BEGIN {printf "%.3f", 100 * d / hz / (t / 1e6)}')
-bc=$(awk -v d=$((b1 - b0)) -v hz="$hz" -v t=$((t1 - t0)) 'BEGIN {printf "%.3f", 100 * d / hz / (t / 1e6)}')
+gc=$(median <"$work/game-slices"); bc=$(median <"$work/bare-slices")
 
 echo
 printf '%-36s %12s %12s %8s\n' "" "game" "bare window" "ratio"
@@ -167,7 +200,8 @@ row() { awk -v n="$1" -v g="$2" -v b="$3" -v f="$4" -v s="$5" \
 row "start -> mapped, median (s)" "$gm" "$bm" "%.3f" 1
 row "start -> first frame, median (s)" "$gf" "$bf" "%.3f" 1
 row "resident memory idle, median (MB)" "$gr" "$br" "%.1f" 0.0009765625
-row "CPU idle over ${idle} s (% of a core)" "$gc" "$bc" "%.3f" 1
+row "CPU idle, median ${slice} s slice (%)" "$gc" "$bc" "%.3f" 1
+row "CPU idle over the ${idle} s (% of a core)" "$gw" "$bw" "%.3f" 1
 echo
 echo "each run (mapped s, first frame s, RSS kB):"
 paste -d' ' <(sed 's/^/game /' "$work/game") <(sed 's/^/bare /' "$work/bare")

@@ -3,6 +3,7 @@
 // folder deeper than the system's longest path still works.
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QWidget>
 #include <optional>
 #include <utility>
@@ -29,7 +30,9 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  qt::QtDesktop desktop;
+  // Rendered pictures are kept in the user's cache folder, e.g. ~/.cache/Tarvolenka/pictures.
+  qt::QtDesktop desktop(0, QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                               QStringLiteral("/pictures"));
   desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size()));
   desktop.onZoomChanged = qt::SaveZoom;
   // The statistics quote the machine's exact return, worked out by the simulator's calculator

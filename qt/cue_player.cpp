@@ -1,42 +1,41 @@
 #include "qt/cue_player.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QTimer>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QStringList>
 
 namespace tarvolenka::qt {
+namespace {
 
-CuePlayer::CuePlayer() {
-  QTimer::singleShot(500, &lifetime_, [this] { Prepare(); });
+// Where the sound module is: installed, at the same place relative to the program as the
+// install put it; in the build tree, where the build wrote it.
+QStringList ModulePlaces() {
+  return {QCoreApplication::applicationDirPath() + QStringLiteral("/" TARVOLENKA_SOUND_MODULE),
+          QStringLiteral(TARVOLENKA_SOUND_MODULE_BUILT)};
 }
+
+}  // namespace
+
+CuePlayer::CuePlayer() = default;
+
+// The bank goes before the module that holds its code; the module itself stays loaded.
+CuePlayer::~CuePlayer() = default;
 
 void CuePlayer::Prepare() {
   if (prepared_) return;
   prepared_ = true;
-  available_ =
-      !QMediaDevices::audioOutputs().isEmpty() && qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE");
-  if (!available_) return;
-  for (const CueSpec& desc : kCues) {
-    auto effect = std::make_unique<QSoundEffect>();
-    effect->setSource(QUrl(
-        QStringLiteral("qrc:/sounds/%1")
-            .arg(QString::fromUtf8(desc.resource.data(), static_cast<int>(desc.resource.size())))));
-    effects_[static_cast<std::size_t>(desc.cue)] = std::move(effect);
+  if (!qEnvironmentVariableIsEmpty("TARVOLENKA_MUTE")) return;
+  for (const QString& place : ModulePlaces()) {
+    module_.setFileName(place);
+    if (module_.load()) break;
   }
+  if (!module_.isLoaded()) return;
+  if (auto open = reinterpret_cast<OpenSoundBank>(module_.resolve(kOpenSoundBankName)))
+    bank_.reset(open());
 }
-
-CuePlayer::~CuePlayer() = default;
 
 void CuePlayer::Play(Cue cue) {
   Prepare();
-  if (!available_) return;
-  QSoundEffect* effect = effects_[static_cast<std::size_t>(cue)].get();
-  if (effect == nullptr || effect->status() == QSoundEffect::Error) return;
-  if (playing_ != nullptr && playing_ != effect) playing_->stop();
-  effect->stop();
-  effect->play();
-  playing_ = effect;
+  if (bank_ != nullptr) bank_->Play(cue);
 }
 
 }  // namespace tarvolenka::qt

@@ -1,33 +1,33 @@
 #pragma once
 
-#include <QSoundEffect>
-#include <array>
+#include <QLibrary>
 #include <memory>
 
 #include "catalogue/cues.h"
+#include "qt/sound_bank.h"
 
 namespace tarvolenka::qt {
 
 // Plays the built-in WAV cues without blocking; a new cue cuts the one still playing. With no
-// audio output on the machine every cue is skipped, silently. The audio system is opened and
-// the cues loaded a moment after start, once the first frame is up, or at the first cue.
+// audio output on the machine, or no sound module beside the program, every cue is skipped,
+// silently. The sound module is loaded and the audio system opened at the player's first
+// press of a key or button, ahead of the cue it brings, or at the first cue.
 class CuePlayer {
  public:
   CuePlayer();
   ~CuePlayer();
   void Play(Cue cue);
+  // Opens the audio system now, if it is not open yet.
+  void Prepare();
   bool available() {
     Prepare();
-    return available_;
+    return bank_ != nullptr;
   }
 
  private:
-  void Prepare();
-  QObject lifetime_;  // ends the pending preparation with the player
   bool prepared_ = false;
-  bool available_ = false;
-  std::array<std::unique_ptr<QSoundEffect>, kCueCount> effects_;
-  QSoundEffect* playing_ = nullptr;
+  QLibrary module_;
+  std::unique_ptr<SoundBank> bank_;
 };
 
 }  // namespace tarvolenka::qt

@@ -1,9 +1,15 @@
 #include "qt/picture_loader.h"
 
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
+#include <cstdio>
 
 #include "qt/jpeg_decoder.h"
 #include "qt/legend/legend_layout.h"
@@ -33,9 +39,51 @@ QPixmap LoadJpegPicture(const QString& resource, const PictureSpec& desc, qreal 
   return pixmap;
 }
 
+QString SvgResource(const PictureSpec& desc) {
+  return QStringLiteral(":/pictures/%1.svg")
+      .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
+}
+
+// FNV-1a, enough to tell one drawing's inputs from another's.
+quint64 Mix(quint64 hash, const void* bytes, std::size_t size) {
+  const auto* b = static_cast<const unsigned char*>(bytes);
+  for (std::size_t i = 0; i < size; ++i) hash = (hash ^ b[i]) * 0x100000001b3ULL;
+  return hash;
+}
+quint64 Mix(quint64 hash, const QByteArray& bytes) {
+  return Mix(hash, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// Raised whenever Render() paints the same drawing differently.
+constexpr quint32 kRenderingVersion = 1;
+constexpr quint32 kCacheMagic = 0x54565058;  // "TVPX"
+
+// A cached picture: this header, then the rows of premultiplied ARGB32, without padding.
+struct CacheHeader {
+  quint32 magic;
+  quint32 width;
+  quint32 height;
+  quint32 reserved;
+  quint64 key;
+};
+
 }  // namespace
 
-PictureLoader::PictureLoader(qreal devicePixelRatio) : dpr_(devicePixelRatio) {
+PictureLoader::PictureLoader(qreal devicePixelRatio, QString cacheFolder)
+    : dpr_(devicePixelRatio), cacheFolder_(std::move(cacheFolder)) {
+  if (!cacheFolder_.isEmpty()) {
+    // The lettering in the drawings is set in the built-in fonts.
+    quint64 key = 0xcbf29ce484222325ULL;
+    key = Mix(key, &kRenderingVersion, sizeof kRenderingVersion);
+    key = Mix(key, QByteArray(qVersion()));
+    for (const QString& font : {QStringLiteral(":/fonts/DejaVuSans.ttf"),
+                                QStringLiteral(":/fonts/DejaVuSans-Bold.ttf")}) {
+      const QResource resource(font);
+      const qint64 stamp[] = {resource.size(), resource.lastModified().toMSecsSinceEpoch()};
+      key = Mix(key, stamp, sizeof stamp);
+    }
+    fontsKey_ = key;
+  }
   painter_.setObjectName(QStringLiteral("pictures"));
   painter_.start();
   inPainter_ = new QObject;
@@ -76,10 +124,19 @@ const QPixmap& PictureLoader::Get(Picture picture) {
     // At 1 the picture built in; at any other ratio the same painting, done at that ratio.
     cache_[i] = LoadJpegPicture(QStringLiteral(":/legend/legend.jpg"), desc, dpr_);
   } else {
-    QImage image;
-    QMetaObject::invokeMethod(
-        inPainter_, [this, picture, &image] { image = Render(picture); },
-        Qt::BlockingQueuedConnection);
+    // The legend is not kept: its painting is code, not a file whose bytes name it.
+    const bool keep = !cacheFolder_.isEmpty() && picture != Picture::Legend;
+    const quint64 key = keep ? CacheKey(picture) : 0;
+    QImage image = keep ? ReadCached(picture, key) : QImage();
+    if (image.isNull()) {
+      QMetaObject::invokeMethod(
+          inPainter_,
+          [this, picture, keep, key, &image] {
+            image = Render(picture);
+            if (keep && !image.isNull()) WriteCached(picture, key, image);
+          },
+          Qt::BlockingQueuedConnection);
+    }
     if (!image.isNull()) cache_[i] = QPixmap::fromImage(std::move(image));
   }
   if (cache_[i].isNull()) cache_[i] = Missing(desc, dpr_);
@@ -96,10 +153,7 @@ QImage PictureLoader::Render(Picture picture) const {
       return {};
     return image;
   }
-  const QString file =
-      QStringLiteral(":/pictures/%1.svg")
-          .arg(QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())));
-  QSvgRenderer renderer(file);
+  QSvgRenderer renderer(SvgResource(desc));
   if (!renderer.isValid()) return {};
   image = QImage(QSize(desc.width, desc.height) * dpr_, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -110,6 +164,59 @@ QImage PictureLoader::Render(Picture picture) const {
   }
   image.setDevicePixelRatio(dpr_);
   return image;
+}
+
+quint64 PictureLoader::CacheKey(Picture picture) const {
+  QFile file(SvgResource(SpecOf(picture)));
+  if (!file.open(QIODevice::ReadOnly)) return 0;
+  quint64 key = Mix(fontsKey_, file.readAll());
+  return Mix(key, &dpr_, sizeof dpr_);
+}
+
+QString PictureLoader::CachePath(Picture picture) const {
+  const PictureSpec& desc = SpecOf(picture);
+  return QStringLiteral("%1/%2@%3.argb")
+      .arg(cacheFolder_, QString::fromUtf8(desc.file.data(), static_cast<int>(desc.file.size())))
+      .arg(qRound(dpr_ * 1000));
+}
+
+QImage PictureLoader::ReadCached(Picture picture, quint64 key) const {
+  QFile file(CachePath(picture));
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  CacheHeader header{};
+  const PictureSpec& desc = SpecOf(picture);
+  const QSize size = QSize(desc.width, desc.height) * dpr_;
+  if (file.read(reinterpret_cast<char*>(&header), sizeof header) != sizeof header ||
+      header.magic != kCacheMagic || header.key != key ||
+      header.width != static_cast<quint32>(size.width()) ||
+      header.height != static_cast<quint32>(size.height()))
+    return {};
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  const qint64 row = static_cast<qint64>(size.width()) * 4;
+  for (int y = 0; y < size.height(); ++y)
+    if (file.read(reinterpret_cast<char*>(image.scanLine(y)), row) != row) return {};
+  image.setDevicePixelRatio(dpr_);
+  return image;
+}
+
+void PictureLoader::WriteCached(Picture picture, quint64 key, const QImage& image) const {
+  // Written aside and renamed into place, so a reader never sees half a picture; a folder that
+  // cannot be written only costs the rendering next time.
+  if (image.format() != QImage::Format_ARGB32_Premultiplied || !QDir().mkpath(cacheFolder_)) return;
+  const QString path = CachePath(picture);
+  const QString part = QStringLiteral("%1.%2.part").arg(path).arg(::getpid());
+  QFile file(part);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
+  const CacheHeader header{kCacheMagic, static_cast<quint32>(image.width()),
+                           static_cast<quint32>(image.height()), 0, key};
+  bool ok = file.write(reinterpret_cast<const char*>(&header), sizeof header) == sizeof header;
+  const qint64 row = static_cast<qint64>(image.width()) * 4;
+  for (int y = 0; ok && y < image.height(); ++y)
+    ok = file.write(reinterpret_cast<const char*>(image.constScanLine(y)), row) == row;
+  file.close();
+  if (!ok || file.error() != QFileDevice::NoError ||
+      std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
+    QFile::remove(part);
 }
 
 }  // namespace tarvolenka::qt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 #include <QThread>
 
 #include "catalogue/pictures.h"
@@ -9,9 +10,11 @@ namespace tarvolenka::qt {
 
 // The one place that turns pictures into pixels: each vector drawing is rendered once at the
 // screen's device pixel ratio, so the fixed-size windows stay sharp on dense screens.
+// Given a cache folder, the pixels of each drawing are kept there too, and a later start reads
+// them back instead of rendering the drawing again: rendering is most of the start-up.
 class PictureLoader {
  public:
-  explicit PictureLoader(qreal devicePixelRatio);
+  explicit PictureLoader(qreal devicePixelRatio, QString cacheFolder = {});
   ~PictureLoader();
 
   const QPixmap& Get(Picture picture);
@@ -24,7 +27,15 @@ class PictureLoader {
 
  private:
   QImage Render(Picture picture) const;
+  // The cached pixels of a drawing, or a null image when there are none for its present key.
+  QImage ReadCached(Picture picture, quint64 key) const;
+  void WriteCached(Picture picture, quint64 key, const QImage& image) const;
+  // What the pixels of a drawing depend on: its file, the built-in fonts, the ratio, Qt.
+  quint64 CacheKey(Picture picture) const;
+  QString CachePath(Picture picture) const;
   qreal dpr_;
+  QString cacheFolder_;
+  quint64 fontsKey_ = 0;
   // Pictures are painted on a thread of their own: fonts keep per-thread caches, and the
   // lettering in the drawings must come out the same whichever text the windows showed first.
   QThread painter_;

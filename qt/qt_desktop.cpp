@@ -112,7 +112,8 @@ bool IsInput(QEvent::Type t) {
 
 }  // namespace
 
-QtDesktop::QtDesktop(qreal devicePixelRatio) : pictures_(ScreenRatio(devicePixelRatio)) {
+QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
+    : pictures_(ScreenRatio(devicePixelRatio), pictureCache) {
   screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();
   for (int i = 0; i < kWindowCount; ++i) Build(static_cast<WindowId>(i));
@@ -413,6 +414,9 @@ void QtDesktop::Pause(int ms) {
 }
 
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
+  // The audio system opens at the first press, ahead of the sound the press brings.
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+    cues_.Prepare();
   if (pausing_ > 0 && IsInput(event->type())) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))
     return true;

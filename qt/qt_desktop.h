@@ -25,8 +25,9 @@ class ZoomView;
 // clicks and timer ticks to the game logic, and carries out the logic's operations.
 class QtDesktop : public QObject, public Desktop {
  public:
-  // Builds all thirteen windows, hidden, in their order of creation.
-  explicit QtDesktop(qreal devicePixelRatio = 0);
+  // Builds all thirteen windows, hidden, in their order of creation. With a picture cache
+  // folder, rendered pictures are kept there for the next start.
+  explicit QtDesktop(qreal devicePixelRatio = 0, const QString& pictureCache = {});
   ~QtDesktop() override;
 
   // Shows the main window and runs its start-up.

@@ -1,11 +1,16 @@
 #include "qt/single_instance.h"
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
 #include <QStandardPaths>
+#include <cstring>
 #include <filesystem>
 
 namespace tarvolenka::qt {
@@ -41,6 +46,16 @@ QString RuntimeFolder() {
 
 constexpr int kAnswerWaitMs = 2000;
 
+// The socket's address; false when the path does not fit one.
+bool AddressOf(const QString& key, sockaddr_un& address) {
+  const QByteArray path = QFile::encodeName(key);
+  address = {};
+  address.sun_family = AF_UNIX;
+  if (static_cast<std::size_t>(path.size()) >= sizeof address.sun_path) return false;
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  return true;
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& saveName) {
@@ -54,28 +69,53 @@ SingleInstance::SingleInstance(const QString& saveName) {
   lock_->setStaleLockTime(0);  // a game may run for days: only a dead holder's lock is stale
   first_ = lock_->tryLock(0);
   if (!first_) return;
-  QLocalServer::removeServer(key_);  // left by a copy that died; the lock is ours now
-  connect(&server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* peer = server_.nextPendingConnection()) {
-      connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-      peer->write("ok\n");
-      peer->flush();
-      if (activate_) activate_();
-    }
-  });
-  server_.listen(key_);
+  sockaddr_un address{};
+  if (!AddressOf(key_, address)) return;  // later copies then leave without a knock
+  ::unlink(address.sun_path);             // left by a copy that died; the lock is ours now
+  listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (listener_ < 0) return;
+  if (::bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      ::listen(listener_, 8) != 0) {
+    ::close(listener_);
+    listener_ = -1;
+    return;
+  }
+  knocks_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
+  connect(knocks_.get(), &QSocketNotifier::activated, this, [this] { Answer(); });
+}
+
+void SingleInstance::Answer() {
+  while (true) {
+    const int peer = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (peer < 0) return;
+    [[maybe_unused]] const ssize_t sent = ::send(peer, "ok\n", 3, MSG_NOSIGNAL);
+    ::close(peer);
+    if (activate_) activate_();
+  }
 }
 
 SingleInstance::~SingleInstance() {
-  server_.close();
+  knocks_.reset();
+  if (listener_ >= 0) {
+    ::close(listener_);
+    ::unlink(QFile::encodeName(key_).constData());
+  }
   if (first_) lock_->unlock();
 }
 
 bool SingleInstance::ActivateFirst() {
-  QLocalSocket socket;
-  socket.connectToServer(key_);
-  if (!socket.waitForConnected(kAnswerWaitMs)) return false;
-  return socket.waitForReadyRead(kAnswerWaitMs);
+  sockaddr_un address{};
+  if (!AddressOf(key_, address)) return false;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  bool answered = false;
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+    pollfd answer{fd, POLLIN, 0};
+    char reply[4];
+    answered = ::poll(&answer, 1, kAnswerWaitMs) == 1 && ::recv(fd, reply, sizeof reply, 0) > 0;
+  }
+  ::close(fd);
+  return answered;
 }
 
 }  // namespace tarvolenka::qt

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,7 +12,9 @@ namespace tarvolenka::qt {
 // One game per save file. The first copy started on a save holds a lock named after where the
 // save lives and listens for later copies; a later copy finds the lock taken, asks the first
 // to bring its window to the front, and leaves without touching the save. Copies started in
-// different folders have different saves and run side by side.
+// different folders have different saves and run side by side. The copies talk over a plain
+// Unix socket: Qt Network, with the Kerberos and proxy libraries under it, cost start-up time
+// and memory for this one knock on the door.
 class SingleInstance : public QObject {
  public:
   // `saveName` is the save file's name, relative to the working folder.
@@ -29,9 +31,11 @@ class SingleInstance : public QObject {
   void OnActivation(std::function<void()> activate) { activate_ = std::move(activate); }
 
  private:
+  void Answer();
   QString key_;
   std::unique_ptr<QLockFile> lock_;
-  QLocalServer server_;
+  int listener_ = -1;
+  std::unique_ptr<QSocketNotifier> knocks_;
   bool first_ = false;
   std::function<void()> activate_;
 };

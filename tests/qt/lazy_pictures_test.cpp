@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "catalogue/main_elements.h"
 #include "game/game.h"
@@ -131,6 +134,41 @@ TEST(PaintBoxFrames, AFrameThatRepeatsTheLastOnlyInPartEndsWithItsOwnPixels) {
   EndFrame();
   EXPECT_EQ(box.image().pixel(30, 5), qRgb(255, 0, 0));
   EXPECT_EQ(box.image().copy(0, 0, 50, 50), fresh.image().copy(0, 0, 50, 50));
+}
+
+// Pictures kept in the cache folder come back with the pixels rendering gives, and a kept file
+// that does not match its drawing is rendered again rather than shown.
+QString CacheFolder(const testing::TempDir& dir) {
+  return QString::fromStdString((dir.path() / "pictures").string());
+}
+
+TEST(PictureCache, AKeptPictureComesBackWithTheRenderedPixels) {
+  testing::TempDir dir;
+  const QImage rendered = PictureLoader(2.0).Get(Picture::SymbolVodka).toImage();
+  PictureLoader(2.0, CacheFolder(dir)).Get(Picture::SymbolVodka);
+  const std::filesystem::path kept = dir.path() / "pictures" / "symbol-vodka@2000.argb";
+  ASSERT_TRUE(std::filesystem::exists(kept));
+  const QImage read = PictureLoader(2.0, CacheFolder(dir)).Get(Picture::SymbolVodka).toImage();
+  EXPECT_EQ(read, rendered);
+  EXPECT_EQ(read.devicePixelRatio(), 2.0);
+}
+
+TEST(PictureCache, AKeptFileForOtherInputsIsRenderedAgain) {
+  testing::TempDir dir;
+  const QImage rendered = PictureLoader(1.0).Get(Picture::SymbolBeer).toImage();
+  PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolBeer);
+  const std::filesystem::path kept = dir.path() / "pictures" / "symbol-beer@1000.argb";
+  std::vector<unsigned char> bytes = testing::ReadFileBytes(kept);
+  ASSERT_GT(bytes.size(), 24u);
+  // Black pixels under the key of some other drawing; then a file kept anew, cut short.
+  std::fill(bytes.begin() + 24, bytes.end(), 0);
+  bytes[16] ^= 1;
+  testing::WriteFileBytes(kept, bytes);
+  EXPECT_EQ(PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolBeer).toImage(), rendered);
+  bytes = testing::ReadFileBytes(kept);  // kept anew by the rendering
+  bytes.resize(bytes.size() / 2);
+  testing::WriteFileBytes(kept, bytes);
+  EXPECT_EQ(PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolBeer).toImage(), rendered);
 }
 
 }  // namespace

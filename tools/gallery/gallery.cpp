@@ -1,10 +1,11 @@
 // Renders every window of the game headless into PNG files, for reviewing the art and for
-// the README: gallery OUTDIR [device-pixel-ratio]
+// the README: gallery OUTDIR [device-pixel-ratio [picture-cache-folder]]. With a cache folder the
+// pictures are read from it as the program reads them, which must give the same pixels.
 
-#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -31,6 +32,15 @@ struct Shot {
   const char* file;
   std::function<void(Game&, qt::QtDesktop&)> prepare;  // shapes the state before opening
   std::function<void(Game&, qt::QtDesktop&)> play;     // clicks made once it shows
+};
+
+// The desktop with a clock that stands still, so that every run draws the same bonus games
+// and counters: two galleries can then be compared byte for byte.
+class StillClockDesktop : public qt::QtDesktop {
+ public:
+  using QtDesktop::QtDesktop;
+  DateTime NowLocal() const override { return 46000.5; }  // 9 December 2025, noon
+  std::uint32_t MillisSinceMidnightUtc() const override { return 43'200'000; }
 };
 
 void Settle() {
@@ -137,7 +147,7 @@ void WriteSampleHistory(HistoryFile& file) {
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: gallery OUTDIR [device-pixel-ratio]\n");
+    std::fprintf(stderr, "usage: gallery OUTDIR [device-pixel-ratio [picture-cache-folder]]\n");
     return 2;
   }
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -147,14 +157,13 @@ int main(int argc, char** argv) {
   QDir().mkpath(dir.path());
   const qreal dpr = argc > 2 ? std::atof(argv[2]) : 1.0;
 
-  // A folder of its own: the save and the sample history beside it.
-  const auto folder =
-      std::filesystem::temp_directory_path() / ("tarvolenka-gallery-" + std::to_string(::getpid()));
-  std::filesystem::create_directories(folder);
-  const auto save = folder / "tarvolenka-gallery.cfg";
+  // A folder of its own for the save, its resume record and the sample history beside it: a
+  // gallery run cut short, or one running beside it, must not hand this one a game to resume.
+  const QTemporaryDir saveDir;
+  const auto save = std::filesystem::path(saveDir.path().toStdString()) / "tarvolenka-gallery.cfg";
   HistoryFile sample(HistoryPathBeside(save));
   WriteSampleHistory(sample);
-  qt::QtDesktop desktop(dpr);
+  StillClockDesktop desktop(dpr, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
   Game game(desktop, save, [](int lines, int stake) -> std::optional<double> {
     sim::Settings settings;
     settings.lines = lines;
@@ -257,6 +266,5 @@ int main(int argc, char** argv) {
     ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }
-  std::filesystem::remove_all(folder);
   return ok ? 0 : 1;
 }
