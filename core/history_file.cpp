@@ -38,6 +38,25 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
+// Writes `contents` beside `path` and renames it over `path`, so that a reader sees the old
+// file or the new one whole. `sync` flushes it to the disk first, for what must outlive the
+// machine, not only the process.
+SaveResult ReplaceWhole(const std::filesystem::path& path, std::string_view contents, bool sync,
+                        const char* cannotWrite, const char* cannotReplace) {
+  const std::filesystem::path temp = path.string() + ".new";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return Failure(cannotWrite, errno);
+  const bool written = WriteAll(fd, contents) && (!sync || ::fsync(fd) == 0);
+  const int code = errno;
+  ::close(fd);
+  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
+    const int failed = written ? errno : code;
+    ::unlink(temp.c_str());
+    return Failure(cannotReplace, failed == 0 ? EIO : failed);
+  }
+  return {};
+}
+
 }  // namespace
 
 std::filesystem::path HistoryPathBeside(const std::filesystem::path& save) {
@@ -75,19 +94,8 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
 
 SaveResult HistoryFile::KeepOpenGame(std::string_view line) const {
   if (!keeps()) return {};
-  const std::filesystem::path path = openGamePath();
-  const std::filesystem::path temp = path.string() + ".new";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Failure("cannot keep the game under way", errno);
-  const bool written = WriteAll(fd, std::string(line) + '\n');
-  const int code = errno;
-  ::close(fd);
-  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
-    const int failed = written ? errno : code;
-    ::unlink(temp.c_str());
-    return Failure("cannot keep the game under way", failed == 0 ? EIO : failed);
-  }
-  return {};
+  return ReplaceWhole(openGamePath(), std::string(line) + '\n', false,
+                      "cannot keep the game under way", "cannot keep the game under way");
 }
 
 std::optional<std::string> HistoryFile::TakeOpenGame() const {
@@ -156,17 +164,10 @@ SaveResult HistoryFile::Trim(std::int64_t keep) {
   std::string contents = totals.TotalsLine() + '\n';
   contents.append(all, cut);
 
-  const std::filesystem::path temp = path_.string() + ".new";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Failure("cannot write the trimmed history", errno);
-  const bool written = WriteAll(fd, contents) && ::fsync(fd) == 0;
-  const int code = errno;
-  ::close(fd);
-  if (!written || ::rename(temp.c_str(), path_.c_str()) != 0) {
-    const int failed = written ? errno : code;
-    ::unlink(temp.c_str());
-    return Failure("cannot replace the history with its trimmed copy", failed == 0 ? EIO : failed);
-  }
+  const SaveResult replaced =
+      ReplaceWhole(path_, contents, true, "cannot write the trimmed history",
+                   "cannot replace the history with its trimmed copy");
+  if (!replaced.ok()) return replaced;
   games_ = fromEnd;
   return {};
 }

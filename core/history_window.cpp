@@ -108,25 +108,18 @@ void HistoryWindow::ShowSpin(int spin) {
 // in their lines' colours, and the lines over them.
 void HistoryWindow::DrawSpin(const SpinRecord& spin) {
   const ElementRef surface = Ref(HistoryEl::Reels);
+  const ReelWindow reels = ReelsOf(spin);
   for (int row = 1; row <= 3; ++row)
-    for (int reel = 1; reel <= kReels; ++reel) {
-      const SymbolId s = spin.cells[static_cast<std::size_t>((row - 1) * kReels + reel - 1)];
-      d_.CopyCell(surface, Ref(SymbolPicture(s)), kCell * (reel - 1), kCell * (row - 1));
-    }
+    for (int reel = 1; reel <= kReels; ++reel)
+      d_.CopyCell(surface, Ref(SymbolPicture(reels.at(row, reel))), kCell * (reel - 1),
+                  kCell * (row - 1));
   WinningLineFlags winning{};
   for (const LineWinRecord& w : spin.wins) winning[static_cast<std::size_t>(w.line - 1)] = 1;
-  const WinningCells cells = CellsOfWinningRuns(ReelsOf(spin), winning);
-  for (int reel = 1; reel <= kReels; ++reel)
-    for (int row = 1; row <= 3; ++row) {
-      const WinningCell& c =
-          cells[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(row - 1)];
-      if (c.covered)
-        d_.FrameCell(surface, {kCell * (reel - 1), kCell * (row - 1), kCell, kCell}, c.colour);
-    }
+  FrameWinningCells(d_, surface, CellsOfWinningRuns(reels, winning));
   // The symbols that opened a bonus game or won free spins are marked in gold.
   for (int reel = 1; reel <= kReels; ++reel)
     for (int row = 1; row <= 3; ++row) {
-      const SymbolId s = spin.cells[static_cast<std::size_t>((row - 1) * kReels + reel - 1)];
+      const SymbolId s = reels.at(row, reel);
       if ((s == kBonusSymbol && spin.bonusPlayed) || (s == kScatterSymbol && spin.scatters >= 3))
         d_.FrameCell(surface, {kCell * (reel - 1), kCell * (row - 1), kCell, kCell}, kFeatureGold);
     }

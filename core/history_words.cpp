@@ -25,12 +25,6 @@ std::string Num(std::int64_t v) {
   return std::to_string(v);
 }
 
-std::string_view BonusName(int kind) {
-  return kind >= 0 && kind < static_cast<int>(kBonusNames.size())
-             ? kBonusNames[static_cast<std::size_t>(kind)]
-             : kBonusNames[0];
-}
-
 std::string_view DrinkName(int drink) {
   return drink == 1 ? "водка" : "бира";
 }
@@ -63,6 +57,12 @@ std::string Features(const PastGame& g) {
 }
 
 }  // namespace
+
+std::string_view BonusName(int kind) {
+  return kind >= 0 && kind < static_cast<int>(kBonusNames.size())
+             ? kBonusNames[static_cast<std::size_t>(kind)]
+             : kBonusNames[0];
+}
 
 std::string_view SymbolName(SymbolId symbol) {
   return symbol < kSymbolNames.size() ? kSymbolNames[symbol] : kSymbolNames[0];

@@ -11,6 +11,9 @@ namespace tarvolenka {
 // A symbol's name on the screen, 1..15.
 std::string_view SymbolName(SymbolId symbol);
 
+// A bonus game by its kind: 0 none picked, 1 drinks, 2 meze, 3 golden.
+std::string_view BonusName(int kind);
+
 // "2026-12-09 01:02:03" as "09.12.2026 01:02:03".
 std::string LocalDateText(std::string_view isoTime);
 

@@ -54,10 +54,12 @@ void MainWindow::RecordSpinInHistory() {
 
 void MainWindow::ResumeGameRecord(InFlight kind) {
   if (!history_.keeps()) return;
-  GameRecord& r = m_.Record;
-  const GameState& s = m_.State;
   const std::optional<std::string> kept = history_.TakeOpenGame();
   const std::optional<PastGame> past = kept ? ParseGame(*kept) : std::nullopt;
+  // From the saved state, as the paid spin began: its stake is taken, and once it stopped, its
+  // line win was paid. A kept game knows its own beginning and spins.
+  BeginGameRecord();
+  GameRecord& r = m_.Record;
   if (past) {
     r.start = past->time;
     r.lineCount = past->lineCount;
@@ -66,19 +68,10 @@ void MainWindow::ResumeGameRecord(InFlight kind) {
     r.stake = past->stake;
     r.balanceBefore = past->balanceBefore;
     r.spins = past->spins;
-  } else {
-    // The paid spin itself was cut short: its stake is taken, and once it stopped, its line win
-    // was paid.
-    r.start = d_.NowLocal();
-    r.lineCount = s.LineCount;
-    r.lineStake = s.LineStake;
-    r.level = s.Level;
-    r.stake = s.TotalStake;
-    r.balanceBefore = s.Balance + r.stake - (kind == InFlight::Spin ? 0 : s.LastWin);
-    r.spins.clear();
+  } else if (kind != InFlight::Spin) {
+    r.balanceBefore -= m_.State.LastWin;
   }
   r.bonusPicks.clear();
-  r.open = true;
   r.interrupted = true;
 }
 

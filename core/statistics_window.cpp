@@ -13,8 +13,7 @@ std::string Num(std::int64_t v) {
   return std::to_string(v);
 }
 
-constexpr std::array<std::string_view, 4> kBonusKinds{"Бонус без избор", "Пиян бонус", "Мезе бонус",
-                                                      "Златен бонус"};
+constexpr std::size_t kBonusKinds = 3;  // drinks, meze and golden; 0 (none picked) pays nothing
 
 std::string Column(const HistoryStats& s) {
   std::string out;
@@ -26,7 +25,7 @@ std::string Column(const HistoryStats& s) {
   line(s.games > 0 ? PercentText(s.hitRatePercent()) : "—");
   line(Num(s.biggestWin));
   line(s.biggestWin > 0 ? LocalDateText(FormatLocal(s.biggestWinTime)).substr(0, 10) : "—");
-  for (std::size_t k = 1; k < kBonusKinds.size(); ++k) {
+  for (std::size_t k = 1; k <= kBonusKinds; ++k) {
     const std::int64_t games = s.bonusGames[k];
     line(Num(games) + (games > 0 ? " · ср. " + Num(s.bonusPaid[k] / games) : ""));
   }
@@ -61,8 +60,8 @@ StatisticsText DescribeStats(const StatsPair& stats) {
   t.names =
       "Игри\nЗаложено\nСпечелено\nВъзвръщаемост\nИгри с печалба\nНай-голяма печалба\n"
       "    на дата\n";
-  for (std::size_t k = 1; k < kBonusKinds.size(); ++k)
-    t.names += std::string(kBonusKinds[k]) + ": игри · средно\n";
+  for (std::size_t k = 1; k <= kBonusKinds; ++k)
+    t.names += std::string(BonusName(static_cast<int>(k))) + ": игри · средно\n";
   t.names +=
       "Спечелени безплатни завъртания\nДубъли · спечелени / загубени\nВреме в игра\n"
       "Най-високо ниво\n";

@@ -22,16 +22,18 @@ WinningCells CellsOfWinningRuns(const ReelWindow& window, const WinningLineFlags
   return cells;
 }
 
-void WinShow::DrawCells(const Machine& m) const {
-  const WinningCells cells = CellsOfWinningRuns(m.Reels, m.WinningLines);
+void FrameWinningCells(Desktop& desktop, ElementRef surface, const WinningCells& cells) {
   for (int reel = 1; reel <= kReels; ++reel)
     for (int row = 1; row <= 3; ++row) {
       const WinningCell& c =
           cells[static_cast<std::size_t>(reel - 1)][static_cast<std::size_t>(row - 1)];
       if (c.covered)
-        d_.FrameCell(Ref(MainEl::ReelArea), {125 * (reel - 1), 125 * (row - 1), 125, 125},
-                     c.colour);
+        desktop.FrameCell(surface, {125 * (reel - 1), 125 * (row - 1), 125, 125}, c.colour);
     }
+}
+
+void WinShow::DrawCells(const Machine& m) const {
+  FrameWinningCells(d_, Ref(MainEl::ReelArea), CellsOfWinningRuns(m.Reels, m.WinningLines));
 }
 
 void WinShow::DrawBanner(const Machine& m) const {

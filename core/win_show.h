@@ -24,6 +24,9 @@ using WinningCells = std::array<std::array<WinningCell, 3>, kReels>;
 // The cells the winning lines' runs cover, from reel 1 as far as each run reaches.
 WinningCells CellsOfWinningRuns(const ReelWindow& window, const WinningLineFlags& winning);
 
+// Frames each covered cell of a 125-pixel reel grid on `surface` in its line's colour.
+void FrameWinningCells(Desktop& desktop, ElementRef surface, const WinningCells& cells);
+
 // A win of twenty total stakes or more is celebrated.
 inline constexpr std::int64_t kBigWinStakes = 20;
 constexpr bool IsBigWin(std::int64_t win, std::int64_t totalStake) {

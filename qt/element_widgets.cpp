@@ -52,15 +52,11 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* e) {
-  pressed_ = e->button() == Qt::LeftButton;
+  click_.Press(*e);
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e) {
-  // A click is a press and a release on the same picture.
-  const bool click =
-      pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-  pressed_ = false;
-  if (click && onClick) onClick();
+  if (click_.Release(*e, rect()) && onClick) onClick();
 }
 
 ShapeWidget::ShapeWidget(QWidget* parent, Rgb colour, bool rounded)

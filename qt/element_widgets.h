@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "catalogue/geometry.h"
+#include "qt/click_gesture.h"
 
 namespace tarvolenka::qt {
 
@@ -39,7 +40,7 @@ class PictureWidget : public QWidget {
   mutable QPixmap pixmap_;
   mutable std::function<QPixmap()> load_;
   bool stretch_;
-  bool pressed_ = false;
+  ClickGesture click_;
 };
 
 // A coloured bar or rounded rectangle.

@@ -1,7 +1,6 @@
 #include "qt/styled_label.h"
 
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "qt/fonts.h"
@@ -21,15 +20,11 @@ void StyledLabel::TakeClicks(std::function<void()> onClick) {
 }
 
 void StyledLabel::mousePressEvent(QMouseEvent* e) {
-  pressed_ = e->button() == Qt::LeftButton;
+  click_.Press(*e);
 }
 
 void StyledLabel::mouseReleaseEvent(QMouseEvent* e) {
-  // A click is a press and a release on the same text.
-  const bool click =
-      pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
-  pressed_ = false;
-  if (click && onClick_) onClick_();
+  if (click_.Release(*e, rect()) && onClick_) onClick_();
 }
 
 void StyledLabel::paintEvent(QPaintEvent*) {

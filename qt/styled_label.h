@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "catalogue/looks.h"
+#include "qt/click_gesture.h"
 
 namespace tarvolenka::qt {
 
@@ -29,7 +30,7 @@ class StyledLabel : public QLabel {
   bool panel_;
   Rgb plate_;
   std::function<void()> onClick_;
-  bool pressed_ = false;
+  ClickGesture click_;
 };
 
 // A caption on a small wooden tag; it shows and hides with the element it names.
