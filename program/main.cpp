@@ -5,10 +5,15 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QWidget>
+#include <cstdio>
 #include <optional>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "game/game.h"
+#include "program/command_line.h"
+#include "program/display_check.h"
 #include "qt/frame_marks.h"
 #include "qt/qt_desktop.h"
 #include "qt/session_end.h"
@@ -18,6 +23,28 @@
 
 int main(int argc, char** argv) {
   using namespace tarvolenka;
+  // The arguments and the display are looked at before anything else, so that asking for help
+  // or starting without a desktop opens no window and leaves no file behind.
+  const program::Request request =
+      program::ParseArguments(std::vector<std::string_view>(argv + 1, argv + argc));
+  switch (request.action) {
+    case program::Action::Help:
+      std::fputs(program::HelpText("tarvolenka").c_str(), stdout);
+      return 0;
+    case program::Action::Version:
+      std::fputs(program::VersionText().c_str(), stdout);
+      return 0;
+    case program::Action::Refuse:
+      std::fprintf(stderr, "tarvolenka: %s\n%s", request.error.c_str(),
+                   program::UsageLine("tarvolenka").c_str());
+      return 2;
+    case program::Action::Play:
+      break;
+  }
+  if (const auto missing = program::MissingDisplay()) {
+    std::fputs(missing->c_str(), stderr);
+    return 1;
+  }
   qt::SessionEnd::HoldSignals();  // before any thread starts
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tarvolenka"));
