@@ -74,7 +74,10 @@ mkdir -p "$home" "$scratch/elsewhere"
   exec env -u XDG_DATA_HOME HOME="$home" QT_QPA_PLATFORM=offscreen \
     "$root/usr/games/tarvolenka-launch") >"$scratch/game.log" 2>&1 &
 game=$!
-sleep 3
+# A new game saves as it starts; once the save is there, SIGTERM saves again and ends it.
+save="$home/.local/share/tarvolenka/Tarvolenka.cfg"
+deadline=$((SECONDS + 120))
+while [ ! -s "$save" ] && kill -0 "$game" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.1; done
 kill -TERM "$game" 2>/dev/null || fail "the game had ended before SIGTERM: $(cat "$scratch/game.log")"
 wait "$game" || true
 [ -s "$home/.local/share/tarvolenka/Tarvolenka.cfg" ] ||
