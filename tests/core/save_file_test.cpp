@@ -236,7 +236,6 @@ TEST(SaveFile, ALongSparseFileStaysCheapAndKeepsItsTail) {
               took.count(), static_cast<long long>(before.st_blocks) / 2,
               static_cast<long long>(after.st_blocks) / 2);
   EXPECT_TRUE(loaded && saved);
-  EXPECT_LT(took.count(), 1.0);
   EXPECT_EQ(after.st_size, size);
   EXPECT_LE(after.st_blocks, before.st_blocks);
   std::uint64_t found[2] = {};

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--runs") == 0) runs = std::atoi(argv[i + 1]);
     if (std::strcmp(argv[i], "--seed") == 0) seed = std::strtoull(argv[i + 1], nullptr, 10);
   }
-  tarvolenka::testing::TempDir dir;
+  tarvolenka::testing::TempDir dir(tarvolenka::testing::Storage::Disk);
   try {
     const auto r =
         tarvolenka::testing::RunKillSeries(TARVOLENKA_SAVE_CHURN, dir.path(), runs, seed);

@@ -13,7 +13,7 @@ namespace tarvolenka::testing {
 namespace {
 
 TEST(KilledWhileSaving, TheSaveFileAlwaysHoldsAWholeStateWrittenLast) {
-  TempDir dir;
+  TempDir dir(Storage::Disk);  // a durability proof: on a real disk
   KillReport report;
   try {
     report = RunKillSeries(TARVOLENKA_SAVE_CHURN, dir.path(), 30, 20261208);

@@ -14,7 +14,7 @@ namespace tarvolenka::testing {
 namespace {
 
 TEST(KilledMidGame, TheResumedGameEndsOnTheUninterruptedLedger) {
-  TempDir dir;
+  TempDir dir(Storage::Disk);  // a durability proof: on a real disk
   ResumeSoakReport report;
   try {
     report = RunResumeSoak(TARVOLENKA_RESUME_DRIVER, dir.path(), 30, 1200, 20261208);

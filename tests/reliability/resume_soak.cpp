@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--seed") == 0) seed = std::strtoull(argv[i + 1], nullptr, 10);
     if (std::strcmp(argv[i], "--experience") == 0) experience = std::atoll(argv[i + 1]);
   }
-  tarvolenka::testing::TempDir dir;
+  tarvolenka::testing::TempDir dir(tarvolenka::testing::Storage::Disk);
   try {
     const auto r = tarvolenka::testing::RunResumeSoak(TARVOLENKA_RESUME_DRIVER, dir.path(), kills,
                                                       experience, seed);

@@ -132,7 +132,8 @@ TEST_P(SignalledProgram, SavesTheStartedGameAndExitsCleanly) {
   // The program holds the signals back from its first line until its game has started, so a
   // signal sent as soon as it holds them waits for the game.
   ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path());
-  const auto patience = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  const auto patience =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(kStartupPatienceMs);
   while (!program.Handles(GetParam()) && std::chrono::steady_clock::now() < patience)
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   program.Signal(GetParam());

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -9,8 +10,19 @@
 
 namespace tarvolenka::testing {
 
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tarvolenka-XXXXXX").string();
+namespace {
+
+std::filesystem::path DiskFolder() {
+  const char* folder = std::getenv("TARVOLENKA_DISK_TMPDIR");
+  return folder != nullptr && folder[0] == '/' ? folder : "/var/tmp";
+}
+
+}  // namespace
+
+TempDir::TempDir(Storage storage) {
+  const std::filesystem::path base =
+      storage == Storage::Disk ? DiskFolder() : std::filesystem::temp_directory_path();
+  std::string pattern = (base / "tarvolenka-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   path_ = pattern;
 }

@@ -5,10 +5,15 @@
 
 namespace tarvolenka::testing {
 
+// Where a test's folder lives. The suite runs with TMPDIR on a memory file system, where a save's
+// fsync costs nothing; the tests that prove a save survives a kill keep theirs on a real disk,
+// in $TARVOLENKA_DISK_TMPDIR or /var/tmp.
+enum class Storage { Temporary, Disk };
+
 // A fresh directory that is removed with everything in it when the test ends.
 class TempDir {
  public:
-  TempDir();
+  explicit TempDir(Storage storage = Storage::Temporary);
   ~TempDir();
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
