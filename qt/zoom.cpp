@@ -10,7 +10,7 @@ namespace {
 
 constexpr auto kZoomKey = "window/zoomPercent";
 
-// The desktop's usual configuration folder, e.g. ~/.config/Tarvolenka/Tarvolenka.conf.
+// The desktop's usual configuration folder, e.g. ~/.config/Tarvolenka/Tarvolenka.ini.
 QSettings UserSettings() {
   return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarvolenka"),
                    QStringLiteral("Tarvolenka"));
