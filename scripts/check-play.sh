@@ -52,7 +52,9 @@ fi
 log="$scratch/play.log"
 (cd "$scratch/play" && TARVOLENKA_FRAME_MARKS=1 exec "$root/scripts/play.sh") >"$log" 2>&1 &
 game=$!
-if await "grep -q '^frame-mark first-frame' '$log'" 900 && kill -0 "$game" 2>/dev/null; then
+# The first frame, or the end of the game without one: a play command that fails fails at once.
+shown() { grep -q '^frame-mark first-frame' "$log" || ! kill -0 "$game" 2>/dev/null; }
+if await shown 900 && grep -q '^frame-mark first-frame' "$log" && kill -0 "$game" 2>/dev/null; then
   # Started: its first frame is on the screen. SIGTERM ends it saved, with status 0.
   kill -TERM "$game"
   status=0
