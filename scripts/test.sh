@@ -34,6 +34,8 @@ memory=""
 disk="$(mktemp -d /var/tmp/tarvolenka-tests.XXXXXX)"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch" "$disk" ${memory:+"$memory"}' EXIT
+# Open to all, with the sticky bit, as /tmp is: some tests play the game as another user.
+chmod 1777 "$disk" ${memory:+"$memory"}
 export TARVOLENKA_DISK_TMPDIR="$disk"
 [ -n "$memory" ] && export TMPDIR="$memory"
 
