@@ -1,5 +1,7 @@
 #include "bonus/bonus_sequence.h"
 
+#include <utility>
+
 #include "bonus/bonus_win.h"
 #include "catalogue/durations.h"
 #include "core/arith.h"
@@ -28,13 +30,17 @@ BonusSequence::BonusSequence(Desktop& desktop, Machine& machine, MainWindow& mai
   windows_.goldenBoard.SetProgressHook(hook(windows_.goldenBoard));
 }
 
-void BonusSequence::RunBonus() {
+void BonusSequence::RunBonus(std::function<void()> done) {
   m_.BonusSymbolCount = CountVisible(m_.Reels, kBonusSymbol);
-  if (m_.BonusSymbolCount < kSymbolsToOpen) return;
+  if (m_.BonusSymbolCount < kSymbolsToOpen) {
+    if (done) done();
+    return;
+  }
+  done_ = std::move(done);
   PlayFrom(Stage::BeforeChooser, nullptr);
 }
 
-void BonusSequence::ResumeBonus(const ResumeRecord& record) {
+void BonusSequence::ResumeBonus(const ResumeRecord& record, std::function<void()> done) {
   const BonusHandOver& h = record.handOver;
   m_.BonusSymbolCount = h.symbolCount;
   m_.BonusChoice = h.choice;
@@ -42,69 +48,72 @@ void BonusSequence::ResumeBonus(const ResumeRecord& record) {
   m_.BonusAmount = h.amount;
   m_.BottleChoice = h.bottleChoice;
   m_.GoldenPick = h.goldenPick;
+  done_ = std::move(done);
   PlayFrom(record.stage, record.window.dealt != 0 ? &record.window : nullptr);
 }
 
-// The normal path runs every stage from the first; a resumed one enters at its stage. The
-// order of operations and of draws is the same on both.
+// The normal path runs every stage from the first; a resumed one enters at its stage. Each
+// stage's window opens, and the sequence goes on from the next stage once it has closed. The
+// order of operations and of draws is the same on both paths.
 void BonusSequence::PlayFrom(Stage stage, const BonusWindowState* restore) {
-  if (stage == Stage::BeforeChooser) {
-    Record(Stage::BeforeChooser, nullptr);
-    d_.Pause(durations::kBeforeBonusChooser);
-    main_.SaveGame();  // the spin's line win is safe before the bonus starts
-    m_.Record.bonusPicks.clear();
-    m_.BonusChoice = kNoPick;
-    stage = Stage::Chooser;
-  }
-  if (stage == Stage::Chooser) {
-    Show(Stage::Chooser, WindowId::HatChooser, windows_.chooser, restore);
-    restore = nullptr;
-    stage = FirstStageOfChoice();
-  }
-  if (stage == Stage::Bottles) {
-    Show(Stage::Bottles, WindowId::Bottles, windows_.bottles, restore);
-    restore = nullptr;
-    stage = Stage::Cups;
-  }
-  if (stage == Stage::Cups) {
-    Show(Stage::Cups, WindowId::Cups, windows_.cups, restore);
-    stage = Stage::Result;
-  }
-  if (stage == Stage::Meze) {
-    Show(Stage::Meze, WindowId::Meze, windows_.meze, restore);
-    stage = Stage::Result;
-  }
-  if (stage == Stage::GoldenPick) {
-    Show(Stage::GoldenPick, WindowId::GoldenPick, windows_.goldenPick, restore);
-    restore = nullptr;
-    // The board ends on the number of fouls picked; without a pick it could never end.
-    stage = m_.GoldenPick >= 2 && m_.GoldenPick <= 4 ? Stage::GoldenBoard : Stage::Result;
-  }
-  if (stage == Stage::GoldenBoard) {
-    Show(Stage::GoldenBoard, WindowId::GoldenBoard, windows_.goldenBoard, restore);
-    stage = Stage::Result;
-  }
-  if (stage == Stage::Result) {
-    Record(Stage::Result, nullptr);
-    d_.ShowModal(WindowId::BonusResult);
-    Pay();
-    stage = Stage::Paid;
+  switch (stage) {
+    case Stage::BeforeChooser:
+      Record(Stage::BeforeChooser, nullptr);
+      d_.Pause(durations::kBeforeBonusChooser, [this] {
+        main_.SaveGame();  // the spin's line win is safe before the bonus starts
+        m_.Record.bonusPicks.clear();
+        m_.BonusChoice = kNoPick;
+        PlayFrom(Stage::Chooser, nullptr);
+      });
+      return;
+    case Stage::Chooser:
+      return Show(Stage::Chooser, WindowId::HatChooser, windows_.chooser, restore,
+                  [this] { PlayFrom(FirstStageOfChoice(), nullptr); });
+    case Stage::Bottles:
+      return Show(Stage::Bottles, WindowId::Bottles, windows_.bottles, restore,
+                  [this] { PlayFrom(Stage::Cups, nullptr); });
+    case Stage::Cups:
+      return Show(Stage::Cups, WindowId::Cups, windows_.cups, restore,
+                  [this] { PlayFrom(Stage::Result, nullptr); });
+    case Stage::Meze:
+      return Show(Stage::Meze, WindowId::Meze, windows_.meze, restore,
+                  [this] { PlayFrom(Stage::Result, nullptr); });
+    case Stage::GoldenPick:
+      return Show(Stage::GoldenPick, WindowId::GoldenPick, windows_.goldenPick, restore, [this] {
+        // The board ends on the number of fouls picked; without a pick it could never end.
+        const bool board = m_.GoldenPick >= 2 && m_.GoldenPick <= 4;
+        PlayFrom(board ? Stage::GoldenBoard : Stage::Result, nullptr);
+      });
+    case Stage::GoldenBoard:
+      return Show(Stage::GoldenBoard, WindowId::GoldenBoard, windows_.goldenBoard, restore,
+                  [this] { PlayFrom(Stage::Result, nullptr); });
+    case Stage::Result:
+      Record(Stage::Result, nullptr);
+      d_.Open(WindowId::BonusResult, [this] {
+        Pay();
+        PlayFrom(Stage::Paid, nullptr);
+      });
+      return;
+    case Stage::Paid:
+    case Stage::Count:
+      break;
   }
   Record(Stage::Paid, nullptr);
   main_.RefreshDisplay();
   main_.SaveGame();
+  if (auto done = std::exchange(done_, {})) done();
 }
 
 void BonusSequence::Show(Stage stage, WindowId id, ResumableWindow& window,
-                         const BonusWindowState* restore) {
+                         const BonusWindowState* restore, std::function<void()> next) {
   stage_ = stage;
   if (restore != nullptr) {
-    if (restore->dealt == ResumableWindow::kFinished) return;
+    if (restore->dealt == ResumableWindow::kFinished) return next();
     window.RestoreOnNextShow(*restore);
   } else {
     Record(stage, nullptr);  // the window deals from the recorded generator
   }
-  d_.ShowModal(id);
+  d_.Open(id, std::move(next));
 }
 
 // The chosen game's first stage, with its hand-over values as the game starts them.

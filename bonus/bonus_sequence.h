@@ -29,16 +29,18 @@ class BonusSequence : public BonusStep {
  public:
   BonusSequence(Desktop& desktop, Machine& machine, MainWindow& main, BonusWindows windows);
 
-  void RunBonus() override;
-  void ResumeBonus(const ResumeRecord& record) override;
+  void RunBonus(std::function<void()> done) override;
+  void ResumeBonus(const ResumeRecord& record, std::function<void()> done) override;
 
  private:
   using Stage = BonusStageId;
 
   // Plays from `stage` to the end; `restore` is the window state of that stage, if dealt.
   void PlayFrom(Stage stage, const BonusWindowState* restore);
-  // Shows the window of `stage`, restored or dealt anew; a finished one is not shown again.
-  void Show(Stage stage, WindowId id, ResumableWindow& window, const BonusWindowState* restore);
+  // Opens the window of `stage`, restored or dealt anew, and runs `next` once it has closed; a
+  // finished one is not shown again.
+  void Show(Stage stage, WindowId id, ResumableWindow& window, const BonusWindowState* restore,
+            std::function<void()> next);
   void Record(Stage stage, const ResumableWindow* window);
   Stage FirstStageOfChoice();
   void Pay();
@@ -48,6 +50,7 @@ class BonusSequence : public BonusStep {
   MainWindow& main_;
   BonusWindows windows_;
   Stage stage_ = Stage::BeforeChooser;
+  std::function<void()> done_;  // what the spin does once the bonus is paid
 };
 
 }  // namespace tarvolenka

@@ -83,20 +83,23 @@ void BottlesWindow::PickBottle(int bottle) {
 void BottlesWindow::Reveal() {
   open_ = false;
   d_.Repaint(WindowId::Bottles);
-  d_.Pause(durations::kBottlesRevealStep);
-  for (int j = 1; j <= kBottles; ++j) {
+  d_.Pause(durations::kBottlesRevealStep, [this] { RevealFrom(1); });
+}
+
+void BottlesWindow::RevealFrom(int bottle) {
+  for (int j = bottle; j <= kBottles; ++j) {
     if (j == m_.BottleChoice) continue;
     const ElementRef label = Ref(BottleLabel(j));
     d_.SetText(label, Multiplier(values_[static_cast<std::size_t>(j - 1)]));
     d_.SetVisible(label, true);
     if (j < kBottles) {
       d_.Repaint(WindowId::Bottles);
-      d_.Pause(durations::kBottlesRevealStep);
+      d_.Pause(durations::kBottlesRevealStep, [this, j] { RevealFrom(j + 1); });
+      return;
     }
   }
   d_.Repaint(WindowId::Bottles);
-  d_.Pause(durations::kBottlesEnd);
-  d_.Close(WindowId::Bottles);
+  d_.Pause(durations::kBottlesEnd, [this] { d_.Close(WindowId::Bottles); });
 }
 
 }  // namespace tarvolenka

@@ -30,6 +30,8 @@ class BottlesWindow : public WindowLogic, public ResumableWindow {
 
  private:
   void Reveal();
+  // Shows the multipliers from `bottle` on, one step at a time, then closes.
+  void RevealFrom(int bottle);
 
   Desktop& d_;
   Machine& m_;

@@ -113,17 +113,22 @@ void CupsWindow::ShowOpened(int cup) {
 void CupsWindow::Reveal() {
   open_ = false;
   d_.Repaint(WindowId::Cups);
-  d_.Pause(durations::kCupsRevealStep);
-  for (int j = 1; j <= kCups; ++j) {
+  d_.Pause(durations::kCupsRevealStep, [this] { RevealFrom(1); });
+}
+
+void CupsWindow::RevealFrom(int cup) {
+  for (int j = cup; j <= kCups; ++j) {
     if (opened_[Index(j)]) continue;  // an opened cup keeps its large number
     const ElementRef label = Ref(CupLabel(j));
     d_.SetText(label, std::to_string(prizes_[Index(j)]));
     d_.SetVisible(label, true);
     d_.Repaint(WindowId::Cups);
-    if (j < kCups) d_.Pause(durations::kCupsRevealStep);
+    if (j < kCups) {
+      d_.Pause(durations::kCupsRevealStep, [this, j] { RevealFrom(j + 1); });
+      return;
+    }
   }
-  d_.Pause(durations::kCupsEnd);
-  d_.Close(WindowId::Cups);
+  d_.Pause(durations::kCupsEnd, [this] { d_.Close(WindowId::Cups); });
 }
 
 }  // namespace tarvolenka

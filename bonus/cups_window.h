@@ -34,6 +34,8 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
  private:
   void DealCupPrizes();
   void Reveal();
+  // Shows the prizes from `cup` on, one step at a time, then closes.
+  void RevealFrom(int cup);
   void Restore(const BonusWindowState& state);
   void ShowOpened(int cup);
 

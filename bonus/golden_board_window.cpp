@@ -96,16 +96,20 @@ void GoldenBoardWindow::PickCell(int cell) {
 
 void GoldenBoardWindow::CheckBoardEnd() {
   if (foulCount_ != m_.GoldenPick) return;
-  for (int k = 1; k <= kBoardCells; ++k) {
+  RevealFrom(1);
+}
+
+void GoldenBoardWindow::RevealFrom(int cell) {
+  for (int k = cell; k <= kBoardCells; ++k) {
     if (!covered_[Index(k)]) continue;
     covered_[Index(k)] = false;
     ShowCell(k);
     d_.Repaint(WindowId::GoldenBoard);
-    d_.Pause(durations::kBoardRevealStep);
+    d_.Pause(durations::kBoardRevealStep, [this, k] { RevealFrom(k + 1); });
+    return;
   }
   d_.Repaint(WindowId::GoldenBoard);
-  d_.Pause(durations::kBoardEnd);
-  d_.Close(WindowId::GoldenBoard);
+  d_.Pause(durations::kBoardEnd, [this] { d_.Close(WindowId::GoldenBoard); });
 }
 
 void GoldenBoardWindow::ShowCell(int cell) {

@@ -34,6 +34,8 @@ class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
  private:
   void UpdateLadder();
   void CheckBoardEnd();
+  // Uncovers the cells from `cell` on, one step at a time, then closes.
+  void RevealFrom(int cell);
   void ShowCell(int cell);
   void Restore(const BonusWindowState& state);
 

@@ -55,8 +55,7 @@ void GoldenPickWindow::PickCover(int cover) {
   Progress();
   d_.Repaint(WindowId::GoldenPick);
   PlayCue(d_, m_.State, Cue::Pick);
-  d_.Pause(durations::kAfterGoldenPick);
-  d_.Close(WindowId::GoldenPick);
+  d_.Pause(durations::kAfterGoldenPick, [this] { d_.Close(WindowId::GoldenPick); });
 }
 
 }  // namespace tarvolenka

@@ -58,8 +58,7 @@ void HatChooserWindow::PickHat(int hat) {
   Progress();
   d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));
   d_.Repaint(WindowId::HatChooser);
-  d_.Pause(durations::kAfterHatPick);
-  d_.Close(WindowId::HatChooser);
+  d_.Pause(durations::kAfterHatPick, [this] { d_.Close(WindowId::HatChooser); });
 }
 
 }  // namespace tarvolenka

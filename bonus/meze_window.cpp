@@ -129,12 +129,20 @@ void MezeWindow::PickVegetable(MezeRow row, int k) {
 void MezeWindow::FinishMezeRow(MezeRow row) {
   rowOpen_[Index(row)] = false;
   d_.Repaint(WindowId::Meze);
-  d_.Pause(durations::kMezeRevealStep);
-  for (int k = 1; k <= kMezeCells; ++k) {
-    d_.SetVisible(Ref(MezeLabel(RowNumber(row), k)), true);
-    d_.Repaint(WindowId::Meze);
-    d_.Pause(k < kMezeCells ? durations::kMezeRevealStep : durations::kMezeRowEnd);
+  d_.Pause(durations::kMezeRevealStep, [this, row] { RevealRowFrom(row, 1); });
+}
+
+void MezeWindow::RevealRowFrom(MezeRow row, int k) {
+  d_.SetVisible(Ref(MezeLabel(RowNumber(row), k)), true);
+  d_.Repaint(WindowId::Meze);
+  if (k < kMezeCells) {
+    d_.Pause(durations::kMezeRevealStep, [this, row, k] { RevealRowFrom(row, k + 1); });
+    return;
   }
+  d_.Pause(durations::kMezeRowEnd, [this, row] { EndMezeRow(row); });
+}
+
+void MezeWindow::EndMezeRow(MezeRow row) {
   if (row == MezeRow::Turnip || zeroPicked_) {
     d_.Close(WindowId::Meze);
     return;

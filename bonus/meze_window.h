@@ -38,6 +38,10 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
   void Restore(const BonusWindowState& state);
   bool Over() const;
   void FinishMezeRow(MezeRow row);
+  // The row's prizes appear one step at a time from cell `k`; then the next row opens, or the
+  // window closes.
+  void RevealRowFrom(MezeRow row, int k);
+  void EndMezeRow(MezeRow row);
   void ShowRow(MezeRow row, bool visible);
 
   Desktop& d_;

@@ -1,7 +1,7 @@
 #pragma once
 
 // Every duration of the game, in milliseconds, in one place: the windows' timers and the
-// blocking pauses of the logic both read them from here.
+// pauses of the logic both read them from here.
 
 namespace tarvolenka::durations {
 

@@ -36,10 +36,13 @@ class Desktop {
  public:
   virtual ~Desktop() = default;
 
-  // Windows: each logic is attached once, then shown modally as the game needs it.
+  // Windows: each logic is attached once, then opened modally as the game needs it.
   virtual void Attach(WindowId window, WindowLogic& logic) = 0;
-  // Shows a window modally; returns when it has closed. The main window's timers keep firing.
-  virtual void ShowModal(WindowId window) = 0;
+  // Opens a window modally and returns at once: the windows beneath take no input until it
+  // closes, and their timers keep firing. Once it has closed, by the game or by the window
+  // system, `closed` runs from the event loop, after any pause then running has ended. A window
+  // already open, or one without logic, opens nothing and `closed` runs all the same.
+  virtual void Open(WindowId window, std::function<void()> closed) = 0;
   virtual void Close(WindowId window) = 0;
   virtual bool IsShown(WindowId window) const = 0;
   // Moves a whole window by an offset; the desktop keeps it reachable on the screen.
@@ -67,8 +70,10 @@ class Desktop {
   virtual void SetPanelColour(ElementRef element, Rgb colour) = 0;
   // Paints the window now, so that what was just set shows during a following pause.
   virtual void Repaint(WindowId window) = 0;
-  // Blocks the game for `ms`: no click acts and no game timer fires meanwhile.
-  virtual void Pause(int ms) = 0;
+  // Holds the game for `ms`, then runs `then` from the event loop: meanwhile no click acts, no
+  // game timer fires and no window's closing is acted on, while the windows go on painting.
+  // The caller returns straight after; what follows the pause belongs in `then`.
+  virtual void Pause(int ms, std::function<void()> then) = 0;
 
   // Timers.
   virtual void StartTimer(TimerRef timer) = 0;

@@ -60,7 +60,7 @@ void HistoryWindow::Click(std::uint16_t handler, int number) {
     case HistoryClick::NextSpin:
       return ShowSpin(spin_ + 1);
     case HistoryClick::OpenStatistics:
-      return d_.ShowModal(WindowId::Statistics);
+      return d_.Open(WindowId::Statistics, {});
   }
 }
 

@@ -172,10 +172,9 @@ void MainWindow::ResumeAutoPlay() {
   if (m_.AutoPlayTimerWasOn == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
 }
 
-void MainWindow::RunModalPausingAutoPlay(WindowId window) {
+void MainWindow::OpenPausingAutoPlay(WindowId window) {
   PauseAutoPlay();
-  d_.ShowModal(window);
-  ResumeAutoPlay();
+  d_.Open(window, [this] { ResumeAutoPlay(); });
 }
 
 }  // namespace tarvolenka

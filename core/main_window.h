@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "catalogue/main_elements.h"
 #include "core/desktop.h"
@@ -16,10 +17,12 @@ namespace tarvolenka {
 class BonusStep {
  public:
   virtual ~BonusStep() = default;
-  virtual void RunBonus() = 0;
+  // Plays the bonus the reels brought, if any; `done` runs once it is over and paid, at once
+  // when there is none.
+  virtual void RunBonus(std::function<void()> done) = 0;
   // Continues an interrupted bonus from the stage the record holds; the machine already holds
   // the record's state and generator.
-  virtual void ResumeBonus(const ResumeRecord& record) = 0;
+  virtual void ResumeBonus(const ResumeRecord& record, std::function<void()> done) = 0;
 };
 
 // The main window: the machine's own game. Owns the machine state for the whole run.
@@ -69,7 +72,8 @@ class MainWindow : public WindowLogic {
   void AnnounceWin() { winShow_.Restart(); }
   void ShowBonusStage();
   void UpdateBonusCountdown();
-  void CheckLevelUp();
+  // A level reached opens the level-up window; `done` runs after it, or at once without one.
+  void CheckLevelUp(const std::function<void()>& done);
 
   Machine& machine() { return m_; }
   const SaveFile& saveFile() const { return save_; }
@@ -97,13 +101,14 @@ class MainWindow : public WindowLogic {
  private:
   void StartSpin();  // the part shared by paid and free spins
   void EndSpin();
-  void FinishSpin();  // the free spins award and the return to the player
+  void FinishSpin();     // the free spins award and the return to the player
+  void PayTimedBonus();  // the timed or mega bonus window has closed
   void ContinueInterrupted();
   void Settle();         // nothing in flight any more: the final save, then no resume file
   void RecordSpinEnd();  // free spins waiting, or nothing in flight
   void SetPicture(MainEl element, MainEl source);
   void PlayCue(Cue cue);
-  void RunModalPausingAutoPlay(WindowId window);
+  void OpenPausingAutoPlay(WindowId window);
   void PauseAutoPlay();
   void ResumeAutoPlay();
   bool SetAsideUnusableSave(const LoadResult& loaded, DateTime now);

@@ -156,22 +156,23 @@ void MainWindow::OpenDoubleUp() {
   // before it has set anything hands back the stake.
   m_.DoubleAmount = m_.State.LastWin;
   RecordInFlight(InFlight::DoubleUp);
-  d_.ShowModal(WindowId::DoubleUp);
-  m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
-  Settle();  // the final save, then no resume file
-  RefreshDisplay();
-  RecordDoubleUp(m_.State.LastWin);
-  ResumeAutoPlay();
+  d_.Open(WindowId::DoubleUp, [this] {
+    m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
+    Settle();  // the final save, then no resume file
+    RefreshDisplay();
+    RecordDoubleUp(m_.State.LastWin);
+    ResumeAutoPlay();
+  });
 }
 
 void MainWindow::OpenLegend() {
   if (m_.LegendEnabled == 0) return;
-  RunModalPausingAutoPlay(WindowId::Legend);
+  OpenPausingAutoPlay(WindowId::Legend);
 }
 
 void MainWindow::OpenHistory() {
   if (m_.LegendEnabled == 0) return;
-  RunModalPausingAutoPlay(WindowId::History);
+  OpenPausingAutoPlay(WindowId::History);
 }
 
 void MainWindow::ToggleSound() {

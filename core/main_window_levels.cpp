@@ -5,9 +5,9 @@
 
 namespace tarvolenka {
 
-void MainWindow::CheckLevelUp() {
+void MainWindow::CheckLevelUp(const std::function<void()>& done) {
   GameState& s = m_.State;
-  if (s.Experience < s.NextLevelExperience || s.Level >= kTopLevel) return;
+  if (s.Experience < s.NextLevelExperience || s.Level >= kTopLevel) return done();
   s.Level += 1;
   s.MaxLineStake = WrapMul32(s.Level, 10);
   s.LevelStartExperience = s.Experience;
@@ -15,10 +15,12 @@ void MainWindow::CheckLevelUp() {
   s.NextLevelExperience = SatAdd(s.NextLevelExperience, std::int64_t{s.Level} * 20000);
   s.TimedBonusAmount = std::int64_t{s.Level} * 100;
   s.MegaBonusCeiling = std::int64_t{s.Level} * 2000;
-  d_.ShowModal(WindowId::LevelUp);
-  RefreshDisplay();
-  SaveGame();
-  RecordAward("level_up", s.LastWin);
+  d_.Open(WindowId::LevelUp, [this, done] {
+    RefreshDisplay();
+    SaveGame();
+    RecordAward("level_up", m_.State.LastWin);
+    done();
+  });
 }
 
 void MainWindow::OnCountdownTick() {
@@ -46,7 +48,12 @@ void MainWindow::TakeTimedBonus() {
   s.JokerUses = 0;
   ShowBonusStage();
   s.LastWin = 0;
-  d_.ShowModal(s.BonusStage == 5 ? WindowId::MegaBonus : WindowId::TimedBonus);
+  d_.Open(s.BonusStage == 5 ? WindowId::MegaBonus : WindowId::TimedBonus,
+          [this] { PayTimedBonus(); });
+}
+
+void MainWindow::PayTimedBonus() {
+  GameState& s = m_.State;
   s.Balance = SatAdd(s.Balance, s.LastWin);
   RefreshDisplay();
   s.BonusDueTime = PlusOneHour(d_.NowLocal());

@@ -83,13 +83,11 @@ void MainWindow::ContinueInterrupted() {
   const ResumeRecord resumed = *record;
   EvaluateLines(m_.Reels, m_.WinningLines);  // the spin's winning lines, shown again
   DrawWinningLines();
-  if (bonus_ != nullptr) {
-    if (resumed.kind == InFlight::SpinPaid)
-      bonus_->RunBonus();
-    else
-      bonus_->ResumeBonus(resumed);
-  }
-  FinishSpin();
+  if (bonus_ == nullptr) return FinishSpin();
+  if (resumed.kind == InFlight::SpinPaid)
+    bonus_->RunBonus([this] { FinishSpin(); });
+  else
+    bonus_->ResumeBonus(resumed, [this] { FinishSpin(); });
 }
 
 }  // namespace tarvolenka

@@ -90,8 +90,8 @@ void MainWindow::EndSpin() {
   RefreshDisplay();
   RecordInFlight(InFlight::SpinPaid);
 
-  if (bonus_ != nullptr) bonus_->RunBonus();
-  FinishSpin();
+  if (bonus_ == nullptr) return FinishSpin();
+  bonus_->RunBonus([this] { FinishSpin(); });
 }
 
 void MainWindow::FinishSpin() {
@@ -108,9 +108,12 @@ void MainWindow::FinishSpin() {
     RefreshDisplay();
   } else {
     EnableControls();
-    CheckLevelUp();
-    m_.SpinStep = 10;
-    if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
+    CheckLevelUp([this] {
+      m_.SpinStep = 10;
+      if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
+      DrawReels();
+    });
+    return;
   }
   DrawReels();
 }

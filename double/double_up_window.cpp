@@ -76,13 +76,13 @@ Drink DoubleUpWindow::DrawDrink() {
   return drink;
 }
 
-void DoubleUpWindow::ResolveGuess() {
+void DoubleUpWindow::ResolveGuess(const std::function<void()>& then) {
   const Drink drawn = DrawDrink();
   m_.Record.doubleSteps.push_back({guess_, drawn, false});
   if (drawn == guess_)
-    DoubleWinStep();
+    DoubleWinStep(then);
   else
-    DoubleLose();
+    DoubleLose(then);
 }
 
 void DoubleUpWindow::Guess(Drink drink) {
@@ -91,8 +91,8 @@ void DoubleUpWindow::Guess(Drink drink) {
   d_.SetVisible(Ref(DoubleUpEl::BeerMarker), drink == kBeer);
   d_.Repaint(WindowId::DoubleUp);
   guess_ = drink;
-  ResolveGuess();
-  d_.Pause(durations::kAfterGuess);
+  // A guess that ends the game has its closing pause first, then the guess's own.
+  ResolveGuess([this] { d_.Pause(durations::kAfterGuess, {}); });
 }
 
 void DoubleUpWindow::UseJoker() {
@@ -102,10 +102,10 @@ void DoubleUpWindow::UseJoker() {
   // The strip shows the player's last guess as if it had been drawn.
   PushHistory(guess_);
   m_.Record.doubleSteps.push_back({guess_, guess_, true});
-  DoubleWinStep();
+  DoubleWinStep({});
 }
 
-void DoubleUpWindow::DoubleWinStep() {
+void DoubleUpWindow::DoubleWinStep(const std::function<void()>& then) {
   PlayCue(d_, m_.State, Cue::Hit);
   step_ += 1;
   const std::size_t k = step_;
@@ -127,13 +127,18 @@ void DoubleUpWindow::DoubleWinStep() {
     ShowAmount();
     d_.Repaint(WindowId::DoubleUp);
     PlayCue(d_, m_.State, Cue::DoubleWin);
-    d_.Pause(durations::kDoubleUpEnd);
-    d_.Close(WindowId::DoubleUp);
+    d_.Pause(durations::kDoubleUpEnd, [this, then] {
+      d_.Close(WindowId::DoubleUp);
+      ShowAmount();
+      if (then) then();
+    });
+    return;
   }
   ShowAmount();
+  if (then) then();
 }
 
-void DoubleUpWindow::DoubleLose() {
+void DoubleUpWindow::DoubleLose(const std::function<void()>& then) {
   inputOpen_ = false;
   PlayCue(d_, m_.State, Cue::Miss);
   m_.DoubleAmount = 0;
@@ -144,8 +149,10 @@ void DoubleUpWindow::DoubleLose() {
   step_ += 1;
   if (step_ >= 1 && step_ <= 7) d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), kRungLost);
   d_.Repaint(WindowId::DoubleUp);
-  d_.Pause(durations::kDoubleUpEnd);
-  d_.Close(WindowId::DoubleUp);
+  d_.Pause(durations::kDoubleUpEnd, [this, then] {
+    d_.Close(WindowId::DoubleUp);
+    if (then) then();
+  });
 }
 
 void DoubleUpWindow::Collect() {

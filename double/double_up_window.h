@@ -44,9 +44,10 @@ class DoubleUpWindow : public WindowLogic {
   void Guess(Drink drink);
   void PushHistory(Drink drink);
   Drink DrawDrink();
-  void ResolveGuess();
-  void DoubleWinStep();
-  void DoubleLose();
+  // Each runs `then` once its step, with any closing pause, is done.
+  void ResolveGuess(const std::function<void()>& then);
+  void DoubleWinStep(const std::function<void()>& then);
+  void DoubleLose(const std::function<void()>& then);
   void ShowAmount();
   void AmountChanged() const {
     if (amountChanged_) amountChanged_();

@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QDate>
 #include <QDateTime>
-#include <QEventLoop>
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "catalogue/looks.h"
 #include "qt/element_widgets.h"
@@ -206,7 +206,7 @@ void QtDesktop::Build(WindowId id) {
     timer->setInterval(desc.timers[t].intervalMs);
     const auto index = static_cast<std::uint8_t>(t);
     connect(timer, &QTimer::timeout, this, [this, id, index] {
-      // A blocking pause holds every game timer: its ticks are dropped, not queued.
+      // A pause holds every game timer: its ticks are dropped, not queued.
       Window& win = windows_[static_cast<std::size_t>(id)];
       if (pausing_ == 0 && win.logic != nullptr) win.logic->TimerTick(index);
     });
@@ -237,14 +237,16 @@ void QtDesktop::EndSession() {
   if (ended_) return;
   ended_ = true;
   // Before the game has begun, or while a question about the save file waits, nothing of the
-  // player's is in memory that the file lacks: end without touching it.
-  if (!started_ || asking_ > 0) ::_exit(quitStatus_.value_or(1));
-  // A modal window's loop or a pause means game handlers wait below us on the stack; let back
-  // in, they would go on paying or charging after the save, so the program ends right here.
-  const bool handlersWaiting = pausing_ > 0 || std::any_of(windows_.begin(), windows_.end(),
-                                                           [](const Window& w) { return w.modal; });
+  // player's is in memory that the file lacks: the question, if any, goes unanswered, the
+  // start-up ends and the save stays as it is.
+  if (!started_ || asking_ > 0) {
+    quitStatus_ = quitStatus_.value_or(1);
+    QCoreApplication::exit(*quitStatus_);
+    return;
+  }
+  // Nothing of the game waits on the stack: a pause or an open window is only a step not yet
+  // taken, which never runs, since the loop ends with the save.
   Close(WindowId::Main);  // OnClose saves the game
-  if (handlersWaiting) ::_exit(0);
   QCoreApplication::exit(0);
 }
 
@@ -269,18 +271,28 @@ void QtDesktop::CentreWindow(WindowId id) {
     w.view->move(area.center() - QPoint(w.view->width() / 2, w.view->height() / 2));
 }
 
-void QtDesktop::ShowModal(WindowId id) {
+void QtDesktop::Open(WindowId id, std::function<void()> closed) {
   Window& w = windows_[static_cast<std::size_t>(id)];
-  if (w.logic == nullptr || w.shown) return;
+  if (w.logic == nullptr || w.shown) {
+    AfterPauses(std::move(closed));
+    return;
+  }
   CentreWindow(id);
   w.shown = true;
-  w.modal = true;
+  w.closed = std::move(closed);
   w.logic->OnShow();
   if (w.shown) {
     w.view->setModal(true);
-    w.view->exec();
+    w.view->show();
   }
-  w.modal = false;
+}
+
+void QtDesktop::AfterPauses(std::function<void()> action) {
+  if (!action) return;
+  if (pausing_ > 0)
+    afterPauses_.push_back(std::move(action));
+  else
+    Later(std::move(action));
 }
 
 void QtDesktop::Close(WindowId id) {
@@ -289,6 +301,7 @@ void QtDesktop::Close(WindowId id) {
   w.shown = false;
   if (w.logic != nullptr) w.logic->OnClose();
   w.view->CloseByGame();
+  AfterPauses(std::exchange(w.closed, {}));
 }
 
 bool QtDesktop::IsShown(WindowId id) const {
@@ -399,18 +412,15 @@ void QtDesktop::Repaint(WindowId id) {
   windows_[static_cast<std::size_t>(id)].view->repaint();
 }
 
-void QtDesktop::Pause(int ms) {
-  // The window system's own housekeeping goes on (painting, pings), so the desktop never sees
-  // a hung window; the game's input and timers wait, and clicks made meanwhile are dropped.
+void QtDesktop::Pause(int ms, std::function<void()> then) {
+  // The windows go on painting and the window system's housekeeping goes on, so nothing looks
+  // hung; the game's input and timers wait, and clicks made meanwhile are dropped.
   ++pausing_;
-  QEventLoop loop;
-  QTimer timer;
-  timer.setSingleShot(true);
-  timer.setTimerType(Qt::PreciseTimer);
-  connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-  timer.start(ms);
-  loop.exec();
-  --pausing_;
+  QTimer::singleShot(ms, Qt::PreciseTimer, this, [this, then = std::move(then)] {
+    if (then) then();
+    if (--pausing_ > 0) return;
+    for (auto& action : std::exchange(afterPauses_, {})) Later(std::move(action));
+  });
 }
 
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
@@ -460,6 +470,7 @@ void QtDesktop::PlayCue(Cue cue) {
 }
 
 bool QtDesktop::AskNewGameOverUnusableSave(std::string_view message) {
+  if (ended_) return false;  // the session ended during the start-up: the save stays
   ++asking_;
   const bool newGame = qt::AskNewGameOverUnusableSave(window(WindowId::Main), FromView(message));
   --asking_;

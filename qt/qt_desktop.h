@@ -33,14 +33,14 @@ class QtDesktop : public QObject, public Desktop {
   // Shows the main window and runs its start-up.
   void Start();
   // The session ends (a signal, logout, a request to quit): saves exactly as closing the main
-  // window does, then ends the program, also from inside a modal window or a pause.
+  // window does, then ends the event loop, also with a window open or a pause running.
   void EndSession();
   // The program is exiting under the game (the display connection broke and the platform
   // called exit): saves as closing the main window does, touching no window.
   void SaveBeforeExit();
 
   void Attach(WindowId window, WindowLogic& logic) override;
-  void ShowModal(WindowId window) override;
+  void Open(WindowId window, std::function<void()> closed) override;
   void Close(WindowId window) override;
   bool IsShown(WindowId window) const override;
   void MoveWindowBy(WindowId window, int dx, int dy) override;
@@ -56,7 +56,7 @@ class QtDesktop : public QObject, public Desktop {
   void SetFontSize(ElementRef element, int points) override;
   void SetPanelColour(ElementRef element, Rgb colour) override;
   void Repaint(WindowId window) override;
-  void Pause(int ms) override;
+  void Pause(int ms, std::function<void()> then) override;
   void StartTimer(TimerRef timer) override;
   void StopTimer(TimerRef timer) override;
   void SetTimerInterval(TimerRef timer, int ms) override;
@@ -110,7 +110,7 @@ class QtDesktop : public QObject, public Desktop {
     std::vector<Element> elements;
     std::vector<QTimer*> timers;
     bool shown = false;
-    bool modal = false;
+    std::function<void()> closed;  // what the opener does once the window has closed
   };
 
   void Build(WindowId id);
@@ -118,6 +118,8 @@ class QtDesktop : public QObject, public Desktop {
     return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index];
   }
   void CentreWindow(WindowId id);
+  // Runs `action` from the event loop once no pause runs.
+  void AfterPauses(std::function<void()> action);
   // Keys: a game key clicks the element it stands for; Ctrl with + - 0 zooms.
   bool HandleKey(QObject* watched, const QKeyEvent& event);
   void AddKeyHints(WindowId id);
@@ -131,6 +133,7 @@ class QtDesktop : public QObject, public Desktop {
   CuePlayer cues_;
   std::array<Window, kWindowCount> windows_;
   int pausing_ = 0;
+  std::vector<std::function<void()>> afterPauses_;
   int asking_ = 0;  // a question about the save file is open
   bool started_ = false;
   qreal screenRatio_ = 1.0;

@@ -9,7 +9,7 @@ class QtDesktop;
 // Ends the game as closing its main window does when the session ends without that: SIGTERM,
 // SIGINT, SIGHUP or SIGQUIT, the desktop session's end (its request to commit data), or a request
 // to quit. The signals reach the game through a pipe watched by the event loop, so they are handled
-// in whatever loop runs — a modal window's or a pause's — never inside the handler. A lost display
+// by the event loop, never inside the handler. A lost display
 // connection ends the program by exit() from inside the platform plugin; an exit handler saves the
 // game then, as long as a SessionEnd lives.
 class SessionEnd : public QObject {

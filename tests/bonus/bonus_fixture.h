@@ -104,6 +104,11 @@ class BonusTest : public ::testing::Test {
   bool AllMovesMade() const { return moves_.empty(); }
 
   ClickResult Click(ElementRef element) { return desk_.Click(element); }
+  // Plays the bonus the reels hold to its end and payment.
+  void PlayBonus() {
+    desk_.RunToEnd([this](std::function<void()> done) { game().bonus().RunBonus(std::move(done)); },
+                   "the bonus");
+  }
 
   GameState Saved() const { return Decode(*game_->main().saveFile().Read()); }
 
@@ -125,7 +130,7 @@ class BonusTest : public ::testing::Test {
 
   void Act() {
     const WindowId input = desk_.inputWindow();
-    if (input == WindowId::Main || !desk_.IsShown(input)) return;
+    if (input == WindowId::Main || !desk_.IsShown(input) || desk_.paused()) return;
     if (!moves_.empty()) {
       if (moves_.front().window != input) return;
       auto move = std::move(moves_.front().move);

@@ -13,7 +13,7 @@ class ResultTest : public BonusTest {
     m().State.LineStake = stake;
     m().BonusMultiplier = multiplier;
     m().BonusAmount = amount;
-    desk_.ShowModal(WindowId::BonusResult);
+    desk_.RunModal(WindowId::BonusResult);
     ASSERT_TRUE(AllMovesMade());
   }
 };

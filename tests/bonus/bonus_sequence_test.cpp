@@ -78,7 +78,7 @@ TEST_F(BonusSequenceTest, TwoVisibleBonusSymbolsOpenNothingWhateverTheHiddenRowH
   m().BonusChoice = 9;
   const std::int64_t before = desk_.now();
   const GameState state = m().State;
-  game().bonus().RunBonus();
+  PlayBonus();
   EXPECT_EQ(m().BonusSymbolCount, 2);
   EXPECT_EQ(desk_.now(), before);  // not even the pause before the chooser
   EXPECT_EQ(m().BonusChoice, 9);
@@ -99,7 +99,7 @@ TEST_F(BonusSequenceTest, ThreeFourOrFiveBonusSymbolsAnywhereOpenTheChooserAfter
       openedAt = desk_.now();
       Click(Ref(ChooserHat(1)));
     });
-    game().bonus().RunBonus();
+    PlayBonus();
     EXPECT_EQ(m().BonusSymbolCount, n);
     EXPECT_GE(openedAt - start, 1000) << n;
     EXPECT_EQ(desk_.Closings(WindowId::HatChooser), n - 2);
@@ -122,7 +122,7 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
       contents = game().chooser().hatContents();
       Click(Ref(ChooserHat(hat)));
     });
-    desk_.ShowModal(WindowId::HatChooser);
+    desk_.RunModal(WindowId::HatChooser);
     ASSERT_TRUE(AllMovesMade());
 
     // The contents are dealt by the game's draw rule from the generator's sequence.
@@ -158,7 +158,7 @@ TEST_F(BonusSequenceTest, TheChooserClosesFourSecondsAfterThePickAndRefusesToClo
     pickedAt = desk_.now();
     Click(Ref(ChooserHat(2)));
   });
-  desk_.ShowModal(WindowId::HatChooser);
+  desk_.RunModal(WindowId::HatChooser);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::HatChooser) - pickedAt, 4000);
   EXPECT_GE(m().BonusChoice, 1);
   EXPECT_TRUE(game().chooser().CloseRequested());
@@ -173,7 +173,7 @@ TEST_F(BonusSequenceTest, GoldenBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   When(WindowId::GoldenPick, [this] { Click(Ref(Cover(1))); });
   CollectCoins(2);
   ExpectResultTexts("1000", "200 x 1 x 5 = 1000");
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 11000);
   EXPECT_EQ(m().State.LastWin, 1030);
@@ -192,7 +192,7 @@ TEST_F(BonusSequenceTest, MezeBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   PickMeze(1, 100);
   PickMeze(2, 0);
   ExpectResultTexts("1000", "200 x 1 x 5 = 1000");
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 11000);
   EXPECT_EQ(m().State.LastWin, 1000);
@@ -208,7 +208,7 @@ TEST_F(BonusSequenceTest, DrinksBonusMultipliesTheCupsPrizeByTheBottleAndTheStak
   PickBottleWorth(3);
   OpenCupsWorth(40);
   ExpectResultTexts("240", "40 x 3 x 2 = 240");
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 740);
   EXPECT_EQ(m().State.LastWin, 244);
@@ -222,7 +222,7 @@ TEST_F(BonusSequenceTest, TheResultWindowShowsTheWinAndItsReckoning) {
   PickBottleWorth(3);
   OpenCupsWorth(150);
   ExpectResultTexts("2250", "150 x 3 x 5 = 2250");
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
 
   m().State.LineStake = 2;
@@ -231,7 +231,7 @@ TEST_F(BonusSequenceTest, TheResultWindowShowsTheWinAndItsReckoning) {
   PickMeze(0, 40);
   PickMeze(1, 0);
   ExpectResultTexts("80", "40 x 1 x 2 = 80");
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
 }
 
@@ -246,7 +246,7 @@ TEST_F(BonusSequenceTest, SavesBeforeTheChooserAndAfterPayment) {
     Click(Ref(ChooserHat(HatOf(3))));
   });
   PlayTheRestByDefault();
-  game().bonus().RunBonus();
+  PlayBonus();
   EXPECT_EQ(atChooser.Balance, 5000);
   EXPECT_EQ(atChooser.LastWin, 25);
   const GameState after = Saved();
@@ -275,7 +275,7 @@ TEST_F(BonusSequenceTest, AWinAboveThirtyTwoBitsIsShownAndPaidInFull) {
     EXPECT_LT(desk_.State(Ref(BonusResultEl::Reckoning)).fontSize, 24);
     Click(Ref(BonusResultEl::OkButton));
   });
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().BonusAmount, 10000000000);
   EXPECT_EQ(m().State.Balance, 10000000001);
@@ -291,7 +291,7 @@ TEST_F(BonusSequenceTest, EveryBonusIsSilentWithTheSoundOffAndHeardWithItOn) {
       desk_.ClearCues();
       ArrangeBonusSymbols(3);
       ChooseBonus(bonus);
-      game().bonus().RunBonus();
+      PlayBonus();
       ASSERT_EQ(m().BonusChoice, bonus);
       EXPECT_EQ(desk_.Closings(WindowId::BonusResult), 3 * sound + bonus);
       if (sound == 0) {
@@ -316,7 +316,7 @@ TEST_F(BonusSequenceTest, PickWindowsRefuseTheWindowSystemUntilTheirPick) {
     Click(Ref(Cover(2)));
   });
   PlayTheRestByDefault();
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_GE(m().GoldenPick, 2);
   EXPECT_EQ(desk_.Closings(WindowId::GoldenBoard), 1);
@@ -328,7 +328,7 @@ TEST_F(BonusSequenceTest, PickWindowsRefuseTheWindowSystemUntilTheirPick) {
     EXPECT_TRUE(desk_.IsShown(WindowId::Bottles));
     Click(Ref(Bottle(4)));
   });
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().BottleChoice, 4);
   EXPECT_EQ(desk_.Closings(WindowId::Cups), 1);
@@ -344,7 +344,7 @@ TEST_F(BonusSequenceTest, AGameWindowRefusesTheWindowSystemsCloseUntilItsGameIsO
     EXPECT_TRUE(desk_.IsShown(WindowId::Meze));
   });
   PlayTheRestByDefault();
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(desk_.Closings(WindowId::Meze), 1);
 
@@ -355,7 +355,7 @@ TEST_F(BonusSequenceTest, AGameWindowRefusesTheWindowSystemsCloseUntilItsGameIsO
     desk_.CloseByWindowSystem(WindowId::GoldenBoard);
     EXPECT_TRUE(desk_.IsShown(WindowId::GoldenBoard));
   });
-  game().bonus().RunBonus();
+  PlayBonus();
   ChooseBonus(1);
   When(WindowId::Bottles, [this] { Click(Ref(Bottle(1))); });
   When(WindowId::Cups, [this] {
@@ -363,7 +363,7 @@ TEST_F(BonusSequenceTest, AGameWindowRefusesTheWindowSystemsCloseUntilItsGameIsO
     desk_.CloseByWindowSystem(WindowId::Cups);
     EXPECT_TRUE(desk_.IsShown(WindowId::Cups));
   });
-  game().bonus().RunBonus();
+  PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(desk_.Closings(WindowId::GoldenBoard), 1);
   EXPECT_EQ(desk_.Closings(WindowId::Cups), 1);

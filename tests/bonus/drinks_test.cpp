@@ -17,7 +17,7 @@ class BottlesTest : public BonusTest {
  protected:
   void Open(std::uint32_t seed) {
     m().Rng.Seed(seed);
-    desk_.ShowModal(WindowId::Bottles);
+    desk_.RunModal(WindowId::Bottles);
     ASSERT_TRUE(AllMovesMade());
   }
   void PickAt(int bottle, std::int64_t* at) {
@@ -121,7 +121,7 @@ class CupsTest : public BonusTest {
     m().BonusMultiplier = multiplier;
     m().BonusAmount = 77;
     m().Rng.Seed(seed);
-    desk_.ShowModal(WindowId::Cups);
+    desk_.RunModal(WindowId::Cups);
     ASSERT_TRUE(AllMovesMade());
   }
   std::int64_t Prize(int cup) {

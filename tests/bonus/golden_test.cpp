@@ -34,7 +34,7 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
       pickedAt = desk_.now();
       Click(Ref(Cover(cover)));
     });
-    desk_.ShowModal(WindowId::GoldenPick);
+    desk_.RunModal(WindowId::GoldenPick);
     ASSERT_TRUE(AllMovesMade());
 
     std::array<std::uint8_t, 3> expected{};
@@ -70,7 +70,7 @@ class GoldenBoardTest : public BonusTest {
     m().GoldenPick = static_cast<std::uint8_t>(allowed);
     m().BonusAmount = 0;
     m().Rng.Seed(seed);
-    desk_.ShowModal(WindowId::GoldenBoard);
+    desk_.RunModal(WindowId::GoldenBoard);
     ASSERT_TRUE(AllMovesMade());
   }
   std::vector<int> CellsHolding(std::uint8_t what) {

@@ -31,7 +31,7 @@ TEST_F(MegaBonus, ShowsTheTimedBonusTimesEachCellsFactor) {
     EXPECT_TRUE(desk_.Visible(Ref(MegaLight(mega().MegaLightPos()))));
     desk_.Close(WindowId::MegaBonus);
   });
-  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.RunModal(WindowId::MegaBonus);
 }
 
 TEST_F(MegaBonus, PrizesAreWorkedOutInSixtyFourBits) {
@@ -71,7 +71,7 @@ TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep)
     desk_.Click(Ref(MegaBonusEl::OkButton));
   });
   s().LastWin = 0;
-  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.RunModal(WindowId::MegaBonus);
   desk_.SetObserver({});
   EXPECT_GE(stepsAfterStop, 15u);
   EXPECT_LE(stepsAfterStop, 29u);
@@ -98,7 +98,7 @@ TEST_F(MegaBonus, TheLightSlowsDownOverItsLastSteps) {
   });
   desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::StopButton)); });
   desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::OkButton)); });
-  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.RunModal(WindowId::MegaBonus);
   desk_.SetObserver({});
   for (const auto& [left, interval] : pace) {
     const int expected = left <= 5 ? 400 : left <= 10 ? 300 : left <= 15 ? 200 : 100;
@@ -118,7 +118,7 @@ TEST_F(MegaBonus, WithoutAStopTheLightRunsAThousandMoreStepsAndStops) {
     clicks = CueCount(Cue::Click);
     desk_.Click(Ref(MegaBonusEl::OkButton));
   });
-  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.RunModal(WindowId::MegaBonus);
   EXPECT_GE(clicks, 1005);
   EXPECT_LE(clicks, 1019);
 }
@@ -132,7 +132,7 @@ TEST_F(MegaBonus, TheWindowSystemCannotCloseItBeforeThePrizeIsTaken) {
   desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::StopButton)); });
   desk_.Then(15000, [&] { desk_.Click(Ref(MegaBonusEl::OkButton)); });
   s().LastWin = 0;
-  desk_.ShowModal(WindowId::MegaBonus);
+  desk_.RunModal(WindowId::MegaBonus);
   EXPECT_GT(s().LastWin, 0);
 }
 

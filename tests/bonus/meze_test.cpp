@@ -19,7 +19,7 @@ class MezeTest : public BonusTest {
     m().BonusSymbolCount = symbols;
     m().BonusAmount = 0;
     m().Rng.Seed(seed);
-    desk_.ShowModal(WindowId::Meze);
+    desk_.RunModal(WindowId::Meze);
     ASSERT_TRUE(AllMovesMade());
   }
   std::int64_t Prize(int row, int k) {

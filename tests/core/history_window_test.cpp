@@ -130,8 +130,8 @@ TEST_F(HistoryWindows, StatisticsShowTheHistorysFiguresAndTheExactReturnForTheLi
   }
   Click(MainEl::LinesMinus);
   InHistory([&] {
-    desk_.Then(10, [this] { desk_.CloseByWindowSystem(WindowId::Statistics); });
     desk_.Press(Key::S);
+    ASSERT_TRUE(desk_.IsShown(WindowId::Statistics));
     const StatsPair stats = ComputeStats(form().history().Read().lines, form().sessionStart());
     ASSERT_EQ(stats.session.games, 3);
     const StatisticsText text = DescribeStats(stats);
@@ -140,6 +140,7 @@ TEST_F(HistoryWindows, StatisticsShowTheHistorysFiguresAndTheExactReturnForTheLi
     EXPECT_EQ(text.lifetime.substr(0, 2), "3\n");
     const std::string won = "\n" + std::to_string(stats.session.won) + "\n";
     EXPECT_NE(text.session.find(won), std::string::npos);
+    desk_.CloseByWindowSystem(WindowId::Statistics);
   });
   ASSERT_EQ(asked_.size(), 1u);
   EXPECT_EQ(asked_[0], std::pair(s().LineCount, s().LineStake));

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QGraphicsView>
 #include <QTest>
 #include <cmath>
@@ -51,7 +52,11 @@ TEST_F(KeysAndZoom, KeysClickTheirControlsOnceAndNotDuringAPause) {
                                         H(MainClick::LinesDown), H(MainClick::ToggleSound)}));
   main_.clicks.clear();
   QTimer::singleShot(20, Main(), [this] { Key(Qt::Key_Space); });
-  desktop_.Pause(100);
+  bool ended = false;
+  desktop_.Pause(100, [&] { ended = true; });
+  for (QDeadlineTimer deadline(60000); !ended && !deadline.hasExpired();)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+  EXPECT_TRUE(ended);
   EXPECT_TRUE(main_.clicks.empty());
 }
 

@@ -84,7 +84,9 @@ TEST_F(QtDesktopTest, RoutesAClickOnACounterPanelToTheDoubleUpHandler) {
   QTimer::singleShot(50, desktop_->window(WindowId::Main),
                      [this] { desktop_->Close(WindowId::DoubleUp); });
   QTest::mouseClick(W(MainEl::BalancePanel), Qt::LeftButton);
-  EXPECT_EQ(game_->machine().State.Balance, 30000);
+  EXPECT_TRUE(EventuallyTrue([this] {
+    return !desktop_->IsShown(WindowId::DoubleUp) && game_->machine().State.Balance == 30000;
+  }));
 }
 
 TEST_F(QtDesktopTest, RoutesAClickOnTheLinesMinusArrow) {
@@ -98,7 +100,9 @@ TEST_F(QtDesktopTest, APauseDropsClicksAndHoldsTimers) {
     EXPECT_TRUE(desktop_->pausing());
     QTest::mouseClick(W(MainEl::LinesMinus), Qt::LeftButton);
   });
-  desktop_->Pause(200);
+  bool ended = false;
+  desktop_->Pause(200, [&] { ended = true; });
+  EXPECT_TRUE(EventuallyTrue([&] { return ended; }));
   EXPECT_FALSE(desktop_->pausing());
   QApplication::processEvents();
   EXPECT_EQ(LabelText(MainEl::LinesCounter), "50");
@@ -117,7 +121,7 @@ TEST_F(QtDesktopTest, ClosingTheMainWindowSavesAndEscapeDoesNotClose) {
   EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, balance);
 }
 
-TEST_F(QtDesktopTest, AModalWindowRunsItsOwnLoopAndClosesByTheGame) {
+TEST_F(QtDesktopTest, AModalWindowHoldsTheInputAndClosesByTheWindowSystem) {
   game_->machine().State.LastWin = 100;
   game_->machine().DoubleEnabled = 1;
   bool shownModal = false;
@@ -132,10 +136,12 @@ TEST_F(QtDesktopTest, AModalWindowRunsItsOwnLoopAndClosesByTheGame) {
     dialog->close();
   });
   desktop_->ClickElement(Ref(MainEl::DoubleButton));
+  EXPECT_TRUE(EventuallyTrue([this] {
+    return !desktop_->window(WindowId::DoubleUp)->isVisible() &&
+           game_->machine().State.Balance == 30000;
+  }));
   EXPECT_TRUE(shownModal);
   EXPECT_TRUE(stillShownAfterEscape);
-  EXPECT_FALSE(desktop_->window(WindowId::DoubleUp)->isVisible());
-  EXPECT_EQ(game_->machine().State.Balance, 30000);
 }
 
 TEST_F(QtDesktopTest, AWindowThatClosesOnlyByItsButtonRefusesEscapeAndTheCloseBox) {
@@ -147,7 +153,9 @@ TEST_F(QtDesktopTest, AWindowThatClosesOnlyByItsButtonRefusesEscapeAndTheCloseBo
     stillShown = dialog->isVisible();
     desktop_->ClickElement(Ref(LevelUpEl::OkButton));
   });
-  desktop_->ShowModal(WindowId::LevelUp);
+  bool closed = false;
+  desktop_->Open(WindowId::LevelUp, [&] { closed = true; });
+  EXPECT_TRUE(EventuallyTrue([&] { return closed; }));
   EXPECT_TRUE(stillShown);
   EXPECT_FALSE(desktop_->window(WindowId::LevelUp)->isVisible());
 }
@@ -169,15 +177,17 @@ TEST_F(QtDesktopTest, TheHistoryOpensByItsKeyTakesClicksOnItsRowsAndEscapeCloses
     shown = history->isVisible();
     QTest::mouseClick(desktop_->widget(Ref(HistoryRow(1))), Qt::LeftButton);
     selected = game_->history().selected();
-    QTimer::singleShot(100, main, [&] {
+    QTimer::singleShot(100, main, [&, history] {
       QWidget* statistics = desktop_->window(WindowId::Statistics);
       statisticsShown = statistics->isVisible();
       QTest::keyClick(statistics, Qt::Key_Escape);
+      QTest::keyClick(history, Qt::Key_Escape);
     });
-    QTest::keyClick(history, Qt::Key_S);  // returns once the statistics have closed
-    QTest::keyClick(history, Qt::Key_Escape);
+    QTest::keyClick(history, Qt::Key_S);
   });
-  QTest::keyClick(main, Qt::Key_H);  // returns once the history has closed
+  QTest::keyClick(main, Qt::Key_H);
+  EXPECT_TRUE(
+      EventuallyTrue([&] { return statisticsShown && !desktop_->IsShown(WindowId::History); }));
   EXPECT_TRUE(shown);
   EXPECT_EQ(selected, 1);
   EXPECT_TRUE(statisticsShown);

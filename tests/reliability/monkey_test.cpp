@@ -79,7 +79,7 @@ TEST(Monkey, StopsAtAWindowThatNeverCloses) {
   // Without its OK button the level window could only be closed by the window system, which
   // it refuses: the player would click on for ever.
   MonkeyTable table(6);
-  table.desk().Then(0, [&] { table.desk().ShowModal(WindowId::LevelUp); });
+  table.desk().Then(0, [&] { table.desk().Open(WindowId::LevelUp, {}); });
   table.desk().Then(0, [&] { table.desk().SetVisible(Ref(LevelUpEl::OkButton), false); });
   EXPECT_THROW(table.monkey().Play(200000), InvariantBroken);
 }

@@ -72,7 +72,9 @@ class DriverDesktop : public qt::QtDesktop {
   void SetMachine(const Machine* m) { m_ = m; }
   void SteerNextSpin(Outcome wanted) { steer_ = wanted; }
 
-  void Pause(int ms) override { QtDesktop::Pause(Cut(ms)); }
+  void Pause(int ms, std::function<void()> then) override {
+    QtDesktop::Pause(Cut(ms), std::move(then));
+  }
   void SetTimerInterval(TimerRef timer, int ms) override {
     QtDesktop::SetTimerInterval(timer, Cut(ms));
   }

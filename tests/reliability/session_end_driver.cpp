@@ -8,8 +8,8 @@
 //   session_end_driver idle | level | pause | quit | quit-in-level | close
 //
 //   idle           the main window, nothing running
-//   level          the level-up window open, waiting for its OK button (a nested event loop)
-//   pause          the hat chooser's blocking pause after a pick
+//   level          the level-up window open, waiting for its OK button (the game waits for it)
+//   pause          the hat chooser's pause after a pick
 //   quit...        as idle or level, then the application is asked to quit, as a session
 //                  manager does at logout
 //   close          as idle, then the player closes the main window by its close box
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, [&] {
       QTimer::singleShot(200, report);
       m.State.Experience = m.State.NextLevelExperience;
-      game.main().CheckLevelUp();
+      game.main().CheckLevelUp([] {});
     });
   } else if (scenario == "pause") {
     PutBonusSymbols(m.Reels);
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
         winUnsaved();
         report();
       });
-      game.bonus().RunBonus();
+      game.bonus().RunBonus({});
     });
   } else {
     Say("unknown scenario " + scenario);

@@ -1,6 +1,6 @@
 // Ending without closing: SIGTERM, SIGINT, SIGHUP (and SIGQUIT) and a request to quit save the game
 // exactly as closing the main window does — the state in memory at that moment, credit won since
-// the last save point included — also from inside a modal window or a blocking pause, and the
+// the last save point included — also with a modal window open or a pause running, and the
 // program then ends cleanly.
 
 #include <signal.h>

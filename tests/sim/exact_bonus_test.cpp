@@ -10,7 +10,8 @@
 namespace tarvolenka::sim {
 namespace {
 
-// The game's bonus windows on a headless desktop, played by the simulator's random player.
+// The game's bonus windows on a headless desktop, played by the simulator's random player:
+// each window opened is played to its end before Open returns.
 class PlayedBonus : public ::testing::Test {
  protected:
   PlayedBonus() {
@@ -33,21 +34,21 @@ class PlayedBonus : public ::testing::Test {
     m().BonusSymbolCount = bonusSymbols;
     m().BonusMultiplier = 0;
     m().BonusAmount = 0;
-    desktop_.ShowModal(WindowId::Bottles);
-    desktop_.ShowModal(WindowId::Cups);
+    desktop_.Open(WindowId::Bottles, {});
+    desktop_.Open(WindowId::Cups, {});
     return static_cast<double>(m().BonusMultiplier * m().BonusAmount);
   }
   double PlayMeze(int bonusSymbols) {
     m().BonusSymbolCount = bonusSymbols;
     m().BonusAmount = 0;
-    desktop_.ShowModal(WindowId::Meze);
+    desktop_.Open(WindowId::Meze, {});
     return static_cast<double>(m().BonusAmount);
   }
   double PlayGolden() {
     m().BonusAmount = 0;
     m().GoldenPick = 0;
-    desktop_.ShowModal(WindowId::GoldenPick);
-    desktop_.ShowModal(WindowId::GoldenBoard);
+    desktop_.Open(WindowId::GoldenPick, {});
+    desktop_.Open(WindowId::GoldenBoard, {});
     return static_cast<double>(m().BonusAmount);
   }
 
@@ -90,7 +91,7 @@ TEST_F(PlayedBonus, ChooserSharesAgreeWithTheHatsPickedAtRandom) {
   std::array<std::int64_t, 3> picked{};
   for (int i = 0; i < kPicks; ++i) {
     m().BonusChoice = 0;
-    desktop_.ShowModal(WindowId::HatChooser);
+    desktop_.Open(WindowId::HatChooser, {});
     ASSERT_GE(m().BonusChoice, 1);
     ++picked[static_cast<std::size_t>(m().BonusChoice - 1)];
   }

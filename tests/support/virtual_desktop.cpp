@@ -2,9 +2,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tarvolenka::testing {
 namespace {
+
+// Counts an event as being handled for as long as it lives.
+class Handling {
+ public:
+  explicit Handling(int& depth) : depth_(depth) { ++depth_; }
+  ~Handling() { --depth_; }
+  Handling(const Handling&) = delete;
+  Handling& operator=(const Handling&) = delete;
+
+ private:
+  int& depth_;
+};
 
 constexpr std::int64_t kModalPatienceMs = 24LL * 60 * 60 * 1000;
 constexpr std::size_t kCanvasMemory = 4096;
@@ -48,27 +61,65 @@ void VirtualDesktop::Start() {
   if (main.logic != nullptr) main.logic->OnShow();
 }
 
-void VirtualDesktop::ShowModal(WindowId window) {
+void VirtualDesktop::Open(WindowId window, std::function<void()> closed) {
   Window& w = windows_[Index(window)];
-  if (w.logic == nullptr || w.shown) return;  // nothing to show
+  if (w.logic == nullptr || w.shown) {  // nothing to open
+    AfterPauses(std::move(closed));
+    return;
+  }
   modalStack_.push_back(window);
   w.shown = true;
+  w.closed = std::move(closed);
   w.logic->OnShow();
-  const std::int64_t opened = now_;
-  while (w.shown) {
+}
+
+void VirtualDesktop::RunModal(WindowId window) {
+  RunToEnd([this, window](std::function<void()> done) { Open(window, std::move(done)); },
+           "modal window " + std::string(SpecOf(window).className));
+}
+
+void VirtualDesktop::Settle() {
+  const std::int64_t started = now_;
+  while (!Settled()) {
     AskPlayer();
-    if (NextEventTime() < 0 || now_ - opened > kModalPatienceMs)
-      throw StuckModal("modal window " + std::string(SpecOf(window).className) + " never closed");
+    if (NextEventTime() < 0 || now_ - started > kModalPatienceMs) {
+      const WindowId top = inputWindow();
+      throw StuckModal("modal window " + std::string(SpecOf(top).className) + " never closed");
+    }
     ProcessNextEvent();
   }
-  modalStack_.erase(std::find(modalStack_.begin(), modalStack_.end(), window));
+}
+
+void VirtualDesktop::RunToEnd(const std::function<void(std::function<void()>)>& step,
+                              const std::string& what) {
+  bool done = false;
+  step([&done] { done = true; });
+  const std::int64_t started = now_;
+  while (!done) {
+    AskPlayer();
+    if (NextEventTime() < 0 || now_ - started > kModalPatienceMs)
+      throw StuckModal(what + " never closed");
+    ProcessNextEvent();
+  }
+}
+
+void VirtualDesktop::AfterPauses(std::function<void()> action) {
+  if (!action) return;
+  if (holds_.empty())
+    pending_.push_back(std::move(action));
+  else
+    afterPauses_.push_back(std::move(action));
 }
 
 void VirtualDesktop::Close(WindowId window) {
   Window& w = windows_[Index(window)];
   if (!w.shown) return;
   w.shown = false;
+  if (const auto open = std::find(modalStack_.begin(), modalStack_.end(), window);
+      open != modalStack_.end())
+    modalStack_.erase(open);
   if (w.logic != nullptr) w.logic->OnClose();
+  AfterPauses(std::exchange(w.closed, {}));
 }
 
 bool VirtualDesktop::IsShown(WindowId window) const {
@@ -184,21 +235,9 @@ void VirtualDesktop::Repaint(WindowId window) {
   ++windows_[Index(window)].repaints;
 }
 
-void VirtualDesktop::Pause(int ms) {
-  now_ += ms;
+void VirtualDesktop::Pause(int ms, std::function<void()> then) {
   pausedMs_ += ms;
-  // Timers keep their phase; the ticks that fell into the pause are lost.
-  for (Window& w : windows_) {
-    for (Timer& t : w.timers) {
-      if (!t.running) continue;
-      while (t.nextDue <= now_) t.nextDue += std::max(t.interval, 1);
-    }
-  }
-  // Clicks made during the pause are discarded, not acted on afterwards.
-  while (!script_.empty() && script_.front().at <= now_) {
-    script_.pop_front();
-    ++discardedActions_;
-  }
+  holds_.push_back({now_ + ms, std::move(then)});
 }
 
 VirtualDesktop::Timer& VirtualDesktop::TimerAt(TimerRef timer) {
@@ -279,6 +318,10 @@ ClickResult VirtualDesktop::Click(WindowId window, std::string_view name) {
 ClickResult VirtualDesktop::ClickAt(WindowId window, Point p) {
   Window& w = windows_[Index(window)];
   if (!w.shown || window != inputWindow()) return ClickResult::NotInputWindow;
+  if (!holds_.empty()) {
+    ++discardedActions_;
+    return ClickResult::Paused;
+  }
   const auto& specs = SpecOf(window).elements;
   // The topmost visible picture, or text that takes clicks, under the pointer takes the click;
   // other texts, panels and shapes let it through to what lies beneath.
@@ -290,6 +333,7 @@ ClickResult VirtualDesktop::ClickAt(WindowId window, Point p) {
     if (!catches || !s.visible || !s.rect.Contains(p)) continue;
     if (specs[i].click == kNoClick) return ClickResult::NoHandler;
     w.logic->Click(specs[i].click, specs[i].number);
+    if (handling_ == 0) Settle();
     return ClickResult::Handled;
   }
   return ClickResult::NoHandler;
@@ -299,6 +343,7 @@ void VirtualDesktop::CloseByWindowSystem(WindowId window) {
   Window& w = windows_[Index(window)];
   if (!w.shown || window != inputWindow() || w.logic == nullptr) return;
   if (w.logic->CloseRequested()) Close(window);
+  if (handling_ == 0) Settle();
 }
 
 void VirtualDesktop::Then(int delayMs, std::function<void()> action) {
@@ -308,7 +353,7 @@ void VirtualDesktop::Then(int delayMs, std::function<void()> action) {
 }
 
 void VirtualDesktop::Later(std::function<void()> action) {
-  script_.push_front({now_, std::move(action)});
+  pending_.push_back(std::move(action));
 }
 
 void VirtualDesktop::ThenClick(int delayMs, ElementRef element) {
@@ -323,23 +368,41 @@ void VirtualDesktop::ThenClick(int delayMs, WindowId window, std::string_view na
 }
 
 std::int64_t VirtualDesktop::NextEventTime() const {
+  if (!pending_.empty()) return now_;
   std::int64_t next = script_.empty() ? -1 : script_.front().at;
   for (const Window& w : windows_) {
     if (w.logic == nullptr) continue;
     for (const Timer& t : w.timers)
       if (t.running && (next < 0 || t.nextDue < next)) next = t.nextDue;
   }
+  for (const Hold& h : holds_)
+    if (next < 0 || h.until < next) next = h.until;
   return next;
 }
 
+// At one moment: what the game asked to run next, then the player's scripted actions, then
+// timers in window and timer order, then the end of a pause. A pause drops the actions and
+// ticks that fall into it, up to its last millisecond.
 void VirtualDesktop::ProcessNextEvent() {
   const std::int64_t at = NextEventTime();
   if (at < 0) return;
+  const Handling handling(handling_);
   now_ = std::max(now_, at);
-  // Scripted actions first, then timers in window and timer order.
+  if (!pending_.empty()) {
+    auto action = std::move(pending_.front());
+    pending_.pop_front();
+    action();
+    Observe();
+    return;
+  }
+  const bool holding = !holds_.empty();
   if (!script_.empty() && script_.front().at <= now_) {
     auto action = std::move(script_.front().action);
     script_.pop_front();
+    if (holding) {
+      ++discardedActions_;
+      return;
+    }
     action();
     Observe();
     return;
@@ -351,19 +414,33 @@ void VirtualDesktop::ProcessNextEvent() {
       Timer& t = w.timers[ti];
       if (!t.running || t.nextDue > now_) continue;
       t.nextDue = now_ + std::max(t.interval, 1);
+      if (holding) return;  // the tick is lost; the timer keeps its phase
       w.logic->TimerTick(static_cast<std::uint8_t>(ti));
       Observe();
       return;
     }
   }
+  const auto ends =
+      std::find_if(holds_.begin(), holds_.end(), [this](const Hold& h) { return h.until <= now_; });
+  if (ends == holds_.end()) return;
+  auto then = std::move(ends->then);
+  holds_.erase(ends);
+  if (then) then();
+  if (holds_.empty())
+    for (auto& action : std::exchange(afterPauses_, {})) pending_.push_back(std::move(action));
+  Observe();
 }
 
 void VirtualDesktop::Observe() {
-  if (observer_) observer_();
+  // What a step asked to run next belongs to the step: the observer sees whole steps only.
+  if (observer_ && pending_.empty() && afterPauses_.empty()) observer_();
 }
 
 void VirtualDesktop::AskPlayer() {
-  if (script_.empty() && player_) player_();
+  // During a pause the player waits for it to end, as its clicks would be dropped.
+  if (!script_.empty() || !holds_.empty() || !pending_.empty() || !player_) return;
+  const Handling handling(handling_);
+  player_();
 }
 
 void VirtualDesktop::RunFor(std::int64_t ms) {
@@ -379,12 +456,14 @@ void VirtualDesktop::RunFor(std::int64_t ms) {
 
 bool VirtualDesktop::RunUntil(const std::function<bool()>& done, std::int64_t maxMs) {
   const std::int64_t until = now_ + maxMs;
-  while (!done()) {
+  // As the observer, `done` is asked only between whole steps.
+  const auto holds = [&] { return pending_.empty() && afterPauses_.empty() && done(); };
+  while (!holds()) {
     AskPlayer();
     const std::int64_t next = NextEventTime();
     if (next < 0 || next > until) {
       now_ = std::max(now_, until);
-      return done();
+      return holds();
     }
     ProcessNextEvent();
   }

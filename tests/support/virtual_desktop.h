@@ -1,8 +1,8 @@
 #pragma once
 
 // A desktop without a display for the tests: a virtual clock, timers that fire in virtual
-// time (also inside nested modal windows), blocking pauses that move the clock on with
-// nothing handled, and a scripted player that clicks elements by name. A whole game runs
+// time, pauses that let the clock run on with nothing handled, and a scripted player that
+// clicks elements by name. A whole game runs
 // deterministically in milliseconds.
 
 #include <array>
@@ -30,6 +30,7 @@ enum class ClickResult {
   NoHandler,       // the click landed on an element without a handler
   NotInputWindow,  // another window is modal, or the window is not shown
   Hidden,          // the element is hidden
+  Paused,          // a pause holds the game and drops the click
 };
 
 struct ElementState {
@@ -68,7 +69,7 @@ class VirtualDesktop : public Desktop {
 
   // Desktop.
   void Attach(WindowId window, WindowLogic& logic) override;
-  void ShowModal(WindowId window) override;
+  void Open(WindowId window, std::function<void()> closed) override;
   void Close(WindowId window) override;
   bool IsShown(WindowId window) const override;
   void MoveWindowBy(WindowId window, int dx, int dy) override;
@@ -84,7 +85,7 @@ class VirtualDesktop : public Desktop {
   void SetFontSize(ElementRef element, int points) override;
   void SetPanelColour(ElementRef element, Rgb colour) override;
   void Repaint(WindowId window) override;
-  void Pause(int ms) override;
+  void Pause(int ms, std::function<void()> then) override;
   void StartTimer(TimerRef timer) override;
   void StopTimer(TimerRef timer) override;
   void SetTimerInterval(TimerRef timer, int ms) override;
@@ -110,6 +111,15 @@ class VirtualDesktop : public Desktop {
 
   // Driving the game.
   void Start();  // shows the main window and runs its start-up
+  // Opens `window` and runs the game until it has closed and its pauses have ended, as the
+  // player's whole visit to it; throws StuckModal if nothing is left that could close it.
+  void RunModal(WindowId window);
+  // Starts `step` with a continuation and runs the game until the step has called it.
+  void RunToEnd(const std::function<void(std::function<void()>)>& step,
+                const std::string& what = "a step");
+  // A click or key press made by the test itself returns once the game has settled again: the
+  // windows it opened have closed and its pauses have ended, as the player would wait. One made
+  // by a scripted action or the player acts and returns at once.
   ClickResult Click(ElementRef element);
   ClickResult Click(WindowId window, std::string_view name);
   ClickResult ClickAt(WindowId window, Point p);
@@ -126,7 +136,8 @@ class VirtualDesktop : public Desktop {
   void RunFor(std::int64_t ms);
   // Runs until `done` holds, at most `maxMs` of virtual time; returns whether it held.
   bool RunUntil(const std::function<bool()>& done, std::int64_t maxMs);
-  // Called after every timer tick and scripted action, for invariant checks.
+  // Called after every timer tick and scripted action, for invariant checks, once what it
+  // asked to run next has run.
   void SetObserver(std::function<void()> observer) { observer_ = std::move(observer); }
   // Asked for the next move whenever nothing is scripted, at whatever modal level is running
   // and after a pause has discarded what was: a test player that scripts one move at a time.
@@ -150,6 +161,7 @@ class VirtualDesktop : public Desktop {
   int discardedActions() const { return discardedActions_; }
   int modalDepth() const { return static_cast<int>(modalStack_.size()); }
   WindowId inputWindow() const;
+  bool paused() const { return !holds_.empty(); }
   std::int64_t totalPausedMs() const { return pausedMs_; }
 
   static constexpr Rect kScreen{0, 0, 1920, 1080};
@@ -167,6 +179,11 @@ class VirtualDesktop : public Desktop {
     std::vector<Timer> timers;
     Point position;
     int repaints = 0;
+    std::function<void()> closed;  // what the opener does once the window has closed
+  };
+  struct Hold {
+    std::int64_t until;
+    std::function<void()> then;
   };
   struct Scripted {
     std::int64_t at;
@@ -181,10 +198,20 @@ class VirtualDesktop : public Desktop {
   void ProcessNextEvent();
   void Observe();
   void AskPlayer();
+  // Runs events until no window but the main one is open, no pause holds and nothing waits to
+  // run; throws StuckModal if nothing is left that could bring that about.
+  void Settle();
+  bool Settled() const { return modalStack_.empty() && holds_.empty() && pending_.empty(); }
+  // Runs `action` as the next event once no pause holds the game.
+  void AfterPauses(std::function<void()> action);
 
   std::array<Window, kWindowCount> windows_;
   std::vector<WindowId> modalStack_;
   std::deque<Scripted> script_;
+  std::deque<std::function<void()>> pending_;  // what the game asked to run next
+  std::vector<Hold> holds_;
+  std::vector<std::function<void()>> afterPauses_;
+  int handling_ = 0;  // events being handled now, scripted actions among them
   std::int64_t lastScripted_ = 0;
   std::int64_t now_ = 0;
   DateTime start_;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -263,6 +264,8 @@ int main(int argc, char** argv) {
     if (shot.prepare) shot.prepare(game, desktop);
     desktop.Present(shot.window);
     if (shot.play) shot.play(game, desktop);
+    // What the clicks set going (the meze's reveal) ends before the picture is taken.
+    while (desktop.pausing()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }

@@ -80,7 +80,7 @@ bool BonusCalculator::Opens(int bonusSymbols) {
   for (int reel = 1; reel <= bonusSymbols; ++reel) m.Reels.at(1, reel) = kBonusSymbol;
   constexpr std::uint8_t kUntouched = 0xFF;
   m.BonusChoice = kUntouched;
-  game_->game.bonus().RunBonus();
+  game_->game.bonus().RunBonus({});
   return m.BonusChoice != kUntouched;
 }
 

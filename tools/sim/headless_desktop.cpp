@@ -49,9 +49,14 @@ void HeadlessDesktop::Attach(WindowId window, WindowLogic& logic) {
   Of(window).logic = &logic;
 }
 
-void HeadlessDesktop::ShowModal(WindowId window) {
+// The player plays the window to its end at once; what its opener does next follows on the
+// same stack, which the bonus sequence keeps a few windows deep.
+void HeadlessDesktop::Open(WindowId window, std::function<void()> closed) {
   Window& w = Of(window);
-  if (w.logic == nullptr || w.shown) return;
+  if (w.logic == nullptr || w.shown) {
+    if (closed) closed();
+    return;
+  }
   if (player_ == nullptr) throw std::logic_error("a modal window opened with nobody to play it");
   w.shown = true;
   w.logic->OnShow();
@@ -60,6 +65,7 @@ void HeadlessDesktop::ShowModal(WindowId window) {
       throw std::runtime_error("window " + std::string(SpecOf(window).className) + " never closed");
     player_->Act(window, *this);
   }
+  if (closed) closed();
 }
 
 void HeadlessDesktop::Close(WindowId window) {

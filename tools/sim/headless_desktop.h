@@ -49,7 +49,7 @@ class HeadlessDesktop : public Desktop {
 
   // Desktop.
   void Attach(WindowId window, WindowLogic& logic) override;
-  void ShowModal(WindowId window) override;
+  void Open(WindowId window, std::function<void()> closed) override;
   void Close(WindowId window) override;
   bool IsShown(WindowId window) const override;
   void MoveWindowBy(WindowId, int, int) override {}
@@ -65,7 +65,9 @@ class HeadlessDesktop : public Desktop {
   void SetFontSize(ElementRef, int) override {}
   void SetPanelColour(ElementRef, Rgb) override {}
   void Repaint(WindowId) override {}
-  void Pause(int) override {}
+  void Pause(int, std::function<void()> then) override {
+    if (then) then();
+  }
   void StartTimer(TimerRef timer) override;
   void StopTimer(TimerRef timer) override;
   void SetTimerInterval(TimerRef timer, int ms) override;
