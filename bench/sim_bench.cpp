@@ -1,14 +1,41 @@
 // Spins per second per core of the simulator: line-only spins (a re-seed, the stop schedule's
 // advances and the line evaluation) and full spins (with bonus games, free spins and their
-// triggers, as the simulator plays them).
+// triggers, as the simulator plays them), beside the bare generator chain a spin cannot go
+// below: the yardstick for what the rest of a paid spin costs.
 
 #include <benchmark/benchmark.h>
 
+#include "core/reels.h"
 #include "core/spin_schedule.h"
 #include "tools/sim/session.h"
 
 namespace tarvolenka::sim {
 namespace {
+
+// The floor of a spin: the stop schedule's 111 dependent draws, each a step of the generator
+// and a look-up of the drawn symbol, and nothing else. A paid spin's items per second against
+// this one's is the share of a spin's time the generator itself takes.
+void BM_BareGeneratorChain(benchmark::State& state) {
+  constexpr int kDrawsPerSpin = 111;
+  Random r;
+  std::uint32_t seed = 0;
+  for (auto _ : state) {
+    r.Seed(seed += 7919);
+    unsigned symbols = 0;
+    for (int i = 0; i < kDrawsPerSpin; ++i) symbols += kSymbolOfDraw[r.Below(kSymbolWeightTotal)];
+    benchmark::DoNotOptimize(symbols);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_BareGeneratorChain);
+
+// Paid spins, features included, as the simulator's speed line counts them.
+void BM_PaidSpin(benchmark::State& state) {
+  Session session(Settings{}, 2);
+  for (auto _ : state) benchmark::DoNotOptimize(session.PlayPaidSpin([](const SpinResult&) {}));
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PaidSpin);
 
 void BM_LineOnlySpin(benchmark::State& state) {
   Session session(Settings{}, 1);
