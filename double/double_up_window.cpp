@@ -46,12 +46,11 @@ void DoubleUpWindow::OnShow() {
   m_.DoubleAmount = win;
   m_.Record.doubleSteps.clear();
   ReseedFromClock(d_, m_.Rng);
-  step_ = 0;
+  rules_.Start(win);
   ShowAmount();
   // The same win cannot be gambled twice.
   m_.DoubleEnabled = 0;
   d_.CopyPicture(Ref(MainEl::DoubleButton), Ref(MainEl::StoreDoubleGrey));
-  inputOpen_ = true;
   blinkInterval_ = durations::kDoubleBlink;
   d_.SetTimerInterval(TimerOf(DoubleUpTimer::Blink), blinkInterval_);
 }
@@ -70,84 +69,70 @@ void DoubleUpWindow::PushHistory(Drink drink) {
                  Ref(drink == kVodka ? DoubleUpEl::VodkaPlate : DoubleUpEl::BeerPlate));
 }
 
-Drink DoubleUpWindow::DrawDrink() {
-  const Drink drink = (m_.Rng.Below(256) & 1u) != 0 ? kVodka : kBeer;
-  PushHistory(drink);
-  return drink;
-}
-
-void DoubleUpWindow::ResolveGuess(const std::function<void()>& then) {
-  const Drink drawn = DrawDrink();
-  m_.Record.doubleSteps.push_back({guess_, drawn, false});
-  if (drawn == guess_)
-    DoubleWinStep(then);
-  else
-    DoubleLose(then);
-}
-
 void DoubleUpWindow::Guess(Drink drink) {
-  if (!inputOpen_) return;
+  if (!rules_.open()) return;
   d_.SetVisible(Ref(DoubleUpEl::VodkaMarker), drink == kVodka);
   d_.SetVisible(Ref(DoubleUpEl::BeerMarker), drink == kBeer);
   d_.Repaint(WindowId::DoubleUp);
   guess_ = drink;
+  const DoubleUpStep step = rules_.Guess(drink, m_.Rng);
+  PushHistory(step.shown);
+  m_.Record.doubleSteps.push_back({guess_, step.shown, false});
   // A guess that ends the game has its closing pause first, then the guess's own.
-  ResolveGuess([this] { d_.Pause(durations::kAfterGuess, {}); });
+  Show(step, [this] { d_.Pause(durations::kAfterGuess, {}); });
 }
 
 void DoubleUpWindow::UseJoker() {
-  if (!inputOpen_) return;
+  if (!rules_.open()) return;
   m_.State.JokerUses += 1;
   d_.SetVisible(Ref(DoubleUpEl::JokerButton), false);
   // The strip shows the player's last guess as if it had been drawn.
-  PushHistory(guess_);
-  m_.Record.doubleSteps.push_back({guess_, guess_, true});
-  DoubleWinStep({});
+  const DoubleUpStep step = rules_.UseJoker(guess_);
+  PushHistory(step.shown);
+  m_.Record.doubleSteps.push_back({guess_, step.shown, true});
+  Show(step, {});
 }
 
-void DoubleUpWindow::DoubleWinStep(const std::function<void()>& then) {
+void DoubleUpWindow::Show(const DoubleUpStep& step, const std::function<void()>& then) {
+  m_.DoubleAmount = step.inHand;
+  if (step.won)
+    ShowClimb(step, then);
+  else
+    ShowLoss(step, then);
+}
+
+void DoubleUpWindow::ShowClimb(const DoubleUpStep& step, const std::function<void()>& then) {
   PlayCue(d_, m_.State, Cue::Hit);
-  step_ += 1;
-  const std::size_t k = step_;
-  if (k >= 1 && k <= 6) {
-    const Rung& rung = kDoubleLadder[k - 1];
-    m_.DoubleAmount = SatMul(m_.State.LastWin, rung.multiplier);
-    AmountChanged();
-    d_.SetPanelColour(Ref(rung.panel), kRungWon);
+  AmountChanged();
+  const Rung& rung = kDoubleLadder[static_cast<std::size_t>(step.rung - 1)];
+  d_.SetPanelColour(Ref(rung.panel), kRungWon);
+  if (!step.over) {
     blinkInterval_ -= durations::kDoubleBlinkFaster;
     d_.SetTimerInterval(TimerOf(DoubleUpTimer::Blink), blinkInterval_);
-    if (k == 6) d_.StartTimer(TimerOf(DoubleUpTimer::Shake));
-  } else if (k == 7) {
-    inputOpen_ = false;
-    m_.DoubleAmount = SatMul(m_.State.LastWin, kDoubleLadder[6].multiplier);
-    AmountChanged();
-    d_.SetPanelColour(Ref(DoubleUpEl::Rung7), kRungWon);
-    d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
-    d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
+    if (step.rung == DoubleUpRules::kTopRung - 1) d_.StartTimer(TimerOf(DoubleUpTimer::Shake));
     ShowAmount();
-    d_.Repaint(WindowId::DoubleUp);
-    PlayCue(d_, m_.State, Cue::DoubleWin);
-    d_.Pause(durations::kDoubleUpEnd, [this, then] {
-      d_.Close(WindowId::DoubleUp);
-      ShowAmount();
-      if (then) then();
-    });
+    if (then) then();
     return;
   }
+  d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
+  d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   ShowAmount();
-  if (then) then();
+  d_.Repaint(WindowId::DoubleUp);
+  PlayCue(d_, m_.State, Cue::DoubleWin);
+  d_.Pause(durations::kDoubleUpEnd, [this, then] {
+    d_.Close(WindowId::DoubleUp);
+    ShowAmount();
+    if (then) then();
+  });
 }
 
-void DoubleUpWindow::DoubleLose(const std::function<void()>& then) {
-  inputOpen_ = false;
+void DoubleUpWindow::ShowLoss(const DoubleUpStep& step, const std::function<void()>& then) {
   PlayCue(d_, m_.State, Cue::Miss);
-  m_.DoubleAmount = 0;
   AmountChanged();
   d_.SetText(Ref(DoubleUpEl::Amount), "0");
   d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
-  step_ += 1;
-  if (step_ >= 1 && step_ <= 7) d_.SetPanelColour(Ref(kDoubleLadder[step_ - 1u].panel), kRungLost);
+  d_.SetPanelColour(Ref(kDoubleLadder[static_cast<std::size_t>(step.rung - 1)].panel), kRungLost);
   d_.Repaint(WindowId::DoubleUp);
   d_.Pause(durations::kDoubleUpEnd, [this, then] {
     d_.Close(WindowId::DoubleUp);
@@ -168,8 +153,9 @@ void DoubleUpWindow::OnBlinkTick() {
 }
 
 void DoubleUpWindow::OnShakeTick() {
-  const int dx = static_cast<int>(m_.Rng.Below(31)) - 15;
-  const int dy = static_cast<int>(m_.Rng.Below(31)) - 15;
+  int dx = 0;
+  int dy = 0;
+  DoubleUpRules::ShakeStep(m_.Rng, dx, dy);
   d_.MoveWindowBy(WindowId::DoubleUp, dx, dy);
 }
 

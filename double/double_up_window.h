@@ -7,14 +7,12 @@
 #include "catalogue/double_up_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "double/double_up_rules.h"
 
 namespace tarvolenka {
 
-// A drawn or guessed drink.
-enum Drink : std::uint8_t { kBeer = 0, kVodka = 1 };
-
-// The double-up window: the last win gambled on vodka or beer, rung by rung. The amount in
-// hand is left in DoubleAmount for the main window when the window closes.
+// The double-up window: shows the gamble its rules play, and turns clicks into guesses. The
+// amount in hand is left in DoubleAmount for the main window when the window closes.
 class DoubleUpWindow : public WindowLogic {
  public:
   DoubleUpWindow(Desktop& desktop, Machine& machine);
@@ -36,18 +34,16 @@ class DoubleUpWindow : public WindowLogic {
   // Called whenever the amount in hand changes, for the resume file.
   void SetAmountHook(std::function<void()> hook) { amountChanged_ = std::move(hook); }
 
-  std::uint8_t DoubleStep() const { return step_; }
-  bool DoubleInputOpen() const { return inputOpen_; }
+  const DoubleUpRules& rules() const { return rules_; }
   std::uint8_t DoubleGuess() const { return guess_; }
 
  private:
   void Guess(Drink drink);
   void PushHistory(Drink drink);
-  Drink DrawDrink();
-  // Each runs `then` once its step, with any closing pause, is done.
-  void ResolveGuess(const std::function<void()>& then);
-  void DoubleWinStep(const std::function<void()>& then);
-  void DoubleLose(const std::function<void()>& then);
+  // Each shows a step of the rules and runs `then` once it, with any closing pause, is done.
+  void Show(const DoubleUpStep& step, const std::function<void()>& then);
+  void ShowClimb(const DoubleUpStep& step, const std::function<void()>& then);
+  void ShowLoss(const DoubleUpStep& step, const std::function<void()>& then);
   void ShowAmount();
   void AmountChanged() const {
     if (amountChanged_) amountChanged_();
@@ -55,9 +51,8 @@ class DoubleUpWindow : public WindowLogic {
 
   Desktop& d_;
   Machine& m_;
-  std::uint8_t step_ = 0;
+  DoubleUpRules rules_;
   Drink guess_ = kBeer;
-  bool inputOpen_ = false;
   std::uint8_t blinkCounter_ = 0;
   int blinkInterval_ = 0;
   std::function<void()> amountChanged_;

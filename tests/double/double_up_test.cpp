@@ -197,7 +197,7 @@ TEST_F(DoubleUp, ClicksAfterALossDoNothing) {
   desk_.Then(100, [this] { GuessWrong(); });
   Click(MainEl::DoubleButton);
   EXPECT_FALSE(desk_.IsShown(WindowId::DoubleUp));
-  EXPECT_FALSE(game_->doubleUp().DoubleInputOpen());
+  EXPECT_FALSE(game_->doubleUp().rules().open());
   game_->doubleUp().GuessVodka();
   game_->doubleUp().UseJoker();
   EXPECT_EQ(m().DoubleAmount, 0);

@@ -17,7 +17,7 @@ void RandomPlayer::Act(WindowId window, HeadlessDesktop& desktop) {
 void RandomPlayer::ActInDoubleUp(HeadlessDesktop& desktop) {
   using Kind = DoubleStrategy::Kind;
   desktop.Wait(WindowId::DoubleUp, static_cast<int>(stream_.Below(kThinkMsMax)));
-  if (static_cast<int>(doubleUp_.DoubleStep()) >= strategy_.stopRung() ||
+  if (static_cast<int>(doubleUp_.rules().rung()) >= strategy_.stopRung() ||
       strategy_.kind == Kind::Never)
     return desktop.Click(Ref(DoubleUpEl::CollectButton));  // collect
   bool vodka = strategy_.kind == Kind::AlwaysVodka;
