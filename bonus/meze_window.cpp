@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "bonus/draw_cell.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -31,64 +30,29 @@ void MezeWindow::OnShow() {
       d_.SetFontSize(Ref(MezeLabel(row, k)), kLabelPoints);
     }
   }
-  rowOpen_.fill(false);
-  picked_.fill(0);
   if (const auto restored = TakeRestore()) return Restore(*restored);
-  rowOpen_[Index(MezeRow::Cabbage)] = true;
   d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
-  PlaceMezePrizes();
-  zeroPicked_ = false;
+  rules_.Deal(m_.BonusSymbolCount, m_.Rng);
+  ShowPrizeTexts();
   Progress();
 }
 
-bool MezeWindow::Over() const {
-  return zeroPicked_ || picked_[Index(MezeRow::Turnip)] != 0;
-}
-
 BonusWindowState MezeWindow::Snapshot() const {
-  BonusWindowState s;
-  s.dealt = Over() ? kFinished : kDealt;
-  for (std::size_t row = 0; row < prizes_.size(); ++row)
-    for (std::size_t k = 0; k < prizes_[row].size(); ++k) {
-      s.values[row * kMezeCells + k] = prizes_[row][k];
-      s.marks[row * kMezeCells + k] = picked_[row] == k + 1 ? 1 : 0;
-    }
-  s.counts[0] = zeroPicked_ ? 1 : 0;
-  return s;
+  return rules_.Snapshot();
 }
 
 // The rows played show all their prizes, the pick in the large font; the next row is open.
 void MezeWindow::Restore(const BonusWindowState& state) {
-  for (std::size_t row = 0; row < prizes_.size(); ++row)
-    for (std::size_t k = 0; k < prizes_[row].size(); ++k) {
-      prizes_[row][k] = state.values[row * kMezeCells + k];
-      if (state.marks[row * kMezeCells + k] != 0) picked_[row] = static_cast<std::uint8_t>(k + 1);
-    }
-  zeroPicked_ = state.counts[0] != 0;
+  rules_.Restore(state);
   ShowPrizeTexts();
   d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
   for (int row = 0; row < kMezeRows; ++row) {
     const auto r = static_cast<MezeRow>(row);
-    if (picked_[Index(r)] == 0) {
-      ShowRow(r, true);
-      rowOpen_[Index(r)] = !zeroPicked_;
-      return;
-    }
     ShowRow(r, true);
+    if (rules_.Picked(r) == 0) return;
     for (int k = 1; k <= kMezeCells; ++k) d_.SetVisible(Ref(MezeLabel(row, k)), true);
-    d_.SetFontSize(Ref(MezeLabel(row, picked_[Index(r)])), kPickedLabelPoints);
+    d_.SetFontSize(Ref(MezeLabel(row, rules_.Picked(r))), kPickedLabelPoints);
   }
-}
-
-void MezeWindow::PlaceMezePrizes() {
-  const std::int64_t m = m_.BonusSymbolCount;
-  for (auto& row : prizes_) row.fill(0);
-  for (MezeRow row : kMezePlacementOrder) {
-    auto& cells = prizes_[Index(row)];
-    for (std::int64_t prize : MezePrizeSet(row))
-      cells[DrawCellWhere(m_.Rng, cells, [](std::int64_t v) { return v == 0; })] = prize * m;
-  }
-  ShowPrizeTexts();
 }
 
 void MezeWindow::ShowPrizeTexts() {
@@ -96,7 +60,8 @@ void MezeWindow::ShowPrizeTexts() {
     for (int k = 1; k <= kMezeCells; ++k)
       d_.SetText(
           Ref(MezeLabel(row, k)),
-          std::to_string(prizes_[static_cast<std::size_t>(row)][static_cast<std::size_t>(k - 1)]));
+          std::to_string(
+              rules_.prizes()[static_cast<std::size_t>(row)][static_cast<std::size_t>(k - 1)]));
 }
 
 void MezeWindow::Click(std::uint16_t handler, int number) {
@@ -111,23 +76,21 @@ void MezeWindow::Click(std::uint16_t handler, int number) {
 }
 
 void MezeWindow::PickVegetable(MezeRow row, int k) {
-  if (!rowOpen_[Index(row)]) return;
+  const auto prize = rules_.Pick(row, k);
+  if (!prize) return;
   PlayCue(d_, m_.State, Cue::Pick);
-  const std::int64_t v = prizes_[Index(row)][static_cast<std::size_t>(k - 1)];
+  const std::int64_t v = *prize;
   m_.BonusAmount += v;
   m_.Record.bonusPicks.push_back({"meze", static_cast<int>(Index(row)) + 1, k, v});
   d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
   const ElementRef label = Ref(MezeLabel(RowNumber(row), k));
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetVisible(label, true);
-  if (v == 0) zeroPicked_ = true;
-  picked_[Index(row)] = static_cast<std::uint8_t>(k);
   Progress();
   FinishMezeRow(row);
 }
 
 void MezeWindow::FinishMezeRow(MezeRow row) {
-  rowOpen_[Index(row)] = false;
   d_.Repaint(WindowId::Meze);
   d_.Pause(durations::kMezeRevealStep, [this, row] { RevealRowFrom(row, 1); });
 }
@@ -143,13 +106,12 @@ void MezeWindow::RevealRowFrom(MezeRow row, int k) {
 }
 
 void MezeWindow::EndMezeRow(MezeRow row) {
-  if (row == MezeRow::Turnip || zeroPicked_) {
+  if (rules_.Over()) {
     d_.Close(WindowId::Meze);
     return;
   }
-  const auto next = static_cast<MezeRow>(RowNumber(row) + 1);
-  ShowRow(next, true);
-  rowOpen_[Index(next)] = true;
+  ShowRow(static_cast<MezeRow>(RowNumber(row) + 1), true);
+  rules_.OpenNextRow();
 }
 
 void MezeWindow::ShowRow(MezeRow row, bool visible) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bonus/meze_prizes.h"
+#include "bonus/meze_rules.h"
 #include "bonus/resumable_window.h"
 #include "catalogue/meze_elements.h"
 #include "core/desktop.h"
@@ -11,11 +12,11 @@
 
 namespace tarvolenka {
 
-// The meze bonus: one pick per row of vegetables from the bottom up, each adding its prize to
-// the bonus amount, until a zero is picked or the top row has been played.
+// The meze bonus's window: shows the rows its rules deal, adds each pick's prize to the bonus
+// amount and reveals the row picked, step by step.
 class MezeWindow : public WindowLogic, public ResumableWindow {
  public:
-  using Prizes = std::array<std::array<std::int64_t, kMezeCells>, kMezeRows>;
+  using Prizes = MezeRules::Prizes;
 
   MezeWindow(Desktop& desktop, Machine& machine);
 
@@ -30,13 +31,11 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The prize under each cell, by row (in the order of play) and cell.
-  const Prizes& mezePrizes() const { return prizes_; }
+  const Prizes& mezePrizes() const { return rules_.prizes(); }
 
  private:
-  void PlaceMezePrizes();
   void ShowPrizeTexts();
   void Restore(const BonusWindowState& state);
-  bool Over() const;
   void FinishMezeRow(MezeRow row);
   // The row's prizes appear one step at a time from cell `k`; then the next row opens, or the
   // window closes.
@@ -46,10 +45,7 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
 
   Desktop& d_;
   Machine& m_;
-  Prizes prizes_{};
-  std::array<bool, kMezeRows> rowOpen_{};
-  bool zeroPicked_ = false;
-  std::array<std::uint8_t, kMezeRows> picked_{};  // the cell picked in each row, 0 for none
+  MezeRules rules_;
 };
 
 }  // namespace tarvolenka

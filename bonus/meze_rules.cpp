@@ -1,0 +1,79 @@
+#include "bonus/meze_rules.h"
+
+#include "bonus/draw_cell.h"
+#include "bonus/resumable_window.h"
+
+namespace tarvolenka {
+namespace {
+
+constexpr std::size_t Index(MezeRow row) {
+  return static_cast<std::size_t>(row);
+}
+
+}  // namespace
+
+void MezeRules::Deal(std::int64_t bonusSymbols, Random& rng) {
+  for (auto& row : prizes_) row.fill(0);
+  for (MezeRow row : kMezePlacementOrder) {
+    auto& cells = prizes_[Index(row)];
+    for (std::int64_t prize : MezePrizeSet(row))
+      cells[DrawCellWhere(rng, cells, [](std::int64_t v) { return v == 0; })] =
+          prize * bonusSymbols;
+  }
+  picked_.fill(0);
+  zeroPicked_ = false;
+  open_ = MezeRow::Cabbage;
+}
+
+std::optional<std::int64_t> MezeRules::Pick(MezeRow row, int k) {
+  if (open_ != row || k < 1 || k > kMezeCells) return std::nullopt;
+  const std::int64_t prize = prizes_[Index(row)][static_cast<std::size_t>(k - 1)];
+  picked_[Index(row)] = static_cast<std::uint8_t>(k);
+  if (prize == 0) zeroPicked_ = true;
+  open_.reset();
+  last_ = row;
+  return prize;
+}
+
+void MezeRules::OpenNextRow() {
+  if (Over() || open_) return;
+  open_ = static_cast<MezeRow>(Index(last_) + 1);
+}
+
+bool MezeRules::Over() const {
+  return zeroPicked_ || picked_[Index(MezeRow::Turnip)] != 0;
+}
+
+BonusWindowState MezeRules::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = Over() ? ResumableWindow::kFinished : ResumableWindow::kDealt;
+  for (std::size_t row = 0; row < prizes_.size(); ++row)
+    for (std::size_t k = 0; k < prizes_[row].size(); ++k) {
+      s.values[row * kMezeCells + k] = prizes_[row][k];
+      s.marks[row * kMezeCells + k] = picked_[row] == k + 1 ? 1 : 0;
+    }
+  s.counts[0] = zeroPicked_ ? 1 : 0;
+  return s;
+}
+
+// The rows played keep their picks; the first row without one is open, unless a zero ended it.
+void MezeRules::Restore(const BonusWindowState& state) {
+  picked_.fill(0);
+  for (std::size_t row = 0; row < prizes_.size(); ++row)
+    for (std::size_t k = 0; k < prizes_[row].size(); ++k) {
+      prizes_[row][k] = state.values[row * kMezeCells + k];
+      if (state.marks[row * kMezeCells + k] != 0) picked_[row] = static_cast<std::uint8_t>(k + 1);
+    }
+  zeroPicked_ = state.counts[0] != 0;
+  open_.reset();
+  for (std::size_t row = 0; row < picked_.size(); ++row) {
+    if (picked_[row] != 0) {
+      last_ = static_cast<MezeRow>(row);
+      continue;
+    }
+    if (!zeroPicked_) open_ = static_cast<MezeRow>(row);
+    break;
+  }
+}
+
+}  // namespace tarvolenka
