@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "bonus/draw_cell.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -30,27 +29,18 @@ void BottlesWindow::OnShow() {
   m_.BottleChoice = 0;
   m_.BonusMultiplier = 0;
   m_.BonusAmount = 0;
-  open_ = true;
-  if (const auto restored = TakeRestore()) {
-    for (std::size_t k = 0; k < values_.size(); ++k)
-      values_[k] = static_cast<std::uint8_t>(restored->values[k]);
-    return;
-  }
-  values_.fill(0);
-  for (auto& value : values_) value = DrawUnusedValue(m_.Rng, values_, kBottles);
+  if (const auto restored = TakeRestore()) return rules_.Restore(*restored);
+  rules_.Deal(m_.Rng);
   Progress();
 }
 
 BonusWindowState BottlesWindow::Snapshot() const {
-  BonusWindowState s;
-  s.dealt = open_ ? kDealt : kFinished;
-  for (std::size_t k = 0; k < values_.size(); ++k) s.values[k] = values_[k];
-  return s;
+  return rules_.Snapshot();
 }
 
 // The cups need a multiplier and a drink: the window waits for its pick.
 bool BottlesWindow::CloseRequested() {
-  return !open_;
+  return !rules_.open();
 }
 
 void BottlesWindow::Click(std::uint16_t handler, int number) {
@@ -63,13 +53,13 @@ void BottlesWindow::Click(std::uint16_t handler, int number) {
 }
 
 void BottlesWindow::PickBottle(int bottle) {
-  if (!open_ || bottle < 1 || bottle > kBottles) return;
+  const auto picked = rules_.Pick(bottle);
+  if (!picked) return;
   PlayCue(d_, m_.State, Cue::Hit);
-  const int v = values_[static_cast<std::size_t>(bottle - 1)];
+  const int v = *picked;
   m_.BonusMultiplier = v;
   m_.BottleChoice = bottle;
   m_.Record.bonusPicks.push_back({"bottle", 0, bottle, v});
-  open_ = false;
   Progress();
   const ElementRef label = Ref(BottleLabel(bottle));
   d_.SetFontSize(label, kPickedLabelPoints);
@@ -81,7 +71,6 @@ void BottlesWindow::PickBottle(int bottle) {
 // The other multipliers appear one a second in the small font; the last one gets no pause of
 // its own before the final wait.
 void BottlesWindow::Reveal() {
-  open_ = false;
   d_.Repaint(WindowId::Bottles);
   d_.Pause(durations::kBottlesRevealStep, [this] { RevealFrom(1); });
 }
@@ -90,7 +79,7 @@ void BottlesWindow::RevealFrom(int bottle) {
   for (int j = bottle; j <= kBottles; ++j) {
     if (j == m_.BottleChoice) continue;
     const ElementRef label = Ref(BottleLabel(j));
-    d_.SetText(label, Multiplier(values_[static_cast<std::size_t>(j - 1)]));
+    d_.SetText(label, Multiplier(rules_.values()[static_cast<std::size_t>(j - 1)]));
     d_.SetVisible(label, true);
     if (j < kBottles) {
       d_.Repaint(WindowId::Bottles);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/drinks_rules.h"
 #include "bonus/resumable_window.h"
 #include "catalogue/bottles_elements.h"
 #include "core/desktop.h"
@@ -26,7 +27,7 @@ class BottlesWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The multiplier under each bottle, dealt anew at every showing.
-  const std::array<std::uint8_t, kBottles>& bottleValues() const { return values_; }
+  const std::array<std::uint8_t, kBottles>& bottleValues() const { return rules_.values(); }
 
  private:
   void Reveal();
@@ -35,8 +36,7 @@ class BottlesWindow : public WindowLogic, public ResumableWindow {
 
   Desktop& d_;
   Machine& m_;
-  std::array<std::uint8_t, kBottles> values_{};
-  bool open_ = false;
+  BottlesRules rules_;
 };
 
 }  // namespace tarvolenka

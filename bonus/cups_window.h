@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bonus/cup_levels.h"
+#include "bonus/drinks_rules.h"
 #include "bonus/resumable_window.h"
 #include "catalogue/cups_elements.h"
 #include "core/desktop.h"
@@ -28,11 +29,10 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The prize under each cup, dealt anew at every showing, and the hits per prize level.
-  const std::array<std::int64_t, kCups>& cupPrizes() const { return prizes_; }
-  const std::array<std::uint8_t, kCupLevels.size()>& prizeHits() const { return hits_; }
+  const std::array<std::int64_t, kCups>& cupPrizes() const { return rules_.prizes(); }
+  const std::array<std::uint8_t, kCupLevels.size()>& prizeHits() const { return rules_.hits(); }
 
  private:
-  void DealCupPrizes();
   void Reveal();
   // Shows the prizes from `cup` on, one step at a time, then closes.
   void RevealFrom(int cup);
@@ -41,10 +41,7 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
 
   Desktop& d_;
   Machine& m_;
-  std::array<std::int64_t, kCups> prizes_{};
-  std::array<std::uint8_t, kCupLevels.size()> hits_{};
-  std::array<bool, kCups> opened_{};
-  bool open_ = false;
+  CupsRules rules_;
 };
 
 }  // namespace tarvolenka

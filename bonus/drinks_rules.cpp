@@ -1,0 +1,79 @@
+#include "bonus/drinks_rules.h"
+
+#include "bonus/draw_cell.h"
+#include "bonus/resumable_window.h"
+
+namespace tarvolenka {
+
+void BottlesRules::Deal(Random& rng) {
+  values_.fill(0);
+  for (auto& value : values_) value = DrawUnusedValue(rng, values_, kBottles);
+  open_ = true;
+}
+
+std::optional<int> BottlesRules::Pick(int bottle) {
+  if (!open_ || bottle < 1 || bottle > kBottles) return std::nullopt;
+  open_ = false;
+  return values_[static_cast<std::size_t>(bottle - 1)];
+}
+
+BonusWindowState BottlesRules::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = open_ ? ResumableWindow::kDealt : ResumableWindow::kFinished;
+  for (std::size_t k = 0; k < values_.size(); ++k) s.values[k] = values_[k];
+  return s;
+}
+
+void BottlesRules::Restore(const BonusWindowState& state) {
+  for (std::size_t k = 0; k < values_.size(); ++k)
+    values_[k] = static_cast<std::uint8_t>(state.values[k]);
+  open_ = true;
+}
+
+void CupsRules::Deal(std::int64_t bonusSymbols, Random& rng) {
+  symbols_ = bonusSymbols;
+  prizes_.fill(0);
+  for (std::int64_t level : kCupLevels)
+    for (int copy = 0; copy < kCupsPerLevel; ++copy)
+      prizes_[DrawCellWhere(rng, prizes_, [](std::int64_t v) { return v == 0; })] =
+          level * bonusSymbols;
+  hits_.fill(0);
+  opened_.fill(false);
+  open_ = true;
+}
+
+std::optional<CupPick> CupsRules::Pick(int cup) {
+  if (!open_ || cup < 1 || cup > kCups) return std::nullopt;
+  CupPick pick;
+  pick.prize = prizes_[static_cast<std::size_t>(cup - 1)];
+  opened_[static_cast<std::size_t>(cup - 1)] = true;
+  for (std::size_t level = 0; level < kCupLevels.size(); ++level) {
+    if (pick.prize == kCupLevels[level] * symbols_) hits_[level] += 1;
+    if (!pick.result && hits_[level] >= kCupsPerLevel) pick.result = kCupLevels[level] * symbols_;
+  }
+  if (pick.result) open_ = false;
+  return pick;
+}
+
+BonusWindowState CupsRules::Snapshot() const {
+  BonusWindowState s;
+  s.dealt = open_ ? ResumableWindow::kDealt : ResumableWindow::kFinished;
+  for (std::size_t i = 0; i < prizes_.size(); ++i) {
+    s.values[i] = prizes_[i];
+    s.marks[i] = opened_[i] ? 1 : 0;
+  }
+  for (std::size_t level = 0; level < hits_.size(); ++level) s.counts[level] = hits_[level];
+  return s;
+}
+
+void CupsRules::Restore(const BonusWindowState& state, std::int64_t bonusSymbols) {
+  symbols_ = bonusSymbols;
+  for (std::size_t i = 0; i < prizes_.size(); ++i) {
+    prizes_[i] = state.values[i];
+    opened_[i] = state.marks[i] != 0;
+  }
+  for (std::size_t level = 0; level < hits_.size(); ++level) hits_[level] = state.counts[level];
+  open_ = true;
+}
+
+}  // namespace tarvolenka
