@@ -30,7 +30,7 @@ void BottlesWindow::OnShow() {
   m_.BonusMultiplier = 0;
   m_.BonusAmount = 0;
   if (const auto restored = TakeRestore()) return rules_.Restore(*restored);
-  rules_.Deal(m_.Rng);
+  rules_.DealEachValueOnce(m_.Rng);
   Progress();
 }
 

@@ -5,31 +5,6 @@
 
 namespace tarvolenka {
 
-void BottlesRules::Deal(Random& rng) {
-  values_.fill(0);
-  for (auto& value : values_) value = DrawUnusedValue(rng, values_, kBottles);
-  open_ = true;
-}
-
-std::optional<int> BottlesRules::Pick(int bottle) {
-  if (!open_ || bottle < 1 || bottle > kBottles) return std::nullopt;
-  open_ = false;
-  return values_[static_cast<std::size_t>(bottle - 1)];
-}
-
-BonusWindowState BottlesRules::Snapshot() const {
-  BonusWindowState s;
-  s.dealt = open_ ? ResumableWindow::kDealt : ResumableWindow::kFinished;
-  for (std::size_t k = 0; k < values_.size(); ++k) s.values[k] = values_[k];
-  return s;
-}
-
-void BottlesRules::Restore(const BonusWindowState& state) {
-  for (std::size_t k = 0; k < values_.size(); ++k)
-    values_[k] = static_cast<std::uint8_t>(state.values[k]);
-  open_ = true;
-}
-
 void CupsRules::Deal(std::int64_t bonusSymbols, Random& rng) {
   symbols_ = bonusSymbols;
   prizes_.fill(0);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "bonus/cup_levels.h"
+#include "bonus/single_pick.h"
 #include "catalogue/bottles_elements.h"
 #include "catalogue/cups_elements.h"
 #include "core/random.h"
@@ -14,24 +15,7 @@ namespace tarvolenka {
 
 // The bottles' rules: five bottles hide the multipliers 1..5, drawn from the generator; the
 // player picks one.
-class BottlesRules {
- public:
-  void Deal(Random& rng);
-  // The multiplier under `bottle` (1..5); the pick is final. Nothing once picked, or for a
-  // bottle out of range.
-  std::optional<int> Pick(int bottle);
-
-  bool open() const { return open_; }
-  const std::array<std::uint8_t, kBottles>& values() const { return values_; }
-
-  // The resume file keeps the deal; a restored game waits for its pick again.
-  BonusWindowState Snapshot() const;
-  void Restore(const BonusWindowState& state);
-
- private:
-  std::array<std::uint8_t, kBottles> values_{};
-  bool open_ = false;
-};
+using BottlesRules = SinglePick<kBottles>;
 
 // What a cup opened did.
 struct CupPick {

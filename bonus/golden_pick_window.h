@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bonus/resumable_window.h"
+#include "bonus/single_pick.h"
 #include "catalogue/golden_pick_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -26,13 +27,12 @@ class GoldenPickWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The number of fouls (2..4) under each cover, dealt anew at every showing.
-  const std::array<std::uint8_t, 3>& goldenPickValues() const { return values_; }
+  const std::array<std::uint8_t, 3>& goldenPickValues() const { return covers_.values(); }
 
  private:
   Desktop& d_;
   Machine& m_;
-  std::array<std::uint8_t, 3> values_{};
-  bool open_ = false;
+  SinglePick<3> covers_;
 };
 
 }  // namespace tarvolenka

@@ -1,6 +1,5 @@
 #include "bonus/hat_chooser_window.h"
 
-#include "bonus/draw_cell.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -17,27 +16,18 @@ HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine) : d_(desk
 
 void HatChooserWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
-  picked_ = false;
-  if (const auto restored = TakeRestore()) {
-    for (std::size_t k = 0; k < hatContents_.size(); ++k)
-      hatContents_[k] = static_cast<std::uint8_t>(restored->values[k]);
-    return;
-  }
-  hatContents_.fill(0);
-  for (auto& content : hatContents_) content = DrawUnusedValue(m_.Rng, hatContents_, 3);
+  if (const auto restored = TakeRestore()) return hats_.Restore(*restored);
+  hats_.DealEachValueOnce(m_.Rng);
   Progress();
 }
 
 BonusWindowState HatChooserWindow::Snapshot() const {
-  BonusWindowState s;
-  s.dealt = picked_ ? kFinished : kDealt;
-  for (std::size_t k = 0; k < hatContents_.size(); ++k) s.values[k] = hatContents_[k];
-  return s;
+  return hats_.Snapshot();
 }
 
 // Closing without a pick would leave the bonus unplayed: the window waits for its pick.
 bool HatChooserWindow::CloseRequested() {
-  return picked_;
+  return !hats_.open();
 }
 
 void HatChooserWindow::Click(std::uint16_t handler, int number) {
@@ -50,10 +40,10 @@ void HatChooserWindow::Click(std::uint16_t handler, int number) {
 }
 
 void HatChooserWindow::PickHat(int hat) {
-  if (picked_ || hat < 1 || hat > 3) return;  // the pick is final
-  picked_ = true;
+  const auto picked = hats_.Pick(hat);  // the pick is final
+  if (!picked) return;
   PlayCue(d_, m_.State, Cue::Pick);
-  const std::uint8_t bonus = hatContents_[static_cast<std::size_t>(hat - 1)];
+  const std::uint8_t bonus = *picked;
   m_.BonusChoice = bonus;
   Progress();
   d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));

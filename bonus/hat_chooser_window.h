@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "bonus/resumable_window.h"
+#include "bonus/single_pick.h"
 #include "catalogue/hat_chooser_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -25,13 +26,12 @@ class HatChooserWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The bonus (1..3) under each hat, dealt anew at every showing.
-  const std::array<std::uint8_t, 3>& hatContents() const { return hatContents_; }
+  const std::array<std::uint8_t, 3>& hatContents() const { return hats_.values(); }
 
  private:
   Desktop& d_;
   Machine& m_;
-  std::array<std::uint8_t, 3> hatContents_{};
-  bool picked_ = false;
+  SinglePick<3> hats_;
 };
 
 }  // namespace tarvolenka

@@ -15,7 +15,7 @@ TEST(BottlesRules, HideEachMultiplierOnceAndTakeOneFinalPick) {
   Random rng;
   rng.Seed(42);
   BottlesRules rules;
-  rules.Deal(rng);
+  rules.DealEachValueOnce(rng);
   std::array<std::uint8_t, kBottles> sorted = rules.values();
   std::sort(sorted.begin(), sorted.end());
   EXPECT_EQ(sorted, (std::array<std::uint8_t, kBottles>{1, 2, 3, 4, 5}));
@@ -29,6 +29,24 @@ TEST(BottlesRules, HideEachMultiplierOnceAndTakeOneFinalPick) {
   resumed.Restore(rules.Snapshot());
   EXPECT_EQ(resumed.values(), rules.values());
   EXPECT_TRUE(resumed.open());  // a resumed game waits for its pick again
+}
+
+TEST(SinglePick, GoldenPickHidesTwoThreeAndFourFoulsInDrawnCovers) {
+  Random rng;
+  rng.Seed(7);
+  Random replay = rng;
+  SinglePick<3> covers;
+  covers.DealIntoDrawnCovers(rng, 2);
+  // Each number of fouls in turn goes under the first free cover the generator names.
+  std::array<std::uint8_t, 3> expected{};
+  for (std::uint8_t fouls = 2; fouls <= 4; ++fouls) {
+    std::uint32_t cover = 0;
+    do cover = replay.Below(3);
+    while (expected[cover] != 0);
+    expected[cover] = fouls;
+  }
+  EXPECT_EQ(covers.values(), expected);
+  EXPECT_EQ(rng.Below(1000), replay.Below(1000));  // the same number of draws
 }
 
 // A cup of prize level `level` (an index of the levels): the first one, or the first not yet
