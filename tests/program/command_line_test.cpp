@@ -41,7 +41,9 @@ TEST_P(ArgumentsTest, OnlyHelpOrVersionAloneAvoidPlayingOrRefusing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ArgumentsTest, ::testing::ValuesIn(kRows),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<ArgumentsRow>& row) {
+                           return std::string(row.param.name);
+                         });
 
 TEST(HelpText, NamesTheFilesInTheFoldersTheEnvironmentGives) {
   ::setenv("XDG_CONFIG_HOME", "/elsewhere/config", 1);
