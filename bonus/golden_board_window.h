@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 
+#include "bonus/golden_board_rules.h"
 #include "bonus/resumable_window.h"
 #include "catalogue/golden_board_elements.h"
 #include "core/desktop.h"
@@ -26,25 +26,18 @@ class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
 
   BonusWindowState Snapshot() const override;
 
-  // 1 = coin, 0 = foul, by cell; dealt anew at every showing.
-  const std::array<std::uint8_t, kBoardCells>& boardCells() const { return cells_; }
-  int foulCount() const { return foulCount_; }
-  int ladderStep() const { return ladderStep_; }
+  // The board, dealt anew at every showing.
+  const GoldenBoardRules& rules() const { return rules_; }
 
  private:
   void UpdateLadder();
-  void CheckBoardEnd();
-  // Uncovers the cells from `cell` on, one step at a time, then closes.
-  void RevealFrom(int cell);
+  // Uncovers the rest of the board, one step at a time, then closes.
+  void RevealRest();
   void ShowCell(int cell);
-  void Restore(const BonusWindowState& state);
 
   Desktop& d_;
   Machine& m_;
-  std::array<std::uint8_t, kBoardCells> cells_{};
-  std::array<bool, kBoardCells> covered_{};
-  int foulCount_ = 0;
-  int ladderStep_ = 0;
+  GoldenBoardRules rules_;
 };
 
 }  // namespace tarvolenka

@@ -2,35 +2,15 @@
 
 #include <string>
 
-#include "core/arith.h"
 #include "core/sound.h"
 
 namespace tarvolenka {
-namespace {
-
-// Light steps after a start, and after a stop request; the stop button appears when the
-// steps after a start come down to this many.
-constexpr std::uint32_t kStepsAfterStart = 1005;
-constexpr std::uint32_t kStepsAfterStop = 15;
-constexpr std::uint32_t kStopShownAt = 1000;
-
-int PaceOf(std::uint32_t stepsLeft) {
-  if (stepsLeft <= 5) return durations::kMegaLightSlow3;
-  if (stepsLeft <= 10) return durations::kMegaLightSlow2;
-  if (stepsLeft <= 15) return durations::kMegaLightSlow1;
-  return durations::kMegaLightFast;
-}
-
-}  // namespace
-
-std::int64_t MegaBonusWindow::Prize(int cell) const {
-  return SatMul(m_.State.TimedBonusAmount, kMegaFactors[static_cast<std::size_t>(cell - 1)]);
-}
 
 void MegaBonusWindow::OnShow() {
+  rules_.Deal(m_.State.TimedBonusAmount, m_.Rng);
   for (int cell = 1; cell <= kMegaCells; ++cell) {
     d_.SetVisible(Ref(MegaLight(cell)), false);
-    d_.SetText(Ref(MegaLabel(cell)), std::to_string(Prize(cell)));
+    d_.SetText(Ref(MegaLabel(cell)), std::to_string(rules_.Prize(cell)));
   }
   d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
   d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
@@ -38,7 +18,6 @@ void MegaBonusWindow::OnShow() {
   d_.SetVisible(Ref(MegaBonusEl::Announcement), false);
   d_.SetVisible(Ref(MegaBonusEl::Heading), true);
   d_.StopTimer(TimerOf(MegaBonusTimer::Light));
-  lightPos_ = static_cast<std::uint8_t>(m_.Rng.Below(16) + 1);
   MoveLight();
 }
 
@@ -60,52 +39,48 @@ void MegaBonusWindow::TimerTick(std::uint8_t timer) {
 }
 
 void MegaBonusWindow::MoveLight() {
-  if (lightPos_ < 1 || lightPos_ > kMegaCells) {
-    for (int cell = 1; cell <= kMegaCells; ++cell) d_.SetVisible(Ref(MegaLight(cell)), false);
-    return;
-  }
-  const int previous = lightPos_ == 1 ? kMegaCells : lightPos_ - 1;
-  d_.SetVisible(Ref(MegaLight(previous)), false);
-  d_.SetVisible(Ref(MegaLight(lightPos_)), true);
+  const int light = rules_.light();
+  d_.SetVisible(Ref(MegaLight(light == 1 ? kMegaCells : light - 1)), false);
+  d_.SetVisible(Ref(MegaLight(light)), true);
 }
 
 void MegaBonusWindow::Start() {
   d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
   d_.SetVisible(Ref(MegaBonusEl::StartButton), false);
-  stepsLeft_ = m_.Rng.Below(15) + kStepsAfterStart;
+  rules_.Start(m_.Rng);
   d_.StartTimer(TimerOf(MegaBonusTimer::Light));
 }
 
 void MegaBonusWindow::Stop() {
-  stepsLeft_ = m_.Rng.Below(15) + kStepsAfterStop;
+  rules_.Stop(m_.Rng);
   d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
 }
 
 void MegaBonusWindow::OnLightTick() {
-  stepsLeft_ -= 1;
+  const MegaStep step = rules_.Step();
   PlayCue(d_, m_.State, Cue::Click);
-  if (stepsLeft_ == kStopShownAt) d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
-  lightPos_ = static_cast<std::uint8_t>(lightPos_ % kMegaCells + 1);
+  if (step.stopOffered) d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
   MoveLight();
-  if (stepsLeft_ == 0) {
+  if (step.rested) {
     d_.StopTimer(TimerOf(MegaBonusTimer::Light));
     d_.SetVisible(Ref(MegaBonusEl::OkButton), true);
     Announce();
     PlayCue(d_, m_.State, Cue::Cuckoo);
     return;
   }
-  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), PaceOf(stepsLeft_));
+  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), rules_.Pace());
 }
 
 void MegaBonusWindow::Announce() {
   // The heading gives way to the prize the light rests on.
-  d_.SetText(Ref(MegaBonusEl::Announcement), "ПЕЧЕЛИТЕ\n" + std::to_string(Prize(lightPos_)));
+  d_.SetText(Ref(MegaBonusEl::Announcement),
+             "ПЕЧЕЛИТЕ\n" + std::to_string(rules_.Prize(rules_.light())));
   d_.SetVisible(Ref(MegaBonusEl::Heading), false);
   d_.SetVisible(Ref(MegaBonusEl::Announcement), true);
 }
 
 void MegaBonusWindow::Confirm() {
-  m_.State.LastWin = Prize(lightPos_);
+  m_.State.LastWin = rules_.Prize(rules_.light());
   d_.Close(WindowId::MegaBonus);
 }
 

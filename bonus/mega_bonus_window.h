@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "bonus/mega_wheel_rules.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -25,9 +26,7 @@ class MegaBonusWindow : public WindowLogic {
   void Confirm();
   void OnLightTick();
 
-  std::uint8_t MegaLightPos() const { return lightPos_; }
-  std::uint32_t MegaStepsLeft() const { return stepsLeft_; }
-  std::int64_t Prize(int cell) const;
+  const MegaWheelRules& rules() const { return rules_; }
 
  private:
   void MoveLight();
@@ -35,8 +34,7 @@ class MegaBonusWindow : public WindowLogic {
 
   Desktop& d_;
   Machine& m_;
-  std::uint8_t lightPos_ = 1;
-  std::uint32_t stepsLeft_ = 0;
+  MegaWheelRules rules_;
 };
 
 }  // namespace tarvolenka

@@ -52,7 +52,7 @@ class BonusSequenceTest : public BonusTest {
   // Uncovers `coins` coins, then fouls until the board ends.
   void CollectCoins(int coins) {
     When(WindowId::GoldenBoard, [this, coins] {
-      const auto cells = game().goldenBoard().boardCells();
+      const auto cells = game().goldenBoard().rules().cells();
       int found = 0;
       for (int k = 1; k <= kBoardCells && found < coins; ++k)
         if (cells[static_cast<std::size_t>(k - 1)] == 1) {

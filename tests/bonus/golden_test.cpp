@@ -75,7 +75,7 @@ class GoldenBoardTest : public BonusTest {
   }
   std::vector<int> CellsHolding(std::uint8_t what) {
     std::vector<int> cells;
-    const auto& board = game().goldenBoard().boardCells();
+    const auto& board = game().goldenBoard().rules().cells();
     for (int k = 1; k <= kBoardCells; ++k)
       if (board[static_cast<std::size_t>(k - 1)] == what) cells.push_back(k);
     return cells;
@@ -83,7 +83,7 @@ class GoldenBoardTest : public BonusTest {
   int MarkerTop() { return desk_.State(Ref(GoldenBoardEl::LadderMarker)).rect.top; }
   void ExpectCellsShowTheirContents() {
     for (int k = 1; k <= kBoardCells; ++k) {
-      const bool coin = game().goldenBoard().boardCells()[static_cast<std::size_t>(k - 1)] == 1;
+      const bool coin = game().goldenBoard().rules().cells()[static_cast<std::size_t>(k - 1)] == 1;
       EXPECT_EQ(desk_.PictureOf(Ref(BoardCell(k))), coin ? Picture::Coin : Picture::Foul) << k;
     }
   }
@@ -109,7 +109,7 @@ TEST_F(GoldenBoardTest, DealsTenCoinsAndSixFoulsByTheDrawRuleWithTheMarkerOnTheB
       while (expected[c] != 1);
       expected[c] = 0;
     }
-    EXPECT_EQ(game().goldenBoard().boardCells(), expected) << "seed " << seed;
+    EXPECT_EQ(game().goldenBoard().rules().cells(), expected) << "seed " << seed;
     EXPECT_EQ(CellsHolding(1).size(), 10u);
   }
 }
@@ -149,7 +149,7 @@ TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) 
     Click(Ref(BoardCell(fouls[0])));
     Click(Ref(BoardCell(coins[0])));
     Click(Ref(BoardCell(fouls[1])));
-    EXPECT_EQ(game().goldenBoard().foulCount(), 2);
+    EXPECT_EQ(game().goldenBoard().rules().fouls(), 2);
     EXPECT_TRUE(desk_.IsShown(WindowId::GoldenBoard));
     EXPECT_EQ(desk_.PictureOf(Ref(BoardCell(fouls[1]))), Picture::Foul);
     at = desk_.now();
@@ -178,7 +178,7 @@ TEST_F(GoldenBoardTest, EveryCoinClimbsOneRungAndTheTopRungWaitsForTheFouls) {
       EXPECT_EQ(MarkerTop(), kLadderTop + kOffsets[c + 1]) << "coin " << c + 1;
       EXPECT_EQ(m().BonusAmount, kPrizes[c + 1]);
     }
-    EXPECT_EQ(game().goldenBoard().ladderStep(), 10);
+    EXPECT_EQ(game().goldenBoard().rules().rung(), 10);
     const auto fouls = CellsHolding(0);
     for (int f = 0; f < 3; ++f) Click(Ref(BoardCell(fouls[static_cast<std::size_t>(f)])));
     EXPECT_TRUE(desk_.IsShown(WindowId::GoldenBoard));
@@ -203,8 +203,8 @@ TEST_F(GoldenBoardTest, ASecondClickOnAnUncoveredCellChangesNothing) {
     Click(Ref(BoardCell(coin)));
     Click(Ref(BoardCell(foul)));
     EXPECT_EQ(desk_.cues().size(), cues);
-    EXPECT_EQ(game().goldenBoard().ladderStep(), 1);
-    EXPECT_EQ(game().goldenBoard().foulCount(), 1);
+    EXPECT_EQ(game().goldenBoard().rules().rung(), 1);
+    EXPECT_EQ(game().goldenBoard().rules().fouls(), 1);
     EXPECT_EQ(m().BonusAmount, 100);
     desk_.Close(WindowId::GoldenBoard);
   });

@@ -28,15 +28,16 @@ TEST_F(MegaBonus, ShowsTheTimedBonusTimesEachCellsFactor) {
     EXPECT_FALSE(Shown(MegaBonusEl::StopButton));
     EXPECT_FALSE(Shown(MegaBonusEl::OkButton));
     EXPECT_EQ(LitShapes(), 1);
-    EXPECT_TRUE(desk_.Visible(Ref(MegaLight(mega().MegaLightPos()))));
+    EXPECT_TRUE(desk_.Visible(Ref(MegaLight(mega().rules().light()))));
     desk_.Close(WindowId::MegaBonus);
   });
   desk_.RunModal(WindowId::MegaBonus);
 }
 
 TEST_F(MegaBonus, PrizesAreWorkedOutInSixtyFourBits) {
-  s().TimedBonusAmount = 100000000000LL;
-  EXPECT_EQ(mega().Prize(3), 5000000000000LL);
+  MegaWheelRules wheel;
+  wheel.Deal(100000000000LL, game_->machine().Rng);
+  EXPECT_EQ(wheel.Prize(3), 5000000000000LL);
 }
 
 TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep) {
@@ -54,16 +55,16 @@ TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep)
       const int lit = LitShapes();
       maxLit = std::max(maxLit, lit);
       minLit = std::min(minLit, lit);
-      if (Shown(MegaBonusEl::StopButton) && mega().MegaStepsLeft() > 1000 && requestedOn == 0)
+      if (Shown(MegaBonusEl::StopButton) && mega().rules().stepsLeft() > 1000 && requestedOn == 0)
         stopSeenEarly = true;
-      if (Shown(MegaBonusEl::OkButton) && mega().MegaStepsLeft() > 0) okSeenEarly = true;
+      if (Shown(MegaBonusEl::OkButton) && mega().rules().stepsLeft() > 0) okSeenEarly = true;
     });
   });
   desk_.Then(3000, [&] {
     ASSERT_TRUE(Shown(MegaBonusEl::StopButton));
-    requestedOn = mega().MegaLightPos();
+    requestedOn = mega().rules().light();
     desk_.Click(Ref(MegaBonusEl::StopButton));
-    stepsAfterStop = mega().MegaStepsLeft();
+    stepsAfterStop = mega().rules().stepsLeft();
     EXPECT_FALSE(Shown(MegaBonusEl::StopButton));
   });
   desk_.Then(15000, [&] {
@@ -76,8 +77,8 @@ TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep)
   EXPECT_GE(stepsAfterStop, 15u);
   EXPECT_LE(stepsAfterStop, 29u);
   const int expectedCell = (requestedOn - 1 + static_cast<int>(stepsAfterStop)) % 16 + 1;
-  EXPECT_EQ(mega().MegaLightPos(), expectedCell);
-  EXPECT_EQ(s().LastWin, mega().Prize(expectedCell));
+  EXPECT_EQ(mega().rules().light(), expectedCell);
+  EXPECT_EQ(s().LastWin, mega().rules().Prize(expectedCell));
   EXPECT_FALSE(stopSeenEarly);
   EXPECT_FALSE(okSeenEarly);
   EXPECT_EQ(maxLit, 1);
@@ -93,7 +94,7 @@ TEST_F(MegaBonus, TheLightSlowsDownOverItsLastSteps) {
     desk_.SetObserver([&] {
       if (desk_.IsTimerRunning(TimerOf(MegaBonusTimer::Light)))
         pace.push_back(
-            {mega().MegaStepsLeft(), desk_.TimerInterval(TimerOf(MegaBonusTimer::Light))});
+            {mega().rules().stepsLeft(), desk_.TimerInterval(TimerOf(MegaBonusTimer::Light))});
     });
   });
   desk_.Then(3000, [&] { desk_.Click(Ref(MegaBonusEl::StopButton)); });
@@ -114,7 +115,7 @@ TEST_F(MegaBonus, WithoutAStopTheLightRunsAThousandMoreStepsAndStops) {
   });
   desk_.Then(120000, [&] {
     EXPECT_TRUE(Shown(MegaBonusEl::OkButton));
-    EXPECT_EQ(mega().MegaStepsLeft(), 0u);
+    EXPECT_EQ(mega().rules().stepsLeft(), 0u);
     clicks = CueCount(Cue::Click);
     desk_.Click(Ref(MegaBonusEl::OkButton));
   });

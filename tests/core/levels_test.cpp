@@ -171,7 +171,7 @@ TEST_F(TimedBonus, TheSixthCollectionOpensTheMegaBonusThenShowsTheEmptyStage) {
     desk_.Click(Ref(MegaBonusEl::OkButton));
   });
   Click(MainEl::TakeBonusButton);
-  const std::int64_t prize = game_->megaBonus().Prize(game_->megaBonus().MegaLightPos());
+  const std::int64_t prize = game_->megaBonus().rules().Prize(game_->megaBonus().rules().light());
   EXPECT_GT(prize, 0);
   EXPECT_EQ(s().LastWin, prize);
   EXPECT_EQ(s().Balance, balance + prize);

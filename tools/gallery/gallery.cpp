@@ -238,7 +238,7 @@ int main(int argc, char** argv) {
        [](Game& g, qt::QtDesktop&) {
          MegaBonusWindow& mega = g.megaBonus();
          mega.Start();
-         while (mega.MegaStepsLeft() > 0) mega.OnLightTick();
+         while (mega.rules().stepsLeft() > 0) mega.OnLightTick();
        }},
       // The rungs' three colours side by side: two won, the third lost.
       {WindowId::DoubleUp, "double-up-rungs.png",

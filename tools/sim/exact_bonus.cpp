@@ -133,7 +133,7 @@ double BonusCalculator::MezeValue(int bonusSymbols) {
 double BonusCalculator::GoldenValue() {
   game_->game.goldenPick().OnShow();
   game_->game.goldenBoard().OnShow();
-  const auto& cells = game_->game.goldenBoard().boardCells();
+  const auto& cells = game_->game.goldenBoard().rules().cells();
   const int coins = static_cast<int>(std::accumulate(cells.begin(), cells.end(), 0));
   const int fouls = static_cast<int>(cells.size()) - coins;
   double value = 0;
