@@ -5,12 +5,11 @@
 #include "bonus/bonus_win.h"
 #include "catalogue/durations.h"
 #include "core/arith.h"
+#include "core/bonus_trigger.h"
 #include "core/reels.h"
 
 namespace tarvolenka {
 namespace {
-
-constexpr int kSymbolsToOpen = 3;
 
 enum BonusGame : std::uint8_t { kNoPick = 0, kDrinks = 1, kMeze = 2, kGolden = 3 };
 
@@ -32,7 +31,7 @@ BonusSequence::BonusSequence(Desktop& desktop, Machine& machine, MainWindow& mai
 
 void BonusSequence::RunBonus(std::function<void()> done) {
   m_.BonusSymbolCount = CountVisible(m_.Reels, kBonusSymbol);
-  if (m_.BonusSymbolCount < kSymbolsToOpen) {
+  if (!OpensBonus(m_.BonusSymbolCount)) {
     if (done) done();
     return;
   }

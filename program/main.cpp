@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "exact/exact.h"
 #include "game/game.h"
 #include "program/command_line.h"
 #include "program/display_check.h"
@@ -19,7 +20,6 @@
 #include "qt/session_end.h"
 #include "qt/single_instance.h"
 #include "qt/zoom.h"
-#include "tools/sim/exact.h"
 
 int main(int argc, char** argv) {
   using namespace tarvolenka;
@@ -62,15 +62,12 @@ int main(int argc, char** argv) {
                                QStringLiteral("/pictures"));
   desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size()));
   desktop.onZoomChanged = qt::SaveZoom;
-  // The statistics quote the machine's exact return, worked out by the simulator's calculator
-  // for the lines and stake being played; the last answer is kept, as players rarely change them.
+  // The statistics quote the machine's exact return for the lines and stake being played; the
+  // last answer is kept, as players rarely change them.
   auto exactReturn = [cache = std::optional<std::pair<std::pair<int, int>, double>>()](
                          int lines, int stake) mutable -> std::optional<double> {
     if (!cache || cache->first != std::pair(lines, stake)) {
-      sim::Settings settings;
-      settings.lines = lines;
-      settings.stake = stake;
-      cache.emplace(std::pair(lines, stake), 100.0 * sim::ComputeExact(settings).total);
+      cache.emplace(std::pair(lines, stake), 100.0 * ComputeExact({.lines = lines}).total);
     }
     return cache->second;
   };

@@ -1,4 +1,4 @@
-#include "tools/sim/exact_bonus.h"
+#include "exact/exact_bonus.h"
 
 #include <gtest/gtest.h>
 

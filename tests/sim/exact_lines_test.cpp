@@ -1,4 +1,4 @@
-#include "tools/sim/exact_lines.h"
+#include "exact/exact_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/sim/reel_chain.h"
+#include "exact/reel_chain.h"
 
 #include <gtest/gtest.h>
 

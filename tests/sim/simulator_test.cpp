@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/sim/exact.h"
+#include "exact/exact.h"
 #include "tools/sim/summary.h"
 
 namespace tarvolenka::sim {
@@ -60,7 +60,7 @@ TEST(Simulate, DoubleUpReturnsWhatItsLadderPromises) {
   RunOptions o = Options(80000, 2, 3);
   o.settings.doubleUp = *ParseDoubleStrategy("collect-at:3");
   const RunResult r = Simulate(o);
-  const ExactFigures exact = ComputeExact(o.settings);
+  const ExactFigures exact = ComputeExact(ExactPlayOf(o.settings));
   const Estimate perCredit = r.tally.doubleUpReturn.Mean(r.tally.gambles);
   EXPECT_GT(r.tally.gambles, 10000);
   EXPECT_TRUE(perCredit.Contains(exact.doubleUpReturnPerCredit))

@@ -15,14 +15,15 @@
 #include <string>
 
 #include "catalogue/cups_elements.h"
+#include "catalogue/double_up_elements.h"
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/meze_elements.h"
 #include "core/free_spins.h"
 #include "core/history_file.h"
+#include "exact/exact.h"
 #include "game/game.h"
 #include "qt/qt_desktop.h"
 #include "qt/window_shot.h"
-#include "tools/sim/exact.h"
 
 using namespace tarvolenka;
 
@@ -43,6 +44,13 @@ class StillClockDesktop : public qt::QtDesktop {
   DateTime NowLocal() const override { return 46000.5; }  // 9 December 2025, noon
   std::uint32_t MillisSinceMidnightUtc() const override { return 43'200'000; }
 };
+
+// The double-up's marker blinks in real time from the program's start, hidden or not; with its
+// timers held still, every run shows the marker alike.
+void StopDoubleUpTimers(qt::QtDesktop& desktop) {
+  for (DoubleUpTimer timer : {DoubleUpTimer::Blink, DoubleUpTimer::Shake})
+    desktop.StopTimer(TimerOf(timer));
+}
 
 void Settle() {
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
@@ -165,13 +173,12 @@ int main(int argc, char** argv) {
   HistoryFile sample(HistoryPathBeside(save));
   WriteSampleHistory(sample);
   StillClockDesktop desktop(dpr, argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString());
-  Game game(desktop, save, [](int lines, int stake) -> std::optional<double> {
-    sim::Settings settings;
-    settings.lines = lines;
-    settings.stake = stake;
-    return 100.0 * sim::ComputeExact(settings).total;
+  Game game(desktop, save, [](int lines, int /*stake*/) -> std::optional<double> {
+    return 100.0 * ComputeExact({.lines = lines}).total;
   });
+  StopDoubleUpTimers(desktop);
   desktop.Start();
+  StopDoubleUpTimers(desktop);
   Machine& m = game.machine();
   m.State.Experience = 13250;
   ShowWinningScreen(game, true);
@@ -263,6 +270,12 @@ int main(int argc, char** argv) {
   for (const Shot& shot : shots) {
     if (shot.prepare) shot.prepare(game, desktop);
     desktop.Present(shot.window);
+    if (shot.window == WindowId::DoubleUp) {
+      // Between two blinks: the vodka's marker lit, the beer's dark.
+      StopDoubleUpTimers(desktop);
+      desktop.SetVisible(Ref(DoubleUpEl::VodkaMarker), true);
+      desktop.SetVisible(Ref(DoubleUpEl::BeerMarker), false);
+    }
     if (shot.play) shot.play(game, desktop);
     // What the clicks set going (the meze's reveal) ends before the picture is taken.
     while (desktop.pausing()) QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "tools/sim/exact.h"
+#include "exact/exact.h"
 #include "tools/sim/options.h"
 #include "tools/sim/reports.h"
 #include "tools/sim/simulator.h"
@@ -16,6 +16,7 @@
 
 namespace {
 
+using namespace tarvolenka;
 using namespace tarvolenka::sim;
 
 void DrawProgress(double done) {
@@ -29,7 +30,7 @@ void DrawProgress(double done) {
 }
 
 int Run(const Options& options) {
-  const ExactFigures exact = ComputeExact(options.run.settings);
+  const ExactFigures exact = ComputeExact(ExactPlayOf(options.run.settings));
   const bool bar = options.progress && isatty(STDERR_FILENO) == 1;
   const RunResult run = Simulate(options.run, bar ? DrawProgress : std::function<void(double)>{});
   const Summary summary = Summarize(options.run, exact, run);

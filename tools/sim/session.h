@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "exact/exact.h"
 #include "game/game.h"
 #include "tools/sim/double_strategy.h"
 #include "tools/sim/headless_desktop.h"
@@ -21,8 +22,10 @@ struct Settings {
   DoubleStrategy doubleUp;
 };
 
-// The bonus games in the chooser's numbering: 1 drinks (bottles and cups), 2 meze, 3 golden.
-inline constexpr int kBonusGames = 3;
+// What the exact figures of a run are worked out for.
+inline ExactPlay ExactPlayOf(const Settings& settings) {
+  return {settings.lines, settings.doubleUp.plays() ? settings.doubleUp.stopRung() : 0};
+}
 
 // What one spin, paid or free, showed and paid, in credits.
 struct SpinResult {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/sim/exact.h"
+#include "exact/exact.h"
 #include "tools/sim/simulator.h"
 
 namespace tarvolenka::sim {

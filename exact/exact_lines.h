@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/paylines.h"
-#include "tools/sim/reel_chain.h"
+#include "exact/reel_chain.h"
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
 
 struct ReelModel {
   std::vector<ReelChain> chains;                // reels 1..5
@@ -33,4 +33,4 @@ LineExpectation ExpectedLinePay(const ReelModel& model, const PayTable& table = 
 // the probability of exactly k.
 std::array<double, kReels + 1> VisibleCountDistribution(const ReelModel& model, SymbolId symbol);
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

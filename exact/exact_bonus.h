@@ -1,8 +1,8 @@
 #pragma once
 
 // Exact expected results of the bonus games under random picks. The deals (what lies under the
-// hats, bottles, cups, vegetables, covers and board cells) are read from the game's own
-// windows; the expectations follow from how each game ends:
+// hats, bottles, cups, vegetables, covers and board cells) are dealt by the games' own rules;
+// the expectations follow from how each game ends:
 // - chooser: a random hat, so each game's share is how many hats hide it, over three;
 // - drinks: a random bottle, then random cups, any cup, an open one counting again, until one
 //   prize level has been found the game's number of times; bottle and cups are independent, so
@@ -12,16 +12,14 @@
 //   fouls are found; the prize is the rung of the coins found (a recursion over coins and fouls).
 
 #include <array>
-#include <memory>
 
-namespace tarvolenka::sim {
+#include "core/random.h"
+
+namespace tarvolenka {
 
 class BonusCalculator {
  public:
-  BonusCalculator();
-  ~BonusCalculator();
-
-  // Whether `bonusSymbols` visible bonus symbols open a bonus game, asked of the game itself.
+  // Whether `bonusSymbols` visible bonus symbols open a bonus game.
   bool Opens(int bonusSymbols);
   // The probability that the chooser gives game 1 (drinks), 2 (meze), 3 (golden).
   std::array<double, 3> ChooserShares();
@@ -35,8 +33,7 @@ class BonusCalculator {
   double CupPrize(int bonusSymbols);
 
  private:
-  struct Game;
-  std::unique_ptr<Game> game_;
+  Random rng_;  // what the deals are drawn from: their values do not depend on it
 };
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

@@ -1,15 +1,15 @@
-#include "tools/sim/exact.h"
+#include "exact/exact.h"
 
 #include <cmath>
 
 #include "catalogue/double_up_elements.h"
 #include "core/free_spins.h"
-#include "tools/sim/exact_bonus.h"
-#include "tools/sim/exact_lines.h"
+#include "exact/exact_bonus.h"
+#include "exact/exact_lines.h"
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
 
-ExactFigures ComputeExact(const Settings& settings, const PayTable& table) {
+ExactFigures ComputeExact(const ExactPlay& play, const PayTable& table) {
   ExactFigures x;
   const ReelModel& reels = ReelModel::Game();
   const LineExpectation line = ExpectedLinePay(reels, table);
@@ -45,7 +45,7 @@ ExactFigures ComputeExact(const Settings& settings, const PayTable& table) {
   const double f = x.freeSpinsAwarded;
   x.freeSpinsPerPaidSpin = f < 1 ? f / (1 - f) : INFINITY;
 
-  const double lines = settings.lines;
+  const double lines = play.lines;
   x.lines = line.pay / lines;
   x.multiplierLines = line.multiplierPay / lines;
   for (std::size_t g = 0; g < kBonusGames; ++g) x.bonus[g] = bonusOfGame[g] / lines;
@@ -53,8 +53,8 @@ ExactFigures ComputeExact(const Settings& settings, const PayTable& table) {
   x.total = x.lines + x.bonus[0] + x.bonus[1] + x.bonus[2] + x.freeSpins;
 
   // Each guess is right with probability one half; the player stops at the strategy's rung.
-  if (settings.doubleUp.plays()) {
-    const int rung = settings.doubleUp.stopRung();
+  if (play.doubleUpStopRung > 0) {
+    const int rung = play.doubleUpStopRung;
     x.doubleUpReturnPerCredit =
         static_cast<double>(kDoubleLadder[static_cast<std::size_t>(rung - 1)].multiplier) /
         std::ldexp(1.0, rung);
@@ -77,4 +77,4 @@ std::vector<std::string> ExactAssumptions() {
   };
 }
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

@@ -1,9 +1,9 @@
-#include "tools/sim/reel_chain.h"
+#include "exact/reel_chain.h"
 
 #include <cmath>
 #include <stdexcept>
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
 
 std::size_t ReelChain::Key(const Column& c) {
   return ((static_cast<std::size_t>(c[0]) * 16 + c[1]) * 16 + c[2]) * 16 + c[3];
@@ -84,4 +84,4 @@ std::array<double, 16> RowMarginal(const ReelChain& chain, const std::vector<dou
   return p;
 }
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

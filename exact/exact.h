@@ -9,9 +9,19 @@
 #include <vector>
 
 #include "core/paylines.h"
-#include "tools/sim/session.h"
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
+
+// The bonus games in the chooser's numbering: 1 drinks (bottles and cups), 2 meze, 3 golden.
+inline constexpr int kBonusGames = 3;
+
+// What the figures are worked out for: the lines played, which set the stake (all fifty pay
+// whatever the number), and the rung of the double-up's ladder at which wins are collected, or
+// 0 when they are never gambled.
+struct ExactPlay {
+  int lines = 50;
+  int doubleUpStopRung = 0;
+};
 
 struct ExactFigures {
   // Return to player by source.
@@ -42,9 +52,9 @@ struct ExactFigures {
   double linePayPerSpin = 0;
 };
 
-ExactFigures ComputeExact(const Settings& settings, const PayTable& table = kPayTable);
+ExactFigures ComputeExact(const ExactPlay& play, const PayTable& table = kPayTable);
 
 // What the exact figures assume, one sentence each.
 std::vector<std::string> ExactAssumptions();
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

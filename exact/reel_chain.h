@@ -12,7 +12,7 @@
 
 #include "core/reels.h"
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
 
 // Rows 0..3 of a column, row 0 the hidden top.
 using Column = std::array<SymbolId, kRows>;
@@ -56,4 +56,4 @@ double VisibleProbability(const ReelChain& chain, const std::vector<double>& dis
 std::array<double, 16> RowMarginal(const ReelChain& chain, const std::vector<double>& distribution,
                                    int row);
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

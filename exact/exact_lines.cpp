@@ -1,6 +1,6 @@
-#include "tools/sim/exact_lines.h"
+#include "exact/exact_lines.h"
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
 namespace {
 
 using Marginal = std::array<double, 16>;
@@ -68,4 +68,4 @@ std::array<double, kReels + 1> VisibleCountDistribution(const ReelModel& model, 
   return count;
 }
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka

@@ -1,20 +1,19 @@
-#include "tools/sim/exact_bonus.h"
+#include "exact/exact_bonus.h"
 
 #include <map>
 #include <numeric>
 #include <vector>
 
 #include "bonus/cup_levels.h"
+#include "bonus/drinks_rules.h"
+#include "bonus/golden_board_rules.h"
 #include "bonus/ladder_table.h"
-#include "game/game.h"
-#include "tools/sim/headless_desktop.h"
-#include "tools/sim/player.h"
+#include "bonus/meze_rules.h"
+#include "bonus/single_pick.h"
+#include "core/bonus_trigger.h"
 
-namespace tarvolenka::sim {
+namespace tarvolenka {
 namespace {
-
-// The machines keep no save file.
-constexpr const char* kNoSaveFile = "";
 
 template <class Values>
 double Mean(const Values& values) {
@@ -57,56 +56,34 @@ double BoardValue(int coins, int fouls, int found, int fouled, int allowed) {
 
 }  // namespace
 
-// The game's windows on a headless desktop; their deals are read straight after OnShow.
-struct BonusCalculator::Game {
-  Stream stream{1};
-  HeadlessDesktop desktop{stream};
-  tarvolenka::Game game{desktop, kNoSaveFile};
-  RandomPlayer player{stream, game.doubleUp(), DoubleStrategy{}};
-  Game() {
-    desktop.SetPlayer(&player);
-    game.machine().State = NewGameState(desktop.NowLocal());
-    game.machine().State.SoundOn = 0;
-    game.machine().State.LineStake = 1;
-  }
-};
-
-BonusCalculator::BonusCalculator() : game_(std::make_unique<Game>()) {}
-BonusCalculator::~BonusCalculator() = default;
-
 bool BonusCalculator::Opens(int bonusSymbols) {
-  Machine& m = game_->game.machine();
-  m.Reels.cells.fill(1);
-  for (int reel = 1; reel <= bonusSymbols; ++reel) m.Reels.at(1, reel) = kBonusSymbol;
-  constexpr std::uint8_t kUntouched = 0xFF;
-  m.BonusChoice = kUntouched;
-  game_->game.bonus().RunBonus({});
-  return m.BonusChoice != kUntouched;
+  return OpensBonus(bonusSymbols);
 }
 
 std::array<double, 3> BonusCalculator::ChooserShares() {
-  game_->game.chooser().OnShow();
+  SinglePick<3> hats;
+  hats.DealEachValueOnce(rng_);
   std::array<double, 3> share{};
-  for (std::uint8_t bonus : game_->game.chooser().hatContents())
-    share[static_cast<std::size_t>(bonus - 1)] += 1.0 / 3;
+  for (std::uint8_t bonus : hats.values()) share[static_cast<std::size_t>(bonus - 1)] += 1.0 / 3;
   return share;
 }
 
 double BonusCalculator::BottleMultiplier() {
-  game_->game.bottles().OnShow();
-  return Mean(game_->game.bottles().bottleValues());
+  BottlesRules bottles;
+  bottles.DealEachValueOnce(rng_);
+  return Mean(bottles.values());
 }
 
 double BonusCalculator::CupPrize(int bonusSymbols) {
-  game_->game.machine().BonusSymbolCount = bonusSymbols;
-  game_->game.cups().OnShow();
+  CupsRules cups;
+  cups.Deal(bonusSymbols, rng_);
   std::map<std::int64_t, int> cupsOf;
-  for (std::int64_t prize : game_->game.cups().cupPrizes()) ++cupsOf[prize];
+  for (std::int64_t prize : cups.prizes()) ++cupsOf[prize];
   std::vector<double> p, prize;
-  const double cups = static_cast<double>(game_->game.cups().cupPrizes().size());
-  for (const auto& [value, count] : cupsOf) {
+  const double count = static_cast<double>(cups.prizes().size());
+  for (const auto& [value, n] : cupsOf) {
     prize.push_back(static_cast<double>(value));
-    p.push_back(count / cups);
+    p.push_back(n / count);
   }
   std::vector<int> hits(p.size(), 0);
   return CupsValue(p, prize, hits, kCupsPerLevel);
@@ -117,9 +94,9 @@ double BonusCalculator::DrinksValue(int bonusSymbols) {
 }
 
 double BonusCalculator::MezeValue(int bonusSymbols) {
-  game_->game.machine().BonusSymbolCount = bonusSymbols;
-  game_->game.meze().OnShow();
-  const auto& rows = game_->game.meze().mezePrizes();
+  MezeRules meze;
+  meze.Deal(bonusSymbols, rng_);
+  const auto& rows = meze.prizes();
   // From the top row down: the value of playing row r onwards.
   double after = 0;
   for (std::size_t r = rows.size(); r-- > 0;) {
@@ -131,15 +108,16 @@ double BonusCalculator::MezeValue(int bonusSymbols) {
 }
 
 double BonusCalculator::GoldenValue() {
-  game_->game.goldenPick().OnShow();
-  game_->game.goldenBoard().OnShow();
-  const auto& cells = game_->game.goldenBoard().rules().cells();
+  SinglePick<3> covers;
+  covers.DealIntoDrawnCovers(rng_, 2);
+  GoldenBoardRules board;
+  board.Deal(2, rng_);
+  const auto& cells = board.cells();
   const int coins = static_cast<int>(std::accumulate(cells.begin(), cells.end(), 0));
   const int fouls = static_cast<int>(cells.size()) - coins;
   double value = 0;
-  const auto& picks = game_->game.goldenPick().goldenPickValues();
-  for (std::uint8_t allowed : picks) value += BoardValue(coins, fouls, 0, 0, allowed);
-  return value / static_cast<double>(picks.size());
+  for (std::uint8_t allowed : covers.values()) value += BoardValue(coins, fouls, 0, 0, allowed);
+  return value / static_cast<double>(covers.values().size());
 }
 
-}  // namespace tarvolenka::sim
+}  // namespace tarvolenka
