@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/desktop.h"
 #include "core/game_state.h"
+#include "core/sound_port.h"
 
 namespace tarvolenka {
 
 // Plays a cue when the player's sound switch is on.
-inline void PlayCue(Desktop& desktop, const GameState& state, Cue cue) {
-  if (state.SoundOn == 1) desktop.PlayCue(cue);
+inline void PlayCue(SoundPort& speaker, const GameState& state, Cue cue) {
+  if (state.SoundOn == 1) speaker.PlayCue(cue);
 }
 
 }  // namespace tarvolenka

@@ -22,7 +22,7 @@ WinningCells CellsOfWinningRuns(const ReelWindow& window, const WinningLineFlags
   return cells;
 }
 
-void FrameWinningCells(Desktop& desktop, ElementRef surface, const WinningCells& cells) {
+void FrameWinningCells(WindowPort& desktop, ElementRef surface, const WinningCells& cells) {
   for (int reel = 1; reel <= kReels; ++reel)
     for (int row = 1; row <= 3; ++row) {
       const WinningCell& c =

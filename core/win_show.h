@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/desktop.h"
+#include "core/window_port.h"
 #include "core/machine.h"
 #include "core/paylines.h"
 
@@ -25,7 +25,7 @@ using WinningCells = std::array<std::array<WinningCell, 3>, kReels>;
 WinningCells CellsOfWinningRuns(const ReelWindow& window, const WinningLineFlags& winning);
 
 // Frames each covered cell of a 125-pixel reel grid on `surface` in its line's colour.
-void FrameWinningCells(Desktop& desktop, ElementRef surface, const WinningCells& cells);
+void FrameWinningCells(WindowPort& desktop, ElementRef surface, const WinningCells& cells);
 
 // A win of twenty total stakes or more is celebrated.
 inline constexpr std::int64_t kBigWinStakes = 20;
@@ -35,7 +35,7 @@ constexpr bool IsBigWin(std::int64_t win, std::int64_t totalStake) {
 
 class WinShow {
  public:
-  explicit WinShow(Desktop& desktop) : d_(desktop) {}
+  explicit WinShow(WindowPort& desktop) : d_(desktop) {}
 
   // A spin has just ended with a win: the amount shows from now on.
   void Restart() { repaints_ = 0; }
@@ -50,7 +50,7 @@ class WinShow {
 
  private:
   static constexpr int kOver = 1000;
-  Desktop& d_;
+  WindowPort& d_;
   int repaints_ = kOver;
 };
 

@@ -1,0 +1,17 @@
+#pragma once
+
+// The loudspeaker.
+
+#include "catalogue/cues.h"
+
+namespace tarvolenka {
+
+class SoundPort {
+ public:
+  virtual ~SoundPort() = default;
+
+  // Starts a sound cue and returns at once, cutting any cue still playing.
+  virtual void PlayCue(Cue cue) = 0;
+};
+
+}  // namespace tarvolenka
