@@ -74,7 +74,7 @@ void BM_KeepOpenGame(benchmark::State& state) {
     state.SkipWithError("no temporary folder");
     return;
   }
-  const HistoryFile file(std::filesystem::path(folder) / kHistoryFileName);
+  HistoryFile file(std::filesystem::path(folder) / kHistoryFileName);
   const GameRecord game = FreeSpinsGame();
   for (auto _ : state)
     if (!file.KeepOpenGame(GameLine(game, 100000, true))) state.SkipWithError("keep failed");

@@ -80,6 +80,20 @@ std::optional<PastGame> ParseGame(std::string_view line) {
   return g;
 }
 
+std::optional<GameRecord> ParseOpenGame(std::string_view line) {
+  std::optional<PastGame> past = ParseGame(line);
+  if (!past) return std::nullopt;
+  GameRecord r;
+  r.start = past->time;
+  r.lineCount = past->lineCount;
+  r.lineStake = past->lineStake;
+  r.level = past->level;
+  r.stake = past->stake;
+  r.balanceBefore = past->balanceBefore;
+  r.spins = std::move(past->spins);
+  return r;
+}
+
 std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line) {
   const std::optional<JsonValue> v = ParseJson(line);
   if (!v || v->Text("kind") != "double_up") return std::nullopt;
