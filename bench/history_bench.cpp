@@ -11,8 +11,8 @@
 #include <string>
 
 #include "core/game_record.h"
-#include "core/history_file.h"
-#include "core/past_game.h"
+#include "history/history_file.h"
+#include "history/past_game.h"
 
 namespace tarvolenka {
 namespace {

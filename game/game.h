@@ -12,15 +12,15 @@
 #include "bonus/mega_bonus_window.h"
 #include "bonus/meze_window.h"
 #include "core/desktop.h"
-#include "core/history_file.h"
-#include "core/history_window.h"
 #include "core/legend_window.h"
 #include "core/level_up_window.h"
 #include "core/machine.h"
 #include "core/main_window.h"
-#include "core/statistics_window.h"
 #include "core/timed_bonus_window.h"
 #include "double/double_up_window.h"
+#include "history/history_file.h"
+#include "history/history_window.h"
+#include "history/statistics_window.h"
 
 namespace tarvolenka {
 

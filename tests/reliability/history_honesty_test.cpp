@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/history_stats.h"
+#include "history/history_stats.h"
 #include "tests/reliability/monkey_table.h"
 #include "tests/support/invariant_broken.h"
 

@@ -1,10 +1,10 @@
-#include "core/statistics_window.h"
+#include "history/statistics_window.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 
-#include "core/history_words.h"
+#include "history/history_words.h"
 
 namespace tarvolenka {
 namespace {

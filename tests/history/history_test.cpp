@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "core/game_record.h"
-#include "core/history_file.h"
-#include "core/history_stats.h"
+#include "history/history_file.h"
+#include "history/history_stats.h"
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {

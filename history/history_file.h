@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/game_log.h"
-#include "core/history_stats.h"
 #include "core/save_file.h"
+#include "history/history_stats.h"
 
 namespace tarvolenka {
 

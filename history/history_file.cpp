@@ -1,4 +1,4 @@
-#include "core/history_file.h"
+#include "history/history_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/past_game.h"
+#include "history/past_game.h"
 
 namespace tarvolenka {
 namespace {

@@ -1,9 +1,9 @@
-#include "core/past_game.h"
+#include "history/past_game.h"
 
 #include <algorithm>
 
-#include "core/history_stats.h"
-#include "core/json_reader.h"
+#include "history/history_stats.h"
+#include "history/json_reader.h"
 
 namespace tarvolenka {
 namespace {

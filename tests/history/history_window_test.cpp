@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <fstream>
 
-#include "core/history_words.h"
-#include "core/json_reader.h"
-#include "core/past_game.h"
-#include "core/statistics_window.h"
+#include "history/history_words.h"
+#include "history/json_reader.h"
+#include "history/past_game.h"
+#include "history/statistics_window.h"
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {

@@ -11,8 +11,8 @@
 #include "core/date_time.h"
 #include "core/desktop.h"
 #include "core/game_state.h"
-#include "core/history_file.h"
-#include "core/history_stats.h"
+#include "history/history_file.h"
+#include "history/history_stats.h"
 
 namespace tarvolenka {
 
