@@ -11,8 +11,8 @@
 #include <string>
 
 #include "core/game_record.h"
-#include "core/history_file.h"
-#include "core/past_game.h"
+#include "history/history_file.h"
+#include "history/past_game.h"
 
 namespace tarvolenka {
 namespace {
@@ -74,7 +74,7 @@ void BM_KeepOpenGame(benchmark::State& state) {
     state.SkipWithError("no temporary folder");
     return;
   }
-  const HistoryFile file(std::filesystem::path(folder) / kHistoryFileName);
+  HistoryFile file(std::filesystem::path(folder) / kHistoryFileName);
   const GameRecord game = FreeSpinsGame();
   for (auto _ : state)
     if (!file.KeepOpenGame(GameLine(game, 100000, true))) state.SkipWithError("keep failed");

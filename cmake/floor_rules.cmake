@@ -1,7 +1,7 @@
-# The floors of the game, from the ground up: catalogue, core, bonus and double, game, qt,
-# program. A floor's sources include headers by their path from the project root, and only
-# from their own folder and the floors below that they use; the logic floors include no Qt
-# header. Usable from a CMakeLists and in script mode (see check_floor.cmake).
+# The floors of the game, from the ground up: catalogue, core, bonus and double and history,
+# game, qt, program. A floor's sources include headers by their path from the project root,
+# and only from their own folder and the floors below that they use; the logic floors include
+# no Qt header. Usable from a CMakeLists and in script mode (see check_floor.cmake).
 
 # Appends to `out_var` one line per include in `root`/`floor` that breaks the rules.
 function(tarvolenka_floor_include_faults root floor allowed qt_allowed out_var)

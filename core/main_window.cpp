@@ -11,10 +11,11 @@
 
 namespace tarvolenka {
 
-MainWindow::MainWindow(Desktop& desktop, Machine& machine, SaveFile save)
+MainWindow::MainWindow(Desktop& desktop, Machine& machine, SaveFile save, GameLog& history)
     : d_(desktop),
       m_(machine),
       save_(std::move(save)),
+      history_(history),
       resume_(ResumeFile::BesideSave(save_.path())) {}
 
 void MainWindow::Click(std::uint16_t handler, int /*number*/) {

@@ -5,7 +5,7 @@
 
 #include "catalogue/main_elements.h"
 #include "core/desktop.h"
-#include "core/history_file.h"
+#include "core/game_log.h"
 #include "core/machine.h"
 #include "core/resume_journal.h"
 #include "core/save_file.h"
@@ -25,10 +25,11 @@ class BonusStep {
   virtual void ResumeBonus(const ResumeRecord& record, std::function<void()> done) = 0;
 };
 
-// The main window: the machine's own game. Owns the machine state for the whole run.
+// The main window: the machine's own game. Owns the machine state for the whole run; the
+// player's record goes to `history`, which must outlive it.
 class MainWindow : public WindowLogic {
  public:
-  MainWindow(Desktop& desktop, Machine& machine, SaveFile save);
+  MainWindow(Desktop& desktop, Machine& machine, SaveFile save, GameLog& history);
 
   void SetBonusStep(BonusStep* bonus) { bonus_ = bonus; }
 
@@ -77,7 +78,6 @@ class MainWindow : public WindowLogic {
 
   Machine& machine() { return m_; }
   const SaveFile& saveFile() const { return save_; }
-  const HistoryFile& history() const { return history_; }
   // When this run's first record was written; later than any record before one is.
   DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
 
@@ -117,16 +117,18 @@ class MainWindow : public WindowLogic {
   Desktop& d_;
   Machine& m_;
   SaveFile save_;
+  GameLog& history_;
   BonusStep* bonus_ = nullptr;
   bool savingAllowed_ = true;  // off when the player quits over an unusable save
   SaveResult lastSave_;        // the last save's outcome, for the notice and the close
   WinShow winShow_{d_};
-  HistoryFile history_{HistoryPathBeside(save_.path())};
   SaveResult lastHistory_;
   DateTime sessionStart_ = 0;
   static constexpr DateTime kNoSessionYet = 1e9;
 
-  void WriteHistory(const std::string& line, bool game);
+  // `time` is the record's own: the first one written opens the session.
+  void WriteHistory(const std::string& line, bool game, DateTime time);
+  void AppendToHistory(const std::string& line, bool game);
   bool gameKeptOpen_ = false;  // the game under way is kept beside the history
   ResumeJournal resume_;
 };

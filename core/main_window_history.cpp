@@ -5,7 +5,6 @@
 
 #include "core/free_spins.h"
 #include "core/main_window.h"
-#include "core/past_game.h"
 #include "core/save_messages.h"
 
 namespace tarvolenka {
@@ -47,27 +46,27 @@ void MainWindow::RecordSpinInHistory() {
     return;
   }
   r.open = false;
-  WriteHistory(GameLine(r, m_.State.Balance), true);
+  WriteHistory(GameLine(r, m_.State.Balance), true, r.start);
   if (gameKeptOpen_) history_.DropOpenGame();
   gameKeptOpen_ = false;
 }
 
 void MainWindow::ResumeGameRecord(InFlight kind) {
   if (!history_.keeps()) return;
-  const std::optional<std::string> kept = history_.TakeOpenGame();
-  const std::optional<PastGame> past = kept ? ParseGame(*kept) : std::nullopt;
+  const std::optional<OpenGame> kept = history_.TakeOpenGame();
   // From the saved state, as the paid spin began: its stake is taken, and once it stopped, its
   // line win was paid. A kept game knows its own beginning and spins.
   BeginGameRecord();
   GameRecord& r = m_.Record;
-  if (past) {
-    r.start = past->time;
-    r.lineCount = past->lineCount;
-    r.lineStake = past->lineStake;
-    r.level = past->level;
-    r.stake = past->stake;
-    r.balanceBefore = past->balanceBefore;
-    r.spins = past->spins;
+  if (kept && kept->record) {
+    const GameRecord& past = *kept->record;
+    r.start = past.start;
+    r.lineCount = past.lineCount;
+    r.lineStake = past.lineStake;
+    r.level = past.level;
+    r.stake = past.stake;
+    r.balanceBefore = past.balanceBefore;
+    r.spins = past.spins;
   } else if (kind != InFlight::Spin) {
     r.balanceBefore -= m_.State.LastWin;
   }
@@ -77,32 +76,36 @@ void MainWindow::ResumeGameRecord(InFlight kind) {
 
 void MainWindow::WriteLeftOpenGame() {
   if (!history_.keeps()) return;
-  if (const std::optional<std::string> kept = history_.TakeOpenGame()) {
-    // A game of the last run: this session begins with its own first record.
-    const DateTime sessionStart = sessionStart_;
-    WriteHistory(*kept, true);
-    sessionStart_ = sessionStart;
+  if (const std::optional<OpenGame> kept = history_.TakeOpenGame()) {
+    // A game of the last run, written as it stands: it opens no session, which begins with
+    // this run's own first record.
+    AppendToHistory(kept->line, true);
   }
 }
 
 void MainWindow::RecordDoubleUp(std::int64_t staked) {
   if (!history_.keeps()) return;
-  WriteHistory(
-      DoubleUpLine(d_.NowLocal(), staked, m_.DoubleAmount, m_.Record.doubleSteps, m_.State.Balance),
-      false);
+  const DateTime now = d_.NowLocal();
+  WriteHistory(DoubleUpLine(now, staked, m_.DoubleAmount, m_.Record.doubleSteps, m_.State.Balance),
+               false, now);
 }
 
 void MainWindow::RecordAward(const char* kind, std::int64_t amount) {
   if (!history_.keeps()) return;
-  WriteHistory(AwardLine(kind, d_.NowLocal(), amount, m_.State.Level, m_.State.Balance), false);
+  const DateTime now = d_.NowLocal();
+  WriteHistory(AwardLine(kind, now, amount, m_.State.Level, m_.State.Balance), false, now);
+}
+
+void MainWindow::WriteHistory(const std::string& line, bool game, DateTime time) {
+  if (sessionStart_ == 0) sessionStart_ = time;
+  AppendToHistory(line, game);
 }
 
 // A failed write shows as a failed save does, and play goes on; the next record tries again.
-void MainWindow::WriteHistory(const std::string& line, bool game) {
-  if (sessionStart_ == 0) sessionStart_ = RecordReal(line, "t").value_or(0);
+void MainWindow::AppendToHistory(const std::string& line, bool game) {
   const SaveResult written = history_.Append(line, game);
   if (written.ok() != lastHistory_.ok() || written.error != lastHistory_.error) {
-    const std::string file = history_.path().filename().string();
+    const std::string file = history_.fileName();
     if (written.ok()) {
       d_.Log("Tarvolenka: the history is written again to " + file);
     } else {

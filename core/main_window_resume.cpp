@@ -49,10 +49,12 @@ void MainWindow::ResumeInterruptedGame() {
       m_.State.Balance = SatAdd(m_.State.Balance, record->doubleAmount);
       Settle();
       RefreshDisplay();
-      if (history_.keeps())
-        WriteHistory(DoubleUpLine(d_.NowLocal(), m_.State.LastWin, record->doubleAmount, {},
-                                  m_.State.Balance, true),
-                     false);
+      if (history_.keeps()) {
+        const DateTime now = d_.NowLocal();
+        WriteHistory(
+            DoubleUpLine(now, m_.State.LastWin, record->doubleAmount, {}, m_.State.Balance, true),
+            false, now);
+      }
       return;
     case InFlight::FreeSpins:
       ResumeGameRecord(record->kind);

@@ -7,9 +7,9 @@
 #include <array>
 #include <cstdint>
 
-#include "core/window_port.h"
 #include "core/machine.h"
 #include "core/paylines.h"
+#include "core/window_port.h"
 
 namespace tarvolenka {
 

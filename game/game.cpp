@@ -3,7 +3,8 @@
 namespace tarvolenka {
 
 Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
-    : main_(desktop, machine_, SaveFile(std::move(savePath))),
+    : historyFile_(HistoryPathBeside(savePath)),
+      main_(desktop, machine_, SaveFile(std::move(savePath)), historyFile_),
       doubleUp_(desktop, machine_),
       levelUp_(desktop, machine_),
       timedBonus_(desktop, machine_),
@@ -17,8 +18,10 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
       goldenBoard_(desktop, machine_),
       bonus_(desktop, machine_, main_,
              {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
-      history_(desktop, main_.history()),
-      statistics_(desktop, main_, std::move(exact)) {
+      history_(desktop, historyFile_),
+      statistics_(
+          desktop, historyFile_, machine_.State, [this] { return main_.sessionStart(); },
+          std::move(exact)) {
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
   desktop.Attach(WindowId::Bottles, bottles_);

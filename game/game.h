@@ -12,14 +12,15 @@
 #include "bonus/mega_bonus_window.h"
 #include "bonus/meze_window.h"
 #include "core/desktop.h"
-#include "core/history_window.h"
 #include "core/legend_window.h"
 #include "core/level_up_window.h"
 #include "core/machine.h"
 #include "core/main_window.h"
-#include "core/statistics_window.h"
 #include "core/timed_bonus_window.h"
 #include "double/double_up_window.h"
+#include "history/history_file.h"
+#include "history/history_window.h"
+#include "history/statistics_window.h"
 
 namespace tarvolenka {
 
@@ -43,9 +44,12 @@ class Game {
   GoldenPickWindow& goldenPick() { return goldenPick_; }
   GoldenBoardWindow& goldenBoard() { return goldenBoard_; }
   HistoryWindow& history() { return history_; }
+  const HistoryFile& historyFile() const { return historyFile_; }
 
  private:
   Machine machine_;
+  // Beside the save, and built before the main window that writes to it.
+  HistoryFile historyFile_;
   MainWindow main_;
   LegendWindow legend_;
   DoubleUpWindow doubleUp_;

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/history_file.h"
 #include "core/resume_file.h"
 #include "core/save_file.h"
+#include "history/history_file.h"
 
 namespace tarvolenka::program {
 namespace {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <set>
 
-#include "core/past_game.h"
 #include "game/game.h"
+#include "history/past_game.h"
 #include "tests/support/spin_oracle.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/virtual_desktop.h"

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/history_stats.h"
-#include "core/history_words.h"
-#include "core/past_game.h"
+#include "history/history_stats.h"
+#include "history/history_words.h"
+#include "history/past_game.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarvolenka;
@@ -17,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   HistoryStats stats;
   stats.Add(line);
   ParseDoubleUp(line);
+  ParseOpenGame(line);
   if (const std::optional<PastGame> game = ParseGame(line)) {
     if (game->spins.empty()) std::abort();
     GameRowText(*game);

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/history_stats.h"
+#include "history/history_stats.h"
 #include "tests/reliability/monkey_table.h"
 #include "tests/support/invariant_broken.h"
 
@@ -32,7 +32,7 @@ TEST(HistoryHonesty, StatisticsAgreeWithTheLedgerToTheCredit) {
     } catch (const InvariantBroken& e) {
       FAIL() << e.what();
     }
-    const HistoryLines read = table.game().main().history().Read();
+    const HistoryLines read = table.game().historyFile().Read();
     EXPECT_EQ(read.damaged, 0);
     const HistoryStats stats = ComputeStats(read.lines, 0).lifetime;
     const LedgerCounts& books = table.monkey().ledger().counts();

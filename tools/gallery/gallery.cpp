@@ -19,9 +19,9 @@
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/meze_elements.h"
 #include "core/free_spins.h"
-#include "core/history_file.h"
 #include "exact/exact.h"
 #include "game/game.h"
+#include "history/history_file.h"
 #include "qt/qt_desktop.h"
 #include "qt/window_shot.h"
 

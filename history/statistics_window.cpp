@@ -1,10 +1,10 @@
-#include "core/statistics_window.h"
+#include "history/statistics_window.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 
-#include "core/history_words.h"
+#include "history/history_words.h"
 
 namespace tarvolenka {
 namespace {
@@ -71,14 +71,13 @@ StatisticsText DescribeStats(const StatsPair& stats) {
 }
 
 void StatisticsWindow::OnShow() {
-  const HistoryFile& file = main_.history();
-  const HistoryLines read = file.keeps() ? file.Read() : HistoryLines{};
-  const StatisticsText text = DescribeStats(ComputeStats(read.lines, main_.sessionStart()));
+  const HistoryLines read = history_.keeps() ? history_.Read() : HistoryLines{};
+  const StatisticsText text = DescribeStats(ComputeStats(read.lines, sessionStart_()));
   d_.SetText(Ref(StatisticsEl::Names), text.names);
   d_.SetText(Ref(StatisticsEl::Lifetime), text.lifetime);
   d_.SetText(Ref(StatisticsEl::Session), text.session);
 
-  const GameState& s = main_.machine().State;
+  const GameState& s = played_;
   const std::string played = Num(s.LineCount) + " линии × " + Num(s.LineStake) + " = " +
                              Num(static_cast<std::int64_t>(s.LineCount) * s.LineStake);
   const std::optional<double> exact = exact_ ? exact_(s.LineCount, s.LineStake) : std::nullopt;

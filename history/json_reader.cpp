@@ -1,4 +1,4 @@
-#include "core/json_reader.h"
+#include "history/json_reader.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "core/game_record.h"
-#include "core/history_file.h"
-#include "core/history_stats.h"
+#include "history/history_file.h"
+#include "history/history_stats.h"
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
@@ -13,7 +13,7 @@ namespace {
 
 class History : public MachineTest {
  protected:
-  std::vector<std::string> Lines() { return form().history().Read().lines; }
+  std::vector<std::string> Lines() { return game_->historyFile().Read().lines; }
   void Spin() {
     Click(MainEl::StartButton);
     desk_.RunUntil([this] { return m().StartEnabled == 1; }, 600000);
@@ -82,7 +82,7 @@ TEST(HistoryWithoutSave, AMachineWithoutASaveKeepsNoRecord) {
   desk.Click(Ref(MainEl::StartButton));
   desk.RunUntil([&] { return game.machine().StartEnabled == 1; }, 6000000);
   std::filesystem::current_path(cwd);
-  EXPECT_FALSE(game.main().history().keeps());
+  EXPECT_FALSE(game.historyFile().keeps());
   EXPECT_TRUE(game.machine().Record.spins.empty());
   EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }

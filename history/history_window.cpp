@@ -1,11 +1,11 @@
-#include "core/history_window.h"
+#include "history/history_window.h"
 
 #include <algorithm>
 #include <string>
 
 #include "catalogue/main_elements.h"
-#include "core/history_words.h"
 #include "core/win_show.h"
+#include "history/history_words.h"
 
 namespace tarvolenka {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/history_stats.h"
+#include "history/history_stats.h"
 
 #include <algorithm>
 #include <charconv>

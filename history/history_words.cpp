@@ -1,4 +1,4 @@
-#include "core/history_words.h"
+#include "history/history_words.h"
 
 #include <algorithm>
 #include <array>

@@ -7,8 +7,8 @@
 
 #include "catalogue/history_elements.h"
 #include "core/desktop.h"
-#include "core/history_file.h"
-#include "core/past_game.h"
+#include "history/history_file.h"
+#include "history/past_game.h"
 
 namespace tarvolenka {
 

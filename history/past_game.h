@@ -41,6 +41,10 @@ struct PastGame {
 std::optional<PastGame> ParseGame(std::string_view line);
 std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line);
 
+// A game kept under way, read back as the machine goes on gathering it: its beginning and the
+// spins it had. Nothing where ParseGame gives nothing.
+std::optional<GameRecord> ParseOpenGame(std::string_view line);
+
 // The last `count` readable games, newest first, each with the double-up written after it.
 std::vector<PastGame> RecentGames(const std::vector<std::string>& lines, int count);
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/past_game.h"
+#include "history/past_game.h"
 
 namespace tarvolenka {
 

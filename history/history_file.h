@@ -7,8 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/history_stats.h"
+#include "core/game_log.h"
 #include "core/save_file.h"
+#include "history/history_stats.h"
 
 namespace tarvolenka {
 
@@ -25,17 +26,18 @@ struct HistoryLines {
 };
 
 // The player's record: one JSON object per line, appended as games end. A totals record may
-// head the file, holding the sums of the games trimmed away.
-class HistoryFile {
+// head the file, holding the sums of the games trimmed away. An empty path keeps nothing.
+class HistoryFile : public GameLog {
  public:
   explicit HistoryFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-  bool keeps() const { return !path_.empty(); }
+  bool keeps() const override { return !path_.empty(); }
   const std::filesystem::path& path() const { return path_; }
+  std::string fileName() const override { return path_.filename().string(); }
 
   // Appends one record and its line end in a single write, so a crash leaves at most one torn
   // last line. A game record past kHistoryTrimAbove games trims the file.
-  SaveResult Append(std::string_view line, bool game);
+  SaveResult Append(std::string_view line, bool game) override;
 
   HistoryLines Read() const;
 
@@ -43,10 +45,10 @@ class HistoryFile {
   // that a game the program ends in the middle of is finished at the next start with the spins
   // it had. Written over, without a sync: it only has to outlive the process.
   std::filesystem::path openGamePath() const { return path_.string() + ".open"; }
-  SaveResult KeepOpenGame(std::string_view line) const;
-  // The kept game's line, if any, and the file is gone.
-  std::optional<std::string> TakeOpenGame() const;
-  void DropOpenGame() const;
+  SaveResult KeepOpenGame(std::string_view line) override;
+  // The kept game's line, read back when it can be, and the file is gone.
+  std::optional<OpenGame> TakeOpenGame() override;
+  void DropOpenGame() override;
 
   // Keeps the last kHistoryKeptGames games: the older records are folded into the totals
   // record at the head, and the new file replaces the old by a rename.

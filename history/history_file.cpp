@@ -1,4 +1,4 @@
-#include "core/history_file.h"
+#include "history/history_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,6 +7,8 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include "history/past_game.h"
 
 namespace tarvolenka {
 namespace {
@@ -92,22 +94,23 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
   return {};
 }
 
-SaveResult HistoryFile::KeepOpenGame(std::string_view line) const {
+SaveResult HistoryFile::KeepOpenGame(std::string_view line) {
   if (!keeps()) return {};
   return ReplaceWhole(openGamePath(), std::string(line) + '\n', false,
                       "cannot keep the game under way", "cannot keep the game under way");
 }
 
-std::optional<std::string> HistoryFile::TakeOpenGame() const {
+std::optional<OpenGame> HistoryFile::TakeOpenGame() {
   if (!keeps()) return std::nullopt;
   std::string line = ReadAll(openGamePath());
   DropOpenGame();
   while (!line.empty() && line.back() == '\n') line.pop_back();
   if (line.empty()) return std::nullopt;
-  return line;
+  std::optional<GameRecord> record = ParseOpenGame(line);
+  return OpenGame{std::move(line), std::move(record)};
 }
 
-void HistoryFile::DropOpenGame() const {
+void HistoryFile::DropOpenGame() {
   if (keeps()) ::unlink(openGamePath().c_str());
 }
 

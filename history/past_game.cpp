@@ -1,9 +1,9 @@
-#include "core/past_game.h"
+#include "history/past_game.h"
 
 #include <algorithm>
 
-#include "core/history_stats.h"
-#include "core/json_reader.h"
+#include "history/history_stats.h"
+#include "history/json_reader.h"
 
 namespace tarvolenka {
 namespace {
@@ -78,6 +78,20 @@ std::optional<PastGame> ParseGame(std::string_view line) {
   }
   if (g.spins.empty()) return std::nullopt;
   return g;
+}
+
+std::optional<GameRecord> ParseOpenGame(std::string_view line) {
+  std::optional<PastGame> past = ParseGame(line);
+  if (!past) return std::nullopt;
+  GameRecord r;
+  r.start = past->time;
+  r.lineCount = past->lineCount;
+  r.lineStake = past->lineStake;
+  r.level = past->level;
+  r.stake = past->stake;
+  r.balanceBefore = past->balanceBefore;
+  r.spins = std::move(past->spins);
+  return r;
 }
 
 std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line) {

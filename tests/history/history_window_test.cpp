@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <fstream>
 
-#include "core/history_words.h"
-#include "core/json_reader.h"
-#include "core/past_game.h"
-#include "core/statistics_window.h"
+#include "history/history_words.h"
+#include "history/json_reader.h"
+#include "history/past_game.h"
+#include "history/statistics_window.h"
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
@@ -132,7 +132,7 @@ TEST_F(HistoryWindows, StatisticsShowTheHistorysFiguresAndTheExactReturnForTheLi
   InHistory([&] {
     desk_.Press(Key::S);
     ASSERT_TRUE(desk_.IsShown(WindowId::Statistics));
-    const StatsPair stats = ComputeStats(form().history().Read().lines, form().sessionStart());
+    const StatsPair stats = ComputeStats(game_->historyFile().Read().lines, form().sessionStart());
     ASSERT_EQ(stats.session.games, 3);
     const StatisticsText text = DescribeStats(stats);
     EXPECT_EQ(desk_.Text(Ref(StatisticsEl::Lifetime)), text.lifetime);
@@ -158,6 +158,32 @@ TEST_F(HistoryWindows, AnEmptyOrDamagedHistorySaysSoAndListsOnlyWholeGames) {
     EXPECT_EQ(game_->history().games().size(), 1u);
     EXPECT_FALSE(desk_.Visible(Ref(HistoryRow(1))));
   });
+}
+
+TEST(PastGames, AGameKeptUnderWayReadsBackWithItsBeginningAndSpinsToGoOnFrom) {
+  GameRecord g;
+  g.start = MakeDateTime(2026, 12, 9, 21, 5, 7) + 1e-7;
+  g.lineCount = 20;
+  g.lineStake = 5;
+  g.level = 3;
+  g.stake = 100;
+  g.balanceBefore = 5'000;
+  SpinRecord paid;
+  paid.cells.fill(2);
+  SpinRecord free = paid;
+  free.free = true;
+  g.spins = {paid, free};
+  const std::optional<GameRecord> back = ParseOpenGame(GameLine(g, 4'900, true));
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->start, g.start);
+  EXPECT_EQ(back->lineCount, 20);
+  EXPECT_EQ(back->lineStake, 5);
+  EXPECT_EQ(back->level, 3);
+  EXPECT_EQ(back->stake, 100);
+  EXPECT_EQ(back->balanceBefore, 5'000);
+  ASSERT_EQ(back->spins.size(), 2u);
+  EXPECT_TRUE(back->spins[1].free);
+  EXPECT_FALSE(ParseOpenGame(AwardLine("level_up", g.start, 100, 4, 107)));
 }
 
 TEST(PastGames, ReadBackAsWrittenWithTheDoubleUpOnTheGameBeforeIt) {
