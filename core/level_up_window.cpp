@@ -2,21 +2,19 @@
 
 #include <string>
 
-#include "core/arith.h"
+#include "core/level_rules.h"
 #include "core/sound.h"
 
 namespace tarvolenka {
 
 void LevelUpWindow::OnShow() {
   GameState& s = m_.State;
-  const std::int64_t award = std::int64_t{s.Level} * 2000;
+  const std::int64_t award = LevelRules(s).PayAward();
   d_.SetText(Ref(LevelUpEl::LevelNumber), std::to_string(s.Level));
   d_.SetText(Ref(LevelUpEl::BonusValue), std::to_string(s.TimedBonusAmount));
   d_.SetText(Ref(LevelUpEl::MegaBonusValue), std::to_string(s.MegaBonusCeiling));
   d_.SetText(Ref(LevelUpEl::MaxStakeValue), std::to_string(s.MaxLineStake));
   d_.SetText(Ref(LevelUpEl::LevelAwardValue), std::to_string(award));
-  s.LastWin = award;
-  s.Balance = SatAdd(s.Balance, award);
   PlayCue(d_, s, Cue::DoubleWin);
 }
 

@@ -2,13 +2,13 @@
 
 #include <string>
 
+#include "core/level_rules.h"
 #include "core/sound.h"
 
 namespace tarvolenka {
 
 void TimedBonusWindow::OnShow() {
-  d_.SetText(Ref(TimedBonusEl::Amount), std::to_string(m_.State.TimedBonusAmount));
-  m_.State.LastWin = m_.State.TimedBonusAmount;
+  d_.SetText(Ref(TimedBonusEl::Amount), std::to_string(TimedBonusRules(m_.State).Award()));
   PlayCue(d_, m_.State, Cue::Cuckoo);
 }
 
