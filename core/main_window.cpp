@@ -82,17 +82,43 @@ void MainWindow::OnShow() {
   ResumeInterruptedGame();
 }
 
+// Ending the program while the double-up is open counts as collecting: the amount in hand
+// was taken from the balance when the window opened and belongs to the player.
+void MainWindow::CollectOpenDoubleUp() {
+  if (!d_.IsShown(WindowId::DoubleUp)) return;
+  m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
+  m_.DoubleAmount = 0;
+}
+
+// Closing while saves fail would lose the game since the last good one: the window stays
+// open, and the player is asked, until the save lands or the player gives it up.
+bool MainWindow::CloseRequested() {
+  if (retryAsked_) return false;
+  CollectOpenDoubleUp();
+  if (SaveGame() || !savingAllowed_) {
+    closeSettled_ = true;
+    return true;
+  }
+  AskToRetrySave();
+  return false;
+}
+
+void MainWindow::AskToRetrySave() {
+  retryAsked_ = true;
+  d_.AskRetryFailedSave(RetrySaveMessage(save_.path().filename().string(), lastSave_),
+                        [this](bool retry) {
+                          retryAsked_ = false;
+                          if (retry && !SaveGame()) return AskToRetrySave();
+                          closeSettled_ = true;
+                          d_.Close(WindowId::Main);
+                        });
+}
+
+// The session's end, a signal or the program's exit close the window without asking: the
+// game is saved once more, and a failure is on record in the log.
 void MainWindow::OnClose() {
-  // Ending the program while the double-up is open counts as collecting: the amount in hand
-  // was taken from the balance when the window opened and belongs to the player.
-  if (d_.IsShown(WindowId::DoubleUp)) {
-    m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
-    m_.DoubleAmount = 0;
-  }
-  // Closing while saves fail would lose the game since the last good one: ask first.
-  while (!SaveGame() && savingAllowed_ && !save_.path().empty() &&
-         d_.AskRetryFailedSave(RetrySaveMessage(save_.path().filename().string(), lastSave_))) {
-  }
+  CollectOpenDoubleUp();
+  if (!closeSettled_) SaveGame();
 }
 
 void MainWindow::LoadGame() {

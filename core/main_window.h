@@ -35,6 +35,7 @@ class MainWindow : public WindowLogic {
 
   // Window events.
   void OnShow() override;
+  bool CloseRequested() override;
   void OnClose() override;
   void Click(std::uint16_t handler, int number) override;
   void TimerTick(std::uint8_t timer) override;
@@ -112,6 +113,8 @@ class MainWindow : public WindowLogic {
   void PauseAutoPlay();
   void ResumeAutoPlay();
   bool SetAsideUnusableSave(const LoadResult& loaded, DateTime now);
+  void CollectOpenDoubleUp();
+  void AskToRetrySave();
   void BringTimedBonusWithinTheHour(DateTime now);
 
   Desktop& d_;
@@ -121,6 +124,8 @@ class MainWindow : public WindowLogic {
   BonusStep* bonus_ = nullptr;
   bool savingAllowed_ = true;  // off when the player quits over an unusable save
   SaveResult lastSave_;        // the last save's outcome, for the notice and the close
+  bool retryAsked_ = false;    // the player is asked whether to retry a failed save
+  bool closeSettled_ = false;  // the closing save landed, or the player gave it up
   WinShow winShow_{d_};
   SaveResult lastHistory_;
   DateTime sessionStart_ = 0;

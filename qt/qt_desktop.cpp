@@ -477,12 +477,11 @@ bool QtDesktop::AskNewGameOverUnusableSave(std::string_view message) {
   return newGame;
 }
 
-bool QtDesktop::AskRetryFailedSave(std::string_view message) {
-  if (ended_) return false;  // the session is ending: there is nobody to answer
-  ++asking_;
-  const bool retry = qt::AskRetryFailedSave(window(WindowId::Main), FromView(message));
-  --asking_;
-  return retry;
+void QtDesktop::AskRetryFailedSave(std::string_view message,
+                                   std::function<void(bool retry)> answered) {
+  // The session is ending: there is nobody to answer.
+  if (ended_) return Later([answered = std::move(answered)] { answered(false); });
+  qt::AskRetryFailedSave(window(WindowId::Main), FromView(message), std::move(answered));
 }
 
 void QtDesktop::Log(std::string_view line) {

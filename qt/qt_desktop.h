@@ -65,7 +65,8 @@ class QtDesktop : public QObject, public Desktop {
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
   bool AskNewGameOverUnusableSave(std::string_view message) override;
-  bool AskRetryFailedSave(std::string_view message) override;
+  void AskRetryFailedSave(std::string_view message,
+                          std::function<void(bool retry)> answered) override;
   void Log(std::string_view line) override;
   void Quit(int status) override;
   // The status the game asked to end with, once it has asked.

@@ -1,15 +1,20 @@
 #include "qt/qt_desktop.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
 #include "catalogue/history_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
+#include "core/save_file.h"
 #include "game/game.h"
 #include "qt/element_widgets.h"
 #include "tests/support/temp_dir.h"
@@ -208,6 +213,30 @@ TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {
   // The spin ends by itself (within its schedule of a little over two seconds, when not loaded).
   EXPECT_TRUE(EventuallyTrue([&] { return !desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)); }));
   EXPECT_EQ(game_->machine().ReelOffset[4], -125);
+}
+
+// A failed save at closing asks whether to retry in a box of its own: the close returns at once,
+// with the game's event loop running and the window open until the answer.
+TEST_F(QtDesktopTest, ClosingWhileSavesFailAsksWithoutHoldingTheLoopAndARetryClosesSaved) {
+  const std::string save = (dir_ / kSaveFileName).string();
+  ::chmod(save.c_str(), 0444);  // refused even to root: nothing may write it
+  QWidget* main = desktop_->window(WindowId::Main);
+  main->close();  // returns: no loop of its own waits for the answer
+  QMessageBox* box = nullptr;
+  ASSERT_TRUE(EventuallyTrue([&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* b = qobject_cast<QMessageBox*>(w); b != nullptr && b->isVisible()) box = b;
+    return box != nullptr;
+  }));
+  EXPECT_TRUE(main->isVisible());
+  ::chmod(save.c_str(), 0644);  // mended while the question waits
+  QPushButton* retry = nullptr;
+  for (QAbstractButton* b : box->buttons())
+    if (b->text() == QStringLiteral("Опитай отново")) retry = qobject_cast<QPushButton*>(b);
+  ASSERT_NE(retry, nullptr);
+  QTest::mouseClick(retry, Qt::LeftButton);
+  EXPECT_TRUE(EventuallyTrue([&] { return !main->isVisible(); }));
+  EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()), game_->machine().State);
 }
 
 }  // namespace

@@ -287,12 +287,13 @@ bool VirtualDesktop::AskNewGameOverUnusableSave(std::string_view message) {
   return answerNewGame_;
 }
 
-bool VirtualDesktop::AskRetryFailedSave(std::string_view message) {
+void VirtualDesktop::AskRetryFailedSave(std::string_view message,
+                                        std::function<void(bool retry)> answered) {
   questions_.emplace_back(message);
   if (whileAsking_) whileAsking_();
-  if (retriesLeft_ == 0) return false;
-  --retriesLeft_;
-  return true;
+  const bool retry = retriesLeft_ > 0;
+  if (retry) --retriesLeft_;
+  Later([answered = std::move(answered), retry] { answered(retry); });
 }
 
 void VirtualDesktop::PlayCue(Cue cue) {

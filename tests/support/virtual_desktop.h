@@ -94,7 +94,8 @@ class VirtualDesktop : public Desktop {
   std::uint32_t MillisSinceMidnightUtc() const override;
   void PlayCue(Cue cue) override;
   bool AskNewGameOverUnusableSave(std::string_view message) override;
-  bool AskRetryFailedSave(std::string_view message) override;
+  void AskRetryFailedSave(std::string_view message,
+                          std::function<void(bool retry)> answered) override;
   void Log(std::string_view line) override { log_.emplace_back(line); }
   void Quit(int status) override { quitStatus_ = status; }
 

@@ -77,7 +77,9 @@ class HeadlessDesktop : public Desktop {
   void PlayCue(Cue) override {}
   // The simulator's machines keep no file: nothing is ever asked or logged.
   bool AskNewGameOverUnusableSave(std::string_view) override { return false; }
-  bool AskRetryFailedSave(std::string_view) override { return false; }
+  void AskRetryFailedSave(std::string_view, std::function<void(bool)> answered) override {
+    answered(false);
+  }
   void Log(std::string_view) override {}
   void Quit(int) override {}
   // Nothing waits for an event loop here.
