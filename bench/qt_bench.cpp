@@ -55,7 +55,7 @@ void SpinWallTime(benchmark::State& state, int step) {
     game.machine().FreeSpins = 0;
     desktop.StopTimer(TimerOf(MainTimer::FreeSpin));
     game.main().EnableControls();
-    game.machine().SpinStep = step;
+    game.main().spin().SetStep(step);
     QElapsedTimer clock;
     clock.start();
     game.main().Start();

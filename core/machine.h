@@ -14,20 +14,13 @@
 
 namespace tarvolenka {
 
-inline constexpr int kRestOffset = -125;  // a reel at rest: row 0 just above the reel area
-
 struct Machine {
   GameState State;
   Random Rng;
 
-  // Reels and the spin.
+  // The reels as they stand, and the spin cycle's counters. The reels' motion belongs to the
+  // main window's ReelSpin.
   ReelWindow Reels;
-  std::int32_t SpinOffset = kRestOffset;
-  std::array<std::int32_t, kReels> ReelOffset{kRestOffset, kRestOffset, kRestOffset, kRestOffset,
-                                              kRestOffset};
-  ReelFlags ReelSpinning{};
-  std::int32_t SpinAdvances = 0;
-  std::int32_t SpinStep = 10;
   std::int32_t FreeSpins = 0;
   std::uint8_t AutoPlay = 0;
   std::uint8_t AutoPlayTimerWasOn = 0;

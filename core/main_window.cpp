@@ -59,11 +59,9 @@ void MainWindow::OnShow() {
   m_.State.JokerUses = 0;
   ReseedFromClock(d_, m_.Rng);
 
-  m_.ReelSpinning.fill(1);
-  for (int i = 0; i < 4; ++i) AdvanceReels(m_.Reels, m_.ReelSpinning, m_.Rng);
+  FillReelsAtStart(m_.Reels, m_.Rng);
   LoadCellPictures();
-  m_.SpinOffset = kRestOffset;
-  m_.ReelOffset.fill(kRestOffset);
+  spin_.Rest();
   DrawReels();
 
   EnableControls();
@@ -77,7 +75,7 @@ void MainWindow::OnShow() {
   }
   SetPicture(MainEl::SoundSwitch,
              m_.State.SoundOn == 1 ? MainEl::StoreSoundOn : MainEl::StoreSoundOff);
-  m_.SpinStep = 10;
+  spin_.SetStep(kPaidSpinStep);
   m_.AutoPlay = 0;
   ResumeInterruptedGame();
 }

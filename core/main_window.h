@@ -7,6 +7,7 @@
 #include "core/desktop.h"
 #include "core/game_log.h"
 #include "core/machine.h"
+#include "core/reel_spin.h"
 #include "core/resume_journal.h"
 #include "core/save_file.h"
 #include "core/win_show.h"
@@ -78,6 +79,9 @@ class MainWindow : public WindowLogic {
   void CheckLevelUp(const std::function<void()>& done);
 
   Machine& machine() { return m_; }
+  // The reels' motion: read by the views and the tests, set by the benches' fixed steps.
+  const ReelSpin& spin() const { return spin_; }
+  ReelSpin& spin() { return spin_; }
   const SaveFile& saveFile() const { return save_; }
   // When this run's first record was written; later than any record before one is.
   DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
@@ -119,6 +123,7 @@ class MainWindow : public WindowLogic {
 
   Desktop& d_;
   Machine& m_;
+  ReelSpin spin_;
   SaveFile save_;
   GameLog& history_;
   BonusStep* bonus_ = nullptr;

@@ -17,7 +17,7 @@ void MainWindow::DrawReels() {
   const ElementRef surface = Ref(MainEl::ReelArea);
   for (int reel = 1; reel <= kReels; ++reel) {
     const int x = 125 * (reel - 1);
-    const int y0 = m_.ReelOffset[static_cast<std::size_t>(reel - 1)];
+    const int y0 = spin_.reelOffsets()[static_cast<std::size_t>(reel - 1)];
     for (int row = 0; row < kRows; ++row)
       d_.CopyCell(surface, Ref(ReelCell(reel, row)), x, y0 + 125 * row);
   }

@@ -58,7 +58,7 @@ void MainWindow::ResumeInterruptedGame() {
       return;
     case InFlight::FreeSpins:
       ResumeGameRecord(record->kind);
-      m_.SpinStep = 25;
+      spin_.SetStep(kFreeSpinStep);
       d_.StartTimer(TimerOf(MainTimer::FreeSpin));
       DisableControls();
       return;

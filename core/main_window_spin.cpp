@@ -5,7 +5,6 @@
 #include "core/free_spins.h"
 #include "core/main_window.h"
 #include "core/reseed.h"
-#include "core/spin_schedule.h"
 
 namespace tarvolenka {
 
@@ -36,7 +35,7 @@ void MainWindow::OnFreeSpinDue() {
 void MainWindow::StartSpin() {
   ReseedFromClock(d_, m_.Rng);
   RecordInFlight(InFlight::Spin);
-  m_.ReelSpinning.fill(1);
+  spin_.Start();
   d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
   d_.StartTimer(TimerOf(MainTimer::Spin));
   d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
@@ -44,38 +43,17 @@ void MainWindow::StartSpin() {
 }
 
 void MainWindow::OnSpinTick() {
-  m_.SpinOffset += m_.SpinStep;
-  if (m_.SpinOffset > 0) {
-    m_.SpinOffset = kRestOffset;
-    AdvanceReels(m_.Reels, m_.ReelSpinning, m_.Rng);
-    LoadCellPictures();
-    m_.SpinAdvances += 1;
-  }
-  if (m_.SpinOffset == kRestOffset) PlayCue(Cue::Click);
-  if (m_.SpinAdvances > 20) {
-    EndSpin();
-    return;
-  }
-  d_.SetTimerInterval(TimerOf(MainTimer::Spin), TickPeriod(m_.SpinAdvances));
-  const int stopped = ReelsStopped(m_.SpinAdvances);
-  for (int reel = 1; reel <= kReels; ++reel) {
-    const auto i = static_cast<std::size_t>(reel - 1);
-    if (reel <= stopped) {
-      m_.ReelSpinning[i] = 0;
-      m_.ReelOffset[i] = kRestOffset;
-    } else {
-      m_.ReelOffset[i] = m_.SpinOffset;
-    }
-  }
+  const SpinTick tick = spin_.Tick(m_.Reels, m_.Rng);
+  if (tick.advanced) LoadCellPictures();
+  if (tick.click) PlayCue(Cue::Click);
+  if (tick.ended) return EndSpin();
+  d_.SetTimerInterval(TimerOf(MainTimer::Spin), tick.period);
   DrawReels();
 }
 
 void MainWindow::EndSpin() {
   d_.StopTimer(TimerOf(MainTimer::Spin));
-  m_.SpinAdvances = 0;
-  m_.SpinOffset = kRestOffset;
-  m_.ReelOffset.fill(kRestOffset);
-  m_.ReelSpinning.fill(0);
+  spin_.Rest();
   d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
 
   GameState& s = m_.State;
@@ -102,14 +80,14 @@ void MainWindow::FinishSpin() {
   if (m_.FreeSpins > 0) SaveGame();
   RecordSpinInHistory();
   if (m_.FreeSpins > 0) {
-    m_.SpinStep = 25;
+    spin_.SetStep(kFreeSpinStep);
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));
     DisableControls();
     RefreshDisplay();
   } else {
     EnableControls();
     CheckLevelUp([this] {
-      m_.SpinStep = 10;
+      spin_.SetStep(kPaidSpinStep);
       if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
       DrawReels();
     });

@@ -17,7 +17,7 @@ TEST_F(SpinCycle, APaidSpinTakesTheStakeAddsExperienceAndLandsOnTheForeseenScree
   // Reels 1..5 advanced 8, 12, 15, 18 and 21 cells with the draws of the spin's seed.
   EXPECT_EQ(m().Reels, expected);
   for (int reel = 0; reel < 5; ++reel)
-    EXPECT_EQ(m().ReelOffset[static_cast<std::size_t>(reel)], -125);
+    EXPECT_EQ(spin().reelOffsets()[static_cast<std::size_t>(reel)], -125);
   EXPECT_TRUE(Running(MainTimer::IdleRepaint));
 }
 
@@ -25,10 +25,10 @@ TEST_F(SpinCycle, APaidSpinFollowsTheStopScheduleTickByTick) {
   std::vector<std::pair<int, int>> ticks;  // (advances, period) after every spin tick
   int lastOffset = 0, lastAdvances = -1;
   desk_.SetObserver([&] {
-    if (!Spinning() || (m().SpinOffset == lastOffset && m().SpinAdvances == lastAdvances)) return;
-    lastOffset = m().SpinOffset;  // other timers tick too; only moves of the reels count
-    lastAdvances = m().SpinAdvances;
-    ticks.push_back({m().SpinAdvances, desk_.TimerInterval(TimerOf(MainTimer::Spin))});
+    if (!Spinning() || (spin().offset() == lastOffset && spin().advances() == lastAdvances)) return;
+    lastOffset = spin().offset();  // other timers tick too; only moves of the reels count
+    lastAdvances = spin().advances();
+    ticks.push_back({spin().advances(), desk_.TimerInterval(TimerOf(MainTimer::Spin))});
   });
   desk_.ClearCues();
   Click(MainEl::StartButton);
@@ -49,9 +49,9 @@ TEST_F(SpinCycle, ReelsStopFromLeftToRightOnCellBoundaries) {
   std::array<int, 5> stoppedAt{-1, -1, -1, -1, -1};
   desk_.SetObserver([&] {
     for (std::size_t r = 0; r < 5; ++r) {
-      if (stoppedAt[r] < 0 && Spinning() && m().ReelSpinning[r] == 0) {
-        stoppedAt[r] = m().SpinAdvances;
-        EXPECT_EQ(m().ReelOffset[r], -125);
+      if (stoppedAt[r] < 0 && Spinning() && spin().turning()[r] == 0) {
+        stoppedAt[r] = spin().advances();
+        EXPECT_EQ(spin().reelOffsets()[r], -125);
       }
     }
   });
@@ -145,7 +145,7 @@ TEST_P(FreeSpins, ScattersOnTheScreenAwardFreeSpinsThatPlayThemselves) {
   EXPECT_EQ(m().FreeSpins, awarded);
   EXPECT_EQ(Text(MainEl::FreeSpinsCounter), std::to_string(awarded));
   EXPECT_TRUE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
-  EXPECT_EQ(m().SpinStep, 25);
+  EXPECT_EQ(spin().step(), 25);
   EXPECT_EQ(m().StartEnabled, 0);
   EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStartGrey);
   const std::int64_t balance = s().Balance;
@@ -175,7 +175,7 @@ TEST_F(SpinCycle, FreeSpinsRunOutAndHandThePanelBack) {
   ASSERT_TRUE(
       desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && m().StartEnabled == 1; },
                      20LL * 60 * 1000));
-  EXPECT_EQ(m().SpinStep, 10);
+  EXPECT_EQ(spin().step(), 10);
   EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
   EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStart);
   EXPECT_FALSE(Running(MainTimer::FreeSpin));

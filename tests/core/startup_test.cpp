@@ -57,7 +57,7 @@ TEST_F(StartUp, FillsTheReelsWithoutZeroOrRepeatAndDrawsThemAtRest) {
                 desk_.PictureOf(Ref(SymbolPicture(m().Reels.at(row, reel)))));
     }
     EXPECT_EQ(column.size(), 4u);
-    EXPECT_EQ(m().ReelOffset[static_cast<std::size_t>(reel - 1)], -125);
+    EXPECT_EQ(game_->main().spin().reelOffsets()[static_cast<std::size_t>(reel - 1)], -125);
   }
 }
 

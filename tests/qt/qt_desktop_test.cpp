@@ -212,7 +212,7 @@ TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {
   EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStartGrey);
   // The spin ends by itself (within its schedule of a little over two seconds, when not loaded).
   EXPECT_TRUE(EventuallyTrue([&] { return !desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)); }));
-  EXPECT_EQ(game_->machine().ReelOffset[4], -125);
+  EXPECT_EQ(game_->main().spin().reelOffsets()[4], -125);
 }
 
 // A failed save at closing asks whether to retry in a box of its own: the close returns at once,

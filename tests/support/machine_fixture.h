@@ -32,6 +32,7 @@ class MachineTest : public ::testing::Test {
   }
 
   Machine& m() { return game_->machine(); }
+  const ReelSpin& spin() const { return game_->main().spin(); }
   GameState& s() { return game_->machine().State; }
   MainWindow& form() { return game_->main(); }
   const std::string& Text(MainEl e) { return desk_.Text(Ref(e)); }

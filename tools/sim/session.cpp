@@ -2,6 +2,7 @@
 
 #include "core/arith.h"
 #include "core/free_spins.h"
+#include "core/reel_spin.h"
 #include "core/reseed.h"
 #include "core/spin_schedule.h"
 
@@ -35,9 +36,7 @@ Session::Session(const Settings& settings, std::uint64_t seed)
   m.State.Balance = 0;  // the money is followed here, not in the balance
   // The start-up fill: four advances of all reels from the empty window.
   ReseedFromClock(desktop_, m.Rng);
-  m.ReelSpinning.fill(1);
-  for (int i = 0; i < 4; ++i) AdvanceReels(m.Reels, m.ReelSpinning, m.Rng);
-  m.ReelSpinning.fill(0);
+  FillReelsAtStart(m.Reels, m.Rng);
   for (int i = 0; i < kWarmUpSpins; ++i) RunReels();
 }
 
