@@ -40,7 +40,7 @@ void BonusSequence::RunBonus(std::function<void()> done) {
 }
 
 void BonusSequence::ResumeBonus(const ResumeRecord& record, std::function<void()> done) {
-  const BonusHandOver& h = record.handOver;
+  const BonusRound& h = record.round;
   m_.BonusSymbolCount = h.symbolCount;
   m_.BonusChoice = h.choice;
   m_.BonusMultiplier = h.multiplier;

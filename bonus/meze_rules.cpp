@@ -44,6 +44,13 @@ bool MezeRules::Over() const {
   return zeroPicked_ || picked_[Index(MezeRow::Turnip)] != 0;
 }
 
+std::int64_t MezeRules::total() const {
+  std::int64_t sum = 0;
+  for (std::size_t row = 0; row < prizes_.size(); ++row)
+    if (picked_[row] != 0) sum += prizes_[row][picked_[row] - 1u];
+  return sum;
+}
+
 BonusWindowState MezeRules::Snapshot() const {
   BonusWindowState s;
   s.dealt = Over() ? ResumableWindow::kFinished : ResumableWindow::kDealt;

@@ -32,6 +32,8 @@ class MezeRules {
   const Prizes& prizes() const { return prizes_; }
   // The cell picked in `row`, 1..6, or 0 for none yet.
   int Picked(MezeRow row) const { return picked_[static_cast<std::size_t>(row)]; }
+  // The prizes picked so far, added up: the game's result once it is over.
+  std::int64_t total() const;
 
   // The state the resume file keeps, and the game continued from it.
   BonusWindowState Snapshot() const;

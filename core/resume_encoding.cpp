@@ -76,7 +76,7 @@ void EncodePayload(const ResumeRecord& r, Writer& w) {
   w.Int(r.freeSpins);
   w.Int(r.autoPlay);
   w.Int(static_cast<std::uint8_t>(r.stage));
-  const BonusHandOver& h = r.handOver;
+  const BonusRound& h = r.round;
   w.Int(h.symbolCount);
   w.Int(h.choice);
   w.Int(h.multiplier);
@@ -109,7 +109,7 @@ bool DecodePayload(Reader& in, ResumeRecord& r) {
   const auto stage = in.Int<std::uint8_t>();
   if (stage >= static_cast<std::uint8_t>(BonusStageId::Count)) return false;
   r.stage = static_cast<BonusStageId>(stage);
-  BonusHandOver& h = r.handOver;
+  BonusRound& h = r.round;
   h.symbolCount = in.Int<std::int32_t>();
   h.choice = in.Int<std::uint8_t>();
   h.multiplier = in.Int<std::int32_t>();

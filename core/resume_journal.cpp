@@ -10,7 +10,7 @@ ResumeRecord CaptureInFlight(const Machine& m, InFlight kind) {
   r.reels = m.Reels;
   r.freeSpins = m.FreeSpins;
   r.autoPlay = m.AutoPlay;
-  r.handOver = {m.BonusSymbolCount, m.BonusChoice,  m.BonusMultiplier,
+  r.round = {m.BonusSymbolCount, m.BonusChoice,  m.BonusMultiplier,
                 m.BonusAmount,      m.BottleChoice, m.GoldenPick};
   r.doubleAmount = m.DoubleAmount;
   return r;

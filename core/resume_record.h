@@ -45,16 +45,19 @@ struct BonusWindowState {
   friend bool operator==(const BonusWindowState&, const BonusWindowState&) = default;
 };
 
-// The machine's hand-over values between the main window and the bonus games.
-struct BonusHandOver {
-  std::int32_t symbolCount = 0;
-  std::uint8_t choice = 0;
-  std::int32_t multiplier = 0;
+// The bonus game of one spin as it stands: what the chooser and the games have given so far.
+// The bonus rules own it; the resume file keeps it and the history reads it.
+struct BonusRound {
+  std::int32_t symbolCount = 0;  // bonus symbols on the reels: they scale the prizes
+  std::uint8_t choice = 0;       // the game the chooser gave: 1 drinks, 2 meze, 3 golden; 0 none
+  std::int32_t multiplier = 0;   // the bottle's multiplier, 1 for the other games
+  // The game's result per unit of stake while it plays; the credited amount once paid. Kept in
+  // 64 bits: the golden board's top prize times a large stake per line exceeds 32 bits.
   std::int64_t amount = 0;
-  std::int32_t bottleChoice = 0;
-  std::uint8_t goldenPick = 0;
+  std::int32_t bottleChoice = 0;  // the bottle picked, 1..5: the drink the cups are filled with
+  std::uint8_t goldenPick = 0;    // the fouls the golden pick allows the board: 2..4
 
-  friend bool operator==(const BonusHandOver&, const BonusHandOver&) = default;
+  friend bool operator==(const BonusRound&, const BonusRound&) = default;
 };
 
 struct ResumeRecord {
@@ -72,7 +75,7 @@ struct ResumeRecord {
   std::uint8_t autoPlay = 0;
 
   BonusStageId stage = BonusStageId::BeforeChooser;
-  BonusHandOver handOver;
+  BonusRound round;
   BonusWindowState window;
 
   std::int64_t doubleAmount = 0;

@@ -28,7 +28,7 @@ ResumeRecord FullRecord() {
   r.freeSpins = 17;
   r.autoPlay = 1;
   r.stage = BonusStageId::GoldenBoard;
-  r.handOver = {4, 3, 2, 100000, 5, 3};
+  r.round = {4, 3, 2, 100000, 5, 3};
   r.window.dealt = 1;
   r.window.counts = {1, 2, 3, 4, 5, 6};
   for (std::size_t i = 0; i < r.window.values.size(); ++i) r.window.values[i] = -7 * int(i);
