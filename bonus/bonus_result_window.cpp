@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "bonus/bonus_win.h"
-
 namespace tarvolenka {
 namespace {
 
@@ -35,13 +33,14 @@ int FittingPoints(std::string_view text, int widthPx, int designPoints) {
   return static_cast<int>(std::min<std::int64_t>(designPoints, fit));
 }
 
-BonusResultWindow::BonusResultWindow(Desktop& desktop, Machine& machine)
-    : d_(desktop), m_(machine) {}
+BonusResultWindow::BonusResultWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
+    : d_(desktop), m_(machine), bonus_(bonus) {}
 
 void BonusResultWindow::OnShow() {
-  const std::string win = std::to_string(BonusWin(m_));
-  const std::string reckoning = std::to_string(m_.BonusAmount) + " x " +
-                                std::to_string(m_.BonusMultiplier) + " x " +
+  const BonusRound& round = bonus_.round();
+  const std::string win = std::to_string(bonus_.Win(m_.State.LineStake));
+  const std::string reckoning = std::to_string(round.amount) + " x " +
+                                std::to_string(round.multiplier) + " x " +
                                 std::to_string(m_.State.LineStake) + " = " + win;
   const ElementRef label1 = Ref(BonusResultEl::Win);
   const ElementRef label2 = Ref(BonusResultEl::Reckoning);

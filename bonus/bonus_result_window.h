@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "bonus/bonus_rules.h"
 #include "catalogue/bonus_result_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -12,7 +13,8 @@ namespace tarvolenka {
 // The bonus result: shows the money won and how it was reckoned, until the player clicks OK.
 class BonusResultWindow : public WindowLogic {
  public:
-  BonusResultWindow(Desktop& desktop, Machine& machine);
+  // `bonus` is the round the window plays in, which it only reads.
+  BonusResultWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus);
 
   void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
@@ -22,6 +24,7 @@ class BonusResultWindow : public WindowLogic {
  private:
   Desktop& d_;
   Machine& m_;
+  const BonusRules& bonus_;
 };
 
 // The largest font size, at most `designPoints`, at which `text` fits `widthPx` in the game's

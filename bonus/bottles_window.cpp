@@ -26,9 +26,6 @@ void BottlesWindow::OnShow() {
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
   }
-  m_.BottleChoice = 0;
-  m_.BonusMultiplier = 0;
-  m_.BonusAmount = 0;
   if (const auto restored = TakeRestore()) return rules_.Restore(*restored);
   rules_.DealEachValueOnce(m_.Rng);
   Progress();
@@ -57,8 +54,6 @@ void BottlesWindow::PickBottle(int bottle) {
   if (!picked) return;
   PlayCue(d_, m_.State, Cue::Hit);
   const int v = *picked;
-  m_.BonusMultiplier = v;
-  m_.BottleChoice = bottle;
   m_.Record.bonusPicks.push_back({"bottle", 0, bottle, v});
   Progress();
   const ElementRef label = Ref(BottleLabel(bottle));
@@ -77,7 +72,7 @@ void BottlesWindow::Reveal() {
 
 void BottlesWindow::RevealFrom(int bottle) {
   for (int j = bottle; j <= kBottles; ++j) {
-    if (j == m_.BottleChoice) continue;
+    if (j == rules_.pickedCover()) continue;
     const ElementRef label = Ref(BottleLabel(j));
     d_.SetText(label, Multiplier(rules_.values()[static_cast<std::size_t>(j - 1)]));
     d_.SetVisible(label, true);

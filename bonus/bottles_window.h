@@ -27,6 +27,7 @@ class BottlesWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The multiplier under each bottle, dealt anew at every showing.
+  const BottlesRules& rules() const { return rules_; }
   const std::array<std::uint8_t, kBottles>& bottleValues() const { return rules_.values(); }
 
  private:

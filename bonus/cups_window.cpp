@@ -18,10 +18,11 @@ constexpr std::size_t Index(int cup) {
 
 }  // namespace
 
-CupsWindow::CupsWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+CupsWindow::CupsWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
+    : d_(desktop), m_(machine), bonus_(bonus) {}
 
 void CupsWindow::OnShow() {
-  const int drink = m_.BottleChoice;
+  const int drink = bonus_.round().bottleChoice;
   const bool known = drink >= 1 && drink <= kBottles;
   if (known)
     for (int i = 1; i <= kCups; ++i) d_.CopyPicture(Ref(Cup(i)), Ref(CupOfDrink(drink)));
@@ -31,11 +32,10 @@ void CupsWindow::OnShow() {
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
   }
-  d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(m_.BonusMultiplier));
+  d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(bonus_.round().multiplier));
   if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
   if (const auto restored = TakeRestore()) return Restore(*restored);
-  m_.BonusAmount = 0;
-  rules_.Deal(m_.BonusSymbolCount, m_.Rng);
+  rules_.Deal(bonus_.round().symbolCount, m_.Rng);
   Progress();
 }
 
@@ -44,7 +44,7 @@ BonusWindowState CupsWindow::Snapshot() const {
 }
 
 void CupsWindow::Restore(const BonusWindowState& state) {
-  rules_.Restore(state, m_.BonusSymbolCount);
+  rules_.Restore(state, bonus_.round().symbolCount);
   for (int cup = 1; cup <= kCups; ++cup)
     if (rules_.opened(cup)) ShowOpened(cup);
 }
@@ -64,7 +64,6 @@ void CupsWindow::PickCup(int cup) {
   PlayCue(d_, m_.State, Cue::Hit);
   m_.Record.bonusPicks.push_back({"cup", 0, cup, pick->prize});
   ShowOpened(cup);
-  if (pick->result) m_.BonusAmount = *pick->result;
   Progress();
   if (pick->result) Reveal();
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/bonus_rules.h"
 #include "bonus/cup_levels.h"
 #include "bonus/drinks_rules.h"
 #include "bonus/resumable_window.h"
@@ -16,7 +17,8 @@ namespace tarvolenka {
 // prize is the game's result.
 class CupsWindow : public WindowLogic, public ResumableWindow {
  public:
-  CupsWindow(Desktop& desktop, Machine& machine);
+  // `bonus` is the round the window plays in, which it only reads.
+  CupsWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus);
 
   void OnShow() override;
   // The window closes itself when its game is over; until then a close would cost the bonus.
@@ -29,6 +31,7 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The prize under each cup, dealt anew at every showing, and the hits per prize level.
+  const CupsRules& rules() const { return rules_; }
   const std::array<std::int64_t, kCups>& cupPrizes() const { return rules_.prizes(); }
   const std::array<std::uint8_t, kCupLevels.size()>& prizeHits() const { return rules_.hits(); }
 
@@ -41,6 +44,7 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
 
   Desktop& d_;
   Machine& m_;
+  const BonusRules& bonus_;
   CupsRules rules_;
 };
 

@@ -14,6 +14,7 @@ void CupsRules::Deal(std::int64_t bonusSymbols, Random& rng) {
           level * bonusSymbols;
   hits_.fill(0);
   opened_.fill(false);
+  result_.reset();
   open_ = true;
 }
 
@@ -26,7 +27,10 @@ std::optional<CupPick> CupsRules::Pick(int cup) {
     if (pick.prize == kCupLevels[level] * symbols_) hits_[level] += 1;
     if (!pick.result && hits_[level] >= kCupsPerLevel) pick.result = kCupLevels[level] * symbols_;
   }
-  if (pick.result) open_ = false;
+  if (pick.result) {
+    open_ = false;
+    result_ = pick.result;
+  }
   return pick;
 }
 
@@ -48,6 +52,7 @@ void CupsRules::Restore(const BonusWindowState& state, std::int64_t bonusSymbols
     opened_[i] = state.marks[i] != 0;
   }
   for (std::size_t level = 0; level < hits_.size(); ++level) hits_[level] = state.counts[level];
+  result_.reset();
   open_ = true;
 }
 

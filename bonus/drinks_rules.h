@@ -34,6 +34,8 @@ class CupsRules {
   std::optional<CupPick> Pick(int cup);
 
   bool open() const { return open_; }
+  // The game's result once a level has been found three times.
+  std::optional<std::int64_t> result() const { return result_; }
   bool opened(int cup) const { return opened_[static_cast<std::size_t>(cup - 1)]; }
   const std::array<std::int64_t, kCups>& prizes() const { return prizes_; }
   const std::array<std::uint8_t, kCupLevels.size()>& hits() const { return hits_; }
@@ -46,6 +48,7 @@ class CupsRules {
   std::array<std::int64_t, kCups> prizes_{};
   std::array<std::uint8_t, kCupLevels.size()> hits_{};
   std::array<bool, kCups> opened_{};
+  std::optional<std::int64_t> result_;
   bool open_ = false;
 };
 

@@ -5,20 +5,20 @@
 
 namespace tarvolenka {
 
-GoldenBoardWindow::GoldenBoardWindow(Desktop& desktop, Machine& machine)
-    : d_(desktop), m_(machine) {}
+GoldenBoardWindow::GoldenBoardWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
+    : d_(desktop), m_(machine), bonus_(bonus) {}
 
 void GoldenBoardWindow::OnShow() {
   for (int k = 1; k <= kBoardCells; ++k)
     d_.CopyPicture(Ref(BoardCell(k)), Ref(GoldenBoardEl::StoreCover));
   if (const auto restored = TakeRestore()) {
-    rules_.Restore(*restored, m_.GoldenPick);
+    rules_.Restore(*restored, bonus_.round().goldenPick);
     UpdateLadder();
     for (int k = 1; k <= kBoardCells; ++k)
       if (!rules_.IsCovered(k)) ShowCell(k);
     return;
   }
-  rules_.Deal(m_.GoldenPick, m_.Rng);
+  rules_.Deal(bonus_.round().goldenPick, m_.Rng);
   UpdateLadder();
   Progress();
 }
@@ -31,7 +31,6 @@ void GoldenBoardWindow::UpdateLadder() {
   const Rect ladder = SpecOf(Ref(GoldenBoardEl::Ladder)).rect;
   const LadderRung& rung = kLadderTable[static_cast<std::size_t>(rules_.rung())];
   d_.MoveElement(Ref(GoldenBoardEl::LadderMarker), ladder.left, ladder.top + rung.markerOffset);
-  m_.BonusAmount = rules_.prize();
 }
 
 void GoldenBoardWindow::Click(std::uint16_t handler, int number) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "bonus/bonus_rules.h"
 #include "bonus/golden_board_rules.h"
 #include "bonus/resumable_window.h"
 #include "catalogue/golden_board_elements.h"
@@ -14,7 +15,8 @@ namespace tarvolenka {
 // when as many fouls have been uncovered as the golden pick allowed.
 class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
  public:
-  GoldenBoardWindow(Desktop& desktop, Machine& machine);
+  // `bonus` is the round the window plays in, which it only reads.
+  GoldenBoardWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus);
 
   void OnShow() override;
   // The window closes itself when its game is over; until then a close would cost the bonus.
@@ -37,6 +39,7 @@ class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
 
   Desktop& d_;
   Machine& m_;
+  const BonusRules& bonus_;
   GoldenBoardRules rules_;
 };
 

@@ -39,7 +39,6 @@ void GoldenPickWindow::PickCover(int cover) {
   if (!picked) return;
   const std::uint8_t v = *picked;
   d_.CopyPicture(Ref(Cover(cover)), Ref(FoulsPicture(v)));
-  m_.GoldenPick = v;
   m_.Record.bonusPicks.push_back({"cover", 0, cover, v});
   Progress();
   d_.Repaint(WindowId::GoldenPick);

@@ -27,6 +27,7 @@ class GoldenPickWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The number of fouls (2..4) under each cover, dealt anew at every showing.
+  const SinglePick<3>& rules() const { return covers_; }
   const std::array<std::uint8_t, 3>& goldenPickValues() const { return covers_.values(); }
 
  private:

@@ -44,7 +44,6 @@ void HatChooserWindow::PickHat(int hat) {
   if (!picked) return;
   PlayCue(d_, m_.State, Cue::Pick);
   const std::uint8_t bonus = *picked;
-  m_.BonusChoice = bonus;
   Progress();
   d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));
   d_.Repaint(WindowId::HatChooser);

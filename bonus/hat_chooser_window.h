@@ -26,6 +26,7 @@ class HatChooserWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The bonus (1..3) under each hat, dealt anew at every showing.
+  const SinglePick<3>& rules() const { return hats_; }
   const std::array<std::uint8_t, 3>& hatContents() const { return hats_.values(); }
 
  private:

@@ -20,7 +20,8 @@ constexpr int RowNumber(MezeRow row) {
 
 }  // namespace
 
-MezeWindow::MezeWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+MezeWindow::MezeWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
+    : d_(desktop), m_(machine), bonus_(bonus) {}
 
 void MezeWindow::OnShow() {
   for (int row = 0; row < kMezeRows; ++row) ShowRow(static_cast<MezeRow>(row), row == 0);
@@ -31,8 +32,8 @@ void MezeWindow::OnShow() {
     }
   }
   if (const auto restored = TakeRestore()) return Restore(*restored);
-  d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
-  rules_.Deal(m_.BonusSymbolCount, m_.Rng);
+  rules_.Deal(bonus_.round().symbolCount, m_.Rng);
+  d_.SetText(Ref(MezeEl::Total), std::to_string(rules_.total()));
   ShowPrizeTexts();
   Progress();
 }
@@ -45,7 +46,7 @@ BonusWindowState MezeWindow::Snapshot() const {
 void MezeWindow::Restore(const BonusWindowState& state) {
   rules_.Restore(state);
   ShowPrizeTexts();
-  d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
+  d_.SetText(Ref(MezeEl::Total), std::to_string(rules_.total()));
   for (int row = 0; row < kMezeRows; ++row) {
     const auto r = static_cast<MezeRow>(row);
     ShowRow(r, true);
@@ -80,9 +81,8 @@ void MezeWindow::PickVegetable(MezeRow row, int k) {
   if (!prize) return;
   PlayCue(d_, m_.State, Cue::Pick);
   const std::int64_t v = *prize;
-  m_.BonusAmount += v;
   m_.Record.bonusPicks.push_back({"meze", static_cast<int>(Index(row)) + 1, k, v});
-  d_.SetText(Ref(MezeEl::Total), std::to_string(m_.BonusAmount));
+  d_.SetText(Ref(MezeEl::Total), std::to_string(rules_.total()));
   const ElementRef label = Ref(MezeLabel(RowNumber(row), k));
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetVisible(label, true);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bonus/bonus_rules.h"
 #include "bonus/meze_prizes.h"
 #include "bonus/meze_rules.h"
 #include "bonus/resumable_window.h"
@@ -18,7 +19,8 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
  public:
   using Prizes = MezeRules::Prizes;
 
-  MezeWindow(Desktop& desktop, Machine& machine);
+  // `bonus` is the round the window plays in, which it only reads.
+  MezeWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus);
 
   void OnShow() override;
   // The window closes itself when its game is over; until then a close would cost the bonus.
@@ -31,6 +33,7 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The prize under each cell, by row (in the order of play) and cell.
+  const MezeRules& rules() const { return rules_; }
   const Prizes& mezePrizes() const { return rules_.prizes(); }
 
  private:
@@ -45,6 +48,7 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
 
   Desktop& d_;
   Machine& m_;
+  const BonusRules& bonus_;
   MezeRules rules_;
 };
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The machine's state for the whole run: the saved game state and the run-time values that
-// every window reads and writes in place. The main window owns it.
+// every window reads and writes in place. The main window owns it. A bonus round's values
+// belong to its rules, and the double-up's amount in hand to the double-up's.
 
 #include <array>
 #include <cstdint>
@@ -34,19 +35,6 @@ struct Machine {
   std::uint8_t LinesPlusEnabled = 0;
   std::uint8_t LinesMinusEnabled = 0;
   std::uint8_t LegendEnabled = 0;
-
-  // Hand-over values between the main window and the bonus games.
-  std::int32_t BonusSymbolCount = 0;
-  std::uint8_t BonusChoice = 0;
-  std::int32_t BonusMultiplier = 0;
-  // A bonus win per unit of stake while a game runs, the credited amount after payment. Kept in
-  // 64 bits: the golden board's top prize times a large stake per line exceeds 32 bits.
-  std::int64_t BonusAmount = 0;
-  std::int32_t BottleChoice = 0;
-  std::uint8_t GoldenPick = 0;
-
-  // The amount in hand when the double-up window closes.
-  std::int64_t DoubleAmount = 0;
 
   // The game being played, for the history.
   GameRecord Record;

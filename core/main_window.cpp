@@ -84,8 +84,8 @@ void MainWindow::OnShow() {
 // was taken from the balance when the window opened and belongs to the player.
 void MainWindow::CollectOpenDoubleUp() {
   if (!d_.IsShown(WindowId::DoubleUp)) return;
-  m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
-  m_.DoubleAmount = 0;
+  m_.State.Balance = SatAdd(m_.State.Balance, doubleInHand_);
+  doubleInHand_ = 0;
 }
 
 // Closing while saves fail would lose the game since the last good one: the window stays

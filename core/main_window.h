@@ -24,6 +24,8 @@ class BonusStep {
   // Continues an interrupted bonus from the stage the record holds; the machine already holds
   // the record's state and generator.
   virtual void ResumeBonus(const ResumeRecord& record, std::function<void()> done) = 0;
+  // The last round's values: what the resume file keeps and the history reads.
+  virtual const BonusRound& round() const = 0;
 };
 
 // The main window: the machine's own game. Owns the machine state for the whole run; the
@@ -102,6 +104,10 @@ class MainWindow : public WindowLogic {
   void ResumeInterruptedGame();
   // Writes what is in flight now, of `kind`, to the resume file.
   void RecordInFlight(InFlight kind);
+  ResumeRecord CaptureInFlight(InFlight kind) const;
+  // The double-up's amount in hand has changed to `inHand`: it goes to the resume file, and to
+  // the balance when the window closes.
+  void DoubleUpInHand(std::int64_t inHand);
 
  private:
   void StartSpin();  // the part shared by paid and free spins
@@ -127,10 +133,11 @@ class MainWindow : public WindowLogic {
   SaveFile save_;
   GameLog& history_;
   BonusStep* bonus_ = nullptr;
-  bool savingAllowed_ = true;  // off when the player quits over an unusable save
-  SaveResult lastSave_;        // the last save's outcome, for the notice and the close
-  bool retryAsked_ = false;    // the player is asked whether to retry a failed save
-  bool closeSettled_ = false;  // the closing save landed, or the player gave it up
+  std::int64_t doubleInHand_ = 0;  // the double-up's amount in hand while it is open
+  bool savingAllowed_ = true;      // off when the player quits over an unusable save
+  SaveResult lastSave_;            // the last save's outcome, for the notice and the close
+  bool retryAsked_ = false;        // the player is asked whether to retry a failed save
+  bool closeSettled_ = false;      // the closing save landed, or the player gave it up
   WinShow winShow_{d_};
   SaveResult lastHistory_;
   DateTime sessionStart_ = 0;

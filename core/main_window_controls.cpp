@@ -152,12 +152,12 @@ void MainWindow::OpenDoubleUp() {
   PauseAutoPlay();
   m_.State.Balance = SatSub(m_.State.Balance, m_.State.LastWin);
   RefreshDisplay();
-  // The double-up window leaves the amount in hand in DoubleAmount; a window that closes
-  // before it has set anything hands back the stake.
-  m_.DoubleAmount = m_.State.LastWin;
+  // The double-up tells the amount in hand as it changes; a window that closes before it has
+  // told anything hands back the stake.
+  doubleInHand_ = m_.State.LastWin;
   RecordInFlight(InFlight::DoubleUp);
   d_.Open(WindowId::DoubleUp, [this] {
-    m_.State.Balance = SatAdd(m_.State.Balance, m_.DoubleAmount);
+    m_.State.Balance = SatAdd(m_.State.Balance, doubleInHand_);
     Settle();  // the final save, then no resume file
     RefreshDisplay();
     RecordDoubleUp(m_.State.LastWin);

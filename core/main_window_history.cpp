@@ -33,10 +33,11 @@ void MainWindow::RecordSpinInHistory() {
   spin.bonusPlayed = bonus_ != nullptr && CountVisible(m_.Reels, kBonusSymbol) >= 3;
   if (spin.bonusPlayed) {
     BonusRecord& b = spin.bonus;
-    b.kind = m_.BonusChoice;
-    b.symbols = m_.BonusSymbolCount;
-    b.multiplier = m_.BonusMultiplier;
-    b.amount = b.kind == 0 ? 0 : m_.BonusAmount;
+    const BonusRound& round = bonus_->round();
+    b.kind = round.choice;
+    b.symbols = round.symbolCount;
+    b.multiplier = round.multiplier;
+    b.amount = b.kind == 0 ? 0 : round.amount;
     b.picks = m_.Record.bonusPicks;
   }
   r.spins.push_back(std::move(spin));
@@ -86,7 +87,7 @@ void MainWindow::WriteLeftOpenGame() {
 void MainWindow::RecordDoubleUp(std::int64_t staked) {
   if (!history_.keeps()) return;
   const DateTime now = d_.NowLocal();
-  WriteHistory(DoubleUpLine(now, staked, m_.DoubleAmount, m_.Record.doubleSteps, m_.State.Balance),
+  WriteHistory(DoubleUpLine(now, staked, doubleInHand_, m_.Record.doubleSteps, m_.State.Balance),
                false, now);
 }
 

@@ -7,8 +7,19 @@
 
 namespace tarvolenka {
 
+ResumeRecord MainWindow::CaptureInFlight(InFlight kind) const {
+  static const BonusRound kNoRound;
+  return tarvolenka::CaptureInFlight(m_, kind, bonus_ != nullptr ? bonus_->round() : kNoRound,
+                                     doubleInHand_);
+}
+
 void MainWindow::RecordInFlight(InFlight kind) {
-  if (resume_.enabled()) resume_.Record(CaptureInFlight(m_, kind));
+  if (resume_.enabled()) resume_.Record(CaptureInFlight(kind));
+}
+
+void MainWindow::DoubleUpInHand(std::int64_t inHand) {
+  doubleInHand_ = inHand;
+  RecordInFlight(InFlight::DoubleUp);
 }
 
 void MainWindow::Settle() {

@@ -2,7 +2,8 @@
 
 namespace tarvolenka {
 
-ResumeRecord CaptureInFlight(const Machine& m, InFlight kind) {
+ResumeRecord CaptureInFlight(const Machine& m, InFlight kind, const BonusRound& round,
+                             std::int64_t doubleInHand) {
   ResumeRecord r;
   r.kind = kind;
   r.state = m.State;
@@ -10,9 +11,8 @@ ResumeRecord CaptureInFlight(const Machine& m, InFlight kind) {
   r.reels = m.Reels;
   r.freeSpins = m.FreeSpins;
   r.autoPlay = m.AutoPlay;
-  r.round = {m.BonusSymbolCount, m.BonusChoice,  m.BonusMultiplier,
-                m.BonusAmount,      m.BottleChoice, m.GoldenPick};
-  r.doubleAmount = m.DoubleAmount;
+  r.round = round;
+  r.doubleAmount = doubleInHand;
   return r;
 }
 

@@ -21,8 +21,10 @@
 
 namespace tarvolenka {
 
-// A record of `kind` from the machine as it stands; the bonus fields are the caller's.
-ResumeRecord CaptureInFlight(const Machine& m, InFlight kind);
+// A record of `kind` from the machine as it stands, with the bonus round's values and the
+// double-up's amount in hand; the bonus stage and window are the caller's.
+ResumeRecord CaptureInFlight(const Machine& m, InFlight kind, const BonusRound& round,
+                             std::int64_t doubleInHand);
 
 class ResumeJournal {
  public:

@@ -43,7 +43,6 @@ void DoubleUpWindow::OnShow() {
     d_.SetPanelColour(Ref(rung.panel), kRungOpen);
     d_.SetText(Ref(rung.panel), std::to_string(SatMul(win, rung.multiplier)));
   }
-  m_.DoubleAmount = win;
   m_.Record.doubleSteps.clear();
   ReseedFromClock(d_, m_.Rng);
   rules_.Start(win);
@@ -60,7 +59,7 @@ void DoubleUpWindow::OnClose() {
 }
 
 void DoubleUpWindow::ShowAmount() {
-  d_.SetText(Ref(DoubleUpEl::Amount), std::to_string(m_.DoubleAmount));
+  d_.SetText(Ref(DoubleUpEl::Amount), std::to_string(rules_.inHand()));
 }
 
 void DoubleUpWindow::PushHistory(Drink drink) {
@@ -94,7 +93,6 @@ void DoubleUpWindow::UseJoker() {
 }
 
 void DoubleUpWindow::Show(const DoubleUpStep& step, const std::function<void()>& then) {
-  m_.DoubleAmount = step.inHand;
   if (step.won)
     ShowClimb(step, then);
   else

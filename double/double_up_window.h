@@ -12,7 +12,7 @@
 namespace tarvolenka {
 
 // The double-up window: shows the gamble its rules play, and turns clicks into guesses. The
-// amount in hand is left in DoubleAmount for the main window when the window closes.
+// amount in hand is told to the amount hook whenever it changes.
 class DoubleUpWindow : public WindowLogic {
  public:
   DoubleUpWindow(Desktop& desktop, Machine& machine);
@@ -31,7 +31,8 @@ class DoubleUpWindow : public WindowLogic {
   void OnBlinkTick();
   void OnShakeTick();
 
-  // Called whenever the amount in hand changes, for the resume file.
+  // Called whenever the amount in hand changes: the main window keeps it for the resume file
+  // and pays it when the window closes.
   void SetAmountHook(std::function<void()> hook) { amountChanged_ = std::move(hook); }
 
   const DoubleUpRules& rules() const { return rules_; }

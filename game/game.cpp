@@ -10,13 +10,13 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
       timedBonus_(desktop, machine_),
       megaBonus_(desktop, machine_),
       bottles_(desktop, machine_),
-      cups_(desktop, machine_),
-      bonusResult_(desktop, machine_),
+      cups_(desktop, machine_, bonusRules_),
+      bonusResult_(desktop, machine_, bonusRules_),
       hatChooser_(desktop, machine_),
-      meze_(desktop, machine_),
+      meze_(desktop, machine_, bonusRules_),
       goldenPick_(desktop, machine_),
-      goldenBoard_(desktop, machine_),
-      bonus_(desktop, machine_, main_,
+      goldenBoard_(desktop, machine_, bonusRules_),
+      bonus_(desktop, machine_, main_, bonusRules_,
              {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
       history_(desktop, historyFile_),
       statistics_(
@@ -38,7 +38,7 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
   desktop.Attach(WindowId::History, history_);
   desktop.Attach(WindowId::Statistics, statistics_);
   main_.SetBonusStep(&bonus_);
-  doubleUp_.SetAmountHook([this] { main_.RecordInFlight(InFlight::DoubleUp); });
+  doubleUp_.SetAmountHook([this] { main_.DoubleUpInHand(doubleUp_.rules().inHand()); });
 }
 
 }  // namespace tarvolenka

@@ -36,6 +36,8 @@ class Game {
   DoubleUpWindow& doubleUp() { return doubleUp_; }
   MegaBonusWindow& megaBonus() { return megaBonus_; }
   BonusSequence& bonus() { return bonus_; }
+  // The bonus round; the tests and the gallery set one up to show a bonus window on its own.
+  BonusRules& bonusRules() { return bonusRules_; }
   BottlesWindow& bottles() { return bottles_; }
   CupsWindow& cups() { return cups_; }
   BonusResultWindow& result() { return bonusResult_; }
@@ -48,6 +50,8 @@ class Game {
 
  private:
   Machine machine_;
+  // The bonus round: played by the bonus sequence, read by the windows that show it.
+  BonusRules bonusRules_;
   // Beside the save, and built before the main window that writes to it.
   HistoryFile historyFile_;
   MainWindow main_;

@@ -85,6 +85,11 @@ class BonusTest : public ::testing::Test {
 
   Machine& m() { return game_->machine(); }
   Game& game() { return *game_; }
+  // The bonus round as it stands, and one set up for a window opened on its own.
+  const BonusRound& round() { return game_->bonus().round(); }
+  void SetRound(const BonusRound& round) {
+    game_->bonusRules().Restore(BonusStageId::Chooser, round);
+  }
 
   // Visible rows hold plain symbols; the bonus symbol stands on the middle row of the first
   // `n` reels.

@@ -33,7 +33,7 @@ class BonusKeys : public BonusTest {
       const std::int64_t prize = game().meze().mezePrizes()[static_cast<std::size_t>(row)][5];
       expected_ += prize;
       ASSERT_EQ(desk_.Press(Key::Digit6), ClickResult::Handled);
-      EXPECT_EQ(m().BonusAmount, expected_) << "row " << row;
+      EXPECT_EQ(round().amount, expected_) << "row " << row;
       EXPECT_TRUE(desk_.Visible(Ref(MezeLabel(row, 6))));
       ++rowsPlayed_;
       // The row's reveal follows; a zero or the last row then ends the meze.
@@ -55,7 +55,7 @@ TEST_F(BonusKeys, TheMezeIsPlayedWholeByDigitsAndEnter) {
   EXPECT_TRUE(AllMovesMade());
   EXPECT_FALSE(desk_.IsShown(WindowId::BonusResult));
   EXPECT_GT(rowsPlayed_, 0);
-  EXPECT_EQ(m().BonusAmount, expected_);
+  EXPECT_EQ(round().amount, expected_);
 }
 
 TEST_F(BonusKeys, DigitsPickTheHatTheCoverAndTheBottleOfTheirNumber) {
@@ -64,7 +64,8 @@ TEST_F(BonusKeys, DigitsPickTheHatTheCoverAndTheBottleOfTheirNumber) {
   When(WindowId::GoldenPick, [this] {
     EXPECT_EQ(desk_.Press(Key::Digit4), ClickResult::NoHandler);  // three covers
     ASSERT_EQ(desk_.Press(Key::Digit2), ClickResult::Handled);
-    EXPECT_EQ(desk_.PictureOf(Ref(Cover(2))), desk_.PictureOf(Ref(FoulsPicture(m().GoldenPick))));
+    EXPECT_EQ(desk_.PictureOf(Ref(Cover(2))),
+              desk_.PictureOf(Ref(FoulsPicture(round().goldenPick))));
   });
   PlayTheRestByDefault();
   PlayBonus();
@@ -72,7 +73,7 @@ TEST_F(BonusKeys, DigitsPickTheHatTheCoverAndTheBottleOfTheirNumber) {
 
   When(WindowId::Bottles, [this] { ASSERT_EQ(desk_.Press(Key::Digit4), ClickResult::Handled); });
   desk_.RunModal(WindowId::Bottles);
-  EXPECT_EQ(m().BottleChoice, 4);
+  EXPECT_EQ(round().bottleChoice, 4);
   EXPECT_TRUE(AllMovesMade());
 }
 

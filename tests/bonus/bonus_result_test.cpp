@@ -11,8 +11,7 @@ class ResultTest : public BonusTest {
  protected:
   void Show(std::int32_t stake, std::int32_t multiplier, std::int64_t amount) {
     m().State.LineStake = stake;
-    m().BonusMultiplier = multiplier;
-    m().BonusAmount = amount;
+    SetRound({.multiplier = multiplier, .amount = amount});
     desk_.RunModal(WindowId::BonusResult);
     ASSERT_TRUE(AllMovesMade());
   }
@@ -32,7 +31,7 @@ TEST_F(ResultTest, ShowsTheWinAndItsFactorsUntilOkIsClicked) {
     Click(Ref(BonusResultEl::OkButton));
   });
   Show(5, 3, 150);
-  EXPECT_EQ(m().BonusAmount, 150);  // the window only shows; the sequence pays
+  EXPECT_EQ(round().amount, 150);  // the window only shows; the sequence pays
   EXPECT_TRUE(desk_.cues().empty());
 }
 

@@ -75,13 +75,12 @@ class BonusSequenceTest : public BonusTest {
 TEST_F(BonusSequenceTest, TwoVisibleBonusSymbolsOpenNothingWhateverTheHiddenRowHolds) {
   ArrangeBonusSymbols(2);
   for (int reel = 1; reel <= kReels; ++reel) m().Reels.at(0, reel) = kBonusSymbol;
-  m().BonusChoice = 9;
   const std::int64_t before = desk_.now();
   const GameState state = m().State;
   PlayBonus();
-  EXPECT_EQ(m().BonusSymbolCount, 2);
+  EXPECT_EQ(round().symbolCount, 2);
   EXPECT_EQ(desk_.now(), before);  // not even the pause before the chooser
-  EXPECT_EQ(m().BonusChoice, 9);
+  EXPECT_EQ(round().choice, kNoBonusGame);
   EXPECT_EQ(desk_.Closings(WindowId::HatChooser), 0);
   EXPECT_EQ(m().State, state);
 }
@@ -100,7 +99,7 @@ TEST_F(BonusSequenceTest, ThreeFourOrFiveBonusSymbolsAnywhereOpenTheChooserAfter
       Click(Ref(ChooserHat(1)));
     });
     PlayBonus();
-    EXPECT_EQ(m().BonusSymbolCount, n);
+    EXPECT_EQ(round().symbolCount, n);
     EXPECT_GE(openedAt - start, 1000) << n;
     EXPECT_EQ(desk_.Closings(WindowId::HatChooser), n - 2);
     EXPECT_EQ(desk_.Closings(WindowId::BonusResult), n - 2);
@@ -137,7 +136,7 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
     arrangements.insert(contents);
 
     const std::uint8_t bonus = contents[static_cast<std::size_t>(hat - 1)];
-    EXPECT_EQ(m().BonusChoice, bonus);
+    EXPECT_EQ(round().choice, bonus);
     const Picture revealed[] = {Picture::BonusDrinks, Picture::BonusMeze, Picture::BonusGolden};
     for (int k = 1; k <= 3; ++k) {
       const Picture p = desk_.PictureOf(Ref(ChooserHat(k)));
@@ -160,7 +159,7 @@ TEST_F(BonusSequenceTest, TheChooserClosesFourSecondsAfterThePickAndRefusesToClo
   });
   desk_.RunModal(WindowId::HatChooser);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::HatChooser) - pickedAt, 4000);
-  EXPECT_GE(m().BonusChoice, 1);
+  EXPECT_GE(round().choice, 1);
   EXPECT_TRUE(game().chooser().CloseRequested());
 }
 
@@ -177,7 +176,7 @@ TEST_F(BonusSequenceTest, GoldenBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 11000);
   EXPECT_EQ(m().State.LastWin, 1030);
-  EXPECT_EQ(m().BonusAmount, 1000);
+  EXPECT_EQ(round().amount, 1000);
   EXPECT_EQ(desk_.Text(Ref(MainEl::CreditCounter)), "11000");
   EXPECT_EQ(desk_.Text(Ref(MainEl::WinCounter)), "1030");
 }
@@ -196,7 +195,7 @@ TEST_F(BonusSequenceTest, MezeBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 11000);
   EXPECT_EQ(m().State.LastWin, 1000);
-  EXPECT_EQ(m().BonusAmount, 1000);
+  EXPECT_EQ(round().amount, 1000);
 }
 
 TEST_F(BonusSequenceTest, DrinksBonusMultipliesTheCupsPrizeByTheBottleAndTheStake) {
@@ -212,7 +211,7 @@ TEST_F(BonusSequenceTest, DrinksBonusMultipliesTheCupsPrizeByTheBottleAndTheStak
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 740);
   EXPECT_EQ(m().State.LastWin, 244);
-  EXPECT_EQ(m().BonusAmount, 240);
+  EXPECT_EQ(round().amount, 240);
 }
 
 TEST_F(BonusSequenceTest, TheResultWindowShowsTheWinAndItsReckoning) {
@@ -251,9 +250,9 @@ TEST_F(BonusSequenceTest, SavesBeforeTheChooserAndAfterPayment) {
   EXPECT_EQ(atChooser.LastWin, 25);
   const GameState after = Saved();
   EXPECT_EQ(after, m().State);
-  EXPECT_GE(m().BonusAmount, 150);  // at least the bottom rung, 50 × 3
-  EXPECT_EQ(after.Balance, 5000 + m().BonusAmount);
-  EXPECT_EQ(after.LastWin, 25 + m().BonusAmount);
+  EXPECT_GE(round().amount, 150);  // at least the bottom rung, 50 × 3
+  EXPECT_EQ(after.Balance, 5000 + round().amount);
+  EXPECT_EQ(after.LastWin, 25 + round().amount);
 }
 
 TEST_F(BonusSequenceTest, AWinAboveThirtyTwoBitsIsShownAndPaidInFull) {
@@ -277,7 +276,7 @@ TEST_F(BonusSequenceTest, AWinAboveThirtyTwoBitsIsShownAndPaidInFull) {
   });
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
-  EXPECT_EQ(m().BonusAmount, 10000000000);
+  EXPECT_EQ(round().amount, 10000000000);
   EXPECT_EQ(m().State.Balance, 10000000001);
   EXPECT_EQ(m().State.LastWin, 10000000000);
   EXPECT_EQ(Saved().Balance, 10000000001);
@@ -292,7 +291,7 @@ TEST_F(BonusSequenceTest, EveryBonusIsSilentWithTheSoundOffAndHeardWithItOn) {
       ArrangeBonusSymbols(3);
       ChooseBonus(bonus);
       PlayBonus();
-      ASSERT_EQ(m().BonusChoice, bonus);
+      ASSERT_EQ(round().choice, bonus);
       EXPECT_EQ(desk_.Closings(WindowId::BonusResult), 3 * sound + bonus);
       if (sound == 0) {
         EXPECT_TRUE(desk_.cues().empty()) << "bonus " << bonus;
@@ -318,7 +317,7 @@ TEST_F(BonusSequenceTest, PickWindowsRefuseTheWindowSystemUntilTheirPick) {
   PlayTheRestByDefault();
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
-  EXPECT_GE(m().GoldenPick, 2);
+  EXPECT_GE(round().goldenPick, 2);
   EXPECT_EQ(desk_.Closings(WindowId::GoldenBoard), 1);
 
   ArrangeBonusSymbols(3);
@@ -330,7 +329,7 @@ TEST_F(BonusSequenceTest, PickWindowsRefuseTheWindowSystemUntilTheirPick) {
   });
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
-  EXPECT_EQ(m().BottleChoice, 4);
+  EXPECT_EQ(round().bottleChoice, 4);
   EXPECT_EQ(desk_.Closings(WindowId::Cups), 1);
 }
 
@@ -403,11 +402,11 @@ TEST_F(BonusSequenceTest, ABonusFromARealSpinRunsToItsEndAndGivesTheControlsBack
   desk_.RunFor(1000);
 
   EXPECT_EQ(m().Reels, predicted);
-  EXPECT_EQ(m().BonusSymbolCount, CountVisible(predicted, kBonusSymbol));
+  EXPECT_EQ(round().symbolCount, CountVisible(predicted, kBonusSymbol));
   EXPECT_EQ(desk_.modalDepth(), 0);
-  EXPECT_GT(m().BonusAmount, 0);
-  EXPECT_EQ(m().State.LastWin, lineWin + m().BonusAmount);
-  EXPECT_EQ(m().State.Balance, balance - m().State.TotalStake + lineWin + m().BonusAmount);
+  EXPECT_GT(round().amount, 0);
+  EXPECT_EQ(m().State.LastWin, lineWin + round().amount);
+  EXPECT_EQ(m().State.Balance, balance - m().State.TotalStake + lineWin + round().amount);
   EXPECT_EQ(Saved(), m().State);
   EXPECT_EQ(m().StartEnabled, 1);
   EXPECT_EQ(desk_.PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStart);

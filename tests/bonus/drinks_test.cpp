@@ -32,12 +32,7 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
   for (std::uint32_t trial = 0; trial < 20; ++trial) {
     const std::uint32_t seed = trial * 104729u + 7u;
     const int bottle = static_cast<int>(trial % 5) + 1;
-    m().BonusAmount = 99;
-    m().BottleChoice = 9;
     When(WindowId::Bottles, [&] {
-      EXPECT_EQ(m().BonusAmount, 0);
-      EXPECT_EQ(m().BottleChoice, 0);
-      EXPECT_EQ(m().BonusMultiplier, 0);
       for (int i = 1; i <= kBottles; ++i) {
         EXPECT_FALSE(desk_.Visible(Ref(BottleLabel(i))));
         EXPECT_EQ(desk_.Text(Ref(BottleLabel(i))), "");
@@ -59,8 +54,8 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
     const auto& values = game().bottles().bottleValues();
     EXPECT_EQ(values, expected) << "seed " << seed;
 
-    EXPECT_EQ(m().BonusMultiplier, values[static_cast<std::size_t>(bottle - 1)]);
-    EXPECT_EQ(m().BottleChoice, bottle);
+    EXPECT_EQ(round().multiplier, values[static_cast<std::size_t>(bottle - 1)]);
+    EXPECT_EQ(round().bottleChoice, bottle);
     std::set<std::string> shown;
     for (int i = 1; i <= kBottles; ++i) {
       const ElementRef label = Ref(BottleLabel(i));
@@ -102,12 +97,12 @@ TEST_F(BottlesTest, ClicksAfterThePickDoNothing) {
   std::int64_t at = 0;
   PickAt(2, &at);
   Open(11);
-  const int multiplier = m().BonusMultiplier;
+  const int multiplier = round().multiplier;
   const auto cues = desk_.cues().size();
   game().bottles().PickBottle(2);
   game().bottles().PickBottle(4);
-  EXPECT_EQ(m().BonusMultiplier, multiplier);
-  EXPECT_EQ(m().BottleChoice, 2);
+  EXPECT_EQ(round().multiplier, multiplier);
+  EXPECT_EQ(round().bottleChoice, 2);
   EXPECT_EQ(desk_.cues().size(), cues);
   EXPECT_EQ(desk_.State(Ref(BottleLabel(4))).fontSize, 10);
   EXPECT_TRUE(game().bottles().CloseRequested());
@@ -116,10 +111,7 @@ TEST_F(BottlesTest, ClicksAfterThePickDoNothing) {
 class CupsTest : public BonusTest {
  protected:
   void Open(int symbols, std::uint32_t seed, int bottle = 1, int multiplier = 1) {
-    m().BonusSymbolCount = symbols;
-    m().BottleChoice = bottle;
-    m().BonusMultiplier = multiplier;
-    m().BonusAmount = 77;
+    SetRound({.symbolCount = symbols, .multiplier = multiplier, .bottleChoice = bottle});
     m().Rng.Seed(seed);
     desk_.RunModal(WindowId::Cups);
     ASSERT_TRUE(AllMovesMade());
@@ -138,7 +130,6 @@ class CupsTest : public BonusTest {
 TEST_F(CupsTest, WithThreeSymbolsTheCupsHideFiveLevelsThreeTimesEachByTheDrawRule) {
   for (std::uint32_t seed : {2u, 1000u, 65535u, 3000000000u}) {
     When(WindowId::Cups, [this] {
-      EXPECT_EQ(m().BonusAmount, 0);
       for (int i = 1; i <= kCups; ++i) {
         EXPECT_FALSE(desk_.Visible(Ref(CupLabel(i))));
         EXPECT_EQ(desk_.State(Ref(CupLabel(i))).fontSize, 10);
@@ -193,13 +184,13 @@ TEST_F(CupsTest, TheThirdCupOfALevelEndsTheGameAtOnce) {
     opened = {fifteens[0], thirties[0], fifteens[1], thirties[1], sixties[0]};
     for (int cup : opened) Click(Ref(Cup(cup)));
     EXPECT_TRUE(desk_.IsShown(WindowId::Cups));
-    EXPECT_EQ(m().BonusAmount, 0);
+    EXPECT_EQ(round().amount, 0);
     at = desk_.now();
     opened.push_back(thirties[2]);
     Click(Ref(Cup(thirties[2])));
   });
   Open(3, 8);
-  EXPECT_EQ(m().BonusAmount, 30);
+  EXPECT_EQ(round().amount, 30);
   EXPECT_EQ(game().cups().prizeHits(), (std::array<std::uint8_t, 5>{2, 3, 1, 0, 0}));
   // The closed cups show their prizes in the small font, 300 ms apart in cup order.
   int revealed = 0;
@@ -223,7 +214,7 @@ TEST_F(CupsTest, OneCupClickedThreeTimesCompletesItsLevel) {
     for (int n = 0; n < 3; ++n) Click(Ref(Cup(9)));
   });
   Open(4, 123);
-  EXPECT_EQ(m().BonusAmount, Prize(9));
+  EXPECT_EQ(round().amount, Prize(9));
   EXPECT_EQ(CueCount(Cue::Hit), 3);
   EXPECT_EQ(desk_.Closings(WindowId::Cups), 1);
 }
@@ -233,11 +224,11 @@ TEST_F(CupsTest, ClicksAfterTheEndDoNothing) {
     for (int cup : CupsWith(450)) Click(Ref(Cup(cup)));
   });
   Open(3, 64);
-  EXPECT_EQ(m().BonusAmount, 450);
+  EXPECT_EQ(round().amount, 450);
   const auto hits = game().cups().prizeHits();
   const auto cues = desk_.cues().size();
   for (int i = 1; i <= kCups; ++i) game().cups().PickCup(i);
-  EXPECT_EQ(m().BonusAmount, 450);
+  EXPECT_EQ(round().amount, 450);
   EXPECT_EQ(game().cups().prizeHits(), hits);
   EXPECT_EQ(desk_.cues().size(), cues);
 }

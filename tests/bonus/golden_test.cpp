@@ -48,7 +48,7 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
     EXPECT_EQ(values, expected) << "trial " << trial;
 
     const std::uint8_t picked = values[static_cast<std::size_t>(cover - 1)];
-    EXPECT_EQ(m().GoldenPick, picked);
+    EXPECT_EQ(round().goldenPick, picked);
     const Picture fouls[] = {Picture::Fouls2, Picture::Fouls3, Picture::Fouls4};
     for (int k = 1; k <= 3; ++k)
       EXPECT_EQ(desk_.PictureOf(Ref(Cover(k))),
@@ -59,7 +59,7 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
 
     // Further clicks change nothing.
     game().goldenPick().PickCover(cover % 3 + 1);
-    EXPECT_EQ(m().GoldenPick, picked);
+    EXPECT_EQ(round().goldenPick, picked);
     EXPECT_EQ(desk_.cues().size(), cues + 1);
   }
 }
@@ -67,8 +67,7 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
 class GoldenBoardTest : public BonusTest {
  protected:
   void Open(int allowed, std::uint32_t seed) {
-    m().GoldenPick = static_cast<std::uint8_t>(allowed);
-    m().BonusAmount = 0;
+    SetRound({.goldenPick = static_cast<std::uint8_t>(allowed)});
     m().Rng.Seed(seed);
     desk_.RunModal(WindowId::GoldenBoard);
     ASSERT_TRUE(AllMovesMade());
@@ -96,7 +95,7 @@ TEST_F(GoldenBoardTest, DealsTenCoinsAndSixFoulsByTheDrawRuleWithTheMarkerOnTheB
         EXPECT_EQ(desk_.PictureOf(Ref(BoardCell(k))), Picture::GoldenCover);
       EXPECT_EQ(desk_.State(Ref(GoldenBoardEl::LadderMarker)).rect.left, 426);
       EXPECT_EQ(MarkerTop(), kLadderTop + 222);
-      EXPECT_EQ(m().BonusAmount, 50);
+      EXPECT_EQ(round().amount, 50);
       desk_.Close(WindowId::GoldenBoard);
     });
     Open(3, seed);
@@ -124,7 +123,7 @@ TEST_F(GoldenBoardTest, TwoFoulsFirstRevealTheOtherFourteenAndPayTheBottomRung) 
     Click(Ref(BoardCell(fouls[1])));
   });
   Open(2, 8080);
-  EXPECT_EQ(m().BonusAmount, 50);
+  EXPECT_EQ(round().amount, 50);
   EXPECT_EQ(MarkerTop(), kLadderTop + 222);
   ExpectCellsShowTheirContents();
   // The covered cells turn one by one, 400 ms apart, in cell order; then 7 s to the close.
@@ -164,7 +163,7 @@ TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) 
   EXPECT_EQ(desk_.cues()[0].cue, Cue::Miss);
   EXPECT_EQ(desk_.cues()[0].at, at);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenBoard) - at, 12 * 400 + 7000);
-  EXPECT_EQ(m().BonusAmount, 100);
+  EXPECT_EQ(round().amount, 100);
   EXPECT_EQ(MarkerTop(), kLadderTop + 198);
   ExpectCellsShowTheirContents();
 }
@@ -176,7 +175,7 @@ TEST_F(GoldenBoardTest, EveryCoinClimbsOneRungAndTheTopRungWaitsForTheFouls) {
     for (std::size_t c = 0; c < coins.size(); ++c) {
       Click(Ref(BoardCell(coins[c])));
       EXPECT_EQ(MarkerTop(), kLadderTop + kOffsets[c + 1]) << "coin " << c + 1;
-      EXPECT_EQ(m().BonusAmount, kPrizes[c + 1]);
+      EXPECT_EQ(round().amount, kPrizes[c + 1]);
     }
     EXPECT_EQ(game().goldenBoard().rules().rung(), 10);
     const auto fouls = CellsHolding(0);
@@ -186,7 +185,7 @@ TEST_F(GoldenBoardTest, EveryCoinClimbsOneRungAndTheTopRungWaitsForTheFouls) {
     Click(Ref(BoardCell(fouls[3])));
   });
   Open(4, 31337);
-  EXPECT_EQ(m().BonusAmount, 100000);
+  EXPECT_EQ(round().amount, 100000);
   EXPECT_EQ(MarkerTop(), kLadderTop);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenBoard) - at, 2 * 400 + 7000);
   EXPECT_EQ(CueCount(Cue::Hit), 10);
@@ -205,11 +204,11 @@ TEST_F(GoldenBoardTest, ASecondClickOnAnUncoveredCellChangesNothing) {
     EXPECT_EQ(desk_.cues().size(), cues);
     EXPECT_EQ(game().goldenBoard().rules().rung(), 1);
     EXPECT_EQ(game().goldenBoard().rules().fouls(), 1);
-    EXPECT_EQ(m().BonusAmount, 100);
+    EXPECT_EQ(round().amount, 100);
     desk_.Close(WindowId::GoldenBoard);
   });
   Open(2, 1);
-  EXPECT_EQ(m().BonusAmount, 100);
+  EXPECT_EQ(round().amount, 100);
 }
 
 }  // namespace

@@ -16,8 +16,7 @@ constexpr int kCabbage = 0, kTomato = 1, kPotato = 2, kTurnip = 3;
 class MezeTest : public BonusTest {
  protected:
   void Open(int symbols, std::uint32_t seed) {
-    m().BonusSymbolCount = symbols;
-    m().BonusAmount = 0;
+    SetRound({.symbolCount = symbols});
     m().Rng.Seed(seed);
     desk_.RunModal(WindowId::Meze);
     ASSERT_TRUE(AllMovesMade());
@@ -138,7 +137,7 @@ TEST_F(MezeTest, TheFirstPickNeverEndsTheGameAndRevealsItsRowStepByStep) {
     When(WindowId::Meze, [&, k] {
       EXPECT_TRUE(desk_.IsShown(WindowId::Meze));
       EXPECT_TRUE(RowVisible(kTomato));
-      EXPECT_EQ(m().BonusAmount, Prize(kCabbage, k));
+      EXPECT_EQ(round().amount, Prize(kCabbage, k));
       EXPECT_GT(Prize(kCabbage, k), 0);
       for (int j = 1; j <= kMezeCells; ++j) {
         const ElementRef label = Ref(MezeLabel(kCabbage, j));
@@ -168,7 +167,7 @@ TEST_F(MezeTest, AZeroEndsTheGameOnceItsRowIsRevealedAndKeepsTheEarlierPicks) {
   PickBy(kTomato, true, &zeroAt);
   Open(3, 2024);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - zeroAt, 6400);
-  EXPECT_EQ(m().BonusAmount, first);
+  EXPECT_EQ(round().amount, first);
   EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(first));
   EXPECT_TRUE(RowHidden(kPotato));
   for (int k = 1; k <= kMezeCells; ++k) EXPECT_TRUE(desk_.Visible(Ref(MezeLabel(kTomato, k))));
@@ -188,7 +187,7 @@ TEST_F(MezeTest, AZeroEndsTheGameOnceItsRowIsRevealedAndKeepsTheEarlierPicks) {
   PickBy(kPotato, true, &zeroAt);
   Open(4, 77);
   EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - zeroAt, 6400);
-  EXPECT_EQ(m().BonusAmount, sum);
+  EXPECT_EQ(round().amount, sum);
   EXPECT_TRUE(RowHidden(kTurnip));
 }
 
@@ -213,7 +212,7 @@ TEST_F(MezeTest, TheTopRowEndsTheGameWhateverItsPick) {
     });
     Open(3, static_cast<std::uint32_t>(wanted) + 17u);
     EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - lastAt, 6400) << wanted;
-    EXPECT_EQ(m().BonusAmount, sum);
+    EXPECT_EQ(round().amount, sum);
     EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(sum));
   }
 }
@@ -222,14 +221,14 @@ TEST_F(MezeTest, ClicksOutsideTheOpenRowChangeNothing) {
   Pick(kCabbage, 3);
   std::int64_t amount = 0;
   When(WindowId::Meze, [&] {
-    amount = m().BonusAmount;
+    amount = round().amount;
     const auto cues = desk_.cues().size();
     // The row already played, and a row not yet shown.
     for (int k = 1; k <= kMezeCells; ++k) Click(Ref(MezePicture(kCabbage, k)));
     game().meze().PickVegetable(MezeRow::Potato, 2);
     game().meze().PickVegetable(MezeRow::Turnip, 5);
     EXPECT_EQ(desk_.cues().size(), cues);
-    EXPECT_EQ(m().BonusAmount, amount);
+    EXPECT_EQ(round().amount, amount);
     for (int k = 1; k <= kMezeCells; ++k)
       EXPECT_EQ(desk_.State(Ref(MezeLabel(kCabbage, k))).fontSize, k == 3 ? 20 : 12);
     EXPECT_FALSE(desk_.Visible(Ref(MezeLabel(kPotato, 2))));
@@ -240,12 +239,12 @@ TEST_F(MezeTest, ClicksOutsideTheOpenRowChangeNothing) {
     Click(Ref(MezePicture(kTomato, k)));
     // A second click in the row just played.
     game().meze().PickVegetable(MezeRow::Tomato, k == 1 ? 2 : 1);
-    EXPECT_EQ(m().BonusAmount, amount);
+    EXPECT_EQ(round().amount, amount);
   });
   EndEarly();
   Open(3, 555);
   EXPECT_EQ(CueCount(Cue::Pick), 2);
-  EXPECT_EQ(m().BonusAmount, amount);
+  EXPECT_EQ(round().amount, amount);
 }
 
 }  // namespace

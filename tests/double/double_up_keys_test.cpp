@@ -47,7 +47,7 @@ TEST_F(DoubleUpKeys, JUsesTheJoker) {
   desk_.ThenPress(durations::kAfterGuess + 100, Key::Enter);
   desk_.Press(Key::D);
   EXPECT_EQ(s().JokerUses, jokers + 1);
-  EXPECT_EQ(m().DoubleAmount, 20);
+  EXPECT_EQ(game_->doubleUp().rules().inHand(), 20);
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST_F(DoubleUp, AWrongFirstGuessLosesTheWinAfterFourSeconds) {
   EXPECT_EQ(Colour(DoubleUpEl::Rung1), colours::kMaroon);
   EXPECT_EQ(DText(DoubleUpEl::Amount), "0");
   EXPECT_EQ(s().Balance, before - 40);
-  EXPECT_EQ(m().DoubleAmount, 0);
+  EXPECT_EQ(game_->doubleUp().rules().inHand(), 0);
   EXPECT_EQ(CuesExceptTicks().back(), Cue::Miss);
 }
 
@@ -120,7 +120,7 @@ TEST_P(SevenRungs, TheTopRungPaysThreeHundredTimesAndClosesByItself) {
       GuessRight();
   });
   Click(MainEl::DoubleButton);  // returns once the window has closed without a click
-  EXPECT_EQ(m().DoubleAmount, 3000);
+  EXPECT_EQ(game_->doubleUp().rules().inHand(), 3000);
   EXPECT_EQ(s().Balance, before - 10 + 3000);
   EXPECT_EQ(Colour(DoubleUpEl::Rung7), colours::kLime);
   EXPECT_EQ(CuesExceptTicks(), (std::vector<Cue>{Cue::Hit, Cue::DoubleWin}));
@@ -200,7 +200,7 @@ TEST_F(DoubleUp, ClicksAfterALossDoNothing) {
   EXPECT_FALSE(game_->doubleUp().rules().open());
   game_->doubleUp().GuessVodka();
   game_->doubleUp().UseJoker();
-  EXPECT_EQ(m().DoubleAmount, 0);
+  EXPECT_EQ(game_->doubleUp().rules().inHand(), 0);
   EXPECT_EQ(s().JokerUses, 0);
 }
 
@@ -255,7 +255,7 @@ TEST_F(DoubleUp, ShakingFromTheSixthRungNeverCarriesTheWindowOffTheScreen) {
     Collect();
   });
   Click(MainEl::DoubleButton);
-  EXPECT_EQ(m().DoubleAmount, 64);
+  EXPECT_EQ(game_->doubleUp().rules().inHand(), 64);
 }
 
 TEST_F(DoubleUp, TheMarkersBlinkAndTickOnlyWhileTheWindowShows) {

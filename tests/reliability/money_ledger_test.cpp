@@ -92,7 +92,8 @@ TEST_F(MoneyLedgerTest, CatchesADoubleUpThatPaysOtherThanItShowed) {
   WinASpin();
   // The amount handed back differs from the one the window showed in hand.
   tamper_ = [this] {
-    if (desk_.modalDepth() > 0 && desk_.inputWindow() == WindowId::DoubleUp) m().DoubleAmount = 7;
+    if (desk_.modalDepth() > 0 && desk_.inputWindow() == WindowId::DoubleUp)
+      game_->main().DoubleUpInHand(7);
   };
   EXPECT_THROW(DoubleUpOnce(), InvariantBroken);
 }

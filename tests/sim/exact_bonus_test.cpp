@@ -21,6 +21,7 @@ class PlayedBonus : public ::testing::Test {
     m().State.LineStake = 1;
   }
   Machine& m() { return game_.machine(); }
+  const BonusRound& round() { return game_.bonus().round(); }
 
   // Plays `games` games with the windows shown by `play` and returns the mean result.
   template <class Play>
@@ -31,25 +32,21 @@ class PlayedBonus : public ::testing::Test {
   }
 
   double PlayDrinks(int bonusSymbols) {
-    m().BonusSymbolCount = bonusSymbols;
-    m().BonusMultiplier = 0;
-    m().BonusAmount = 0;
+    game_.bonusRules().Restore(BonusStageId::Bottles, {.symbolCount = bonusSymbols});
     desktop_.Open(WindowId::Bottles, {});
     desktop_.Open(WindowId::Cups, {});
-    return static_cast<double>(m().BonusMultiplier * m().BonusAmount);
+    return static_cast<double>(round().multiplier * round().amount);
   }
   double PlayMeze(int bonusSymbols) {
-    m().BonusSymbolCount = bonusSymbols;
-    m().BonusAmount = 0;
+    game_.bonusRules().Restore(BonusStageId::Meze, {.symbolCount = bonusSymbols});
     desktop_.Open(WindowId::Meze, {});
-    return static_cast<double>(m().BonusAmount);
+    return static_cast<double>(round().amount);
   }
   double PlayGolden() {
-    m().BonusAmount = 0;
-    m().GoldenPick = 0;
+    game_.bonusRules().Restore(BonusStageId::GoldenPick, {});
     desktop_.Open(WindowId::GoldenPick, {});
     desktop_.Open(WindowId::GoldenBoard, {});
-    return static_cast<double>(m().BonusAmount);
+    return static_cast<double>(round().amount);
   }
 
   Stream stream_{99};
@@ -90,10 +87,10 @@ TEST_F(PlayedBonus, ChooserSharesAgreeWithTheHatsPickedAtRandom) {
   constexpr int kPicks = 30000;
   std::array<std::int64_t, 3> picked{};
   for (int i = 0; i < kPicks; ++i) {
-    m().BonusChoice = 0;
+    game_.bonusRules().Restore(BonusStageId::Chooser, {});
     desktop_.Open(WindowId::HatChooser, {});
-    ASSERT_GE(m().BonusChoice, 1);
-    ++picked[static_cast<std::size_t>(m().BonusChoice - 1)];
+    ASSERT_GE(round().choice, 1);
+    ++picked[static_cast<std::size_t>(round().choice - 1)];
   }
   for (std::size_t g = 0; g < 3; ++g)
     EXPECT_TRUE(Proportion(picked[g], kPicks).Contains(share[g])) << "game " << g + 1;

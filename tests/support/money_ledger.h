@@ -1,10 +1,10 @@
 #pragma once
 
-// An independent book of the player's money. It never reads the game's own bookkeeping
-// (LastWin, BonusAmount, DoubleAmount): it watches what the screen shows after every event —
-// the spin timer starting and stopping, the counters, the reel cells, the windows that open and
-// what they announce — books every stake and every credit from that, and checks the balance
-// against the book.
+// An independent book of the player's money. It never reads the game's own bookkeeping (LastWin,
+// the bonus round, the double-up's amount in hand): it watches what the screen shows after every
+// event — the spin timer starting and stopping, the counters, the reel cells, the windows that
+// open and what they announce — books every stake and every credit from that, and checks the
+// balance against the book.
 
 #include <array>
 #include <cstdint>

@@ -190,10 +190,9 @@ int main(int argc, char** argv) {
   m.State.Level = 3;
   m.State.MaxLineStake = 30;
   m.State.MegaBonusCeiling = 6000;
-  m.BonusSymbolCount = 3;
-  m.BottleChoice = 3;
-  m.BonusMultiplier = 4;
-  m.BonusAmount = 60;
+  // A round of three bonus symbols, after the bottles' pick: the third bottle, times 4.
+  const BonusRound drinks{.symbolCount = 3, .multiplier = 4, .amount = 60, .bottleChoice = 3};
+  game.bonusRules().Restore(BonusStageId::Cups, drinks);
   const Shot shots[] = {
       {WindowId::Legend, "legend.png", {}, {}},
       {WindowId::DoubleUp,
@@ -201,34 +200,35 @@ int main(int argc, char** argv) {
        [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; },
        {}},
       {WindowId::HatChooser, "chooser.png", {}, {}},
-      {WindowId::Meze,
-       "meze.png",
-       [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
-       {}},
+      {WindowId::Meze, "meze.png", {}, {}},
       // The meze bonus after its first row: the pick, the revealed row, the next row open.
-      {WindowId::Meze, "meze-played.png",
-       [](Game& g, qt::QtDesktop&) { g.machine().BonusAmount = 0; },
+      {WindowId::Meze,
+       "meze-played.png",
+       {},
        [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(MezePicture(0, 3))); }},
       {WindowId::GoldenPick, "golden-pick.png", {}, {}},
       {WindowId::GoldenBoard, "golden-board.png",
-       [](Game& g, qt::QtDesktop&) { g.machine().GoldenPick = 4; },
+       [drinks](Game& g, qt::QtDesktop&) {
+         BonusRound golden = drinks;
+         golden.goldenPick = 4;
+         g.bonusRules().Restore(BonusStageId::GoldenBoard, golden);
+       },
        [](Game&, qt::QtDesktop& d) {
          for (int cell : {6, 11, 1}) d.ClickElement(Ref(BoardCell(cell)));  // three cannot end it
        }},
       {WindowId::Bottles, "bottles.png", {}, {}},
       {WindowId::Cups, "cups.png",
-       [](Game& g, qt::QtDesktop&) {
-         g.machine().BonusMultiplier = 4;  // as the bottles bonus left them
-         g.machine().BottleChoice = 3;
-       },
+       [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
        }},
       {WindowId::BonusResult,
        "result.png",
-       [](Game& g, qt::QtDesktop&) {
-         g.machine().BonusMultiplier = 3;
-         g.machine().BonusAmount = 150;
+       [drinks](Game& g, qt::QtDesktop&) {
+         BonusRound result = drinks;
+         result.multiplier = 3;
+         result.amount = 150;
+         g.bonusRules().Restore(BonusStageId::Result, result);
          g.machine().State.LineStake = 5;
        },
        {}},

@@ -67,10 +67,9 @@ SpinResult Session::PlaySpin() {
     }
   }
   m.State.LastWin = r.lineWin;
-  m.BonusChoice = 0;
   game_.bonus().RunBonus({});  // the headless desktop plays it to its end at once
-  r.bonusSymbols = m.BonusSymbolCount;
-  r.bonusGame = m.BonusChoice;
+  r.bonusSymbols = game_.bonus().round().symbolCount;
+  r.bonusGame = game_.bonus().round().choice;
   r.bonusWin = m.State.LastWin - r.lineWin;
   m.State.Balance = 0;
   r.scatters = CountVisible(m.Reels, kScatterSymbol);
