@@ -23,7 +23,9 @@ void BM_ReelFrameWithAllLines(benchmark::State& state) {
   qt::QtDesktop desktop;
   Game game(desktop, BenchSave());
   desktop.Start();
-  game.machine().WinningLines.fill(1);  // the worst frame: every line drawn over the reels
+  WinningLineFlags all{};
+  all.fill(1);
+  game.main().cycle().ShowLines(all);  // the worst frame: every line drawn over the reels
   for (auto _ : state) {
     game.main().DrawReels();
     game.main().DrawWinningLines();
@@ -52,7 +54,7 @@ void SpinWallTime(benchmark::State& state, int step) {
   game.main().SetBonusStep(nullptr);  // a bonus game would wait for a player
   for (auto _ : state) {
     // Whatever the last spin brought (free spins, a grey panel), start from idle.
-    game.machine().FreeSpins = 0;
+    game.main().cycle().Reset();
     desktop.StopTimer(TimerOf(MainTimer::FreeSpin));
     game.main().EnableControls();
     game.main().spin().SetStep(step);

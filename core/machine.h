@@ -2,7 +2,8 @@
 
 // The machine's state for the whole run: the saved game state and the run-time values that
 // every window reads and writes in place. The main window owns it. A bonus round's values
-// belong to its rules, and the double-up's amount in hand to the double-up's.
+// belong to its rules, the double-up's amount in hand to the double-up's, and the spin cycle's
+// counters to the spin cycle's.
 
 #include <array>
 #include <cstdint>
@@ -19,13 +20,9 @@ struct Machine {
   GameState State;
   Random Rng;
 
-  // The reels as they stand, and the spin cycle's counters. The reels' motion belongs to the
-  // main window's ReelSpin.
+  // The reels as they stand. Their motion belongs to the main window's ReelSpin, and the spin
+  // cycle's counters and winning lines to its SpinCycle.
   ReelWindow Reels;
-  std::int32_t FreeSpins = 0;
-  std::uint8_t AutoPlay = 0;
-  std::uint8_t AutoPlayTimerWasOn = 0;
-  WinningLineFlags WinningLines{};
 
   // Control flags: the flag decides whether a click acts, the picture only shows it.
   std::uint8_t StartEnabled = 0;

@@ -53,7 +53,7 @@ void MainWindow::TimerTick(std::uint8_t timer) {
 void MainWindow::OnShow() {
   LoadGame();
   RefreshDisplay();
-  m_.FreeSpins = 0;
+  cycle_.Reset();
   d_.SetText(Ref(MainEl::FreeSpinsCounter), "");
   d_.SetVisible(Ref(MainEl::FreeSpinsCounter), false);
   m_.State.JokerUses = 0;
@@ -76,7 +76,7 @@ void MainWindow::OnShow() {
   SetPicture(MainEl::SoundSwitch,
              m_.State.SoundOn == 1 ? MainEl::StoreSoundOn : MainEl::StoreSoundOff);
   spin_.SetStep(kPaidSpinStep);
-  m_.AutoPlay = 0;
+  cycle_.Restore(cycle_.freeSpins(), false);
   ResumeInterruptedGame();
 }
 
@@ -189,12 +189,12 @@ void MainWindow::PlayCue(Cue cue) {
 }
 
 void MainWindow::PauseAutoPlay() {
-  m_.AutoPlayTimerWasOn = d_.IsTimerRunning(TimerOf(MainTimer::AutoPlay)) ? 1 : 0;
+  autoPlayWasDue_ = d_.IsTimerRunning(TimerOf(MainTimer::AutoPlay));
   d_.StopTimer(TimerOf(MainTimer::AutoPlay));
 }
 
 void MainWindow::ResumeAutoPlay() {
-  if (m_.AutoPlayTimerWasOn == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
+  if (autoPlayWasDue_) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
 }
 
 void MainWindow::OpenPausingAutoPlay(WindowId window) {

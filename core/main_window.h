@@ -10,6 +10,7 @@
 #include "core/reel_spin.h"
 #include "core/resume_journal.h"
 #include "core/save_file.h"
+#include "core/spin_cycle.h"
 #include "core/win_show.h"
 
 namespace tarvolenka {
@@ -84,6 +85,9 @@ class MainWindow : public WindowLogic {
   // The reels' motion: read by the views and the tests, set by the benches' fixed steps.
   const ReelSpin& spin() const { return spin_; }
   ReelSpin& spin() { return spin_; }
+  // The spin cycle's counters and winning lines: read by the views, set up by the tests.
+  const SpinCycle& cycle() const { return cycle_; }
+  SpinCycle& cycle() { return cycle_; }
   const SaveFile& saveFile() const { return save_; }
   // When this run's first record was written; later than any record before one is.
   DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
@@ -130,6 +134,8 @@ class MainWindow : public WindowLogic {
   Desktop& d_;
   Machine& m_;
   ReelSpin spin_;
+  SpinCycle cycle_;
+  bool autoPlayWasDue_ = false;  // the auto-play timer ran when a window paused it
   SaveFile save_;
   GameLog& history_;
   BonusStep* bonus_ = nullptr;

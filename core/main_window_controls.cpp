@@ -63,8 +63,8 @@ void MainWindow::RefreshDisplay() {
   d_.SetText(Ref(MainEl::LineStakeCounter), Decimal(s.LineStake));
   d_.SetText(Ref(MainEl::TotalStakeCounter), Decimal(s.TotalStake));
   d_.SetText(Ref(MainEl::WinCounter), Decimal(s.LastWin));
-  if (m_.FreeSpins > 0) {
-    d_.SetText(Ref(MainEl::FreeSpinsCounter), Decimal(m_.FreeSpins));
+  if (cycle_.freeSpins() > 0) {
+    d_.SetText(Ref(MainEl::FreeSpinsCounter), Decimal(cycle_.freeSpins()));
     d_.SetVisible(Ref(MainEl::FreeSpinsCounter), true);
   } else {
     d_.SetText(Ref(MainEl::FreeSpinsCounter), "");

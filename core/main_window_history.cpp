@@ -27,7 +27,7 @@ void MainWindow::BeginGameRecord() {
 void MainWindow::RecordSpinInHistory() {
   GameRecord& r = m_.Record;
   if (!history_.keeps() || !r.open) return;
-  SpinRecord spin = RecordSpin(m_.Reels, m_.WinningLines, m_.State.LineStake);
+  SpinRecord spin = RecordSpin(m_.Reels, cycle_.winningLines(), m_.State.LineStake);
   spin.free = !r.spins.empty();
   spin.freeSpinsAwarded = FreeSpinsFor(spin.scatters);
   spin.bonusPlayed = bonus_ != nullptr && CountVisible(m_.Reels, kBonusSymbol) >= 3;
@@ -41,7 +41,7 @@ void MainWindow::RecordSpinInHistory() {
     b.picks = m_.Record.bonusPicks;
   }
   r.spins.push_back(std::move(spin));
-  if (m_.FreeSpins > 0) {
+  if (cycle_.freeSpins() > 0) {
     // Kept whole at each free spin, beside the resume record that would play the rest.
     gameKeptOpen_ = history_.KeepOpenGame(GameLine(r, m_.State.Balance, true)).ok();
     return;

@@ -33,7 +33,7 @@ void MainWindow::ShowBonusStage() {
 void MainWindow::TakeTimedBonus() {
   // Taken only while the reels rest: a spin ending inside the bonus window would overwrite
   // the bonus in LastWin and pay the spin's win twice.
-  if (d_.IsTimerRunning(TimerOf(MainTimer::Spin)) || m_.FreeSpins > 0) return;
+  if (d_.IsTimerRunning(TimerOf(MainTimer::Spin)) || cycle_.freeSpins() > 0) return;
   PauseAutoPlay();
   const TimedBonusKind kind = TimedBonusRules(m_.State).Take();
   ShowBonusStage();

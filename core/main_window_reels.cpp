@@ -25,13 +25,13 @@ void MainWindow::DrawReels() {
 
 void MainWindow::DrawWinningLines() {
   const ElementRef surface = Ref(MainEl::ReelArea);
-  winShow_.DrawCells(m_);
+  winShow_.DrawCells(m_.Reels, cycle_.winningLines());
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
-    if (m_.WinningLines[i] != 1) continue;
+    if (cycle_.winningLines()[i] != 1) continue;
     const auto points = PaylinePolyline(kPaylineTable[i]);
     d_.DrawLine(surface, points, kPaylineTable[i].colour, 5);
   }
-  winShow_.DrawBanner(m_);
+  winShow_.DrawBanner(m_.State, cycle_.winningLines());
 }
 
 }  // namespace tarvolenka

@@ -8,9 +8,12 @@
 namespace tarvolenka {
 
 ResumeRecord MainWindow::CaptureInFlight(InFlight kind) const {
-  static const BonusRound kNoRound;
-  return tarvolenka::CaptureInFlight(m_, kind, bonus_ != nullptr ? bonus_->round() : kNoRound,
-                                     doubleInHand_);
+  ResumeRecord r = tarvolenka::CaptureInFlight(m_, kind);
+  r.freeSpins = cycle_.freeSpins();
+  r.autoPlay = cycle_.autoPlay() ? 1 : 0;
+  if (bonus_ != nullptr) r.round = bonus_->round();
+  r.doubleAmount = doubleInHand_;
+  return r;
 }
 
 void MainWindow::RecordInFlight(InFlight kind) {
@@ -29,7 +32,7 @@ void MainWindow::Settle() {
 }
 
 void MainWindow::RecordSpinEnd() {
-  if (m_.FreeSpins > 0)
+  if (cycle_.freeSpins() > 0)
     RecordInFlight(InFlight::FreeSpins);
   else
     Settle();
@@ -47,10 +50,9 @@ void MainWindow::ResumeInterruptedGame() {
   m_.State.JokerUses = 0;  // re-armed at every start, as always
   m_.Rng.Seed(record->seed);
   m_.Reels = record->reels;
-  m_.FreeSpins = record->freeSpins;
-  m_.AutoPlay = record->autoPlay;
+  cycle_.Restore(record->freeSpins, record->autoPlay == 1);
   SetPicture(MainEl::AutoPlayBox,
-             m_.AutoPlay == 1 ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+             cycle_.autoPlay() ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
   LoadCellPictures();
   DrawReels();
   RefreshDisplay();
@@ -94,7 +96,7 @@ void MainWindow::ContinueInterrupted() {
     return;
   }
   const ResumeRecord resumed = *record;
-  EvaluateLines(m_.Reels, m_.WinningLines);  // the spin's winning lines, shown again
+  cycle_.FindLinesOf(m_.Reels);  // the spin's winning lines, shown again
   DrawWinningLines();
   if (bonus_ == nullptr) return FinishSpin();
   if (resumed.kind == InFlight::SpinPaid)

@@ -1,8 +1,6 @@
 // The spin cycle: starting a paid or free spin, the animation with its stop schedule, the end
 // of a spin with its pay, bonus and free spins, and auto-play.
 
-#include "core/arith.h"
-#include "core/free_spins.h"
 #include "core/main_window.h"
 #include "core/reseed.h"
 
@@ -11,12 +9,8 @@ namespace tarvolenka {
 void MainWindow::Start() {
   if (m_.StartEnabled == 0) return;
   PauseAutoPlay();
-  m_.WinningLines.fill(0);
-  GameState& s = m_.State;
-  const std::int64_t stake = Widen(s.TotalStake);
-  if (s.Balance < stake) return;  // refused silently; a pending auto-play spin is cancelled
-  s.Balance -= stake;
-  s.Experience = SatAdd(s.Experience, stake);
+  // Refused silently when the balance is short; a pending auto-play spin is cancelled.
+  if (!cycle_.StakePaidSpin(m_.State)) return;
   RefreshDisplay();
   BeginGameRecord();
   StartSpin();
@@ -24,9 +18,7 @@ void MainWindow::Start() {
 }
 
 void MainWindow::OnFreeSpinDue() {
-  m_.FreeSpins -= 1;
-  m_.WinningLines.fill(0);
-  m_.State.Experience = SatAdd(m_.State.Experience, Widen(m_.State.TotalStake));
+  cycle_.TakeFreeSpin(m_.State);
   RefreshDisplay();
   StartSpin();
   d_.StopTimer(TimerOf(MainTimer::FreeSpin));
@@ -56,12 +48,8 @@ void MainWindow::EndSpin() {
   spin_.Rest();
   d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
 
-  GameState& s = m_.State;
-  s.LastWin = EvaluateLines(m_.Reels, m_.WinningLines);
-  if (s.LastWin > 0) {
+  if (cycle_.PayLines(m_.Reels, m_.State) > 0) {
     PlayCue(Cue::Cuckoo);
-    s.LastWin = SatMul(s.LastWin, Widen(s.LineStake));
-    s.Balance = SatAdd(s.Balance, s.LastWin);
     AnnounceWin();
     DrawWinningLines();
   }
@@ -73,13 +61,13 @@ void MainWindow::EndSpin() {
 }
 
 void MainWindow::FinishSpin() {
-  m_.FreeSpins += FreeSpinsFor(CountVisible(m_.Reels, kScatterSymbol));
+  cycle_.AwardFreeSpins(m_.Reels);
   // Every spin's accounting reaches the disk: at rest with the final save, with free spins
   // waiting beside the resume record that plays them after an interruption.
   RecordSpinEnd();
-  if (m_.FreeSpins > 0) SaveGame();
+  if (cycle_.freeSpins() > 0) SaveGame();
   RecordSpinInHistory();
-  if (m_.FreeSpins > 0) {
+  if (cycle_.freeSpins() > 0) {
     spin_.SetStep(kFreeSpinStep);
     d_.StartTimer(TimerOf(MainTimer::FreeSpin));
     DisableControls();
@@ -88,7 +76,7 @@ void MainWindow::FinishSpin() {
     EnableControls();
     CheckLevelUp([this] {
       spin_.SetStep(kPaidSpinStep);
-      if (m_.AutoPlay == 1) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
+      if (cycle_.autoPlay()) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
       DrawReels();
     });
     return;
@@ -103,10 +91,9 @@ void MainWindow::OnIdleRepaint() {
 }
 
 void MainWindow::ToggleAutoPlay() {
-  m_.AutoPlay = static_cast<std::uint8_t>(1 - m_.AutoPlay);
-  SetPicture(MainEl::AutoPlayBox,
-             m_.AutoPlay == 1 ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
-  if (m_.AutoPlay == 1) Start();
+  const bool on = cycle_.ToggleAutoPlay();
+  SetPicture(MainEl::AutoPlayBox, on ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+  if (on) Start();
 }
 
 void MainWindow::OnAutoPlayDue() {

@@ -2,17 +2,12 @@
 
 namespace tarvolenka {
 
-ResumeRecord CaptureInFlight(const Machine& m, InFlight kind, const BonusRound& round,
-                             std::int64_t doubleInHand) {
+ResumeRecord CaptureInFlight(const Machine& m, InFlight kind) {
   ResumeRecord r;
   r.kind = kind;
   r.state = m.State;
   r.seed = m.Rng.seed();
   r.reels = m.Reels;
-  r.freeSpins = m.FreeSpins;
-  r.autoPlay = m.AutoPlay;
-  r.round = round;
-  r.doubleAmount = doubleInHand;
   return r;
 }
 

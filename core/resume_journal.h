@@ -21,10 +21,9 @@
 
 namespace tarvolenka {
 
-// A record of `kind` from the machine as it stands, with the bonus round's values and the
-// double-up's amount in hand; the bonus stage and window are the caller's.
-ResumeRecord CaptureInFlight(const Machine& m, InFlight kind, const BonusRound& round,
-                             std::int64_t doubleInHand);
+// A record of `kind` from the machine as it stands: its state, generator and reels. The spin
+// cycle's counters, the bonus and the double-up are the caller's to add.
+ResumeRecord CaptureInFlight(const Machine& m, InFlight kind);
 
 class ResumeJournal {
  public:

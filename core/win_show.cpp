@@ -32,18 +32,18 @@ void FrameWinningCells(WindowPort& desktop, ElementRef surface, const WinningCel
     }
 }
 
-void WinShow::DrawCells(const Machine& m) const {
-  FrameWinningCells(d_, Ref(MainEl::ReelArea), CellsOfWinningRuns(m.Reels, m.WinningLines));
+void WinShow::DrawCells(const ReelWindow& reels, const WinningLineFlags& winning) const {
+  FrameWinningCells(d_, Ref(MainEl::ReelArea), CellsOfWinningRuns(reels, winning));
 }
 
-void WinShow::DrawBanner(const Machine& m) const {
-  const bool anyLine = std::any_of(m.WinningLines.begin(), m.WinningLines.end(),
-                                   [](std::uint8_t w) { return w == 1; });
-  if (!anyLine || m.State.LastWin <= 0) return;
-  const bool big = IsBigWin(m.State.LastWin, m.State.TotalStake);
+void WinShow::DrawBanner(const GameState& s, const WinningLineFlags& winning) const {
+  const bool anyLine =
+      std::any_of(winning.begin(), winning.end(), [](std::uint8_t w) { return w == 1; });
+  if (!anyLine || s.LastWin <= 0) return;
+  const bool big = IsBigWin(s.LastWin, s.TotalStake);
   const int moment = big ? durations::kBigWinCelebrationRepaints : durations::kWinBannerRepaints;
   if (repaints_ >= moment) return;
-  d_.ShowWinBanner(Ref(MainEl::ReelArea), std::to_string(m.State.LastWin), big ? repaints_ + 1 : 0);
+  d_.ShowWinBanner(Ref(MainEl::ReelArea), std::to_string(s.LastWin), big ? repaints_ + 1 : 0);
 }
 
 }  // namespace tarvolenka

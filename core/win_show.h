@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/machine.h"
+#include "core/game_state.h"
 #include "core/paylines.h"
 #include "core/window_port.h"
 
@@ -43,10 +43,10 @@ class WinShow {
   void Tick() {
     if (repaints_ < kOver) ++repaints_;
   }
-  // Frames the winning cells; drawn under the lines.
-  void DrawCells(const Machine& m) const;
-  // The amount, or the celebration, over the lines while the moment lasts.
-  void DrawBanner(const Machine& m) const;
+  // Frames the cells of `winning` lines on `reels`; drawn under the lines.
+  void DrawCells(const ReelWindow& reels, const WinningLineFlags& winning) const;
+  // The last win, or the celebration, over the lines while the moment lasts.
+  void DrawBanner(const GameState& s, const WinningLineFlags& winning) const;
 
  private:
   static constexpr int kOver = 1000;

@@ -7,7 +7,7 @@ using AutoPlay = MachineTest;
 
 TEST_F(AutoPlay, TickingTheBoxWhileIdleStartsASpinAtOnce) {
   Click(MainEl::AutoPlayBox);
-  EXPECT_EQ(m().AutoPlay, 1);
+  EXPECT_TRUE(cycle().autoPlay());
   EXPECT_EQ(Pic(MainEl::AutoPlayBox), Picture::AutoPlayOn);
   EXPECT_TRUE(Spinning());
 }
@@ -45,7 +45,7 @@ TEST_F(AutoPlay, HaltsWithTheBoxTickedWhenTheCreditRunsShort) {
   desk_.RunFor(2000);
   EXPECT_FALSE(Spinning());
   EXPECT_FALSE(Running(MainTimer::AutoPlay));
-  EXPECT_EQ(m().AutoPlay, 1);
+  EXPECT_TRUE(cycle().autoPlay());
   EXPECT_EQ(Pic(MainEl::AutoPlayBox), Picture::AutoPlayOn);
   desk_.RunFor(10000);
   EXPECT_FALSE(Spinning());
@@ -61,7 +61,7 @@ TEST_F(AutoPlay, UntickingDuringTheWaitLetsExactlyOneMoreSpinRun) {
   Click(MainEl::AutoPlayBox);
   FinishSpin();
   Click(MainEl::AutoPlayBox);  // untick while the auto-play timer runs
-  EXPECT_EQ(m().AutoPlay, 0);
+  EXPECT_FALSE(cycle().autoPlay());
   EXPECT_EQ(Pic(MainEl::AutoPlayBox), Picture::AutoPlayOff);
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());
@@ -87,11 +87,11 @@ TEST_F(AutoPlay, PausesDuringFreeSpinsAndResumesAfterThem) {
   WaitFor(Scatters(3));
   Click(MainEl::AutoPlayBox);
   FinishSpin();
-  EXPECT_GT(m().FreeSpins, 0);
+  EXPECT_GT(cycle().freeSpins(), 0);
   EXPECT_FALSE(Running(MainTimer::AutoPlay));
   EXPECT_TRUE(Running(MainTimer::FreeSpin));
   ASSERT_TRUE(
-      desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning(); }, 20LL * 60 * 1000));
+      desk_.RunUntil([this] { return cycle().freeSpins() == 0 && !Spinning(); }, 20LL * 60 * 1000));
   EXPECT_TRUE(Running(MainTimer::AutoPlay));
   desk_.RunFor(2000);
   EXPECT_TRUE(Spinning());

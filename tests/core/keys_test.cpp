@@ -66,10 +66,10 @@ TEST_F(MainKeys, LettersToggleSoundAndAutoPlayAndOpenTheLegend) {
   EXPECT_FALSE(Spinning());
 
   Press(Key::A);
-  EXPECT_EQ(m().AutoPlay, 1);
+  EXPECT_TRUE(cycle().autoPlay());
   EXPECT_TRUE(Spinning());
   Press(Key::A);
-  EXPECT_EQ(m().AutoPlay, 0);
+  EXPECT_FALSE(cycle().autoPlay());
   // The timed bonus is not due, its button hidden: B clicks nothing.
   EXPECT_EQ(Press(Key::B), ClickResult::NoHandler);
 }

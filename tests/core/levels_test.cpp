@@ -87,11 +87,12 @@ TEST_F(Levels, AThresholdPassedDuringFreeSpinsLevelsUpOnlyAfterTheLast) {
   EXPECT_EQ(s().Level, 1);
   bool levelUpDuringFreeSpins = false;
   desk_.SetObserver([&] {
-    if (desk_.IsShown(WindowId::LevelUp) && m().FreeSpins > 0) levelUpDuringFreeSpins = true;
+    if (desk_.IsShown(WindowId::LevelUp) && cycle().freeSpins() > 0) levelUpDuringFreeSpins = true;
     if (desk_.IsShown(WindowId::LevelUp)) desk_.Click(Ref(LevelUpEl::OkButton));
   });
-  ASSERT_TRUE(desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && s().Level == 2; },
-                             20LL * 60 * 1000));
+  ASSERT_TRUE(
+      desk_.RunUntil([this] { return cycle().freeSpins() == 0 && !Spinning() && s().Level == 2; },
+                     20LL * 60 * 1000));
   EXPECT_FALSE(levelUpDuringFreeSpins);
 }
 

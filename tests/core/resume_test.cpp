@@ -53,8 +53,8 @@ class ResumeTest : public ::testing::Test {
     ASSERT_TRUE(desk_->RunUntil([this] { return AtRest(); }, 3600000));
   }
   bool AtRest() {
-    return m().StartEnabled == 1 && m().FreeSpins == 0 && desk_->inputWindow() == WindowId::Main &&
-           !Running(MainTimer::Spin);
+    return m().StartEnabled == 1 && cycle().freeSpins() == 0 &&
+           desk_->inputWindow() == WindowId::Main && !Running(MainTimer::Spin);
   }
   // Starts a spin at the first moment whose outcome `wanted` accepts.
   void SpinTo(const std::function<bool(const ReelWindow&)>& wanted) {
@@ -93,6 +93,7 @@ class ResumeTest : public ::testing::Test {
   }
   bool Running(MainTimer t) { return desk_->IsTimerRunning(TimerOf(t)); }
   Machine& m() { return game_->machine(); }
+  SpinCycle& cycle() { return game_->main().cycle(); }
   std::filesystem::path ResumePath() { return dir_ / "Tarvolenka.resume"; }
   std::vector<PastGame> Games() {
     return RecentGames(HistoryFile(dir_ / kHistoryFileName).Read().lines, 100);
@@ -204,13 +205,14 @@ TEST_F(ResumeTest, FreeSpinsLeftAtAKillArePlayedAfterTheStart) {
   SpinTo([](const ReelWindow& w) { return CountVisible(w, kScatterSymbol) == 3 && !Bonus(w); });
   ASSERT_TRUE(desk_->RunUntil(
       [this] {
-        return m().FreeSpins == 7 && Running(MainTimer::FreeSpin) && !Running(MainTimer::Spin);
+        return cycle().freeSpins() == 7 && Running(MainTimer::FreeSpin) &&
+               !Running(MainTimer::Spin);
       },
       600000));
   const GameState before = m().State;
   Kill();
   Launch(900000);
-  EXPECT_EQ(m().FreeSpins, 7);
+  EXPECT_EQ(cycle().freeSpins(), 7);
   EXPECT_EQ(m().State.Balance, before.Balance);
   RunToRest();
   EXPECT_GE(m().State.Experience, before.Experience + 7 * before.TotalStake);

@@ -69,13 +69,15 @@ TEST_F(SpinCycle, AStartWithTheBalanceExactlyTheStakeRunsTheSpin) {
 
 TEST_F(SpinCycle, AStartWithOneCreditTooFewChargesNothingButClearsTheWinningLines) {
   s().Balance = 49;
-  m().WinningLines[3] = 1;
+  WinningLineFlags shown{};
+  shown[3] = 1;
+  cycle().ShowLines(shown);
   desk_.ClearCues();
   Click(MainEl::StartButton);
   EXPECT_FALSE(Spinning());
   EXPECT_EQ(s().Balance, 49);
   EXPECT_EQ(s().Experience, 0);
-  EXPECT_EQ(m().WinningLines[3], 0);
+  EXPECT_EQ(cycle().winningLines()[3], 0);
   EXPECT_TRUE(desk_.cues().empty());
 }
 
@@ -94,7 +96,7 @@ TEST_F(SpinCycle, AWinningSpinPaysTheLineWinTimesTheStakeAndDrawsItsLines) {
   EXPECT_EQ(s().LastWin, pay * 2);
   EXPECT_EQ(s().Balance, 30000 - 100 + pay * 2);
   EXPECT_EQ(Text(MainEl::WinCounter), std::to_string(pay * 2));
-  EXPECT_EQ(m().WinningLines, flags);
+  EXPECT_EQ(cycle().winningLines(), flags);
   EXPECT_EQ(CueCount(Cue::Cuckoo), 1);
   int lines = 0;
   for (const auto& op : desk_.canvas()) lines += op.kind == testing::CanvasOp::Line ? 1 : 0;
@@ -142,7 +144,7 @@ TEST_P(FreeSpins, ScattersOnTheScreenAwardFreeSpinsThatPlayThemselves) {
   WaitFor(Scatters(scatters));
   Click(MainEl::StartButton);
   FinishSpin();
-  EXPECT_EQ(m().FreeSpins, awarded);
+  EXPECT_EQ(cycle().freeSpins(), awarded);
   EXPECT_EQ(Text(MainEl::FreeSpinsCounter), std::to_string(awarded));
   EXPECT_TRUE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
   EXPECT_EQ(spin().step(), 25);
@@ -156,7 +158,7 @@ TEST_P(FreeSpins, ScattersOnTheScreenAwardFreeSpinsThatPlayThemselves) {
   EXPECT_FALSE(Spinning());
   desk_.RunFor(1);
   EXPECT_TRUE(Spinning());
-  EXPECT_EQ(m().FreeSpins, awarded - 1);
+  EXPECT_EQ(cycle().freeSpins(), awarded - 1);
   EXPECT_EQ(s().Experience, experience + 50);
   EXPECT_EQ(FinishSpin(), 978);  // six ticks per cell at step 25
   EXPECT_GE(s().Balance, balance);
@@ -172,9 +174,9 @@ TEST_F(SpinCycle, FreeSpinsRunOutAndHandThePanelBack) {
   Click(MainEl::StartButton);
   FinishSpin();
   // Play the free spins out (more may be won on the way).
-  ASSERT_TRUE(
-      desk_.RunUntil([this] { return m().FreeSpins == 0 && !Spinning() && m().StartEnabled == 1; },
-                     20LL * 60 * 1000));
+  ASSERT_TRUE(desk_.RunUntil(
+      [this] { return cycle().freeSpins() == 0 && !Spinning() && m().StartEnabled == 1; },
+      20LL * 60 * 1000));
   EXPECT_EQ(spin().step(), 10);
   EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeSpinsCounter)));
   EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStart);

@@ -20,6 +20,7 @@ class StartUp : public ::testing::Test {
     desk_.Start();
   }
   Machine& m() { return game_->machine(); }
+  SpinCycle& cycle() { return game_->main().cycle(); }
   const std::string& Text(MainEl e) { return desk_.Text(Ref(e)); }
 
   TempDir dir_;
@@ -184,7 +185,9 @@ TEST_F(StartUp, ClosingTheMainWindowSavesTheState) {
 
 TEST_F(StartUp, IdleRepaintRedrawsReelsAndWinningLinesEvery300Ms) {
   Launch();
-  m().WinningLines[0] = 1;
+  WinningLineFlags first{};
+  first[0] = 1;
+  cycle().ShowLines(first);
   desk_.ClearCanvas();
   desk_.RunFor(299);
   EXPECT_TRUE(desk_.canvas().empty());

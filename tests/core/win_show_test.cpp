@@ -64,7 +64,7 @@ TEST_F(WinOnTheReels, AWinFramesItsCellsAndShowsItsAmountForAMomentOnly) {
   WaitFor(Winning);
   Click(MainEl::StartButton);
   FinishSpin();
-  const WinningCells cells = CellsOfWinningRuns(m().Reels, m().WinningLines);
+  const WinningCells cells = CellsOfWinningRuns(m().Reels, cycle().winningLines());
   int covered = 0;
   for (const auto& reel : cells)
     for (const WinningCell& c : reel) covered += c.covered ? 1 : 0;

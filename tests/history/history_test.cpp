@@ -47,7 +47,7 @@ TEST_F(History, APaidSpinIsOneGameWithItsSymbolsStakeAndPay) {
 TEST_F(History, FreeSpinsBelongToTheGameThatWonThem) {
   WaitFor(Scatters(3));
   Spin();
-  desk_.RunUntil([this] { return m().FreeSpins == 0 && m().StartEnabled == 1; }, 6000000);
+  desk_.RunUntil([this] { return cycle().freeSpins() == 0 && m().StartEnabled == 1; }, 6000000);
   const auto lines = Lines();
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(RecordNumber(lines[0], "free_spins_won").value_or(0) % 10, 0);
@@ -101,7 +101,7 @@ TEST_F(History, ThisSessionBeginsWithItsFirstRecord) {
   HistoryFile(dir_ / kHistoryFileName).Append(GameOf(70, 0, MakeDateTime(2026, 12, 7)), true);
   EXPECT_EQ(ComputeStats(Lines(), form().sessionStart()).session.games, 0);
   Spin();
-  desk_.RunUntil([this] { return m().FreeSpins == 0 && m().StartEnabled == 1; }, 6000000);
+  desk_.RunUntil([this] { return cycle().freeSpins() == 0 && m().StartEnabled == 1; }, 6000000);
   const StatsPair stats = ComputeStats(Lines(), form().sessionStart());
   EXPECT_EQ(stats.lifetime.games, 2);
   EXPECT_EQ(stats.session.games, 1);

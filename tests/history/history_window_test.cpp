@@ -50,7 +50,7 @@ TEST_F(HistoryWindows, AGameIsRedrawnWithItsSymbolsItsLinesAndItsMarkedCells) {
   WaitFor(Winning);
   Spin();
   const ReelWindow won = m().Reels;
-  const WinningLineFlags winning = m().WinningLines;
+  const WinningLineFlags winning = cycle().winningLines();
   WaitFor(Losing);
   Spin();
   InHistory([&] {
@@ -84,7 +84,7 @@ TEST_F(HistoryWindows, AGameIsRedrawnWithItsSymbolsItsLinesAndItsMarkedCells) {
 TEST_F(HistoryWindows, ArrowsWalkTheGamesAndTheFreeSpinsOfOne) {
   WaitFor(Scatters(3));
   Spin();
-  desk_.RunUntil([this] { return m().FreeSpins == 0 && m().StartEnabled == 1; }, 6000000);
+  desk_.RunUntil([this] { return cycle().freeSpins() == 0 && m().StartEnabled == 1; }, 6000000);
   WaitFor(Losing);
   Spin();
   InHistory([&] {

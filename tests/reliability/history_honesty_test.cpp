@@ -19,7 +19,8 @@ bool Settled(MonkeyTable& t) {
       return false;
     }
   }
-  return m.FreeSpins == 0 && !t.desk().IsTimerRunning(TimerOf(MainTimer::Spin)) &&
+  return t.game().main().cycle().freeSpins() == 0 &&
+         !t.desk().IsTimerRunning(TimerOf(MainTimer::Spin)) &&
          !t.desk().IsTimerRunning(TimerOf(MainTimer::FreeSpin));
 }
 

@@ -163,7 +163,7 @@ class Player {
   bool AtRest(const Machine& m) const {
     for (int w = 1; w < kWindowCount; ++w)
       if (d_.IsShown(static_cast<WindowId>(w))) return false;
-    return m.StartEnabled == 1 && m.FreeSpins == 0 && !d_.pausing() &&
+    return m.StartEnabled == 1 && game_.main().cycle().freeSpins() == 0 && !d_.pausing() &&
            !d_.IsTimerRunning(TimerOf(MainTimer::Spin)) &&
            !d_.IsTimerRunning(TimerOf(MainTimer::FreeSpin));
   }

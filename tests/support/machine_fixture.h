@@ -35,6 +35,7 @@ class MachineTest : public ::testing::Test {
   const ReelSpin& spin() const { return game_->main().spin(); }
   GameState& s() { return game_->machine().State; }
   MainWindow& form() { return game_->main(); }
+  SpinCycle& cycle() { return game_->main().cycle(); }
   const std::string& Text(MainEl e) { return desk_.Text(Ref(e)); }
   Picture Pic(MainEl e) { return desk_.PictureOf(Ref(e)); }
   testing::ClickResult Click(MainEl e) { return desk_.Click(Ref(e)); }

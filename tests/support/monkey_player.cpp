@@ -193,11 +193,12 @@ void MonkeyPlayer::ClickWhileTurning(ElementRef element) {
   const Machine& m = game_.machine();
   const SaveBytes state = Encode(m.State);
   const Machine before = m;
+  const SpinCycle cycle = game_.main().cycle();
   const int depth = desk_.modalDepth();
   desk_.Click(element);
   Require(
-      Encode(m.State) == state && m.FreeSpins == before.FreeSpins &&
-          m.WinningLines == before.WinningLines && m.Reels == before.Reels &&
+      Encode(m.State) == state && game_.main().cycle().freeSpins() == cycle.freeSpins() &&
+          game_.main().cycle().winningLines() == cycle.winningLines() && m.Reels == before.Reels &&
           desk_.modalDepth() == depth,
       "a click on " + std::string(SpecOf(element).name) + " changed the game while the reels turn");
   ++counts_.inertChecks;

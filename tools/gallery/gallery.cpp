@@ -74,7 +74,9 @@ void ShowWinningScreen(Game& game, bool big) {
       {4, 6, 5, 11, 15}};
   for (int r = 0; r < 4; ++r)
     for (int c = 1; c <= 5; ++c) m.Reels.at(r, c) = rows[r][c - 1];
-  m.State.LastWin = EvaluateLines(m.Reels, m.WinningLines) * m.State.LineStake;
+  WinningLineFlags lines{};
+  m.State.LastWin = EvaluateLines(m.Reels, lines) * m.State.LineStake;
+  game.main().cycle().ShowLines(lines);
   game.main().LoadCellPictures();
   game.main().AnnounceWin();
   game.main().DrawReels();

@@ -49,7 +49,7 @@ void Session::RunReels() {
 std::int64_t Session::SpinLinesOnly() {
   RunReels();
   Machine& m = game_.machine();
-  return EvaluateLines(m.Reels, m.WinningLines);
+  return EvaluateLines(m.Reels, winningLines_);
 }
 
 // The end of a spin as the spin cycle runs it: the line win, the bonus step, the free spins.
@@ -58,10 +58,10 @@ SpinResult Session::PlaySpin() {
   Machine& m = game_.machine();
   SpinResult r;
   const std::int64_t stake = Widen(m.State.LineStake);
-  r.lineWin = SatMul(EvaluateLines(m.Reels, m.WinningLines), stake);
+  r.lineWin = SatMul(EvaluateLines(m.Reels, winningLines_), stake);
   if (r.lineWin > 0) {
     for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
-      if (m.WinningLines[i] != 1) continue;
+      if (winningLines_[i] != 1) continue;
       const LineSymbols symbols = SymbolsOnLine(m.Reels, kPaylineTable[i]);
       if (RunOnLine(symbols).factor > 1) r.multiplierLineWin += SatMul(LinePay(symbols), stake);
     }

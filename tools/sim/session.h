@@ -82,6 +82,7 @@ class Session {
   HeadlessDesktop desktop_;
   Game game_;
   RandomPlayer player_;
+  WinningLineFlags winningLines_{};
 };
 
 template <class EachSpin>

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/game_state.h"
+#include "core/paylines.h"
+#include "core/reels.h"
+
+namespace tarvolenka {
+
+// The spin cycle's rules: a paid spin's stake, a free spin taken, the lines' pay once the reels
+// stop, the free spins the scatters award, and auto-play. It owns the cycle's counters and the
+// last spin's winning lines; the money goes in and out of the saved state it is given.
+class SpinCycle {
+ public:
+  // A paid spin: the stake leaves the balance and counts to experience. Refused, changing
+  // nothing, when the balance is short of it.
+  bool StakePaidSpin(GameState& s);
+  // One of the free spins waiting: it costs nothing but counts to experience as a paid one.
+  void TakeFreeSpin(GameState& s);
+  // The reels have stopped: their winning lines, and their win at the stake per line paid into
+  // the balance as the last win. Returns the win.
+  std::int64_t PayLines(const ReelWindow& reels, GameState& s);
+  // The free spins the scatters on `reels` award, added to those waiting. Returns how many.
+  int AwardFreeSpins(const ReelWindow& reels);
+  // Auto-play on or off; whether it is now on.
+  bool ToggleAutoPlay();
+
+  // An interrupted game continues with its counters, and shows its last spin's lines again.
+  void Restore(std::int32_t freeSpins, bool autoPlay);
+  void FindLinesOf(const ReelWindow& reels) { EvaluateLines(reels, lines_); }
+  // Lines shown without a spin: a view set up on its own, in the gallery, a bench or a test.
+  void ShowLines(const WinningLineFlags& lines) { lines_ = lines; }
+  // A new run starts with none waiting and auto-play off.
+  void Reset() { Restore(0, false); }
+
+  std::int32_t freeSpins() const { return freeSpins_; }
+  bool autoPlay() const { return autoPlay_; }
+  const WinningLineFlags& winningLines() const { return lines_; }
+
+ private:
+  std::int32_t freeSpins_ = 0;
+  bool autoPlay_ = false;
+  WinningLineFlags lines_{};
+};
+
+}  // namespace tarvolenka
