@@ -13,7 +13,6 @@ namespace {
 // Every game is written once its spins, bonus and double-up are over: the main window alone,
 // reels at rest and no free spins due.
 bool Settled(MonkeyTable& t) {
-  const Machine& m = t.game().machine();
   for (std::size_t w = 0; w < kWindowCount; ++w) {
     if (static_cast<WindowId>(w) != WindowId::Main && t.desk().IsShown(static_cast<WindowId>(w))) {
       return false;
