@@ -32,22 +32,19 @@ void Session::RunReels() {
 
 std::int64_t Session::SpinLinesOnly() {
   RunReels();
-  return EvaluateLines(reels_, winningLines_);
+  return EvaluateLinePays(reels_).total;
 }
 
 // The end of a spin as the spin cycle runs it: the line win, the bonus round, the free spins.
 SpinResult Session::PlaySpin() {
   RunReels();
   SpinResult r;
+  // A window pays at most 50 lines × 200000 per unit of stake, so no product with a stake per
+  // line saturates, and the lines' wins can be added before they are multiplied.
   const std::int64_t stake = Widen(lineStake_);
-  r.lineWin = SatMul(EvaluateLines(reels_, winningLines_), stake);
-  if (r.lineWin > 0) {
-    for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
-      if (winningLines_[i] != 1) continue;
-      const LineSymbols symbols = SymbolsOnLine(reels_, kPaylineTable[i]);
-      if (RunOnLine(symbols).factor > 1) r.multiplierLineWin += SatMul(LinePay(symbols), stake);
-    }
-  }
+  const LinePays pays = EvaluateLinePays(reels_);
+  r.lineWin = SatMul(pays.total, stake);
+  r.multiplierLineWin = SatMul(pays.withMultiplier, stake);
   r.bonusSymbols = CountVisible(reels_, kBonusSymbol);
   const std::int64_t paid = player_.PlayBonus(bonus_, r.bonusSymbols, lineStake_);
   r.bonusGame = bonus_.round().choice;

@@ -84,7 +84,6 @@ class Session {
   Stream stream_;
   Random rng_;  // the game's generator
   ReelWindow reels_;
-  WinningLineFlags winningLines_{};
   BonusRules bonus_;
   RulesPlayer player_;
 };
