@@ -2,6 +2,7 @@
 
 #include "core/arith.h"
 #include "core/free_spins.h"
+#include "core/paylines.h"
 #include "core/reel_spin.h"
 #include "core/spin_schedule.h"
 

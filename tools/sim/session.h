@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "bonus/bonus_rules.h"
-#include "core/paylines.h"
 #include "core/random.h"
 #include "core/reels.h"
 #include "exact/exact.h"
