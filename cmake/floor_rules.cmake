@@ -1,9 +1,11 @@
 # The floors of the game, from the ground up: catalogue, core, bonus and double and history,
-# game, qt, program. A floor's sources include headers by their path from the project root,
-# and only from their own folder and the floors below that they use; the logic floors include
-# no Qt header. Usable from a CMakeLists and in script mode (see check_floor.cmake).
+# game, qt, program; the simulator (tools/sim) stands on the rules' floors beside the game. A
+# floor's sources include headers by their path from the project root, and only from their own
+# folder and the floors below that they use; the logic floors include no Qt header. Usable from
+# a CMakeLists and in script mode (see check_floor.cmake).
 
-# Appends to `out_var` one line per include in `root`/`floor` that breaks the rules.
+# Appends to `out_var` one line per include in `root`/`floor` that breaks the rules. `floor` is
+# a folder, which may lie deeper than the root (tools/sim); its own headers are always allowed.
 function(tarvolenka_floor_include_faults root floor allowed qt_allowed out_var)
   set(faults "")
   file(GLOB_RECURSE sources "${root}/${floor}/*.h" "${root}/${floor}/*.cpp")
@@ -11,7 +13,9 @@ function(tarvolenka_floor_include_faults root floor allowed qt_allowed out_var)
     file(RELATIVE_PATH shown "${root}" "${file}")
     file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include")
     foreach(line IN LISTS includes)
-      if(line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/")
+      if(line MATCHES "#[ \t]*include[ \t]*\"${floor}/")
+        # its own folder
+      elseif(line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/")
         if(NOT CMAKE_MATCH_1 IN_LIST allowed)
           list(APPEND faults "${shown}: ${line} reaches the ${CMAKE_MATCH_1} floor")
         endif()
@@ -26,11 +30,16 @@ function(tarvolenka_floor_include_faults root floor allowed qt_allowed out_var)
 endfunction()
 
 # Declares library tarvolenka_<floor> a floor that may use the floors listed after USES, and
-# stops the configuration when its sources or its links reach any other. QT lets it use Qt.
+# stops the configuration when its sources or its links reach any other. QT lets it use Qt;
+# FOLDER names its sources' folder when that is not <floor> (a tool's, such as tools/sim).
 function(tarvolenka_floor floor)
-  cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "" "USES")
+  cmake_parse_arguments(PARSE_ARGV 1 arg "QT" "FOLDER" "USES")
+  if(NOT arg_FOLDER)
+    set(arg_FOLDER ${floor})
+  endif()
   set(allowed ${floor} ${arg_USES})
-  tarvolenka_floor_include_faults("${PROJECT_SOURCE_DIR}" ${floor} "${allowed}" ${arg_QT} faults)
+  tarvolenka_floor_include_faults("${PROJECT_SOURCE_DIR}" ${arg_FOLDER} "${allowed}" ${arg_QT}
+                                  faults)
   get_target_property(links tarvolenka_${floor} LINK_LIBRARIES)
   foreach(lib IN LISTS links)
     if(lib MATCHES "^tarvolenka_(.+)$" AND NOT CMAKE_MATCH_1 STREQUAL "warnings"

@@ -61,6 +61,66 @@ std::int64_t EvaluateLines(const ReelWindow& window, WinningLineFlags& winning) 
   return total;
 }
 
+namespace {
+
+// How many lines take each choice of rows on reels 1..k: kLinesThrough[k - 1][prefix], the
+// prefix numbered in base 3 with a digit of row - 1 per reel, reel 1 the highest.
+using PrefixCounts = std::array<std::array<std::uint8_t, 243>, kReels>;
+
+constexpr PrefixCounts MakeLinesThrough() {
+  PrefixCounts counts{};
+  for (const Payline& line : kPaylineTable) {
+    std::size_t prefix = 0;
+    for (std::size_t k = 0; k < kReels; ++k) {
+      prefix = prefix * 3 + line.rows[k] - 1u;
+      ++counts[k][prefix];
+    }
+  }
+  return counts;
+}
+
+constexpr PrefixCounts kLinesThrough = MakeLinesThrough();
+
+void Add(LinePays& pays, std::int64_t pay, std::int64_t factor) {
+  pays.total += pay;
+  if (factor > 1) pays.withMultiplier += pay;
+}
+
+// A run of `first` holds from reel 1 to reel kReel along the rows `prefix`, its multipliers'
+// product `factor`: every line taking those rows is paid where its own run ends.
+template <int kReel>
+void FollowRun(const ReelWindow& w, SymbolId first, std::size_t prefix, std::int64_t factor,
+               LinePays& pays) {
+  if constexpr (kReel == kReels) {
+    Add(pays, kPayTable[first][kReels] * factor * kLinesThrough[kReels - 1][prefix], factor);
+  } else {
+    for (int row = 1; row <= 3; ++row) {
+      const std::size_t next = prefix * 3 + static_cast<std::size_t>(row - 1);
+      const int lines = kLinesThrough[kReel][next];
+      if (lines == 0) continue;
+      const SymbolId here = w.at(row, kReel + 1);
+      if (here == first)
+        FollowRun<kReel + 1>(w, first, next, factor, pays);
+      else if (here == kMultiplierOnReel[kReel + 1])
+        FollowRun<kReel + 1>(w, first, next, factor * kMultiplierFactor[kReel + 1], pays);
+      else
+        Add(pays, kPayTable[first][kReel] * factor * lines, factor);
+    }
+  }
+}
+
+}  // namespace
+
+LinePays EvaluateLinePays(const ReelWindow& window) {
+  LinePays pays;
+  for (int row = 1; row <= 3; ++row) {
+    const SymbolId first = window.at(row, 1);
+    if (first >= 1 && first <= 10)
+      FollowRun<1>(window, first, static_cast<std::size_t>(row - 1), 1, pays);
+  }
+  return pays;
+}
+
 std::array<Point, 7> PaylinePolyline(const Payline& line) {
   std::array<Point, 7> p{};
   for (int k = 1; k <= kReels; ++k) {

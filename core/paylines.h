@@ -113,6 +113,18 @@ LineSymbols SymbolsOnLine(const ReelWindow& window, const Payline& line);
 // and returns the window's total pay per unit of stake per line.
 std::int64_t EvaluateLines(const ReelWindow& window, WinningLineFlags& winning);
 
+// A window's pay per unit of stake per line, and the part of it from lines whose run holds a
+// multiplier.
+struct LinePays {
+  std::int64_t total = 0;
+  std::int64_t withMultiplier = 0;
+  friend bool operator==(const LinePays&, const LinePays&) = default;
+};
+
+// The same pay as EvaluateLines, without the flags: each run is followed once for all the lines
+// that share its rows, reel by reel. For long runs of spins, such as the simulator's.
+LinePays EvaluateLinePays(const ReelWindow& window);
+
 // The seven points of a winning line's stroke in the reel area: a horizontal piece in from
 // the left edge, the five cell centres, a horizontal piece out to the right edge.
 std::array<Point, 7> PaylinePolyline(const Payline& line);

@@ -2,28 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "game/game.h"
-#include "tools/sim/headless_desktop.h"
-#include "tools/sim/player.h"
+#include "tools/sim/rules_player.h"
 #include "tools/sim/tally.h"
 
 namespace tarvolenka::sim {
 namespace {
 
-// The game's bonus windows on a headless desktop, played by the simulator's random player:
-// each window opened is played to its end before Open returns.
+// The games' rules played by the simulator's random player, each game dealt and played to its
+// end in one call.
 class PlayedBonus : public ::testing::Test {
  protected:
-  PlayedBonus() {
-    desktop_.SetPlayer(&player_);
-    m().State = NewGameState(desktop_.NowLocal());
-    m().State.SoundOn = 0;
-    m().State.LineStake = 1;
-  }
-  Machine& m() { return game_.machine(); }
-  const BonusRound& round() { return game_.bonus().round(); }
-
-  // Plays `games` games with the windows shown by `play` and returns the mean result.
+  // Plays `games` games with `play` and returns the mean result.
   template <class Play>
   Estimate Played(int games, Play play) {
     Moments result;
@@ -32,27 +21,17 @@ class PlayedBonus : public ::testing::Test {
   }
 
   double PlayDrinks(int bonusSymbols) {
-    game_.bonusRules().Restore(BonusStageId::Bottles, {.symbolCount = bonusSymbols});
-    desktop_.Open(WindowId::Bottles, {});
-    desktop_.Open(WindowId::Cups, {});
-    return static_cast<double>(round().multiplier * round().amount);
+    const int multiplier = player_.PickBottle().multiplier;
+    return static_cast<double>(multiplier * player_.PlayCups(bonusSymbols));
   }
-  double PlayMeze(int bonusSymbols) {
-    game_.bonusRules().Restore(BonusStageId::Meze, {.symbolCount = bonusSymbols});
-    desktop_.Open(WindowId::Meze, {});
-    return static_cast<double>(round().amount);
-  }
+  double PlayMeze(int bonusSymbols) { return static_cast<double>(player_.PlayMeze(bonusSymbols)); }
   double PlayGolden() {
-    game_.bonusRules().Restore(BonusStageId::GoldenPick, {});
-    desktop_.Open(WindowId::GoldenPick, {});
-    desktop_.Open(WindowId::GoldenBoard, {});
-    return static_cast<double>(round().amount);
+    return static_cast<double>(player_.PlayGoldenBoard(player_.PickGoldenCover()));
   }
 
   Stream stream_{99};
-  HeadlessDesktop desktop_{stream_};
-  Game game_{desktop_, "/dev/null/Tarvolenka.cfg"};
-  RandomPlayer player_{stream_, game_.doubleUp(), DoubleStrategy{}};
+  Random rng_;
+  RulesPlayer player_{stream_, rng_, DoubleStrategy{}};
   BonusCalculator exact_;
 };
 
@@ -87,10 +66,10 @@ TEST_F(PlayedBonus, ChooserSharesAgreeWithTheHatsPickedAtRandom) {
   constexpr int kPicks = 30000;
   std::array<std::int64_t, 3> picked{};
   for (int i = 0; i < kPicks; ++i) {
-    game_.bonusRules().Restore(BonusStageId::Chooser, {});
-    desktop_.Open(WindowId::HatChooser, {});
-    ASSERT_GE(round().choice, 1);
-    ++picked[static_cast<std::size_t>(round().choice - 1)];
+    const std::uint8_t game = player_.ChooseHat();
+    ASSERT_GE(game, 1);
+    ASSERT_LE(game, 3);
+    ++picked[static_cast<std::size_t>(game - 1)];
   }
   for (std::size_t g = 0; g < 3; ++g)
     EXPECT_TRUE(Proportion(picked[g], kPicks).Contains(share[g])) << "game " << g + 1;

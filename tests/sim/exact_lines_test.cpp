@@ -24,7 +24,7 @@ const LineRun& SeededLineRun() {
     r.spins = 3'000'000;
     for (std::int64_t i = 0; i < r.spins; ++i) {
       r.pay.Add(static_cast<double>(session.SpinLinesOnly()));
-      const ReelWindow& w = session.machine().Reels;
+      const ReelWindow& w = session.reels();
       ++r.scatters[static_cast<std::size_t>(CountVisible(w, kScatterSymbol))];
       ++r.bonusSymbols[static_cast<std::size_t>(CountVisible(w, kBonusSymbol))];
     }

@@ -1,5 +1,6 @@
 // The simulator's fast paths against the game's plain ones: the batch of reel advances against
-// one advance at a time, and the grouped line evaluation against the sum of every line's pay.
+// one advance at a time, and the grouped and the run-following line evaluations against the sum
+// of every line's pay.
 
 #include <gtest/gtest.h>
 
@@ -94,6 +95,33 @@ TEST(GroupedEvaluation, PaysAndFlagsAsEveryLineEvaluatedInTurn) {
     ASSERT_EQ(EvaluateLines(spun, fast), EveryLinesPay(spun, reference));
     ASSERT_EQ(fast, reference);
   }
+}
+
+// Windows of few symbols, runs of pairs that pay and multipliers on every reel, then spun ones.
+TEST(RunFollowingEvaluation, PaysAsEveryLineEvaluatedInTurnWithTheMultipliersShare) {
+  Random r;
+  r.Seed(78);
+  ReelWindow spun;
+  std::int64_t withMultiplier = 0;
+  for (int i = 0; i < 400000; ++i) {
+    ReelWindow w;
+    for (auto& cell : w.cells) {
+      const std::uint32_t v = r.Below(i % 2 == 0 ? 16 : 5);
+      cell = static_cast<SymbolId>(i % 2 == 0 ? v : (v < 2 ? 6 + v : 11 + v));
+    }
+    AdvanceReels(spun, ReelFlags{1, 1, 1, 1, 1}, r);
+    for (const ReelWindow& window : {w, spun}) {
+      LinePays expected;
+      for (const Payline& line : kPaylineTable) {
+        const LineSymbols symbols = SymbolsOnLine(window, line);
+        expected.total += LinePay(symbols);
+        if (RunOnLine(symbols).factor > 1) expected.withMultiplier += LinePay(symbols);
+      }
+      ASSERT_EQ(EvaluateLinePays(window), expected) << "window " << i;
+      withMultiplier += expected.withMultiplier > 0 ? 1 : 0;
+    }
+  }
+  EXPECT_GT(withMultiplier, 10000);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(Simulate, ThreadsShareOutThePaidSpins) {
 }
 
 // Gambling up to rung 3 with random guesses returns, on average, what was gambled: the rung's
-// multiplier times the chance of three right guesses; the game's own window decides.
+// multiplier times the chance of three right guesses; the double-up's own rules decide.
 TEST(Simulate, DoubleUpReturnsWhatItsLadderPromises) {
   RunOptions o = Options(80000, 2, 3);
   o.settings.doubleUp = *ParseDoubleStrategy("collect-at:3");

@@ -1,17 +1,19 @@
 #pragma once
 
-// One thread's machine: the game's own logic on a headless desktop, played spin after spin as a
-// player at the machine would, with the money of every paid spin followed through its bonus
-// game, the free spins it awards and the double-up.
+// One thread's machine: the game's own rules, played spin after spin as a player at the machine
+// would, with the money of every paid spin followed through its bonus game, the free spins it
+// awards and the double-up. No window is shown: the reels, the bonus round and the games are
+// played on their rules objects, with the draws in the order the game's windows make them.
 
 #include <array>
 #include <cstdint>
 
+#include "bonus/bonus_rules.h"
+#include "core/random.h"
+#include "core/reels.h"
 #include "exact/exact.h"
-#include "game/game.h"
 #include "tools/sim/double_strategy.h"
-#include "tools/sim/headless_desktop.h"
-#include "tools/sim/player.h"
+#include "tools/sim/rules_player.h"
 #include "tools/sim/sim_random.h"
 
 namespace tarvolenka::sim {
@@ -69,8 +71,7 @@ class Session {
   std::int64_t SpinLinesOnly();
 
   const Settings& settings() const { return settings_; }
-  Machine& machine() { return game_.machine(); }
-  HeadlessDesktop& desktop() { return desktop_; }
+  const ReelWindow& reels() const { return reels_; }
 
  private:
   SpinResult PlaySpin();
@@ -78,11 +79,12 @@ class Session {
   std::int64_t Gamble(std::int64_t win);
 
   Settings settings_;
+  std::int32_t lineStake_;
   Stream stream_;
-  HeadlessDesktop desktop_;
-  Game game_;
-  RandomPlayer player_;
-  WinningLineFlags winningLines_{};
+  Random rng_;  // the game's generator
+  ReelWindow reels_;
+  BonusRules bonus_;
+  RulesPlayer player_;
 };
 
 template <class EachSpin>

@@ -43,6 +43,16 @@ class Stream {
   std::uint64_t s_[4]{};
 };
 
+// The clock reads milliseconds since midnight: 0 .. kMillisInDay - 1.
+inline constexpr std::uint32_t kMillisInDay = 86400000;
+
+// A reading of the clock, which re-seeds the game's generator at every spin start and when the
+// double-up or the golden pick opens. A player presses at no particular millisecond, so each
+// reading is uniform over the day's milliseconds.
+inline std::uint32_t ReadClock(Stream& stream) {
+  return stream.Below(kMillisInDay);
+}
+
 // The seed of thread `index` of a run with seed `runSeed`: the index-th splitmix64 step.
 constexpr std::uint64_t ThreadSeed(std::uint64_t runSeed, int index) {
   std::uint64_t state = runSeed;

@@ -54,19 +54,26 @@ void Tally::AddPaidSpin(const PaidSpinResult& paid, std::int64_t stake) {
   const auto units = [stake](std::int64_t credits) {
     return static_cast<double>(credits) / static_cast<double>(stake);
   };
+  // Most paid spins win nothing from most sources. A zero added changes no sum (none of them is
+  // ever -0), so it is left out, and its division with it.
+  const auto add = [&units](Moments& moments, std::int64_t credits) {
+    if (credits != 0) moments.Add(units(credits));
+  };
   ++paidSpins;
-  lines.Add(units(paid.lines));
-  multiplierLines.Add(units(paid.multiplierLines));
-  freeSpins.Add(units(paid.freeSpins));
-  doubleUp.Add(units(paid.doubleUp));
-  for (std::size_t g = 0; g < kBonusGames; ++g) bonus[g].Add(units(paid.bonus[g]));
+  add(lines, paid.lines);
+  add(multiplierLines, paid.multiplierLines);
+  add(freeSpins, paid.freeSpins);
+  add(doubleUp, paid.doubleUp);
+  for (std::size_t g = 0; g < kBonusGames; ++g) add(bonus[g], paid.bonus[g]);
   const std::int64_t won = paid.total();
-  const double x = units(won);
-  total.Add(x);
-  totalWithoutDoubleUp.Add(x - units(paid.doubleUp));
-  freeSpinsPerPaidSpin.Add(paid.freeSpinsPlayed);
-  totalCubes += x * x * x;
-  totalFourths += x * x * x * x;
+  const double x = won != 0 ? units(won) : 0.0;
+  if (won != 0) {
+    total.Add(x);
+    totalCubes += x * x * x;
+    totalFourths += x * x * x * x;
+  }
+  if (won != 0 || paid.doubleUp != 0) totalWithoutDoubleUp.Add(x - units(paid.doubleUp));
+  if (paid.freeSpinsPlayed != 0) freeSpinsPerPaidSpin.Add(paid.freeSpinsPlayed);
   if (won > 0) ++paidSpinsWon;
   largestWin = std::max(largestWin, won);
   ++winHistogram[WinBin(static_cast<double>(x))];
