@@ -37,17 +37,52 @@ class MainWindow : public WindowLogic {
 
   void SetBonusStep(BonusStep* bonus) { bonus_ = bonus; }
 
-  // Window events.
+  // Window events: every click and timer comes in here and goes to its handler.
   void OnShow() override;
   bool CloseRequested() override;
   void OnClose() override;
   void Click(std::uint16_t handler, int number) override;
   void TimerTick(std::uint8_t timer) override;
 
-  // Handlers, by element.
+  // The start button and the double-up button, for the benches and the tests that drive them.
   void Start();
-  void ToggleAutoPlay();
   void OpenDoubleUp();
+  // A level reached opens the level-up window; `done` runs after it, or at once without one.
+  void CheckLevelUp(const std::function<void()>& done);
+
+  // For the bonus sequence: the counters shown again, the save, and the resume file.
+  void RefreshDisplay();
+  // Writes the save file; a failure is shown and logged, and the next save tries again.
+  // Returns whether the save landed.
+  bool SaveGame();
+  ResumeJournal& resume() { return resume_; }
+  // A record of what is in flight now, of `kind`, for the resume file.
+  ResumeRecord CaptureInFlight(InFlight kind) const;
+  // The double-up's amount in hand has changed to `inHand`: it goes to the resume file, and to
+  // the balance when the window closes.
+  void DoubleUpInHand(std::int64_t inHand);
+
+  // The drawing, for a view set up on its own: the gallery and the benches.
+  void EnableControls();
+  void LoadCellPictures();
+  void DrawReels();
+  void DrawWinningLines();
+  // A win has just been paid: its amount shows over the reels for a moment from now.
+  void AnnounceWin() { winShow_.Restart(); }
+
+  // The reels' motion: read by the views and the tests, set by the benches' fixed steps.
+  const ReelSpin& spin() const { return spin_; }
+  ReelSpin& spin() { return spin_; }
+  // The spin cycle's counters and winning lines: read by the views, set up by the tests.
+  const SpinCycle& cycle() const { return cycle_; }
+  SpinCycle& cycle() { return cycle_; }
+  const SaveFile& saveFile() const { return save_; }
+  // When this run's first record was written; later than any record before one is.
+  DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
+
+ private:
+  // Handlers, by element and by timer.
+  void ToggleAutoPlay();
   void OpenLegend();
   // The history opens whenever the legend may: with the controls enabled.
   void OpenHistory();
@@ -63,34 +98,10 @@ class MainWindow : public WindowLogic {
   void OnCountdownTick();
   void OnAutoPlayDue();
 
-  // Operations other windows and the tests use.
-  void RefreshDisplay();
-  void EnableControls();
   void DisableControls();
   void LoadGame();
-  // Writes the save file; a failure is shown and logged, and the next save tries again.
-  // Returns whether the save landed.
-  bool SaveGame();
-  void LoadCellPictures();
-  void DrawReels();
-  void DrawWinningLines();
-  // A win has just been paid: its amount shows over the reels for a moment from now.
-  void AnnounceWin() { winShow_.Restart(); }
   void ShowBonusStage();
   void UpdateBonusCountdown();
-  // A level reached opens the level-up window; `done` runs after it, or at once without one.
-  void CheckLevelUp(const std::function<void()>& done);
-
-  Machine& machine() { return m_; }
-  // The reels' motion: read by the views and the tests, set by the benches' fixed steps.
-  const ReelSpin& spin() const { return spin_; }
-  ReelSpin& spin() { return spin_; }
-  // The spin cycle's counters and winning lines: read by the views, set up by the tests.
-  const SpinCycle& cycle() const { return cycle_; }
-  SpinCycle& cycle() { return cycle_; }
-  const SaveFile& saveFile() const { return save_; }
-  // When this run's first record was written; later than any record before one is.
-  DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
 
   // The player's record, written beside the save after the save that closes each game.
   void BeginGameRecord();
@@ -104,16 +115,10 @@ class MainWindow : public WindowLogic {
   void WriteLeftOpenGame();
 
   // Resuming an interrupted game (core/main_window_resume.cpp).
-  ResumeJournal& resume() { return resume_; }
   void ResumeInterruptedGame();
   // Writes what is in flight now, of `kind`, to the resume file.
   void RecordInFlight(InFlight kind);
-  ResumeRecord CaptureInFlight(InFlight kind) const;
-  // The double-up's amount in hand has changed to `inHand`: it goes to the resume file, and to
-  // the balance when the window closes.
-  void DoubleUpInHand(std::int64_t inHand);
 
- private:
   void StartSpin();  // the part shared by paid and free spins
   void EndSpin();
   void FinishSpin();     // the free spins award and the return to the player
