@@ -149,6 +149,9 @@ void MainWindow::StakeUp() {
 
 void MainWindow::OpenDoubleUp() {
   if (m_.DoubleEnabled == 0) return;
+  // The same win cannot be gambled twice.
+  m_.DoubleEnabled = 0;
+  SetPicture(MainEl::DoubleButton, MainEl::StoreDoubleGrey);
   PauseAutoPlay();
   m_.State.Balance = SatSub(m_.State.Balance, m_.State.LastWin);
   RefreshDisplay();

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "catalogue/main_elements.h"
 #include "core/arith.h"
 #include "core/reseed.h"
 #include "core/sound.h"
@@ -47,9 +46,6 @@ void DoubleUpWindow::OnShow() {
   ReseedFromClock(d_, m_.Rng);
   rules_.Start(win);
   ShowAmount();
-  // The same win cannot be gambled twice.
-  m_.DoubleEnabled = 0;
-  d_.CopyPicture(Ref(MainEl::DoubleButton), Ref(MainEl::StoreDoubleGrey));
   blinkInterval_ = durations::kDoubleBlink;
   d_.SetTimerInterval(TimerOf(DoubleUpTimer::Blink), blinkInterval_);
 }
