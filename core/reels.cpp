@@ -35,7 +35,11 @@ int CountVisible(const ReelWindow& w, SymbolId s) {
 // the coming draws are made ahead in blocks (see DrawBlock), and each column keeps where the
 // block drew its three top symbols. The draw that AdvanceReels would accept for a reel is then
 // the lowest position not marked by one of its refused symbols: a few masks and a bit scan.
-void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& random) {
+namespace {
+
+[[gnu::always_inline]] inline void AdvanceInBlocks(ReelWindow& w,
+                                                   std::span<const ReelFlags> advances,
+                                                   Random& random) {
   DrawBlock block;
   block.Draw(random.seed());
   // Each column's rows 0..3 as the bytes of one word, row 0 lowest, so that a shift moves the
@@ -87,6 +91,39 @@ void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& ra
   for (std::size_t c = 0; c < kReels; ++c)
     for (int r = 0; r < kRows; ++r) w.at(r, static_cast<int>(c) + 1) = row(c, r);
   random.Seed(block.StateAfter(std::countr_one(taken)));
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// BMI1 makes the mask steps on the chain single instructions (andn, blsmsk): a few per cent of
+// the batch's time. The same source, for processors that have it.
+__attribute__((target("bmi"))) void AdvanceInBlocksBmi(ReelWindow& w,
+                                                       std::span<const ReelFlags> advances,
+                                                       Random& random) {
+  AdvanceInBlocks(w, advances, random);
+}
+#endif
+
+}  // namespace
+
+std::vector<BatchForm> BatchForms() {
+  std::vector<BatchForm> forms{BatchForm::Plain};
+#if defined(__x86_64__) || defined(__i386__)
+  if (__builtin_cpu_supports("bmi")) forms.push_back(BatchForm::Bmi);
+#endif
+  return forms;
+}
+
+void AdvanceReels(BatchForm form, ReelWindow& w, std::span<const ReelFlags> advances,
+                  Random& random) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (form == BatchForm::Bmi) return AdvanceInBlocksBmi(w, advances, random);
+#endif
+  AdvanceInBlocks(w, advances, random);
+}
+
+void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& random) {
+  static const BatchForm fastest = BatchForms().back();
+  AdvanceReels(fastest, w, advances, random);
 }
 
 }  // namespace tarvolenka
