@@ -20,9 +20,9 @@ class DrawBlock {
   static constexpr int kSize = 64;
 
   // The ways of making the draws, all to the same result: one at a time, the reference and the
-  // form for processors without AVX2; 32 at a time with AVX2 vector instructions, about
-  // two-thirds of that time; and all 64 at once with AVX-512, whose compares give the position
-  // masks directly, half the AVX2 time. (SSE2's 16 at a time came out slower than one at a time.)
+  // form for processors without AVX2; 32 at a time with AVX2 vector instructions, about half the
+  // time; and all 64 at once with AVX-512, whose compares give the position masks directly, half
+  // the AVX2 time again. (SSE2's 16 at a time came out slower than one at a time.)
   enum class Method { OneByOne, Avx2, Avx512 };
   // The methods this processor runs, the fastest last.
   static std::vector<Method> Methods();
