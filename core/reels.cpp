@@ -35,7 +35,11 @@ int CountVisible(const ReelWindow& w, SymbolId s) {
 // the coming draws are made ahead in blocks (see DrawBlock), and each column keeps where the
 // block drew its three top symbols. The draw that AdvanceReels would accept for a reel is then
 // the lowest position not marked by one of its refused symbols: a few masks and a bit scan.
-void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& random) {
+namespace {
+
+[[gnu::always_inline]] inline void AdvanceInBlocks(ReelWindow& w,
+                                                   std::span<const ReelFlags> advances,
+                                                   Random& random) {
   DrawBlock block;
   block.Draw(random.seed());
   // Each column's rows 0..3 as the bytes of one word, row 0 lowest, so that a shift moves the
@@ -59,36 +63,67 @@ void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& ra
     locate();
   };
   locate();
-  int pos = 0;  // the next draw of the block, always below kSize
+  // The draws of the block already taken, always its lowest: taking a draw marks it and all below
+  // it, so the next reel looks only above. The chain through every reel's choice is then one mask
+  // operation per draw, where a position count needs a shift, a scan and an add.
+  DrawPositions taken = 0;
   for (const ReelFlags& turning : advances) {
 #pragma GCC unroll 5
     for (std::size_t c = 0; c < kReels; ++c) {
       if (turning[c] != 1) continue;
       // Refused: the reel's forbidden symbols and those of rows 0..2, which the shift moves down.
-      const auto refused = [&] {
-        return block.NotAllowedOn(static_cast<int>(c)) | at0[c] | at1[c] | at2[c];
+      const auto allowed = [&] {
+        return ~(block.NotAllowedOn(static_cast<int>(c)) | at0[c] | at1[c] | at2[c]);
       };
-      DrawPositions open = ~refused() >> pos;
+      DrawPositions open = allowed() & ~taken;
       while (open == 0) [[unlikely]] {  // every draw left in the block is refused
           nextBlock();
-          pos = 0;
-          open = ~refused();
+          open = allowed();
         }
-      pos += std::countr_zero(open);
-      const SymbolId s = block.symbol(pos);
+      taken = open ^ (open - 1);  // the lowest open draw and all below it
+      const SymbolId s = block.symbol(std::countr_zero(open));
       cells[c] = cells[c] << 8 | s;
       at2[c] = at1[c];
       at1[c] = at0[c];
       at0[c] = block.Where(s);
-      if (++pos == DrawBlock::kSize) [[unlikely]] {
-        nextBlock();
-        pos = 0;
-      }
     }
   }
   for (std::size_t c = 0; c < kReels; ++c)
     for (int r = 0; r < kRows; ++r) w.at(r, static_cast<int>(c) + 1) = row(c, r);
-  random.Seed(block.StateAfter(pos));
+  random.Seed(block.StateAfter(std::countr_one(taken)));
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// BMI1 makes the mask steps on the chain single instructions (andn, blsmsk): a few per cent of
+// the batch's time. The same source, for processors that have it.
+__attribute__((target("bmi"))) void AdvanceInBlocksBmi(ReelWindow& w,
+                                                       std::span<const ReelFlags> advances,
+                                                       Random& random) {
+  AdvanceInBlocks(w, advances, random);
+}
+#endif
+
+}  // namespace
+
+std::vector<BatchForm> BatchForms() {
+  std::vector<BatchForm> forms{BatchForm::Plain};
+#if defined(__x86_64__) || defined(__i386__)
+  if (__builtin_cpu_supports("bmi")) forms.push_back(BatchForm::Bmi);
+#endif
+  return forms;
+}
+
+void AdvanceReels(BatchForm form, ReelWindow& w, std::span<const ReelFlags> advances,
+                  Random& random) {
+#if defined(__x86_64__) || defined(__i386__)
+  if (form == BatchForm::Bmi) return AdvanceInBlocksBmi(w, advances, random);
+#endif
+  AdvanceInBlocks(w, advances, random);
+}
+
+void AdvanceReels(ReelWindow& w, std::span<const ReelFlags> advances, Random& random) {
+  static const BatchForm fastest = BatchForms().back();
+  AdvanceReels(fastest, w, advances, random);
 }
 
 }  // namespace tarvolenka

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/random.h"
 
@@ -71,6 +72,13 @@ void AdvanceReels(ReelWindow& window, const ReelFlags& spinning, Random& random)
 // the same generator state, only faster: the draws are worked out ahead in blocks, and a refused
 // draw costs no branch. For long runs of spins, such as the simulator's.
 void AdvanceReels(ReelWindow& window, std::span<const ReelFlags> advances, Random& random);
+
+// The batch's forms, all to the same result: plain, and with the BMI1 bit instructions. The
+// processor's forms, the fastest last, which the batch above uses.
+enum class BatchForm { Plain, Bmi };
+std::vector<BatchForm> BatchForms();
+void AdvanceReels(BatchForm form, ReelWindow& window, std::span<const ReelFlags> advances,
+                  Random& random);
 
 // Symbol `s` on the visible rows (1..3) of all five reels.
 int CountVisible(const ReelWindow& window, SymbolId s);

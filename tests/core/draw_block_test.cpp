@@ -31,15 +31,19 @@ void ExpectBlockFollowsTheGenerator(const DrawBlock& block, std::uint32_t start)
   }
 }
 
-TEST(DrawBlock, OffersTheVectorMethodWhereTheProcessorHasIt) {
+TEST(DrawBlock, OffersTheVectorMethodsWhereTheProcessorHasThem) {
   const auto methods = DrawBlock::Methods();
   EXPECT_EQ(methods.front(), DrawBlock::Method::OneByOne);
-  const bool avx2 =
-      std::find(methods.begin(), methods.end(), DrawBlock::Method::Avx2) != methods.end();
+  const auto offers = [&](DrawBlock::Method m) {
+    return std::find(methods.begin(), methods.end(), m) != methods.end();
+  };
 #if defined(__x86_64__)
-  EXPECT_EQ(avx2, __builtin_cpu_supports("avx2") != 0);
+  EXPECT_EQ(offers(DrawBlock::Method::Avx2), __builtin_cpu_supports("avx2") != 0);
+  EXPECT_EQ(offers(DrawBlock::Method::Avx512),
+            __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"));
 #else
-  EXPECT_FALSE(avx2);
+  EXPECT_FALSE(offers(DrawBlock::Method::Avx2));
+  EXPECT_FALSE(offers(DrawBlock::Method::Avx512));
 #endif
 }
 
