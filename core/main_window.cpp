@@ -165,19 +165,20 @@ bool MainWindow::SaveGame() {
   if (save_.path().empty()) return true;  // a machine that keeps no file, like the simulator's
   const SaveBytes bytes = Encode(m_.State);
   resume_.BeforeSave(bytes);
+  RecordResumeWrite();
   const SaveResult saved = save_.Save(bytes);
   resume_.AfterSave(bytes, saved.ok());
-  if (saved.ok() != lastSave_.ok() || saved.error != lastSave_.error) {
-    if (saved.ok()) {
-      d_.Log("Tarvolenka: the game is saved again to " + save_.path().filename().string());
-    } else {
-      d_.Log(FailedSaveLogLine(save_.path().filename().string(), saved));
-      d_.SetText(Ref(MainEl::SaveNotice), FailedSaveNotice(saved));
-    }
-    d_.SetVisible(Ref(MainEl::SaveNotice), !saved.ok());
-  }
+  ReportFile(FileRole::Save, save_.path().filename().string(), saved);
   lastSave_ = saved;
   return saved.ok();
+}
+
+void MainWindow::ReportFile(FileRole role, const std::string& file, const FileResult& result) {
+  const FileNotices::Change change = notices_.Report(role, file, result);
+  if (!change.changed) return;
+  d_.Log(change.logLine);
+  d_.SetText(Ref(MainEl::SaveNotice), notices_.Notice());
+  d_.SetVisible(Ref(MainEl::SaveNotice), notices_.failing());
 }
 
 void MainWindow::SetPicture(MainEl element, MainEl source) {

@@ -5,6 +5,7 @@
 
 #include "catalogue/main_elements.h"
 #include "core/desktop.h"
+#include "core/file_notices.h"
 #include "core/game_log.h"
 #include "core/machine.h"
 #include "core/reel_spin.h"
@@ -134,6 +135,9 @@ class MainWindow : public WindowLogic {
   bool SetAsideUnusableSave(const LoadResult& loaded, DateTime now);
   void CollectOpenDoubleUp();
   void AskToRetrySave();
+  // A write's outcome, shown in the notice over the reels and logged when it changes.
+  void ReportFile(FileRole role, const std::string& file, const FileResult& result);
+  void RecordResumeWrite();
   void BringTimedBonusWithinTheHour(DateTime now);
 
   Desktop& d_;
@@ -150,7 +154,7 @@ class MainWindow : public WindowLogic {
   bool retryAsked_ = false;        // the player is asked whether to retry a failed save
   bool closeSettled_ = false;      // the closing save landed, or the player gave it up
   WinShow winShow_{d_};
-  SaveResult lastHistory_;
+  FileNotices notices_;  // the files that failed their last write, for the notice and the log
   DateTime sessionStart_ = 0;
   static constexpr DateTime kNoSessionYet = 1e9;
 

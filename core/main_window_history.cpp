@@ -43,7 +43,9 @@ void MainWindow::RecordSpinInHistory() {
   r.spins.push_back(std::move(spin));
   if (cycle_.freeSpins() > 0) {
     // Kept whole at each free spin, beside the resume record that would play the rest.
-    gameKeptOpen_ = history_.KeepOpenGame(GameLine(r, m_.State.Balance, true)).ok();
+    const SaveResult kept = history_.KeepOpenGame(GameLine(r, m_.State.Balance, true));
+    gameKeptOpen_ = kept.ok();
+    ReportFile(FileRole::History, history_.fileName(), kept);
     return;
   }
   r.open = false;
@@ -104,18 +106,7 @@ void MainWindow::WriteHistory(const std::string& line, bool game, DateTime time)
 
 // A failed write shows as a failed save does, and play goes on; the next record tries again.
 void MainWindow::AppendToHistory(const std::string& line, bool game) {
-  const SaveResult written = history_.Append(line, game);
-  if (written.ok() != lastHistory_.ok() || written.error != lastHistory_.error) {
-    const std::string file = history_.fileName();
-    if (written.ok()) {
-      d_.Log("Tarvolenka: the history is written again to " + file);
-    } else {
-      d_.Log("Tarvolenka: a game could not be added to " + file + ": " + written.error);
-      d_.SetText(Ref(MainEl::SaveNotice), FailedSaveNotice(written));
-    }
-    d_.SetVisible(Ref(MainEl::SaveNotice), !written.ok() || !lastSave_.ok());
-  }
-  lastHistory_ = written;
+  ReportFile(FileRole::History, history_.fileName(), history_.Append(line, game));
 }
 
 }  // namespace tarvolenka

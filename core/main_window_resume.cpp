@@ -17,7 +17,16 @@ ResumeRecord MainWindow::CaptureInFlight(InFlight kind) const {
 }
 
 void MainWindow::RecordInFlight(InFlight kind) {
-  if (resume_.enabled()) resume_.Record(CaptureInFlight(kind));
+  if (!resume_.enabled()) return;
+  resume_.Record(CaptureInFlight(kind));
+  RecordResumeWrite();
+}
+
+// A game in flight that the resume file does not hold would be lost to a crash: the player
+// hears of it.
+void MainWindow::RecordResumeWrite() {
+  if (resume_.enabled() && resume_.inFlight())
+    ReportFile(FileRole::Resume, resume_.fileName(), resume_.lastWrite());
 }
 
 void MainWindow::DoubleUpInHand(std::int64_t inHand) {
@@ -28,6 +37,8 @@ void MainWindow::DoubleUpInHand(std::int64_t inHand) {
 void MainWindow::Settle() {
   if (!resume_.enabled()) return;
   resume_.AtRest();
+  // Nothing in flight is left to lose.
+  ReportFile(FileRole::Resume, resume_.fileName(), {});
   SaveGame();
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/file_access.h"
 #include "core/resume_record.h"
 
 namespace tarvolenka {
@@ -32,12 +33,12 @@ class ResumeFile {
   bool enabled() const { return !path_.empty(); }
   const std::filesystem::path& path() const { return path_; }
 
-  // Never blocks: anything but a regular file counts as damaged. Removes a temporary file left
-  // by a write that died.
+  // Never blocks: anything but a regular file, a link among them, counts as damaged. Removes a
+  // temporary file left by a write that died.
   ResumeLoadResult Load() const;
-  // Temporary file beside it, flushed, renamed over it, the folder flushed. Answers whether it
-  // landed; a failed write leaves the old file intact.
-  bool Write(const ResumeRecord& record) const;
+  // Temporary file beside it, flushed, renamed over it, the folder flushed. A failed write
+  // leaves the old file intact and names the file that blocked.
+  FileResult Write(const ResumeRecord& record) const;
   bool Remove() const;
   // Renames a damaged file to `<name>.unusable-YYYYMMDD-HHMMSS` and says so on standard error.
   void SetAside(const std::string& reason) const;

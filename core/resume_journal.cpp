@@ -53,7 +53,8 @@ void ResumeJournal::AfterSave(const SaveBytes& bytes, bool landed) {
 }
 
 void ResumeJournal::Write() {
-  if (file_.Write(*current_)) fileOnDisk_ = true;
+  lastWrite_ = file_.Write(*current_);
+  if (lastWrite_) fileOnDisk_ = true;
 }
 
 }  // namespace tarvolenka

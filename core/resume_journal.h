@@ -30,6 +30,7 @@ class ResumeJournal {
   explicit ResumeJournal(std::filesystem::path path) : file_(std::move(path)) {}
 
   bool enabled() const { return file_.enabled(); }
+  std::string fileName() const { return file_.path().filename().string(); }
   bool inFlight() const { return current_.has_value(); }
   const ResumeRecord* current() const { return current_ ? &*current_ : nullptr; }
 
@@ -43,6 +44,10 @@ class ResumeJournal {
   // Nothing in flight any more: the next save that lands removes the file.
   void AtRest() { current_.reset(); }
 
+  // How the last write of the record ended: a failure is for the player to hear of, since a
+  // game in flight would be lost to a crash.
+  const FileResult& lastWrite() const { return lastWrite_; }
+
   // Around every save of the game.
   void BeforeSave(const SaveBytes& bytes);
   void AfterSave(const SaveBytes& bytes, bool landed);
@@ -54,6 +59,7 @@ class ResumeJournal {
   std::optional<SaveBytes> disk_;
   std::optional<ResumeRecord> current_;
   bool fileOnDisk_ = false;
+  FileResult lastWrite_;
 };
 
 }  // namespace tarvolenka

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "core/file_access.h"
 #include "core/game_state.h"
 
 namespace tarvolenka {
@@ -79,15 +80,9 @@ struct LoadResult {
   bool complete() const { return heldFields == kAllSaveFields; }
 };
 
-struct SaveResult {
-  // Empty when the save landed; otherwise why it did not, in English, with the errno behind it
-  // when there is one (ENOSPC, EROFS, EACCES, ...). A failed save leaves the old file intact.
-  std::string error;
-  int errorCode = 0;
-
-  bool ok() const { return error.empty(); }
-  explicit operator bool() const { return ok(); }
-};
+// A failed save leaves the old file intact; its error names the errno behind it (ENOSPC, EROFS,
+// EACCES, ...) and the file that blocked.
+using SaveResult = FileResult;
 
 // The save file: the 120 bytes of the game state at the start of the file. Bytes beyond the
 // 120th of a longer file belong to nobody we know and are carried over by every save.

@@ -27,13 +27,16 @@ constexpr Phrase kErrnoPhrases[] = {
     {ENOENT, "папката на файла липсва"},
     {ENOTDIR, "част от пътя не е папка"},
     {EISDIR, "на мястото на файла има папка"},
+    {EEXIST, "името вече е заето"},
 };
 
 constexpr Phrase kKindPhrases[] = {
     {0, "directory"}, {1, "FIFO"}, {2, "character device"}, {3, "block device"}, {4, "socket"},
+    {5, "symbolic link"},
 };
 constexpr std::string_view kKindNames[] = {
     "папка", "именуван канал", "символно устройство", "блоково устройство", "сокет",
+    "символна връзка",
 };
 // clang-format on
 
@@ -42,13 +45,16 @@ constexpr std::string_view kKindNames[] = {
 std::string ReasonForPlayer(int errorCode, const std::string& reason) {
   if (reason.find("dangling symbolic link") != std::string::npos)
     return "символната връзка сочи към липсващ файл";
-  if (reason.rfind("not a regular file", 0) == 0) {
+  // "already exists: not a regular file (directory)": something not ours holds the name.
+  const bool exists = reason.rfind("already exists", 0) == 0;
+  if (exists || reason.rfind("not a regular file", 0) == 0) {
+    const std::string opening = exists ? "името вече е заето" : "не е обикновен файл";
     for (const Phrase& kind : kKindPhrases)
       if (reason.find(kind.text) != std::string::npos)
-        return "не е обикновен файл, а " +
-               std::string(kKindNames[static_cast<std::size_t>(kind.code)]);
-    return "не е обикновен файл";
+        return opening + ", а " + std::string(kKindNames[static_cast<std::size_t>(kind.code)]);
+    return opening;
   }
+  if (reason == "too large") return "файлът е твърде голям";
   for (const Phrase& phrase : kErrnoPhrases)
     if (phrase.code == errorCode) return std::string(phrase.text);
   return reason;  // the system's own words, when we have none better
@@ -83,16 +89,6 @@ std::string UnusableSaveMessage(const std::string& file, const LoadResult& loade
          "). Играта не го променя. Изберете „Изход“, за да го поправите сами, или „Нова игра“, за "
          "да започнете отначало: тогава файлът се запазва като „" +
          asideName + "“.";
-}
-
-std::string FailedSaveNotice(const SaveResult& saved) {
-  return "Играта не е записана: " + ReasonForPlayer(saved.errorCode, saved.error) +
-         ". Нов опит при следващия запис.";
-}
-
-std::string FailedSaveLogLine(const std::string& file, const SaveResult& saved) {
-  return "Tarvolenka: the game could not be saved to " + file + ": " + saved.error +
-         "; the file keeps its last saved game, and the next save tries again";
 }
 
 std::string RetrySaveMessage(const std::string& file, const SaveResult& saved) {

@@ -20,12 +20,6 @@ std::string UnusableSaveName(const std::string& file, DateTime now);
 std::string UnusableSaveMessage(const std::string& file, const LoadResult& loaded,
                                 const std::string& asideName);
 
-// The main window's notice while saves fail; short enough for one line over the reels.
-std::string FailedSaveNotice(const SaveResult& saved);
-
-// The log's line for a failed save, naming the file.
-std::string FailedSaveLogLine(const std::string& file, const SaveResult& saved);
-
 // The question asked when the main window closes while the last save failed.
 std::string RetrySaveMessage(const std::string& file, const SaveResult& saved);
 

@@ -1,11 +1,6 @@
 #include "history/history_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <sstream>
 
 #include "history/past_game.h"
@@ -13,8 +8,10 @@
 namespace tarvolenka {
 namespace {
 
-SaveResult Failure(const std::string& what, int code) {
-  return {what + ": " + std::strerror(code), code};
+SaveResult Failure(const std::filesystem::path& file, const std::string& what,
+                   const FileResult& cause) {
+  return FileFailure(cause.file.empty() ? file.string() : cause.file, what + ": " + cause.error,
+                     cause.errorCode);
 }
 
 constexpr std::string_view kGameKind = "\"kind\":\"game\"";
@@ -23,40 +20,24 @@ bool IsGame(std::string_view line) {
   return RecordKind(line) == "game";
 }
 
-std::string ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  return std::move(buffer).str();
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data.remove_prefix(static_cast<std::size_t>(n));
+// The whole file, when it is a regular one of a size the history can reach.
+FileRead ReadAll(const std::filesystem::path& path) {
+  FileRead read = ReadHead(path, kHistoryMaxBytes + 1, LinkRule::Refuse);
+  if (read.result && read.bytes.size() > kHistoryMaxBytes) {
+    read.bytes.clear();
+    read.result = FileFailure(path.string(), "too large", EFBIG);
   }
-  return true;
+  return read;
 }
 
 // Writes `contents` beside `path` and renames it over `path`, so that a reader sees the old
 // file or the new one whole. `sync` flushes it to the disk first, for what must outlive the
 // machine, not only the process.
 SaveResult ReplaceWhole(const std::filesystem::path& path, std::string_view contents, bool sync,
-                        const char* cannotWrite, const char* cannotReplace) {
-  const std::filesystem::path temp = path.string() + ".new";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return Failure(cannotWrite, errno);
-  const bool written = WriteAll(fd, contents) && (!sync || ::fsync(fd) == 0);
-  const int code = errno;
-  ::close(fd);
-  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
-    const int failed = written ? errno : code;
-    ::unlink(temp.c_str());
-    return Failure(cannotReplace, failed == 0 ? EIO : failed);
-  }
-  return {};
+                        const char* cannotReplace) {
+  const FileResult replaced = ReplaceFile(path, contents, {LinkRule::Refuse, sync, 0});
+  if (replaced) return {};
+  return Failure(path, cannotReplace, replaced);
 }
 
 }  // namespace
@@ -72,7 +53,9 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
   if (games_ < 0) {
     // Counted raw, once a run. A last line torn by a crash is ended first, so that it does not
     // swallow the record that follows it.
-    const std::string all = ReadAll(path_);
+    const FileRead read = ReadAll(path_);
+    if (!read.result) return Failure(path_, "cannot read the history", read.result);
+    const std::string& all = read.bytes;
     games_ = 0;
     for (std::size_t at = all.find(kGameKind); at != std::string::npos;
          at = all.find(kGameKind, at + 1)) {
@@ -80,15 +63,11 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
     }
     if (!all.empty() && all.back() != '\n') record += '\n';
   }
-  const int fd = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-  if (fd < 0) return Failure("cannot open the history", errno);
   record.reserve(line.size() + 2);
   record.append(line);
   record += '\n';
-  const bool written = WriteAll(fd, record);
-  const int code = errno;
-  ::close(fd);
-  if (!written) return Failure("cannot append to the history", code == 0 ? EIO : code);
+  const FileResult written = AppendToFile(path_, record);
+  if (!written) return Failure(path_, "cannot append to the history", written);
   if (game) ++games_;
   if (games_ > kHistoryTrimAbove) return Trim();
   return {};
@@ -97,12 +76,16 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
 SaveResult HistoryFile::KeepOpenGame(std::string_view line) {
   if (!keeps()) return {};
   return ReplaceWhole(openGamePath(), std::string(line) + '\n', false,
-                      "cannot keep the game under way", "cannot keep the game under way");
+                      "cannot keep the game under way");
 }
 
 std::optional<OpenGame> HistoryFile::TakeOpenGame() {
   if (!keeps()) return std::nullopt;
-  std::string line = ReadAll(openGamePath());
+  // One record line: anything longer is not one.
+  const FileRead read = ReadHead(openGamePath(), kOpenGameMaxBytes, LinkRule::Refuse);
+  std::string line = read.result && read.size <= static_cast<off_t>(kOpenGameMaxBytes)
+                         ? read.bytes
+                         : std::string();
   DropOpenGame();
   while (!line.empty() && line.back() == '\n') line.pop_back();
   if (line.empty()) return std::nullopt;
@@ -111,13 +94,14 @@ std::optional<OpenGame> HistoryFile::TakeOpenGame() {
 }
 
 void HistoryFile::DropOpenGame() {
-  if (keeps()) ::unlink(openGamePath().c_str());
+  if (keeps()) RemoveFile(openGamePath());
 }
 
 HistoryLines HistoryFile::Read() const {
   HistoryLines read;
   if (!keeps()) return read;
-  std::ifstream in(path_, std::ios::binary);
+  const FileRead all = ReadAll(path_);
+  std::istringstream in(all.bytes);
   std::string line;
   while (std::getline(in, line)) {
     if (line.empty()) continue;
@@ -134,7 +118,9 @@ HistoryLines HistoryFile::Read() const {
 SaveResult HistoryFile::Trim(std::int64_t keep) {
   if (!keeps()) return {};
   // Read raw: the kept part is copied as it stands, only the dropped part is parsed.
-  std::string all = ReadAll(path_);
+  FileRead read = ReadAll(path_);
+  if (!read.result) return Failure(path_, "cannot read the history", read.result);
+  std::string all = std::move(read.bytes);
   if (!all.empty() && all.back() != '\n') all += '\n';
   // The oldest kept game opens the kept part; what followed a game (its double-up, a level-up)
   // goes with it.
@@ -168,8 +154,7 @@ SaveResult HistoryFile::Trim(std::int64_t keep) {
   contents.append(all, cut);
 
   const SaveResult replaced =
-      ReplaceWhole(path_, contents, true, "cannot write the trimmed history",
-                   "cannot replace the history with its trimmed copy");
+      ReplaceWhole(path_, contents, true, "cannot replace the history with its trimmed copy");
   if (!replaced.ok()) return replaced;
   games_ = fromEnd;
   return {};

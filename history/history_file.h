@@ -16,6 +16,10 @@ namespace tarvolenka {
 inline constexpr const char* kHistoryFileName = "Tarvolenka.history";
 inline constexpr std::int64_t kHistoryKeptGames = 10000;
 inline constexpr std::int64_t kHistoryTrimAbove = kHistoryKeptGames + kHistoryKeptGames / 10;
+// Far above what the kept games and their awards fill: a larger file is not read whole.
+inline constexpr std::size_t kHistoryMaxBytes = 64u << 20;
+// The kept game under way is one record line.
+inline constexpr std::size_t kOpenGameMaxBytes = 64u << 10;
 
 // The history beside a save: same folder, its own name. Nothing for an empty save path.
 std::filesystem::path HistoryPathBeside(const std::filesystem::path& save);

@@ -1,7 +1,5 @@
 #include "qt/picture_loader.h"
 
-#include <unistd.h>
-
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -9,8 +7,10 @@
 #include <QPainter>
 #include <QResource>
 #include <QSvgRenderer>
-#include <cstdio>
+#include <cstring>
+#include <filesystem>
 
+#include "core/file_access.h"
 #include "qt/jpeg_decoder.h"
 #include "qt/legend/legend_layout.h"
 #include "qt/legend/legend_painter.h"
@@ -56,16 +56,37 @@ quint64 Mix(quint64 hash, const QByteArray& bytes) {
 
 // Raised whenever Render() paints the same drawing differently.
 constexpr quint32 kRenderingVersion = 1;
-constexpr quint32 kCacheMagic = 0x54565058;  // "TVPX"
+constexpr quint32 kCacheMagic = 0x32505654;  // "TVP2"
 
-// A cached picture: this header, then the rows of premultiplied ARGB32, without padding.
+// A cached picture: this header, then the rows of premultiplied ARGB32, without padding. The
+// pixels' checksum is checked at every load: the cache is a file anyone may change, and the
+// reels shown must be the reels paid.
 struct CacheHeader {
   quint32 magic;
   quint32 width;
   quint32 height;
   quint32 reserved;
   quint64 key;
+  quint64 pixelsChecksum;
 };
+
+// A word at a time, so that checking a screenful of pictures costs a fraction of reading them.
+quint64 PixelsChecksum(const uchar* bytes, std::size_t size) {
+  quint64 hash = 0x9e3779b97f4a7c15ULL ^ size;
+  std::size_t i = 0;
+  for (; i + 8 <= size; i += 8) {
+    quint64 word;
+    std::memcpy(&word, bytes + i, 8);
+    hash = (hash ^ word) * 0x100000001b3ULL;
+    hash ^= hash >> 29;
+  }
+  for (; i < size; ++i) hash = (hash ^ bytes[i]) * 0x100000001b3ULL;
+  return hash;
+}
+
+std::filesystem::path AsPath(const QString& path) {
+  return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 }  // namespace
 
@@ -181,20 +202,28 @@ QString PictureLoader::CachePath(Picture picture) const {
 }
 
 QImage PictureLoader::ReadCached(Picture picture, quint64 key) const {
-  QFile file(CachePath(picture));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  CacheHeader header{};
   const PictureSpec& desc = SpecOf(picture);
   const QSize size = QSize(desc.width, desc.height) * dpr_;
-  if (file.read(reinterpret_cast<char*>(&header), sizeof header) != sizeof header ||
-      header.magic != kCacheMagic || header.key != key ||
+  const auto pixelBytes = static_cast<std::size_t>(size.width()) * 4 * size.height();
+  const OpenedFile file = OpenForReading(AsPath(CachePath(picture)), LinkRule::Refuse);
+  if (!file.fd.valid() || file.size != static_cast<off_t>(sizeof(CacheHeader) + pixelBytes))
+    return {};
+  std::string bytes;
+  if (!ReadAt(file.fd.get(), 0, sizeof(CacheHeader) + pixelBytes, bytes) ||
+      bytes.size() != sizeof(CacheHeader) + pixelBytes)
+    return {};
+  CacheHeader header{};
+  std::memcpy(&header, bytes.data(), sizeof header);
+  const auto* pixels = reinterpret_cast<const uchar*>(bytes.data()) + sizeof header;
+  if (header.magic != kCacheMagic || header.key != key ||
       header.width != static_cast<quint32>(size.width()) ||
-      header.height != static_cast<quint32>(size.height()))
+      header.height != static_cast<quint32>(size.height()) ||
+      header.pixelsChecksum != PixelsChecksum(pixels, pixelBytes))
     return {};
   QImage image(size, QImage::Format_ARGB32_Premultiplied);
-  const qint64 row = static_cast<qint64>(size.width()) * 4;
+  const std::size_t row = static_cast<std::size_t>(size.width()) * 4;
   for (int y = 0; y < size.height(); ++y)
-    if (file.read(reinterpret_cast<char*>(image.scanLine(y)), row) != row) return {};
+    std::memcpy(image.scanLine(y), pixels + row * static_cast<std::size_t>(y), row);
   image.setDevicePixelRatio(dpr_);
   return image;
 }
@@ -203,20 +232,19 @@ void PictureLoader::WriteCached(Picture picture, quint64 key, const QImage& imag
   // Written aside and renamed into place, so a reader never sees half a picture; a folder that
   // cannot be written only costs the rendering next time.
   if (image.format() != QImage::Format_ARGB32_Premultiplied || !QDir().mkpath(cacheFolder_)) return;
-  const QString path = CachePath(picture);
-  const QString part = QStringLiteral("%1.%2.part").arg(path).arg(::getpid());
-  QFile file(part);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return;
-  const CacheHeader header{kCacheMagic, static_cast<quint32>(image.width()),
-                           static_cast<quint32>(image.height()), 0, key};
-  bool ok = file.write(reinterpret_cast<const char*>(&header), sizeof header) == sizeof header;
-  const qint64 row = static_cast<qint64>(image.width()) * 4;
-  for (int y = 0; ok && y < image.height(); ++y)
-    ok = file.write(reinterpret_cast<const char*>(image.constScanLine(y)), row) == row;
-  file.close();
-  if (!ok || file.error() != QFileDevice::NoError ||
-      std::rename(QFile::encodeName(part).constData(), QFile::encodeName(path).constData()) != 0)
-    QFile::remove(part);
+  const std::size_t row = static_cast<std::size_t>(image.width()) * 4;
+  std::string contents(sizeof(CacheHeader) + row * static_cast<std::size_t>(image.height()), '\0');
+  auto* pixels = reinterpret_cast<uchar*>(contents.data()) + sizeof(CacheHeader);
+  for (int y = 0; y < image.height(); ++y)
+    std::memcpy(pixels + row * static_cast<std::size_t>(y), image.constScanLine(y), row);
+  const CacheHeader header{kCacheMagic,
+                           static_cast<quint32>(image.width()),
+                           static_cast<quint32>(image.height()),
+                           0,
+                           key,
+                           PixelsChecksum(pixels, contents.size() - sizeof(CacheHeader))};
+  std::memcpy(contents.data(), &header, sizeof header);
+  ReplaceFile(AsPath(CachePath(picture)), contents, {LinkRule::Refuse, false, 0});
 }
 
 }  // namespace tarvolenka::qt

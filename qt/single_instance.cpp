@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 
@@ -65,9 +66,17 @@ SingleInstance::SingleInstance(const QString& saveName) {
           .left(16);
   const QString base = RuntimeFolder() + QStringLiteral("/tarvolenka-") + QString::fromLatin1(hash);
   key_ = base + QStringLiteral(".socket");
-  lock_ = std::make_unique<QLockFile>(base + QStringLiteral(".lock"));
-  lock_->setStaleLockTime(0);  // a game may run for days: only a dead holder's lock is stale
-  first_ = lock_->tryLock(0);
+  // The kernel lets go of the lock when its holder dies, so it is never stale.
+  lock_ = LockFile(QFile::encodeName(base + QStringLiteral(".lock")).toStdString());
+  if (!lock_.result) {
+    // A lock we cannot take for any reason but another copy holding it does not keep the
+    // player from the game; the save's own writes stay whole either way.
+    std::fprintf(stderr, "Tarvolenka: the lock %s cannot be used (%s); playing without it\n",
+                 lock_.result.file.c_str(), lock_.result.error.c_str());
+    first_ = true;
+    return;
+  }
+  first_ = lock_.held;
   if (!first_) return;
   sockaddr_un address{};
   if (!AddressOf(key_, address)) return;  // later copies then leave without a knock
@@ -100,7 +109,6 @@ SingleInstance::~SingleInstance() {
     ::close(listener_);
     ::unlink(QFile::encodeName(key_).constData());
   }
-  if (first_) lock_->unlock();
 }
 
 bool SingleInstance::ActivateFirst() {

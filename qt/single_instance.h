@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QLockFile>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
 #include <functional>
 #include <memory>
+
+#include "core/file_access.h"
 
 namespace tarvolenka::qt {
 
@@ -33,7 +34,7 @@ class SingleInstance : public QObject {
  private:
   void Answer();
   QString key_;
-  std::unique_ptr<QLockFile> lock_;
+  FileLock lock_;
   int listener_ = -1;
   std::unique_ptr<QSocketNotifier> knocks_;
   bool first_ = false;

@@ -1,19 +1,41 @@
 #include "qt/zoom.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+#include "core/settings_file.h"
 
 namespace tarvolenka::qt {
 namespace {
 
-constexpr auto kZoomKey = "window/zoomPercent";
+constexpr auto kZoomSection = "window";
+constexpr auto kZoomKey = "zoomPercent";
 
 // The desktop's usual configuration folder, e.g. ~/.config/Tarvolenka/Tarvolenka.ini.
-QSettings UserSettings() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tarvolenka"),
-                   QStringLiteral("Tarvolenka"));
+SettingsFile UserSettings() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  SettingsFile settings(std::filesystem::path(QFile::encodeName(folder).toStdString()) /
+                        "Tarvolenka" / "Tarvolenka.ini");
+  if (const FileResult& loaded = settings.Load(); !loaded)
+    std::fprintf(stderr,
+                 "Tarvolenka: the settings in %s cannot be read (%s); the defaults play, and the "
+                 "file is left as it is\n",
+                 loaded.file.c_str(), loaded.error.c_str());
+  return settings;
+}
+
+std::optional<int> AsInt(const std::optional<std::string>& text) {
+  if (!text) return std::nullopt;
+  int value = 0;
+  const char* end = text->data() + text->size();
+  const auto [stop, error] = std::from_chars(text->data(), end, value);
+  if (error != std::errc() || stop != end) return std::nullopt;
+  return value;
 }
 
 }  // namespace
@@ -35,18 +57,20 @@ int FittingZoom(QSize window, QSize screen) {
 }
 
 int LoadZoom(QSize mainWindow) {
-  const QSettings settings = UserSettings();
-  bool ok = false;
-  const int stored = settings.value(QLatin1String(kZoomKey)).toInt(&ok);
-  if (ok) return ClampZoom(stored);
+  const SettingsFile settings = UserSettings();
+  if (const auto stored = AsInt(settings.Value(kZoomSection, kZoomKey))) return ClampZoom(*stored);
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? FittingZoom(mainWindow, screen->availableGeometry().size())
                            : kZoomMinPercent;
 }
 
 void SaveZoom(int percent) {
-  QSettings settings = UserSettings();
-  settings.setValue(QLatin1String(kZoomKey), ClampZoom(percent));
+  SettingsFile settings = UserSettings();
+  settings.SetValue(kZoomSection, kZoomKey, std::to_string(ClampZoom(percent)));
+  if (!settings.loaded()) return;  // said at the load; the file is left as it is
+  if (const FileResult saved = settings.Save(); !saved)
+    std::fprintf(stderr, "Tarvolenka: the zoom could not be saved to %s: %s\n", saved.file.c_str(),
+                 saved.error.c_str());
 }
 
 }  // namespace tarvolenka::qt
