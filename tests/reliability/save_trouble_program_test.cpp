@@ -90,6 +90,65 @@ TEST_P(UnusableSave, IsNamedAndLeftAsItWasWhileTheQuestionCanBeEndedBySignal) {
 INSTANTIATE_TEST_SUITE_P(SaveTrouble, UnusableSave, ::testing::ValuesIn(kHostileSaves),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// The files beside the save and in the user's folders, in every form that could hold up an open:
+// the game starts, saves, and ends on SIGTERM, leaving them as they were.
+struct HostileNeighbour {
+  const char* name;
+  const char* path;  // from the test's folder; the user's folders are config/, cache/, run/
+  void (*make)(const std::filesystem::path& path);
+  // Left where it was; otherwise taken out of the way as the file's rules say: a damaged resume
+  // file set aside, a link where the game keeps its game under way removed (never its target).
+  bool staysInPlace = true;
+};
+
+void MakeFifo(const std::filesystem::path& p) {
+  ::mkfifo(p.c_str(), 0644);
+}
+void LinkToZeroes(const std::filesystem::path& p) {
+  std::filesystem::create_symlink("/dev/zero", p);
+}
+void MakeFolder(const std::filesystem::path& p) {
+  std::filesystem::create_directory(p);
+}
+
+const HostileNeighbour kHostileNeighbours[] = {
+    {"HistoryPipe", "Tarvolenka.history", MakeFifo},
+    {"HistoryLinkToZeroes", "Tarvolenka.history", LinkToZeroes},
+    {"KeptGamePipe", "Tarvolenka.history.open", MakeFifo},
+    {"KeptGameLinkToZeroes", "Tarvolenka.history.open", LinkToZeroes, false},
+    {"ResumePipe", "Tarvolenka.resume", MakeFifo, false},
+    {"ResumeTemporaryFolder", "Tarvolenka.resume.new", MakeFolder},
+    {"SettingsPipe", "config/Tarvolenka/Tarvolenka.ini", MakeFifo},
+    {"SettingsLinkToZeroes", "config/Tarvolenka/Tarvolenka.ini", LinkToZeroes},
+};
+
+class HostileNeighbourFile : public ::testing::TestWithParam<HostileNeighbour> {};
+
+TEST_P(HostileNeighbourFile, NeverHoldsUpTheStartOrTheSignal) {
+  TempDir dir;
+  const auto file = dir / GetParam().path;
+  std::filesystem::create_directories(file.parent_path());
+  GetParam().make(file);
+  const auto kind = std::filesystem::symlink_status(file).type();
+  ChildOptions options;
+  options.environment = {"XDG_CONFIG_HOME=" + (dir / "config").string(),
+                         "XDG_CACHE_HOME=" + (dir / "cache").string(),
+                         "XDG_RUNTIME_DIR=" + (dir / "run").string()};
+  std::filesystem::create_directories(dir / "run");
+  std::filesystem::permissions(dir / "run", std::filesystem::perms::owner_all);
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), options);
+  EXPECT_TRUE(AppearsSoon(dir / kSaveFileName));
+  EXPECT_TRUE(HandlesSoon(program, SIGTERM));
+  program.Signal(SIGTERM);
+  EXPECT_EQ(ExitCode(program.Wait(kPatienceMs)), 0);
+  if (GetParam().staysInPlace) {
+    EXPECT_EQ(std::filesystem::symlink_status(file).type(), kind);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(FileTrouble, HostileNeighbourFile, ::testing::ValuesIn(kHostileNeighbours),
+                         [](const auto& test) { return std::string(test.param.name); });
+
 TEST(SaveTrouble, AShortFileKeepsItsBalanceInTheRealProgram) {
   TempDir dir;
   GameState s = NewGameState(MakeDateTime(2026, 12, 8, 10, 0, 0));
