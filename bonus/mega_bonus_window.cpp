@@ -7,18 +7,35 @@
 namespace tarvolenka {
 
 void MegaBonusWindow::OnShow() {
-  rules_.Deal(m_.State.TimedBonusAmount, m_.Rng);
+  const auto restored = TakeRestore();
+  const bool resumed = restored && rules_.Restore(*restored);
+  if (!resumed) rules_.Deal(m_.State.TimedBonusAmount, m_.Rng);
   for (int cell = 1; cell <= kMegaCells; ++cell) {
     d_.SetVisible(Ref(MegaLight(cell)), false);
     d_.SetText(Ref(MegaLabel(cell)), std::to_string(rules_.Prize(cell)));
   }
-  d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
-  d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
-  d_.SetVisible(Ref(MegaBonusEl::StartButton), true);
+  ShowPhase();
+  if (!resumed) Progress();
+}
+
+// The buttons, the light and the timer as the wheel's phase has them.
+void MegaBonusWindow::ShowPhase() {
+  using Phase = MegaWheelRules::Phase;
+  const Phase phase = rules_.phase();
+  const bool running = phase == Phase::Running || phase == Phase::StopAsked;
+  d_.SetVisible(Ref(MegaBonusEl::StartButton), phase == Phase::Dealt);
+  d_.SetVisible(Ref(MegaBonusEl::StopButton), rules_.stopOffered());
+  d_.SetVisible(Ref(MegaBonusEl::OkButton), phase == Phase::Rested);
   d_.SetVisible(Ref(MegaBonusEl::Announcement), false);
   d_.SetVisible(Ref(MegaBonusEl::Heading), true);
-  d_.StopTimer(TimerOf(MegaBonusTimer::Light));
   MoveLight();
+  if (phase == Phase::Rested) Announce();
+  if (running) {
+    d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), rules_.Pace());
+    d_.StartTimer(TimerOf(MegaBonusTimer::Light));
+  } else {
+    d_.StopTimer(TimerOf(MegaBonusTimer::Light));
+  }
 }
 
 void MegaBonusWindow::Click(std::uint16_t handler, int /*number*/) {
@@ -48,11 +65,13 @@ void MegaBonusWindow::Start() {
   d_.SetVisible(Ref(MegaBonusEl::OkButton), false);
   d_.SetVisible(Ref(MegaBonusEl::StartButton), false);
   rules_.Start(m_.Rng);
+  Progress();
   d_.StartTimer(TimerOf(MegaBonusTimer::Light));
 }
 
 void MegaBonusWindow::Stop() {
   rules_.Stop(m_.Rng);
+  Progress();
   d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
 }
 
@@ -65,6 +84,7 @@ void MegaBonusWindow::OnLightTick() {
     d_.StopTimer(TimerOf(MegaBonusTimer::Light));
     d_.SetVisible(Ref(MegaBonusEl::OkButton), true);
     Announce();
+    Progress();  // drawn: from here the prize is the player's, whatever happens
     PlayCue(d_, m_.State, Cue::Cuckoo);
     return;
   }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "bonus/mega_wheel_rules.h"
+#include "bonus/resumable_window.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
@@ -11,8 +12,9 @@ namespace tarvolenka {
 
 // The mega bonus, every sixth timed bonus: a light runs round sixteen prizes, slows down after
 // the player's stop and rests on the prize that becomes LastWin. It closes only through its
-// OK picture, so the prize cannot be lost by closing it.
-class MegaBonusWindow : public WindowLogic {
+// OK picture, so the prize cannot be lost by closing it. The wheel reaches the resume file after
+// the deal, the start, the stop and the rest, so a prize once drawn is never drawn again.
+class MegaBonusWindow : public WindowLogic, public ResumableWindow {
  public:
   MegaBonusWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
 
@@ -27,8 +29,10 @@ class MegaBonusWindow : public WindowLogic {
   void OnLightTick();
 
   const MegaWheelRules& rules() const { return rules_; }
+  BonusWindowState Snapshot() const override { return rules_.Snapshot(); }
 
  private:
+  void ShowPhase();
   void MoveLight();
   void Announce();
 

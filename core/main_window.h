@@ -7,6 +7,7 @@
 #include "core/desktop.h"
 #include "core/file_notices.h"
 #include "core/game_log.h"
+#include "core/level_rules.h"
 #include "core/machine.h"
 #include "core/reel_spin.h"
 #include "core/resume_journal.h"
@@ -81,6 +82,13 @@ class MainWindow : public WindowLogic {
   // When this run's first record was written; later than any record before one is.
   DateTime sessionStart() const { return sessionStart_ == 0 ? kNoSessionYet : sessionStart_; }
 
+  // The mega bonus wheel as it stands, for the resume file; and how a resumed wheel reaches its
+  // window before it is shown again.
+  void MegaWheelMoved(const BonusWindowState& wheel);
+  void SetMegaWheelRestore(std::function<void(const BonusWindowState&)> restore) {
+    restoreMegaWheel_ = std::move(restore);
+  }
+
  private:
   // Handlers, by element and by timer.
   void ToggleAutoPlay();
@@ -93,6 +101,9 @@ class MainWindow : public WindowLogic {
   void StakeUp();
   void StakeDown();
   void TakeTimedBonus();
+  void OpenTimedBonus(TimedBonusKind kind);
+  void OpenLevelUp(const std::function<void()>& done);
+  void AfterLevelUp();  // play goes on as after any spin
   void OnSpinTick();
   void OnIdleRepaint();
   void OnFreeSpinDue();
@@ -149,10 +160,12 @@ class MainWindow : public WindowLogic {
   GameLog& history_;
   BonusStep* bonus_ = nullptr;
   std::int64_t doubleInHand_ = 0;  // the double-up's amount in hand while it is open
-  bool savingAllowed_ = true;      // off when the player quits over an unusable save
-  SaveResult lastSave_;            // the last save's outcome, for the notice and the close
-  bool retryAsked_ = false;        // the player is asked whether to retry a failed save
-  bool closeSettled_ = false;      // the closing save landed, or the player gave it up
+  BonusWindowState megaWheel_;     // the mega bonus wheel while its window is open
+  std::function<void(const BonusWindowState&)> restoreMegaWheel_;
+  bool savingAllowed_ = true;  // off when the player quits over an unusable save
+  SaveResult lastSave_;        // the last save's outcome, for the notice and the close
+  bool retryAsked_ = false;    // the player is asked whether to retry a failed save
+  bool closeSettled_ = false;  // the closing save landed, or the player gave it up
   WinShow winShow_{d_};
   FileNotices notices_;  // the files that failed their last write, for the notice and the log
   DateTime sessionStart_ = 0;

@@ -7,9 +7,15 @@ namespace tarvolenka {
 
 void MainWindow::CheckLevelUp(const std::function<void()>& done) {
   if (!LevelRules(m_.State).RaiseIfDue()) return done();
+  // The level is reached and its award not yet paid: a death before OK shows it again.
+  RecordInFlight(InFlight::LevelUp);
+  OpenLevelUp(done);
+}
+
+void MainWindow::OpenLevelUp(const std::function<void()>& done) {
   d_.Open(WindowId::LevelUp, [this, done] {
     RefreshDisplay();
-    SaveGame();
+    Settle();
     RecordAward("level_up", m_.State.LastWin);
     done();
   });
@@ -36,16 +42,27 @@ void MainWindow::TakeTimedBonus() {
   if (d_.IsTimerRunning(TimerOf(MainTimer::Spin)) || cycle_.freeSpins() > 0) return;
   PauseAutoPlay();
   const TimedBonusKind kind = TimedBonusRules(m_.State).Take();
+  megaWheel_ = {};  // nothing dealt yet: a resumed mega bonus deals from the recorded seed
+  RecordInFlight(kind == TimedBonusKind::Mega ? InFlight::MegaBonus : InFlight::TimedBonus);
+  OpenTimedBonus(kind);
+}
+
+void MainWindow::OpenTimedBonus(TimedBonusKind kind) {
   ShowBonusStage();
   d_.Open(kind == TimedBonusKind::Mega ? WindowId::MegaBonus : WindowId::TimedBonus,
           [this] { PayTimedBonus(); });
+}
+
+void MainWindow::MegaWheelMoved(const BonusWindowState& wheel) {
+  megaWheel_ = wheel;
+  RecordInFlight(InFlight::MegaBonus);
 }
 
 void MainWindow::PayTimedBonus() {
   const bool mega = TimedBonusRules(m_.State).Pay(d_.NowLocal());
   RefreshDisplay();
   ShowBonusStage();
-  SaveGame();
+  Settle();
   RecordAward(mega ? "mega_bonus" : "timed_bonus", m_.State.LastWin);
   ResumeAutoPlay();
 }

@@ -13,6 +13,7 @@ ResumeRecord MainWindow::CaptureInFlight(InFlight kind) const {
   r.autoPlay = cycle_.autoPlay() ? 1 : 0;
   if (bonus_ != nullptr) r.round = bonus_->round();
   r.doubleAmount = doubleInHand_;
+  if (kind == InFlight::MegaBonus) r.window = megaWheel_;
   return r;
 }
 
@@ -35,10 +36,11 @@ void MainWindow::DoubleUpInHand(std::int64_t inHand) {
 }
 
 void MainWindow::Settle() {
-  if (!resume_.enabled()) return;
-  resume_.AtRest();
-  // Nothing in flight is left to lose.
-  ReportFile(FileRole::Resume, resume_.fileName(), {});
+  if (resume_.enabled()) {
+    resume_.AtRest();
+    // Nothing in flight is left to lose.
+    ReportFile(FileRole::Resume, resume_.fileName(), {});
+  }
   SaveGame();
 }
 
@@ -54,7 +56,11 @@ void MainWindow::RecordSpinEnd() {
 void MainWindow::ResumeInterruptedGame() {
   if (!resume_.enabled() || !savingAllowed_) return;  // not when quitting over an unusable save
   const auto record = resume_.TakeAtStart(save_.Read());
-  if (!record || record->kind == InFlight::DoubleUp) WriteLeftOpenGame();
+  // Records taken at rest: the history's kept game, if any, is a game the program ended.
+  const bool atRest = !record || record->kind == InFlight::DoubleUp ||
+                      record->kind == InFlight::TimedBonus || record->kind == InFlight::MegaBonus ||
+                      record->kind == InFlight::LevelUp;
+  if (atRest) WriteLeftOpenGame();
   if (!record) return;
   m_.State = record->state;
   RepairGameState(m_.State, d_.NowLocal());
@@ -85,6 +91,19 @@ void MainWindow::ResumeInterruptedGame() {
       spin_.SetStep(kFreeSpinStep);
       d_.StartTimer(TimerOf(MainTimer::FreeSpin));
       DisableControls();
+      return;
+    case InFlight::TimedBonus:
+    case InFlight::MegaBonus: {
+      // Shown again as it stood; a wheel that had drawn its prize shows that prize.
+      const bool mega = record->kind == InFlight::MegaBonus;
+      if (mega && restoreMegaWheel_ && record->window.dealt != 0) restoreMegaWheel_(record->window);
+      megaWheel_ = record->window;
+      d_.Later(
+          [this, mega] { OpenTimedBonus(mega ? TimedBonusKind::Mega : TimedBonusKind::Timed); });
+      return;
+    }
+    case InFlight::LevelUp:
+      d_.Later([this] { OpenLevelUp([this] { AfterLevelUp(); }); });
       return;
     case InFlight::Spin:
     case InFlight::SpinPaid:

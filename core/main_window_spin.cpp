@@ -74,13 +74,15 @@ void MainWindow::FinishSpin() {
     RefreshDisplay();
   } else {
     EnableControls();
-    CheckLevelUp([this] {
-      spin_.SetStep(kPaidSpinStep);
-      if (cycle_.autoPlay()) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
-      DrawReels();
-    });
+    CheckLevelUp([this] { AfterLevelUp(); });
     return;
   }
+  DrawReels();
+}
+
+void MainWindow::AfterLevelUp() {
+  spin_.SetStep(kPaidSpinStep);
+  if (cycle_.autoPlay()) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
   DrawReels();
 }
 

@@ -93,7 +93,7 @@ void EncodePayload(const ResumeRecord& r, Writer& w) {
 bool DecodePayload(Reader& in, ResumeRecord& r) {
   const auto kind = in.Int<std::uint8_t>();
   if (kind < static_cast<std::uint8_t>(InFlight::Spin) ||
-      kind > static_cast<std::uint8_t>(InFlight::SpinPaid))
+      kind > static_cast<std::uint8_t>(InFlight::LevelUp))
     return false;
   r.kind = static_cast<InFlight>(kind);
   r.baseCount = in.Int<std::uint8_t>();

@@ -12,11 +12,14 @@
 namespace tarvolenka {
 
 enum class InFlight : std::uint8_t {
-  Spin = 1,       // a spin turning: its seed and the reels at its start
-  FreeSpins = 2,  // free spins waiting to be played
-  Bonus = 3,      // a bonus game somewhere between the pause before the chooser and its pay
-  DoubleUp = 4,   // the double-up open with an amount in hand
-  SpinPaid = 5,   // a spin's line win paid, its bonus step and free spins award still to come
+  Spin = 1,        // a spin turning: its seed and the reels at its start
+  FreeSpins = 2,   // free spins waiting to be played
+  Bonus = 3,       // a bonus game somewhere between the pause before the chooser and its pay
+  DoubleUp = 4,    // the double-up open with an amount in hand
+  SpinPaid = 5,    // a spin's line win paid, its bonus step and free spins award still to come
+  TimedBonus = 6,  // the timed bonus taken, its window open, not yet paid
+  MegaBonus = 7,   // the mega bonus taken: its wheel as dealt, running or rested, not yet paid
+  LevelUp = 8,     // a level reached, its window open, its award not yet paid
 };
 
 // Where the bonus sequence stands. A window stage with nothing dealt opens the window anew from

@@ -39,6 +39,9 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
   desktop.Attach(WindowId::Statistics, statistics_);
   main_.SetBonusStep(&bonus_);
   doubleUp_.SetAmountHook([this] { main_.DoubleUpInHand(doubleUp_.rules().inHand()); });
+  megaBonus_.SetProgressHook([this] { main_.MegaWheelMoved(megaBonus_.Snapshot()); });
+  main_.SetMegaWheelRestore(
+      [this](const BonusWindowState& wheel) { megaBonus_.RestoreOnNextShow(wheel); });
 }
 
 }  // namespace tarvolenka

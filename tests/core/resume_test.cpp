@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <set>
 
 #include "game/game.h"
@@ -87,6 +88,15 @@ class ResumeTest : public ::testing::Test {
         return;
       case WindowId::BonusResult:
         return pick(Ref(BonusResultEl::OkButton));
+      case WindowId::MegaBonus: {
+        const MegaWheelRules& wheel = game_->megaBonus().rules();
+        if (megaKillAt_ == wheel.phase()) throw Killed{};
+        if (desk_->Visible(Ref(MegaBonusEl::StartButton)))
+          return pick(Ref(MegaBonusEl::StartButton));
+        if (desk_->Visible(Ref(MegaBonusEl::StopButton))) return pick(Ref(MegaBonusEl::StopButton));
+        if (desk_->Visible(Ref(MegaBonusEl::OkButton))) return pick(Ref(MegaBonusEl::OkButton));
+        return;
+      }
       default:
         return;
     }
@@ -115,6 +125,7 @@ class ResumeTest : public ::testing::Test {
   std::unique_ptr<SteadyDesktop> desk_;
   std::unique_ptr<Game> game_;
   int wantedGame_ = 1;
+  std::optional<MegaWheelRules::Phase> megaKillAt_;  // the player's game dies on reaching it
 };
 
 bool Bonus(const ReelWindow& w) {
@@ -244,6 +255,72 @@ TEST_F(ResumeTest, AnOpenDoubleUpIsCollectedAtStartWithWhatWasWon) {
   ASSERT_TRUE(games[0].doubleUp);
   EXPECT_TRUE(games[0].doubleUp->interrupted);
   EXPECT_EQ(games[0].doubleUp->collected - games[0].doubleUp->staked, win);
+}
+
+// A save whose sixth timed bonus is due: the next one taken is the mega bonus.
+void SaveWithMegaBonusDue(const std::filesystem::path& save) {
+  GameState s = NewGameState(kStart);
+  s.BonusStage = 5;
+  s.BonusDueTime = kStart - 1.0;
+  ASSERT_TRUE(SaveFile(save).Write(Encode(s)));
+}
+
+// Killed at each moment of the wheel's run; the prize is the one the wheel would have given,
+// never drawn again, and paid once.
+class MegaBonusKilledTest : public ResumeTest, public ::testing::WithParamInterface<int> {
+ protected:
+  // Takes the due mega bonus and plays its wheel to the end, or to the kill.
+  void TakeMegaBonus() {
+    ASSERT_TRUE(
+        desk_->RunUntil([this] { return desk_->Visible(Ref(MainEl::TakeBonusButton)); }, 2000));
+    desk_->Click(Ref(MainEl::TakeBonusButton));
+  }
+};
+
+TEST_P(MegaBonusKilledTest, PaysThePrizeTheUninterruptedWheelGives) {
+  SaveWithMegaBonusDue(dir_ / kSaveFileName);
+  Launch();
+  const std::int64_t before = m().State.Balance;
+  TakeMegaBonus();
+  const std::int64_t prize = m().State.Balance - before;
+  EXPECT_GT(prize, 0);
+  Kill();
+
+  std::filesystem::remove_all(dir_.path());
+  std::filesystem::create_directories(dir_.path());
+  SaveWithMegaBonusDue(dir_ / kSaveFileName);
+  Launch();
+  megaKillAt_ = GetParam() == 0 ? MegaWheelRules::Phase::StopAsked : MegaWheelRules::Phase::Rested;
+  EXPECT_THROW(TakeMegaBonus(), Killed);
+  Kill();
+  megaKillAt_.reset();
+  Launch(60000);
+  ASSERT_TRUE(desk_->RunUntil([this] { return AtRest(); }, 60000));
+  EXPECT_EQ(m().State.Balance, before + prize);
+  EXPECT_EQ(m().State.BonusStage, 0);
+  EXPECT_FALSE(std::filesystem::exists(ResumePath()));
+}
+
+INSTANTIATE_TEST_SUITE_P(AtEachMoment, MegaBonusKilledTest, ::testing::Values(0, 1),
+                         [](const ::testing::TestParamInfo<int>& row) {
+                           return std::string(row.param == 0 ? "Stopping" : "Rested");
+                         });
+
+TEST_F(ResumeTest, ALevelUpKilledBeforeItsOkIsShownAgainAndPaidOnce) {
+  GameState s = NewGameState(kStart);
+  s.Experience = s.NextLevelExperience - 1;
+  ASSERT_TRUE(SaveFile(dir_ / kSaveFileName).Write(Encode(s)));
+  Launch();
+  SpinTo([](const ReelWindow& w) { return !Bonus(w) && CountVisible(w, kScatterSymbol) < 3; });
+  ASSERT_TRUE(desk_->RunUntil([this] { return desk_->IsShown(WindowId::LevelUp); }, 60000));
+  const std::int64_t paid = m().State.Balance;
+  Kill();
+  Launch(60000);
+  ASSERT_TRUE(desk_->RunUntil([this] { return desk_->IsShown(WindowId::LevelUp); }, 1000));
+  desk_->Click(Ref(LevelUpEl::OkButton));
+  EXPECT_EQ(m().State.Level, 2);
+  EXPECT_EQ(m().State.Balance, paid);
+  EXPECT_FALSE(std::filesystem::exists(ResumePath()));
 }
 
 }  // namespace

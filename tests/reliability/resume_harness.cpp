@@ -87,6 +87,12 @@ std::string InFlightAt(const std::filesystem::path& dir) {
       return "the double-up";
     case InFlight::Bonus:
       return std::string("bonus: ") + kStages[static_cast<int>(loaded.record.stage)];
+    case InFlight::TimedBonus:
+      return "the timed bonus";
+    case InFlight::MegaBonus:
+      return "the mega bonus";
+    case InFlight::LevelUp:
+      return "the level-up";
   }
   return "?";
 }
