@@ -95,6 +95,12 @@ void DrawBlock::MarkNotAllowed() {
   }
 }
 
+void DrawBlock::MarkComplements() {
+  for (std::size_t s = 0; s < at_.size(); ++s) whereNot_[s] = ~at_[s];
+  for (std::size_t c = 0; c < kReels; ++c) allowedOn_[c] = ~notAllowed_[c];
+  for (std::size_t j = 0; j < kSize; ++j) whereNotSameAs_[j] = whereNot_[symbol_[j]];
+}
+
 void DrawBlock::DrawOneByOne(std::uint32_t start) {
   start_ = start;
   at_.fill(0);
@@ -104,6 +110,7 @@ void DrawBlock::DrawOneByOne(std::uint32_t start) {
     at_[s] |= DrawPositions{1} << j;
   }
   MarkNotAllowed();
+  MarkComplements();
 }
 
 #if defined(TARVOLENKA_X86_VECTORS)
@@ -145,6 +152,7 @@ __attribute__((target("avx2"))) void DrawBlock::DrawAvx2(std::uint32_t start) {
                         symbols);
   }
   MarkPositions(above);
+  MarkComplements();
 }
 
 // All 64 draws in four vectors of sixteen states, narrowed to one vector of bytes in order; each
@@ -185,6 +193,23 @@ __attribute__((target("avx512f,avx512bw"))) void DrawBlock::DrawAvx512(std::uint
   }
   _mm512_storeu_si512(symbol_.data(), symbols);
   MarkPositions(above);
+  MarkComplementsAvx512();
+}
+
+// The complement of each symbol's positions, and for each draw that of its symbol's: eight draws'
+// symbols widened to indices, each a two-vector permute of the sixteen symbols' complements.
+__attribute__((target("avx512f,avx512bw"))) void DrawBlock::MarkComplementsAvx512() {
+  const __m512i none = _mm512_set1_epi64(-1);
+  const __m512i low = _mm512_xor_si512(_mm512_loadu_si512(&at_[0]), none);
+  const __m512i high = _mm512_xor_si512(_mm512_loadu_si512(&at_[8]), none);
+  _mm512_store_si512(&whereNot_[0], low);
+  _mm512_store_si512(&whereNot_[8], high);
+  for (std::size_t c = 0; c < kReels; ++c) allowedOn_[c] = ~notAllowed_[c];
+  for (std::size_t g = 0; g < kSize / 8; ++g) {
+    const __m512i index =
+        _mm512_cvtepu8_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&symbol_[8 * g])));
+    _mm512_store_si512(&whereNotSameAs_[8 * g], _mm512_permutex2var_epi64(low, index, high));
+  }
 }
 #pragma GCC diagnostic pop
 
@@ -206,6 +231,9 @@ void DrawBlock::DrawAvx2(std::uint32_t start) {
 }
 void DrawBlock::DrawAvx512(std::uint32_t start) {
   DrawOneByOne(start);
+}
+void DrawBlock::MarkComplementsAvx512() {
+  MarkComplements();
 }
 
 #endif
