@@ -1,8 +1,11 @@
 #include "core/reels.h"
 
 #include <bit>
+#include <cstring>
+#include <utility>
 
 #include "core/draw_block.h"
+#include "core/spin_schedule.h"
 
 namespace tarvolenka {
 SymbolId DrawSymbol(Random& random) {
@@ -32,65 +35,146 @@ int CountVisible(const ReelWindow& w, SymbolId s) {
 
 // The batch form of AdvanceReels. The plain form waits on every draw before it can test it, and
 // a refused draw costs a mispredicted branch; over a whole spin that is most of the time. Here
-// the coming draws are made ahead in blocks (see DrawBlock), and each column keeps where the
-// block drew its three top symbols. The draw that AdvanceReels would accept for a reel is then
-// the lowest position not marked by one of its refused symbols: a few masks and a bit scan.
+// the coming draws are made ahead in blocks (see DrawBlock). The draw that AdvanceReels would
+// accept for a reel is the lowest position where the block drew none of its column's top three
+// symbols and a symbol allowed on the reel: the AND of four masks and a bit scan. The stop
+// schedule, which the simulator and a resumed spin run, is laid out turn by turn.
 namespace {
+
+// Calls `f` with each reel index 0..4 as a constant, so that the batch's arrays indexed by reel
+// can be held in registers.
+template <class F, std::size_t... c>
+[[gnu::always_inline]] inline void ForEachReel(F&& f, std::index_sequence<c...>) {
+  (f(std::integral_constant<std::size_t, c>{}), ...);
+}
+template <class F>
+[[gnu::always_inline]] inline void ForEachReel(F&& f) {
+  ForEachReel(f, std::make_index_sequence<kReels>{});
+}
+
+using TurnCounts = std::array<std::size_t, kReels>;
+
+// The turns of the stop schedule in the order they draw: the reel, and the turns every reel made
+// before it.
+struct ScheduledTurn {
+  std::size_t reel = 0;
+  TurnCounts before{};
+};
+
+constexpr std::size_t CountTurns(std::span<const ReelFlags> advances) {
+  std::size_t n = 0;
+  for (const ReelFlags& turning : advances)
+    for (const std::uint8_t flag : turning) n += flag == 1 ? 1 : 0;
+  return n;
+}
+
+constexpr auto kScheduledTurns = [] {
+  std::array<ScheduledTurn, CountTurns(kStopSchedule)> turns{};
+  TurnCounts made{};
+  std::size_t t = 0;
+  for (const ReelFlags& turning : kStopSchedule)
+    for (std::size_t c = 0; c < kReels; ++c)
+      if (turning[c] == 1) turns[t++] = {c, made}, ++made[c];
+  return turns;
+}();
+
+constexpr TurnCounts kScheduledTurnsMade = [] {
+  TurnCounts made = kScheduledTurns.back().before;
+  ++made[kScheduledTurns.back().reel];
+  return made;
+}();
+
+// Calls `f` with each turn of the stop schedule in order: its reel as a constant, and the turns
+// every reel made before it.
+template <class F, std::size_t... t>
+[[gnu::always_inline]] inline void ForEachScheduledTurn(F&& f, std::index_sequence<t...>) {
+  (f(std::integral_constant<std::size_t, kScheduledTurns[t].reel>{}, kScheduledTurns[t].before),
+   ...);
+}
+
+bool IsStopSchedule(std::span<const ReelFlags> advances) {
+  return advances.size() == kStopSchedule.size() &&
+         std::memcmp(advances.data(), kStopSchedule.data(), sizeof kStopSchedule) == 0;
+}
 
 [[gnu::always_inline]] inline void AdvanceInBlocks(ReelWindow& w,
                                                    std::span<const ReelFlags> advances,
                                                    Random& random) {
-  DrawBlock block;
-  block.Draw(random.seed());
-  // Each column's rows 0..3 as the bytes of one word, row 0 lowest, so that a shift moves the
-  // column down; and where the block drew the symbols of rows 0..2.
-  std::array<std::uint32_t, kReels> cells{};
-  std::array<DrawPositions, kReels> at0{}, at1{}, at2{};
-  const auto row = [&](std::size_t c, int r) { return static_cast<SymbolId>(cells[c] >> (8 * r)); };
-  for (std::size_t c = 0; c < kReels; ++c)
-    for (int r = kRows - 1; r >= 0; --r)
-      cells[c] = cells[c] << 8 | w.at(r, static_cast<int>(c) + 1);
-  const auto locate = [&] {
-#pragma GCC unroll 5
-    for (std::size_t c = 0; c < kReels; ++c) {
-      at0[c] = block.Where(row(c, 0));
-      at1[c] = block.Where(row(c, 1));
-      at2[c] = block.Where(row(c, 2));
-    }
+  // Each turn of a reel takes a draw at least, so a batch that may turn reels more often than a
+  // block holds draws the next block ahead, while the first block's choices are made.
+  std::array<DrawBlock, 2> blocks;
+  DrawBlock* block = &blocks[0];
+  DrawBlock* spare = &blocks[1];
+  block->Draw(random.seed());
+  bool spareDrawn = advances.size() * kReels > DrawBlock::kSize;
+  if (spareDrawn) spare->Draw(block->StateAfter(DrawBlock::kSize));
+  // The symbols each reel's turns drew, the last four of them: turn n is kept at n mod 4, so a
+  // turn writes one cell and moves none. After n turns row r holds turn n - 1 - r, or while
+  // there is none, row r - n of the window as it came.
+  std::array<std::array<SymbolId, kRows>, kReels> drew{};
+  const auto symbolAt = [&](std::size_t c, std::size_t turns, int r)
+      __attribute__((always_inline)) {
+    const auto back = static_cast<std::size_t>(r) + 1;
+    return turns >= back ? drew[c][(turns - back) % kRows]
+                         : w.at(r - static_cast<int>(turns), static_cast<int>(c) + 1);
   };
-  const auto nextBlock = [&] {
-    block.Draw(block.StateAfter(DrawBlock::kSize));
-    locate();
+  // Where the block did not draw the symbol of each reel's row 0, the one the chain waits on;
+  // those of rows 1 and 2 are looked up afresh from their symbols, off the chain, so that the
+  // masks held from turn to turn fit in registers.
+  std::array<DrawPositions, kReels> notTop{};
+  const auto locate = [&](const TurnCounts& made) __attribute__((always_inline)) {
+    ForEachReel([&](auto c) __attribute__((always_inline)) {
+      notTop[c] = block->WhereNot(symbolAt(c, made[c], 0));
+    });
   };
-  locate();
+  locate(TurnCounts{});
   // The draws of the block already taken, always its lowest: taking a draw marks it and all below
-  // it, so the next reel looks only above. The chain through every reel's choice is then one mask
-  // operation per draw, where a position count needs a shift, a scan and an add.
+  // it, so the next reel looks only above. The chain through every reel's choice is then two mask
+  // operations per draw (andn, blsmsk), where a position count needs a shift, a scan and an add.
   DrawPositions taken = 0;
-  for (const ReelFlags& turning : advances) {
-#pragma GCC unroll 5
-    for (std::size_t c = 0; c < kReels; ++c) {
-      if (turning[c] != 1) continue;
-      // Refused: the reel's forbidden symbols and those of rows 0..2, which the shift moves down.
-      const auto allowed = [&] {
-        return ~(block.NotAllowedOn(static_cast<int>(c)) | at0[c] | at1[c] | at2[c]);
-      };
-      DrawPositions open = allowed() & ~taken;
-      while (open == 0) [[unlikely]] {  // every draw left in the block is refused
-          nextBlock();
-          open = allowed();
-        }
-      taken = open ^ (open - 1);  // the lowest open draw and all below it
-      const SymbolId s = block.symbol(std::countr_zero(open));
-      cells[c] = cells[c] << 8 | s;
-      at2[c] = at1[c];
-      at1[c] = at0[c];
-      at0[c] = block.Where(s);
-    }
+  // Turns reel `c` once the reels have made `made` turns.
+  const auto turn = [&](auto c, const TurnCounts& made) __attribute__((always_inline)) {
+    // Open: allowed on the reel and none of the symbols of rows 0..2, which the shift moves down.
+    const auto allowed = [&]() __attribute__((always_inline)) {
+      return block->AllowedOn(static_cast<int>(c)) & block->WhereNot(symbolAt(c, made[c], 2)) &
+             block->WhereNot(symbolAt(c, made[c], 1)) & notTop[c];
+    };
+    DrawPositions open = allowed() & ~taken;
+    while (open == 0) [[unlikely]] {  // every draw left in the block is refused
+        if (!spareDrawn) spare->Draw(block->StateAfter(DrawBlock::kSize));
+        spareDrawn = false;
+        std::swap(block, spare);
+        locate(made);
+        open = allowed();
+      }
+    taken = open ^ (open - 1);  // the lowest open draw and all below it
+    const int drawn = std::countr_zero(open);
+    drew[c][made[c] % kRows] = block->symbol(drawn);
+    notTop[c] = block->WhereNotSameAs(drawn);
+  };
+  const auto finish = [&](const TurnCounts& made) __attribute__((always_inline)) {
+    // The bottom row first: a row may take its symbol from a row above it, not yet rewritten.
+    ForEachReel([&](auto c) __attribute__((always_inline)) {
+      for (int r = kRows - 1; r >= 0; --r)
+        w.at(r, static_cast<int>(c) + 1) = symbolAt(c, made[c], r);
+    });
+    random.Seed(block->StateAfter(std::countr_one(taken)));
+  };
+  if (IsStopSchedule(advances)) {
+    // The stop schedule's turns are known here, one after another: no flag is tested and every
+    // cell written is a constant place.
+    ForEachScheduledTurn(turn, std::make_index_sequence<kScheduledTurns.size()>{});
+    finish(kScheduledTurnsMade);
+    return;
   }
-  for (std::size_t c = 0; c < kReels; ++c)
-    for (int r = 0; r < kRows; ++r) w.at(r, static_cast<int>(c) + 1) = row(c, r);
-  random.Seed(block.StateAfter(std::countr_one(taken)));
+  TurnCounts made{};
+  for (const ReelFlags& turning : advances)
+    ForEachReel([&](auto c) __attribute__((always_inline)) {
+      if (turning[c] != 1) return;
+      turn(c, made);
+      ++made[c];
+    });
+  finish(made);
 }
 
 #if defined(__x86_64__) || defined(__i386__)

@@ -40,6 +40,7 @@ TEST(BatchAdvance, FillsTheEmptyWindowAsTheStartUpDoes) {
     ExpectSameAsOneAtATime(ReelWindow{}, seed * 2654435761u, fill);
 }
 
+// The batch lays the stop schedule out turn by turn; any other flags take its general loop.
 TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
   const std::vector<ReelFlags> schedule(kStopSchedule.begin(), kStopSchedule.end());
   Random r;
