@@ -52,7 +52,7 @@ void BM_DrawBlock(benchmark::State& state, DrawBlock::Method method) {
 // Registered at start-up: only the methods this processor runs.
 const bool kDrawBlockRegistered = [] {
   constexpr const char* kNames[] = {"BM_DrawBlock/OneByOne", "BM_DrawBlock/Avx2",
-                                    "BM_DrawBlock/Avx512"};
+                                    "BM_DrawBlock/Avx512", "BM_DrawBlock/Avx512Vbmi"};
   for (DrawBlock::Method m : DrawBlock::Methods())
     benchmark::RegisterBenchmark(kNames[static_cast<int>(m)], BM_DrawBlock, m);
   return true;

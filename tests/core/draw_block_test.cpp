@@ -47,11 +47,14 @@ TEST(DrawBlock, OffersTheVectorMethodsWhereTheProcessorHasThem) {
   };
 #if defined(__x86_64__)
   EXPECT_EQ(offers(DrawBlock::Method::Avx2), __builtin_cpu_supports("avx2") != 0);
-  EXPECT_EQ(offers(DrawBlock::Method::Avx512),
-            __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"));
+  const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+  EXPECT_EQ(offers(DrawBlock::Method::Avx512), avx512);
+  EXPECT_EQ(offers(DrawBlock::Method::Avx512Vbmi),
+            avx512 && __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("gfni"));
 #else
   EXPECT_FALSE(offers(DrawBlock::Method::Avx2));
   EXPECT_FALSE(offers(DrawBlock::Method::Avx512));
+  EXPECT_FALSE(offers(DrawBlock::Method::Avx512Vbmi));
 #endif
 }
 
