@@ -26,11 +26,28 @@ void AdvanceReels(ReelWindow& w, const ReelFlags& spinning, Random& random) {
   }
 }
 
+namespace {
+
+// How many of the eight bytes of `word` are `s`. After the XOR a byte is zero exactly where it
+// matched, and the add and ORs leave its high bit clear there and only there.
+int BytesEqual(std::uint64_t word, SymbolId s) {
+  constexpr std::uint64_t kEachByte = 0x0101010101010101ull;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+  const std::uint64_t x = word ^ (kEachByte * s);
+  const std::uint64_t zero = ~(((x & kLow7) + kLow7) | x | kLow7);  // 0x80 in each zero byte
+  return static_cast<int>(((zero >> 7) * kEachByte) >> 56);
+}
+
+}  // namespace
+
+// Rows 1..3 are cells 5..19: the words of cells 4..11 and 12..19, less cell 4, which is row 0.
 int CountVisible(const ReelWindow& w, SymbolId s) {
-  int n = 0;
-  for (int r = 1; r < kRows; ++r)
-    for (int c = 1; c <= kReels; ++c) n += w.at(r, c) == s ? 1 : 0;
-  return n;
+  static_assert(kReels == 5 && kRows == 4 && sizeof w.cells == 20);
+  std::uint64_t first = 0;
+  std::uint64_t second = 0;
+  std::memcpy(&first, &w.cells[4], sizeof first);
+  std::memcpy(&second, &w.cells[12], sizeof second);
+  return BytesEqual(first, s) + BytesEqual(second, s) - (w.cells[4] == s ? 1 : 0);
 }
 
 // The batch form of AdvanceReels. The plain form waits on every draw before it can test it, and
