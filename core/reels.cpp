@@ -101,97 +101,144 @@ constexpr TurnCounts kScheduledTurnsMade = [] {
   return made;
 }();
 
-// Calls `f` with each turn of the stop schedule in order: its reel as a constant, and the turns
-// every reel made before it.
+// Calls `f` with each turn of the stop schedule in order, as the constant index of the turn.
 template <class F, std::size_t... t>
 [[gnu::always_inline]] inline void ForEachScheduledTurn(F&& f, std::index_sequence<t...>) {
-  (f(std::integral_constant<std::size_t, kScheduledTurns[t].reel>{}, kScheduledTurns[t].before),
-   ...);
+  (f(std::integral_constant<std::size_t, t>{}), ...);
 }
 
 bool IsStopSchedule(std::span<const ReelFlags> advances) {
-  return advances.size() == kStopSchedule.size() &&
+  if (advances.size() != kStopSchedule.size()) return false;
+  return advances.data() == kStopSchedule.data() ||
          std::memcmp(advances.data(), kStopSchedule.data(), sizeof kStopSchedule) == 0;
 }
+
+// The two blocks of draws a batch works in: the current one and the next.
+using BlockPair = std::array<DrawBlock, 2>;
+
+// One batch's chain of choices: the draws taken, and for each reel its last symbols and where
+// the block did not draw its top one. Every member function is inlined into the batch, and the
+// blocks are kept apart, so that the compiler can hold the members in registers.
+class TurnChain {
+ public:
+  // Each turn of a reel takes a draw at least, so a batch that may turn reels more often than a
+  // block holds draws the next block ahead, while the first block's choices are made.
+  [[gnu::always_inline]] TurnChain(ReelWindow& w, Random& random, BlockPair& blocks,
+                                   bool drawSpareAhead)
+      : w_(w), block_(&blocks[0]), spare_(&blocks[1]) {
+    block_->Draw(random.seed());
+    if (drawSpareAhead) DrawSpare();
+    Locate(TurnCounts{});
+  }
+
+  // Turns reel `c` (a constant) once the reels have made `made` turns.
+  template <class Reel>
+  [[gnu::always_inline]] void Turn(Reel c, const TurnCounts& made) {
+    DrawPositions open = Open(c, made) & ~taken_;
+    while (open == 0) [[unlikely]] {  // every draw left in the block is refused
+        DrawSpare();
+        spareDrawn_ = false;
+        std::swap(block_, spare_);
+        Locate(made);
+        open = Open(c, made);
+      }
+    taken_ = open ^ (open - 1);  // the lowest open draw and all below it
+    const int drawn = std::countr_zero(open);
+    drew_[c][made[c] % kRows] = block_->symbol(drawn);
+    notTop_[c] = block_->WhereNotSameAs(drawn);
+  }
+
+  // Writes reel `c`'s column back to the window after `made` turns of it, the bottom row first:
+  // a row may take its symbol from a row above it, not yet rewritten.
+  template <class Reel>
+  [[gnu::always_inline]] void WriteColumn(Reel c, std::size_t made) {
+    for (int r = kRows - 1; r >= 0; --r) w_.at(r, static_cast<int>(c) + 1) = SymbolAt(c, made, r);
+  }
+
+  [[gnu::always_inline]] void SeedAfterTaken(Random& random) const {
+    random.Seed(block_->StateAfter(std::countr_one(taken_)));
+  }
+
+ private:
+  [[gnu::always_inline]] void DrawSpare() {
+    if (!spareDrawn_) spare_->Draw(block_->StateAfter(DrawBlock::kSize));
+    spareDrawn_ = true;
+  }
+
+  // The symbol of reel `c`'s row r after n turns: turn n - 1 - r, or while there is none, row
+  // r - n of the window as it came.
+  [[gnu::always_inline]] SymbolId SymbolAt(std::size_t c, std::size_t turns, int r) const {
+    const auto back = static_cast<std::size_t>(r) + 1;
+    return turns >= back ? drew_[c][(turns - back) % kRows]
+                         : w_.at(r - static_cast<int>(turns), static_cast<int>(c) + 1);
+  }
+
+  [[gnu::always_inline]] void Locate(const TurnCounts& made) {
+    ForEachReel([&](auto c) __attribute__((always_inline)) {
+      notTop_[c] = block_->WhereNot(SymbolAt(c, made[c], 0));
+    });
+  }
+
+  // Open to reel `c`: allowed on it, and none of the symbols of rows 0..2, which the shift moves
+  // down.
+  template <class Reel>
+  [[gnu::always_inline]] DrawPositions Open(Reel c, const TurnCounts& made) const {
+    return block_->AllowedOn(static_cast<int>(c)) & block_->WhereNot(SymbolAt(c, made[c], 2)) &
+           block_->WhereNot(SymbolAt(c, made[c], 1)) & notTop_[c];
+  }
+
+  ReelWindow& w_;
+  DrawBlock* block_;
+  DrawBlock* spare_;
+  bool spareDrawn_ = false;
+  // The draws of the block already taken, always its lowest: taking a draw marks it and all below
+  // it, so the next reel looks only above. The chain through every reel's choice is then two mask
+  // operations per draw (andn, blsmsk), where a position count needs a shift, a scan and an add.
+  DrawPositions taken_ = 0;
+  // Each reel's last four symbols: turn n is kept at n mod 4, so a turn writes one cell and moves
+  // none. Plain arrays: in a function as large as the batch, std::array's operator[] is inlined
+  // too late for the compiler to keep the cells in registers.
+  SymbolId drew_[kReels][kRows]{};
+  // Where the block did not draw the symbol of each reel's row 0, the one the chain waits on;
+  // those of rows 1 and 2 are looked up afresh from their symbols, off the chain, so that the
+  // masks held from turn to turn fit in registers.
+  DrawPositions notTop_[kReels]{};
+};
 
 [[gnu::always_inline]] inline void AdvanceInBlocks(ReelWindow& w,
                                                    std::span<const ReelFlags> advances,
                                                    Random& random) {
-  // Each turn of a reel takes a draw at least, so a batch that may turn reels more often than a
-  // block holds draws the next block ahead, while the first block's choices are made.
-  std::array<DrawBlock, 2> blocks;
-  DrawBlock* block = &blocks[0];
-  DrawBlock* spare = &blocks[1];
-  block->Draw(random.seed());
-  bool spareDrawn = advances.size() * kReels > DrawBlock::kSize;
-  if (spareDrawn) spare->Draw(block->StateAfter(DrawBlock::kSize));
-  // The symbols each reel's turns drew, the last four of them: turn n is kept at n mod 4, so a
-  // turn writes one cell and moves none. After n turns row r holds turn n - 1 - r, or while
-  // there is none, row r - n of the window as it came.
-  std::array<std::array<SymbolId, kRows>, kReels> drew{};
-  const auto symbolAt = [&](std::size_t c, std::size_t turns, int r)
-      __attribute__((always_inline)) {
-    const auto back = static_cast<std::size_t>(r) + 1;
-    return turns >= back ? drew[c][(turns - back) % kRows]
-                         : w.at(r - static_cast<int>(turns), static_cast<int>(c) + 1);
-  };
-  // Where the block did not draw the symbol of each reel's row 0, the one the chain waits on;
-  // those of rows 1 and 2 are looked up afresh from their symbols, off the chain, so that the
-  // masks held from turn to turn fit in registers.
-  std::array<DrawPositions, kReels> notTop{};
-  const auto locate = [&](const TurnCounts& made) __attribute__((always_inline)) {
-    ForEachReel([&](auto c) __attribute__((always_inline)) {
-      notTop[c] = block->WhereNot(symbolAt(c, made[c], 0));
-    });
-  };
-  locate(TurnCounts{});
-  // The draws of the block already taken, always its lowest: taking a draw marks it and all below
-  // it, so the next reel looks only above. The chain through every reel's choice is then two mask
-  // operations per draw (andn, blsmsk), where a position count needs a shift, a scan and an add.
-  DrawPositions taken = 0;
-  // Turns reel `c` once the reels have made `made` turns.
-  const auto turn = [&](auto c, const TurnCounts& made) __attribute__((always_inline)) {
-    // Open: allowed on the reel and none of the symbols of rows 0..2, which the shift moves down.
-    const auto allowed = [&]() __attribute__((always_inline)) {
-      return block->AllowedOn(static_cast<int>(c)) & block->WhereNot(symbolAt(c, made[c], 2)) &
-             block->WhereNot(symbolAt(c, made[c], 1)) & notTop[c];
-    };
-    DrawPositions open = allowed() & ~taken;
-    while (open == 0) [[unlikely]] {  // every draw left in the block is refused
-        if (!spareDrawn) spare->Draw(block->StateAfter(DrawBlock::kSize));
-        spareDrawn = false;
-        std::swap(block, spare);
-        locate(made);
-        open = allowed();
-      }
-    taken = open ^ (open - 1);  // the lowest open draw and all below it
-    const int drawn = std::countr_zero(open);
-    drew[c][made[c] % kRows] = block->symbol(drawn);
-    notTop[c] = block->WhereNotSameAs(drawn);
-  };
-  const auto finish = [&](const TurnCounts& made) __attribute__((always_inline)) {
-    // The bottom row first: a row may take its symbol from a row above it, not yet rewritten.
-    ForEachReel([&](auto c) __attribute__((always_inline)) {
-      for (int r = kRows - 1; r >= 0; --r)
-        w.at(r, static_cast<int>(c) + 1) = symbolAt(c, made[c], r);
-    });
-    random.Seed(block->StateAfter(std::countr_one(taken)));
-  };
   if (IsStopSchedule(advances)) {
     // The stop schedule's turns are known here, one after another: no flag is tested and every
-    // cell written is a constant place.
-    ForEachScheduledTurn(turn, std::make_index_sequence<kScheduledTurns.size()>{});
-    finish(kScheduledTurnsMade);
+    // cell written is a constant place. A reel's column is written back once its last turn is
+    // made: written together at the end, the compiler would gather the cells into a vector built
+    // through memory, which the next spin then waits on.
+    static_assert(kScheduledTurns.size() > DrawBlock::kSize, "the schedule needs two blocks");
+    BlockPair blocks;
+    TurnChain chain(w, random, blocks, true);
+    ForEachScheduledTurn(
+        [&](auto t) __attribute__((always_inline)) {
+          constexpr std::size_t kReel = kScheduledTurns[t].reel;
+          constexpr std::size_t kMade = kScheduledTurns[t].before[kReel] + 1;
+          const std::integral_constant<std::size_t, kReel> c;
+          chain.Turn(c, kScheduledTurns[t].before);
+          if constexpr (kMade == kScheduledTurnsMade[kReel]) chain.WriteColumn(c, kMade);
+        },
+        std::make_index_sequence<kScheduledTurns.size()>{});
+    chain.SeedAfterTaken(random);
     return;
   }
+  BlockPair blocks;
+  TurnChain chain(w, random, blocks, advances.size() * kReels > DrawBlock::kSize);
   TurnCounts made{};
   for (const ReelFlags& turning : advances)
     ForEachReel([&](auto c) __attribute__((always_inline)) {
       if (turning[c] != 1) return;
-      turn(c, made);
+      chain.Turn(c, made);
       ++made[c];
     });
-  finish(made);
+  ForEachReel([&](auto c) __attribute__((always_inline)) { chain.WriteColumn(c, made[c]); });
+  chain.SeedAfterTaken(random);
 }
 
 #if defined(__x86_64__) || defined(__i386__)
