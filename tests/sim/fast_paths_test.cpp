@@ -107,7 +107,8 @@ TEST(GroupedEvaluation, PaysAndFlagsAsEveryLineEvaluatedInTurn) {
   }
 }
 
-// Windows of few symbols, runs of pairs that pay and multipliers on every reel, then spun ones.
+// Windows of few symbols, runs of pairs that pay and multipliers on every reel, then spun ones;
+// each form the processor offers, and the fastest as the simulator calls it.
 TEST(RunFollowingEvaluation, PaysAsEveryLineEvaluatedInTurnWithTheMultipliersShare) {
   Random r;
   r.Seed(78);
@@ -127,6 +128,9 @@ TEST(RunFollowingEvaluation, PaysAsEveryLineEvaluatedInTurnWithTheMultipliersSha
         expected.total += LinePay(symbols);
         if (RunOnLine(symbols).factor > 1) expected.withMultiplier += LinePay(symbols);
       }
+      for (LinePayForm form : LinePayForms())
+        ASSERT_EQ(EvaluateLinePays(form, window), expected)
+            << "window " << i << " form " << static_cast<int>(form);
       ASSERT_EQ(EvaluateLinePays(window), expected) << "window " << i;
       withMultiplier += expected.withMultiplier > 0 ? 1 : 0;
     }
