@@ -156,9 +156,11 @@ __attribute__((target("avx2"))) void DrawBlock::DrawAvx2(std::uint32_t start) {
 }
 
 // GCC 12's AVX-512 intrinsics start their results from a deliberately undefined vector, which
-// its own uninitialised-use check then flags where they are inlined.
+// its own uninitialised-use checks then flag where they are inlined (the "maybe" one in the
+// sanitizer build).
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 
 namespace {
 

@@ -178,9 +178,11 @@ constexpr LineBytes kRunOfTwo = [] {
 }();
 
 // GCC 12's AVX-512 intrinsics start their results from a deliberately undefined vector, which
-// its own uninitialised-use check then flags where they are inlined.
+// its own uninitialised-use checks then flag where they are inlined (the "maybe" one in the
+// sanitizer build).
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 
 // Each line's symbol on reel k (0..4), in its byte lane.
 __attribute__((target("avx512f,avx512bw,avx512vbmi"), always_inline)) inline __m512i OnReel(
