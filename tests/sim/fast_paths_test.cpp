@@ -40,7 +40,8 @@ TEST(BatchAdvance, FillsTheEmptyWindowAsTheStartUpDoes) {
     ExpectSameAsOneAtATime(ReelWindow{}, seed * 2654435761u, fill);
 }
 
-// The batch lays the stop schedule out turn by turn; any other flags take its general loop.
+// The batch lays the stop schedule out turn by turn, whether it is handed the schedule itself,
+// as the simulator does, or a copy; any other flags take its general loop.
 TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
   const std::vector<ReelFlags> schedule(kStopSchedule.begin(), kStopSchedule.end());
   Random r;
@@ -49,8 +50,14 @@ TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
   for (std::uint32_t spin = 0; spin < 20000; ++spin) {
     const std::uint32_t seed = spin * 7919u % 86400000u;
     ExpectSameAsOneAtATime(w, seed, schedule);
+    ReelWindow batch = w;
+    Random b;
+    b.Seed(seed);
+    AdvanceReels(batch, kStopSchedule, b);
     r.Seed(seed);
     for (const ReelFlags& f : schedule) AdvanceReels(w, f, r);  // carry the window on
+    ASSERT_EQ(batch, w) << "seed " << seed;
+    ASSERT_EQ(b.seed(), r.seed()) << "seed " << seed;
   }
 }
 
