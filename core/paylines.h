@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "catalogue/geometry.h"
 #include "core/reels.h"
@@ -124,6 +125,13 @@ struct LinePays {
 // The same pay as EvaluateLines, without the flags: each run is followed once for all the lines
 // that share its rows, reel by reel. For long runs of spins, such as the simulator's.
 LinePays EvaluateLinePays(const ReelWindow& window);
+
+// The forms of EvaluateLinePays, all to the same result: plain, and with AVX-512 (VBMI) byte
+// permutes that lay the fifty lines side by side. The processor's forms, the fastest last, which
+// the call above uses.
+enum class LinePayForm { Plain, Avx512 };
+std::vector<LinePayForm> LinePayForms();
+LinePays EvaluateLinePays(LinePayForm form, const ReelWindow& window);
 
 // The seven points of a winning line's stroke in the reel area: a horizontal piece in from
 // the left edge, the five cell centres, a horizontal piece out to the right edge.

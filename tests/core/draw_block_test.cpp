@@ -10,7 +10,8 @@
 namespace tarvolenka {
 namespace {
 
-// Checks every draw, position mask and the end state of a block against the plain generator.
+// Checks every draw, position mask, its complement and the end state of a block against the plain
+// generator.
 void ExpectBlockFollowsTheGenerator(const DrawBlock& block, std::uint32_t start) {
   Random r;
   r.Seed(start);
@@ -22,12 +23,19 @@ void ExpectBlockFollowsTheGenerator(const DrawBlock& block, std::uint32_t start)
     where[s] |= DrawPositions{1} << j;
   }
   ASSERT_EQ(block.StateAfter(DrawBlock::kSize), r.seed());
-  for (SymbolId s = 0; s < 16; ++s) ASSERT_EQ(block.Where(s), where[s]) << "symbol " << int{s};
+  for (SymbolId s = 0; s < 16; ++s) {
+    ASSERT_EQ(block.Where(s), where[s]) << "symbol " << int{s};
+    ASSERT_EQ(block.WhereNot(s), ~where[s]) << "symbol " << int{s};
+  }
+  for (int j = 0; j < DrawBlock::kSize; ++j)
+    ASSERT_EQ(block.WhereNotSameAs(j), ~where[block.symbol(j)])
+        << "start " << start << " draw " << j;
   for (int reel = 1; reel <= kReels; ++reel) {
     DrawPositions refused = 0;
     for (SymbolId s = 1; s <= 15; ++s)
       if (!AllowedOnReel(s, reel)) refused |= where[s];
     ASSERT_EQ(block.NotAllowedOn(reel - 1), refused) << "reel " << reel;
+    ASSERT_EQ(block.AllowedOn(reel - 1), ~refused) << "reel " << reel;
   }
 }
 
@@ -39,11 +47,14 @@ TEST(DrawBlock, OffersTheVectorMethodsWhereTheProcessorHasThem) {
   };
 #if defined(__x86_64__)
   EXPECT_EQ(offers(DrawBlock::Method::Avx2), __builtin_cpu_supports("avx2") != 0);
-  EXPECT_EQ(offers(DrawBlock::Method::Avx512),
-            __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"));
+  const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw");
+  EXPECT_EQ(offers(DrawBlock::Method::Avx512), avx512);
+  EXPECT_EQ(offers(DrawBlock::Method::Avx512Vbmi),
+            avx512 && __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("gfni"));
 #else
   EXPECT_FALSE(offers(DrawBlock::Method::Avx2));
   EXPECT_FALSE(offers(DrawBlock::Method::Avx512));
+  EXPECT_FALSE(offers(DrawBlock::Method::Avx512Vbmi));
 #endif
 }
 

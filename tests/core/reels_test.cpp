@@ -102,5 +102,20 @@ TEST(CountVisible, CountsRowsOneToThreeOnly) {
   EXPECT_EQ(CountVisible(w, 1), 13);
 }
 
+TEST(CountVisible, CountsEveryVisibleCellOfEachSymbol) {
+  Random r;
+  r.Seed(5);
+  for (int i = 0; i < 20000; ++i) {
+    ReelWindow w;
+    for (auto& cell : w.cells) cell = static_cast<SymbolId>(r.Below(i % 2 == 0 ? 16 : 3));
+    for (SymbolId s = 0; s < 16; ++s) {
+      int n = 0;
+      for (int row = 1; row < kRows; ++row)
+        for (int reel = 1; reel <= kReels; ++reel) n += w.at(row, reel) == s ? 1 : 0;
+      ASSERT_EQ(CountVisible(w, s), n) << "window " << i << " symbol " << int{s};
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolenka

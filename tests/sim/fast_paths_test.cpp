@@ -40,6 +40,8 @@ TEST(BatchAdvance, FillsTheEmptyWindowAsTheStartUpDoes) {
     ExpectSameAsOneAtATime(ReelWindow{}, seed * 2654435761u, fill);
 }
 
+// The batch lays the stop schedule out turn by turn, whether it is handed the schedule itself,
+// as the simulator does, or a copy; any other flags take its general loop.
 TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
   const std::vector<ReelFlags> schedule(kStopSchedule.begin(), kStopSchedule.end());
   Random r;
@@ -48,8 +50,14 @@ TEST(BatchAdvance, PlaysTheStopScheduleAsTheSpinCycleDoes) {
   for (std::uint32_t spin = 0; spin < 20000; ++spin) {
     const std::uint32_t seed = spin * 7919u % 86400000u;
     ExpectSameAsOneAtATime(w, seed, schedule);
+    ReelWindow batch = w;
+    Random b;
+    b.Seed(seed);
+    AdvanceReels(batch, kStopSchedule, b);
     r.Seed(seed);
     for (const ReelFlags& f : schedule) AdvanceReels(w, f, r);  // carry the window on
+    ASSERT_EQ(batch, w) << "seed " << seed;
+    ASSERT_EQ(b.seed(), r.seed()) << "seed " << seed;
   }
 }
 
@@ -106,7 +114,8 @@ TEST(GroupedEvaluation, PaysAndFlagsAsEveryLineEvaluatedInTurn) {
   }
 }
 
-// Windows of few symbols, runs of pairs that pay and multipliers on every reel, then spun ones.
+// Windows of few symbols, runs of pairs that pay and multipliers on every reel, then spun ones;
+// each form the processor offers, and the fastest as the simulator calls it.
 TEST(RunFollowingEvaluation, PaysAsEveryLineEvaluatedInTurnWithTheMultipliersShare) {
   Random r;
   r.Seed(78);
@@ -126,6 +135,9 @@ TEST(RunFollowingEvaluation, PaysAsEveryLineEvaluatedInTurnWithTheMultipliersSha
         expected.total += LinePay(symbols);
         if (RunOnLine(symbols).factor > 1) expected.withMultiplier += LinePay(symbols);
       }
+      for (LinePayForm form : LinePayForms())
+        ASSERT_EQ(EvaluateLinePays(form, window), expected)
+            << "window " << i << " form " << static_cast<int>(form);
       ASSERT_EQ(EvaluateLinePays(window), expected) << "window " << i;
       withMultiplier += expected.withMultiplier > 0 ? 1 : 0;
     }
