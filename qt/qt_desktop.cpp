@@ -427,6 +427,7 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
   // The audio system opens at the first press, ahead of the sound the press brings.
   if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
     cues_.Prepare();
+  if (SwallowsHeldKey(watched, *event)) return true;
   if (pausing_ > 0 && IsInput(event->type())) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))
     return true;

@@ -13,6 +13,7 @@
 
 #include "core/desktop.h"
 #include "qt/cue_player.h"
+#include "qt/held_keys.h"
 #include "qt/picture_loader.h"
 
 namespace tarvolenka::qt {
@@ -123,6 +124,8 @@ class QtDesktop : public QObject, public Desktop {
   void AfterPauses(std::function<void()> action);
   // Keys: a game key clicks the element it stands for; Ctrl with + - 0 zooms.
   bool HandleKey(QObject* watched, const QKeyEvent& event);
+  // A held key acts once: its repeats, however they come, end at the window.
+  bool SwallowsHeldKey(const QObject* watched, const QEvent& event);
   void AddKeyHints(WindowId id);
   void RenderPicturesAgain();
   // An element's pixels, rasterised on first use; shared with every element of its picture.
@@ -132,6 +135,7 @@ class QtDesktop : public QObject, public Desktop {
 
   PictureLoader pictures_;
   CuePlayer cues_;
+  HeldKeys heldKeys_;
   std::array<Window, kWindowCount> windows_;
   int pausing_ = 0;
   std::vector<std::function<void()>> afterPauses_;
