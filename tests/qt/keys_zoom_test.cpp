@@ -7,6 +7,7 @@
 #include <QGraphicsView>
 #include <QTest>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "catalogue/main_elements.h"
@@ -108,6 +109,9 @@ TEST(ZoomChoice, TheFirstStartTakesTheLargestStepThatFitsTwoThirdsOfTheScreen) {
   EXPECT_EQ(FittingZoom(main, QSize(7680, 4320)), 250);
   EXPECT_EQ(ClampZoom(180), 175);
   EXPECT_EQ(ClampZoom(40), 100);
+  // Settings edited by hand may hold anything an int holds.
+  EXPECT_EQ(ClampZoom(std::numeric_limits<int>::max()), kZoomMaxPercent);
+  EXPECT_EQ(ClampZoom(std::numeric_limits<int>::min()), kZoomMinPercent);
 }
 
 TEST_F(KeysAndZoom, AtOneHundredSeventyFivePercentEveryControlTakesItsOwnClick) {
