@@ -13,6 +13,7 @@
 
 #include "core/desktop.h"
 #include "qt/cue_player.h"
+#include "qt/destroyed_windows.h"
 #include "qt/held_keys.h"
 #include "qt/picture_loader.h"
 
@@ -94,6 +95,10 @@ class QtDesktop : public QObject, public Desktop {
   // Called by the window views.
   void RouteClick(ElementRef element);
   bool WindowSystemClose(WindowId window);
+  // The display server has destroyed the window at another client's request. It counts as
+  // closed by the player, by the window's own rules: one that refuses shows again in a new
+  // native window, and the main window ends the session as a signal does, saved.
+  void LoseWindow(WindowId window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -128,6 +133,7 @@ class QtDesktop : public QObject, public Desktop {
   bool SwallowsHeldKey(const QObject* watched, const QEvent& event);
   void AddKeyHints(WindowId id);
   void RenderPicturesAgain();
+  void NativeWindowDestroyed(WId native);
   // An element's pixels, rasterised on first use; shared with every element of its picture.
   const QPixmap& PixmapOf(Element& element);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
@@ -145,6 +151,7 @@ class QtDesktop : public QObject, public Desktop {
   int zoomPercent_ = 100;
   bool ended_ = false;
   std::optional<int> quitStatus_;
+  DestroyedWindows destroyedWindows_{[this](WId native) { NativeWindowDestroyed(native); }};
 };
 
 }  // namespace tarvolenka::qt

@@ -2,13 +2,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <xcb/xproto.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "catalogue/history_elements.h"
@@ -237,6 +241,42 @@ TEST_F(QtDesktopTest, ClosingWhileSavesFailAsksWithoutHoldingTheLoopAndARetryClo
   QTest::mouseClick(retry, Qt::LeftButton);
   EXPECT_TRUE(EventuallyTrue([&] { return !main->isVisible(); }));
   EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()), game_->machine().State);
+}
+
+// Another X client destroys a window: the server's word reaches the native event filters.
+void DestroyedByTheServer(WId window) {
+  xcb_destroy_notify_event_t event{};
+  event.response_type = XCB_DESTROY_NOTIFY;
+  event.window = static_cast<xcb_window_t>(window);
+  qintptr result = 0;
+  QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &event, &result);
+}
+
+// clang-format off
+struct LostWindowCase { const char* name; WindowId window; void (*open)(Game&, QtDesktop&); bool showsAgain; std::int64_t balance; };
+class LostWindow : public QtDesktopTest, public ::testing::WithParamInterface<LostWindowCase> {};
+INSTANTIATE_TEST_SUITE_P(Windows, LostWindow, ::testing::Values(
+    LostWindowCase{"DoubleUpCollects", WindowId::DoubleUp, [](Game& g, QtDesktop& d) { g.machine().State.LastWin = 100; g.machine().DoubleEnabled = 1; d.ClickElement(Ref(MainEl::DoubleButton)); }, false, 30000},
+    LostWindowCase{"TimedBonusPays", WindowId::TimedBonus, [](Game&, QtDesktop& d) { d.ClickElement(Ref(MainEl::TakeBonusButton)); }, false, 30100},
+    LostWindowCase{"HatChooserShowsAgain", WindowId::HatChooser, [](Game&, QtDesktop& d) { d.Open(WindowId::HatChooser, {}); }, true, 30000},
+    LostWindowCase{"MainWindowEndsTheGameSaved", WindowId::Main, [](Game& g, QtDesktop&) { g.machine().State.Balance = 12345; }, false, 12345}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST_P(LostWindow, CountsAsClosedByThePlayerByItsOwnRules) {
+  const LostWindowCase& c = GetParam();
+  c.open(*game_, *desktop_);
+  QWidget* view = desktop_->window(c.window);
+  ASSERT_TRUE(view->isVisible());
+  const QPointer<QWindow> lost = view->windowHandle();
+  DestroyedByTheServer(view->winId());
+  EXPECT_TRUE(EventuallyTrue([&] {
+    return lost.isNull() && desktop_->IsShown(c.window) == c.showsAgain &&
+           view->isVisible() == c.showsAgain &&
+           QGuiApplication::modalWindow() == (c.showsAgain ? view->windowHandle() : nullptr) &&
+           game_->machine().State.Balance == c.balance;
+  }));
+  EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, c.balance);
 }
 
 }  // namespace
