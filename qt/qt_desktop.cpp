@@ -173,6 +173,7 @@ void QtDesktop::Build(WindowId id) {
           el.widget->setFont(GameFont(looks::kLevelNumberPx, true));
         if (ref == Ref(DoubleUpEl::Amount)) el.widget->setFont(GameFont(16, true));
         el.widget->setGeometry(rect);
+        if ((e.flags & kFitText) != 0) static_cast<StyledLabel*>(el.widget)->FitText(rect.height());
         break;
       case Kind::Shape:
         el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
@@ -324,7 +325,9 @@ void QtDesktop::MoveWindowBy(WindowId id, int dx, int dy) {
 void QtDesktop::SetText(ElementRef ref, std::string_view text) {
   if (auto* label = qobject_cast<QLabel*>(At(ref).widget)) {
     const QString t = FromView(text);
-    if (label->text() != t) label->setText(t);
+    if (label->text() == t) return;
+    label->setText(t);
+    if (auto* styled = dynamic_cast<StyledLabel*>(label)) styled->Refit();
   }
 }
 

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QWindow>
 #include <memory>
+#include <utility>
 
 #include "catalogue/history_elements.h"
 #include "catalogue/level_up_elements.h"
@@ -21,6 +22,7 @@
 #include "core/save_file.h"
 #include "game/game.h"
 #include "qt/element_widgets.h"
+#include "qt/fitted_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarvolenka::qt {
@@ -277,6 +279,29 @@ TEST_P(LostWindow, CountsAsClosedByThePlayerByItsOwnRules) {
            game_->machine().State.Balance == c.balance;
   }));
   EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, c.balance);
+}
+
+// clang-format off
+struct NoticeCase { const char* name; const char* text; int lines; int pixelSize; };
+class Notice : public QtDesktopTest, public ::testing::WithParamInterface<NoticeCase> {};
+INSTANTIATE_TEST_SUITE_P(Texts, Notice, ::testing::Values(
+    NoticeCase{"TwoLines", "Играта не е записана: няма права за достъп до файла. Нов опит при следващия запис.", 2, 11},
+    NoticeCase{"SmallerFont", "Играта не е записана: cannot open /home/player/.local/share/tarvolenka/Tarvolenka.history for appending: Too many open files. Нов опит при следващия запис.", 2, 9},
+    NoticeCase{"AWordLongerThanALine", "Играта не е записана: /srv/a-folder-of-the-player-that-goes-on-and-on-without-a-single-space/Tarvolenka.history", 2, 11},
+    NoticeCase{"MoreLinesAtTheSmallest", "Играта не е записана: the system's own words went on and on, naming the device, the folder, the file, the mount options, the quota and the user, then what it tried next and what failed after that, so that nothing of it fits two lines at any size.", 3, 8}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+// The whole reason shows, however long: wrapped, smaller, or growing downward over the reels.
+TEST_P(Notice, ShowsItsWholeText) {
+  desktop_->SetText(Ref(MainEl::SaveNotice), GetParam().text);
+  auto* label = qobject_cast<QLabel*>(W(MainEl::SaveNotice));
+  const QRectF box = QRectF(label->contentsRect()).adjusted(0, 0, -1, -2);  // inside the plate
+  const FittedText fitted(label->text(), label->font(), box.width());
+  EXPECT_LE(fitted.size().width(), box.width());
+  EXPECT_LE(fitted.size().height(), box.height());
+  EXPECT_EQ(std::pair(fitted.lineCount(), fitted.pixelSize()),
+            std::pair(GetParam().lines, GetParam().pixelSize));
 }
 
 }  // namespace
