@@ -77,7 +77,8 @@ using C = MainClick;
 inline constexpr TextStyle kCounter = Style(13, true, colours::kBlack, Align::Centre);
 inline constexpr TextStyle kBig = Style(24, true, colours::kRed, Align::Centre, true);
 inline constexpr TextStyle kCountdown = Style(19, true, colours::kRed, Align::Centre);
-// The notice of a failed save: dark red on cream, over the strip between gauge and reels.
+// The notice of a failed save: dark red on cream, over the strip between gauge and reels, and
+// over the reels' top when its reason takes more than a line.
 inline constexpr TextStyle kSaveNotice =
     Opaque(Style(11, true, Rgb{150, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
 inline constexpr TextStyle kFreeSpins =
@@ -113,7 +114,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::TakeBonusButton, "TakeBonusButton", {78, 545, 123, 49}, Picture::TakeBonus, C::TakeTimedBonus, 0, kTransparent | kStretch | kHidden),
     Pic(E::SoundSwitch, "SoundSwitch", {666, 52, 30, 30}, Picture::SoundOn, C::ToggleSound),
     Pic(E::AutoPlayBox, "AutoPlayBox", {704, 553, 25, 25}, Picture::AutoPlayOff, C::ToggleAutoPlay),
-    Text(E::SaveNotice, "SaveNotice", {130, 63, 480, 21}, kSaveNotice, {}, kHidden),
+    Text(E::SaveNotice, "SaveNotice", {130, 63, 480, 21}, kSaveNotice, {}, kHidden | kFitText),
     Pic(E::HistoryButton, "HistoryButton", {318, 587, 104, 49}, Picture::ButtonHistory, C::OpenHistory),
     Store(E::StoreChips, "StoreChips", Picture::SymbolChips),
     Store(E::StoreSausages, "StoreSausages", Picture::SymbolSausages),

@@ -71,6 +71,8 @@ inline constexpr std::uint8_t kStretch = 2;      // picture stretched to the ele
 inline constexpr std::uint8_t kTransparent = 4;  // picture drawn with its alpha (all are, by art)
 inline constexpr std::uint8_t kRounded = 8;      // shape with rounded corners
 inline constexpr std::uint8_t kWrap = 16;        // text broken into lines at word boundaries
+inline constexpr std::uint8_t kFitText = 32;     // text shown whole: wrapped, in a smaller font
+                                                 // or with the element grown downward
 
 inline constexpr std::uint16_t kNoClick = 0;
 

@@ -4,6 +4,11 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <limits>
+
+#include "core/arith.h"
+#include "core/level_rules.h"
+#include "core/stake_ladder.h"
 
 namespace tarvolenka {
 namespace {
@@ -145,16 +150,25 @@ unsigned RepairGameState(GameState& s, DateTime now) {
     s.LineCount = std::clamp(s.LineCount, 1, 50);
     repaired |= kRepairedLineCount;
   }
-  if (s.LineStake < 1 || s.LineStake > kTopLineStake) {
-    s.LineStake = std::clamp(s.LineStake, 1, kTopLineStake);
-    repaired |= kRepairedLineStake;
-  }
   if (s.Level < 1 || s.Level > kTopLevel) {
     s.Level = std::clamp(s.Level, 1, kTopLevel);
     repaired |= kRepairedLevel;
   }
-  if (s.StakeStep < 1 || s.StakeStep > 16) {
-    s.StakeStep = std::clamp(s.StakeStep, 1, 16);
+  // The stake per line goes as high as the level's maximum, or the ladder's top; a stake above
+  // it takes the maximum and the step play gives it, so that going down stays on the ladder.
+  const std::int32_t highestStake = std::min(s.Level * 10, kTopLineStake);
+  if (s.LineStake < 1 || s.LineStake > highestStake) {
+    s.LineStake = std::clamp(s.LineStake, 1, highestStake);
+    repaired |= kRepairedLineStake;
+    if (s.StakeStep != StakeStepOf(s.LineStake)) {
+      s.StakeStep = StakeStepOf(s.LineStake);
+      repaired |= kRepairedStakeStep;
+    }
+  }
+  // A step above the maximum's would take a lower stake beyond it.
+  const std::int32_t highestStep = StakeStepOf(highestStake);
+  if (s.StakeStep < 1 || s.StakeStep > highestStep) {
+    s.StakeStep = std::clamp(s.StakeStep, 1, highestStep);
     repaired |= kRepairedStakeStep;
   }
   if (!std::isfinite(s.BonusDueTime)) {
@@ -165,6 +179,22 @@ unsigned RepairGameState(GameState& s, DateTime now) {
   if (s.TimedBonusAmount < 0) {
     s.TimedBonusAmount = std::int64_t{s.Level} * 100;
     repaired |= kRepairedTimedBonusAmount;
+  }
+  // The switch toggles the lowest bit: any other value would never come back to 1.
+  if (s.SoundOn > 1) {
+    s.SoundOn = 1;
+    repaired |= kRepairedSoundOn;
+  }
+  // Play raises one level after a game. Experience past the threshold after the next would
+  // raise one after every game, each with its award; it is kept just short of that threshold,
+  // so a level-up left due when the game was saved still comes, once. The top level rises no
+  // further, and a threshold at the field's end has no second one beyond it.
+  const std::int64_t secondThreshold =
+      SatAdd(s.NextLevelExperience, LevelRules::ExperienceToLeave(s.Level + 1));
+  if (s.Level < kTopLevel && s.Experience >= secondThreshold &&
+      secondThreshold < std::numeric_limits<std::int64_t>::max()) {
+    s.Experience = secondThreshold - 1;
+    repaired |= kRepairedExperience;
   }
   return repaired;
 }

@@ -57,11 +57,15 @@ enum RepairedField : unsigned {
   kRepairedStakeStep = 1u << 3,
   kRepairedBonusDueTime = 1u << 4,
   kRepairedTimedBonusAmount = 1u << 5,
+  kRepairedSoundOn = 1u << 6,
+  kRepairedExperience = 1u << 7,
 };
 
 // Brings each field that is out of its range in play back into range and leaves every other
-// field as it is, so one damaged field never costs the player the sound ones. Returns the
-// RepairedField bits of the fields it changed.
+// field as it is, so one damaged field never costs the player the sound ones. The ranges are
+// play's own: the stake per line and its step go no higher than the level's ladder allows, the
+// sound is on or off, and the experience holds at most the one level-up a game can leave due.
+// Returns the RepairedField bits of the fields it changed.
 unsigned RepairGameState(GameState& state, DateTime now);
 
 }  // namespace tarvolenka

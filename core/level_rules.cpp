@@ -10,7 +10,7 @@ bool LevelRules::RaiseIfDue() {
   s_.MaxLineStake = WrapMul32(s_.Level, 10);
   s_.LevelStartExperience = s_.Experience;
   // The next threshold grows from the old one, not from where the player stands now.
-  s_.NextLevelExperience = SatAdd(s_.NextLevelExperience, std::int64_t{s_.Level} * 20000);
+  s_.NextLevelExperience = SatAdd(s_.NextLevelExperience, ExperienceToLeave(s_.Level));
   s_.TimedBonusAmount = std::int64_t{s_.Level} * 100;
   s_.MegaBonusCeiling = std::int64_t{s_.Level} * 2000;
   return true;

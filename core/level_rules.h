@@ -21,6 +21,10 @@ class LevelRules {
   std::int64_t PayAward();
 
   static constexpr std::int64_t AwardOf(std::int32_t level) { return std::int64_t{level} * 2000; }
+  // The experience between reaching `level` and the threshold of the level after it.
+  static constexpr std::int64_t ExperienceToLeave(std::int32_t level) {
+    return std::int64_t{level} * 20000;
+  }
 
  private:
   GameState& s_;

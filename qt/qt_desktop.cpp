@@ -173,6 +173,7 @@ void QtDesktop::Build(WindowId id) {
           el.widget->setFont(GameFont(looks::kLevelNumberPx, true));
         if (ref == Ref(DoubleUpEl::Amount)) el.widget->setFont(GameFont(16, true));
         el.widget->setGeometry(rect);
+        if ((e.flags & kFitText) != 0) static_cast<StyledLabel*>(el.widget)->FitText(rect.height());
         break;
       case Kind::Shape:
         el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
@@ -324,7 +325,9 @@ void QtDesktop::MoveWindowBy(WindowId id, int dx, int dy) {
 void QtDesktop::SetText(ElementRef ref, std::string_view text) {
   if (auto* label = qobject_cast<QLabel*>(At(ref).widget)) {
     const QString t = FromView(text);
-    if (label->text() != t) label->setText(t);
+    if (label->text() == t) return;
+    label->setText(t);
+    if (auto* styled = dynamic_cast<StyledLabel*>(label)) styled->Refit();
   }
 }
 
@@ -427,6 +430,7 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
   // The audio system opens at the first press, ahead of the sound the press brings.
   if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
     cues_.Prepare();
+  if (SwallowsHeldKey(watched, *event)) return true;
   if (pausing_ > 0 && IsInput(event->type())) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))
     return true;

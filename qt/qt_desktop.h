@@ -13,6 +13,8 @@
 
 #include "core/desktop.h"
 #include "qt/cue_player.h"
+#include "qt/destroyed_windows.h"
+#include "qt/held_keys.h"
 #include "qt/picture_loader.h"
 
 namespace tarvolenka::qt {
@@ -93,6 +95,10 @@ class QtDesktop : public QObject, public Desktop {
   // Called by the window views.
   void RouteClick(ElementRef element);
   bool WindowSystemClose(WindowId window);
+  // The display server has destroyed the window at another client's request. It counts as
+  // closed by the player, by the window's own rules: one that refuses shows again in a new
+  // native window, and the main window ends the session as a signal does, saved.
+  void LoseWindow(WindowId window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -123,8 +129,11 @@ class QtDesktop : public QObject, public Desktop {
   void AfterPauses(std::function<void()> action);
   // Keys: a game key clicks the element it stands for; Ctrl with + - 0 zooms.
   bool HandleKey(QObject* watched, const QKeyEvent& event);
+  // A held key acts once: its repeats, however they come, end at the window.
+  bool SwallowsHeldKey(const QObject* watched, const QEvent& event);
   void AddKeyHints(WindowId id);
   void RenderPicturesAgain();
+  void NativeWindowDestroyed(WId native);
   // An element's pixels, rasterised on first use; shared with every element of its picture.
   const QPixmap& PixmapOf(Element& element);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
@@ -132,6 +141,7 @@ class QtDesktop : public QObject, public Desktop {
 
   PictureLoader pictures_;
   CuePlayer cues_;
+  HeldKeys heldKeys_;
   std::array<Window, kWindowCount> windows_;
   int pausing_ = 0;
   std::vector<std::function<void()>> afterPauses_;
@@ -141,6 +151,7 @@ class QtDesktop : public QObject, public Desktop {
   int zoomPercent_ = 100;
   bool ended_ = false;
   std::optional<int> quitStatus_;
+  DestroyedWindows destroyedWindows_{[this](WId native) { NativeWindowDestroyed(native); }};
 };
 
 }  // namespace tarvolenka::qt

@@ -1,5 +1,6 @@
 // The Qt desktop's keyboard: game keys route as the clicks they stand for, and the zoom.
 
+#include <QApplicationStateChangeEvent>
 #include <QWidget>
 
 #include "qt/keyboard.h"
@@ -8,6 +9,20 @@
 #include "qt/zoom.h"
 
 namespace tarvolenka::qt {
+
+bool QtDesktop::SwallowsHeldKey(const QObject* watched, const QEvent& event) {
+  if (event.type() == QEvent::ApplicationStateChange &&
+      static_cast<const QApplicationStateChangeEvent&>(event).applicationState() !=
+          Qt::ApplicationActive) {
+    heldKeys_.Clear();
+    return false;
+  }
+  // A key event reaches the window first, once, and then the widgets from the focus up; the
+  // window's delivery is where each press and release is counted.
+  if (!watched->isWindowType()) return false;
+  if (event.type() == QEvent::KeyRelease) heldKeys_.Release(static_cast<const QKeyEvent&>(event));
+  return event.type() == QEvent::KeyPress && !heldKeys_.Press(static_cast<const QKeyEvent&>(event));
+}
 
 bool QtDesktop::HandleKey(QObject* watched, const QKeyEvent& event) {
   auto* receiver = qobject_cast<QWidget*>(watched);

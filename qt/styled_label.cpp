@@ -2,7 +2,10 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
+#include "qt/fitted_text.h"
 #include "qt/fonts.h"
 #include "qt/look_paint.h"
 
@@ -17,6 +20,23 @@ void StyledLabel::TakeClicks(std::function<void()> onClick) {
   onClick_ = std::move(onClick);
   setAttribute(Qt::WA_TransparentForMouseEvents, false);
   setCursor(Qt::PointingHandCursor);
+}
+
+void StyledLabel::FitText(int height) {
+  fittedHeight_ = height;
+  // Clear of the plate's rounded ends.
+  setContentsMargins(8, 0, 8, 0);
+  Refit();
+}
+
+void StyledLabel::Refit() {
+  if (fittedHeight_ == 0) return;
+  const FittedText fitted(text(), font(), TextRect().width());
+  // The text's box leaves the plate's bottom edge out; two pixels more give the lines air.
+  const int needed = static_cast<int>(std::ceil(fitted.size().height())) + 4;
+  const int height = std::max(fittedHeight_, needed);
+  if (height != this->height()) resize(width(), height);
+  update();
 }
 
 void StyledLabel::mousePressEvent(QMouseEvent* e) {
@@ -50,16 +70,27 @@ void StyledLabel::paintEvent(QPaintEvent*) {
     case looks::Backing::Lettering:
       break;
   }
-  QRectF textRect = r;
-  if (look_.backing == looks::Backing::Tag) textRect.adjust(r.height() * 0.3, 0, 0, -2);
-  if (look_.backing == looks::Backing::Plate) textRect.adjust(0, 0, -1, -2);
-  if (look_.backing == looks::Backing::Plate && (alignment() & Qt::AlignLeft) != 0)
-    textRect.adjust(10, 0, 0, 0);
+  const QRectF textRect = TextRect();
+  if (fittedHeight_ > 0) {
+    p.setPen(Qc(ink));
+    FittedText(text(), font(), textRect.width()).Draw(p, textRect);
+    return;
+  }
   // The text flags ride with the alignment into QPainter::drawText.
   const Qt::Alignment align =
       Qt::Alignment::fromInt(alignment().toInt() | (wordWrap() ? Qt::TextWordWrap : 0));
   PaintText(p, textRect, align, text(), font(), ink, look_.backing == looks::Backing::Lettering,
             look_.ground);
+}
+
+QRectF StyledLabel::TextRect() const {
+  QRectF textRect(contentsRect());
+  const qreal h = height();
+  if (look_.backing == looks::Backing::Tag) textRect.adjust(h * 0.3, 0, 0, -2);
+  if (look_.backing == looks::Backing::Plate) textRect.adjust(0, 0, -1, -2);
+  if (look_.backing == looks::Backing::Plate && (alignment() & Qt::AlignLeft) != 0)
+    textRect.adjust(10, 0, 0, 0);
+  return textRect;
 }
 
 CaptionTag::CaptionTag(QWidget* parent, const QString& text, QWidget* follows)

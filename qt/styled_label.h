@@ -19,6 +19,10 @@ class StyledLabel : public QLabel {
 
   // A text that takes clicks, as the history's rows and buttons do; others let clicks through.
   void TakeClicks(std::function<void()> onClick);
+  // A text shown whole (FittedText): the label keeps its width and top, and takes the height
+  // its lines need, never less than `height`. Call Refit once the text has changed.
+  void FitText(int height);
+  void Refit();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -26,11 +30,15 @@ class StyledLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* e) override;
 
  private:
+  // The text's box inside the label, clear of the backing's edges.
+  QRectF TextRect() const;
+
   looks::LabelLook look_;
   bool panel_;
   Rgb plate_;
   std::function<void()> onClick_;
   ClickGesture click_;
+  int fittedHeight_ = 0;  // the least height of a label fitted to its text; 0 when not fitted
 };
 
 // A caption on a small wooden tag; it shows and hides with the element it names.

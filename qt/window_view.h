@@ -18,6 +18,9 @@ class WindowView : public QDialog {
   WindowId id() const { return id_; }
   // Closes the window on the game's behalf, past the window-system guard.
   void CloseByGame();
+  // Lets go of a native window the display server has destroyed; the window shows in a new one
+  // when it next shows.
+  void ForgetNativeWindow() { destroy(); }
 
  public:
   void reject() override;

@@ -41,8 +41,10 @@ std::optional<int> AsInt(const std::optional<std::string>& text) {
 }  // namespace
 
 int ClampZoom(int percent) {
-  const int step = (percent - kZoomMinPercent + kZoomStepPercent / 2) / kZoomStepPercent;
-  return std::clamp(kZoomMinPercent + step * kZoomStepPercent, kZoomMinPercent, kZoomMaxPercent);
+  // Into the range first: rounding a stored value near the int's ends would overflow.
+  const int inRange = std::clamp(percent, kZoomMinPercent, kZoomMaxPercent);
+  const int step = (inRange - kZoomMinPercent + kZoomStepPercent / 2) / kZoomStepPercent;
+  return kZoomMinPercent + step * kZoomStepPercent;
 }
 
 int FittingZoom(QSize window, QSize screen) {

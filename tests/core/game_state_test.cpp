@@ -95,6 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
                    [](const GameState& s) { EXPECT_EQ(s.LineCount, 50); }},
         RepairCase{"LineStakeNegative", [](GameState& s) { s.LineStake = -5; }, kRepairedLineStake,
                    [](const GameState& s) { EXPECT_EQ(s.LineStake, 1); }},
+        // Level 1 stops at 10, with the step stake-plus gives it.
+        RepairCase{"LineStakeAboveTheLevelsMaximum", [](GameState& s) { s.LineStake = 50000; },
+                   kRepairedLineStake | kRepairedStakeStep,
+                   [](const GameState& s) { EXPECT_EQ(s.LineStake, 10); }},
         RepairCase{"LevelZero", [](GameState& s) { s.Level = 0; }, kRepairedLevel,
                    [](const GameState& s) { EXPECT_EQ(s.Level, 1); }},
         RepairCase{"LevelOverflowingItsStake",
@@ -102,8 +106,12 @@ INSTANTIATE_TEST_SUITE_P(
                    kRepairedLevel, [](const GameState& s) { EXPECT_LE(s.Level, 100000); }},
         RepairCase{"StakeStepZero", [](GameState& s) { s.StakeStep = 0; }, kRepairedStakeStep,
                    [](const GameState& s) { EXPECT_EQ(s.StakeStep, 1); }},
+        // Stake-minus from a step above level 1's ladder would pass its maximum.
         RepairCase{"StakeStepSeventeen", [](GameState& s) { s.StakeStep = 17; }, kRepairedStakeStep,
-                   [](const GameState& s) { EXPECT_EQ(s.StakeStep, 16); }},
+                   [](const GameState& s) { EXPECT_EQ(s.StakeStep, 4); }},
+        // The switch flips the lowest bit: 2 would toggle to 3 and never be on.
+        RepairCase{"SoundOnTwo", [](GameState& s) { s.SoundOn = 2; }, kRepairedSoundOn,
+                   [](const GameState& s) { EXPECT_EQ(s.SoundOn, 1); }},
         RepairCase{
             "DueTimeNotANumber",
             [](GameState& s) { s.BonusDueTime = std::numeric_limits<double>::quiet_NaN(); },
@@ -127,6 +135,16 @@ TEST(RepairNegativeTimedBonus, GivesBackTheLevelsAmountAndKeepsTheRest) {
   expected.TimedBonusAmount = 400;
   EXPECT_EQ(RepairGameState(s, MakeDateTime(2026, 12, 8, 9)), kRepairedTimedBonusAmount);
   EXPECT_EQ(s, expected);
+}
+
+TEST(RepairExperience, LeavesAtMostTheOneLevelUpAGameLeavesDue) {
+  const DateTime now = MakeDateTime(2026, 12, 8, 9);
+  GameState s = NewGameState(now);  // level 1: thresholds at 20000 and 60000
+  s.Experience = 59999;
+  EXPECT_EQ(RepairGameState(s, now), 0u);
+  s.Experience = std::int64_t{1} << 50;  // a level-up after every game
+  EXPECT_EQ(RepairGameState(s, now), kRepairedExperience);
+  EXPECT_EQ(s.Experience, 59999);
 }
 
 TEST(DateTimeNumbers, CountDaysFromTheEndOf1899) {

@@ -7,6 +7,7 @@
 #include <QGraphicsView>
 #include <QTest>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "catalogue/main_elements.h"
@@ -60,6 +61,29 @@ TEST_F(KeysAndZoom, KeysClickTheirControlsOnceAndNotDuringAPause) {
   EXPECT_TRUE(main_.clicks.empty());
 }
 
+// A held key's repeats come marked, as unmarked release-and-press pairs of one time, or alone.
+// clang-format off
+struct Stroke { QEvent::Type type; quint64 time; bool repeat = false; };
+struct HeldKeyCase { const char* name; std::vector<Stroke> strokes; std::size_t clicks; };
+class HeldKey : public KeysAndZoom, public ::testing::WithParamInterface<HeldKeyCase> {};
+constexpr QEvent::Type kDown = QEvent::KeyPress, kUp = QEvent::KeyRelease;
+INSTANTIATE_TEST_SUITE_P(Repeats, HeldKey, ::testing::Values(
+    HeldKeyCase{"Marked", {{kDown, 10}, {kUp, 40, true}, {kDown, 40, true}, {kUp, 90}}, 1},
+    HeldKeyCase{"PairsUnmarked", {{kDown, 10}, {kUp, 40}, {kDown, 40}, {kUp, 70}, {kDown, 70}, {kUp, 90}}, 1},
+    HeldKeyCase{"PressesAlone", {{kDown, 10}, {kDown, 40}, {kDown, 70}, {kUp, 90}}, 1},
+    HeldKeyCase{"PressedAgain", {{kDown, 10}, {kUp, 40}, {kDown, 90}, {kUp, 120}}, 2}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST_P(HeldKey, ClicksOnceUntilReleased) {
+  for (const Stroke& stroke : GetParam().strokes) {
+    QKeyEvent event(stroke.type, Qt::Key_Space, Qt::NoModifier, QString(), stroke.repeat);
+    event.setTimestamp(stroke.time);
+    QApplication::sendEvent(Main()->windowHandle(), &event);
+  }
+  EXPECT_EQ(main_.clicks.size(), GetParam().clicks);
+}
+
 TEST_F(KeysAndZoom, TheTooltipsNameTheKeys) {
   EXPECT_TRUE(desktop_.widget(Ref(MainEl::StartButton))->toolTip().contains("Space"));
   EXPECT_TRUE(desktop_.widget(Ref(MainEl::StakePlus))->toolTip().contains("↑"));
@@ -85,6 +109,9 @@ TEST(ZoomChoice, TheFirstStartTakesTheLargestStepThatFitsTwoThirdsOfTheScreen) {
   EXPECT_EQ(FittingZoom(main, QSize(7680, 4320)), 250);
   EXPECT_EQ(ClampZoom(180), 175);
   EXPECT_EQ(ClampZoom(40), 100);
+  // Settings edited by hand may hold anything an int holds.
+  EXPECT_EQ(ClampZoom(std::numeric_limits<int>::max()), kZoomMaxPercent);
+  EXPECT_EQ(ClampZoom(std::numeric_limits<int>::min()), kZoomMinPercent);
 }
 
 TEST_F(KeysAndZoom, AtOneHundredSeventyFivePercentEveryControlTakesItsOwnClick) {

@@ -2,14 +2,19 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <xcb/xproto.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <memory>
+#include <utility>
 
 #include "catalogue/history_elements.h"
 #include "catalogue/level_up_elements.h"
@@ -17,6 +22,7 @@
 #include "core/save_file.h"
 #include "game/game.h"
 #include "qt/element_widgets.h"
+#include "qt/fitted_text.h"
 #include "tests/support/temp_dir.h"
 
 namespace tarvolenka::qt {
@@ -237,6 +243,65 @@ TEST_F(QtDesktopTest, ClosingWhileSavesFailAsksWithoutHoldingTheLoopAndARetryClo
   QTest::mouseClick(retry, Qt::LeftButton);
   EXPECT_TRUE(EventuallyTrue([&] { return !main->isVisible(); }));
   EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()), game_->machine().State);
+}
+
+// Another X client destroys a window: the server's word reaches the native event filters.
+void DestroyedByTheServer(WId window) {
+  xcb_destroy_notify_event_t event{};
+  event.response_type = XCB_DESTROY_NOTIFY;
+  event.window = static_cast<xcb_window_t>(window);
+  qintptr result = 0;
+  QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &event, &result);
+}
+
+// clang-format off
+struct LostWindowCase { const char* name; WindowId window; void (*open)(Game&, QtDesktop&); bool showsAgain; std::int64_t balance; };
+class LostWindow : public QtDesktopTest, public ::testing::WithParamInterface<LostWindowCase> {};
+INSTANTIATE_TEST_SUITE_P(Windows, LostWindow, ::testing::Values(
+    LostWindowCase{"DoubleUpCollects", WindowId::DoubleUp, [](Game& g, QtDesktop& d) { g.machine().State.LastWin = 100; g.machine().DoubleEnabled = 1; d.ClickElement(Ref(MainEl::DoubleButton)); }, false, 30000},
+    LostWindowCase{"TimedBonusPays", WindowId::TimedBonus, [](Game&, QtDesktop& d) { d.ClickElement(Ref(MainEl::TakeBonusButton)); }, false, 30100},
+    LostWindowCase{"HatChooserShowsAgain", WindowId::HatChooser, [](Game&, QtDesktop& d) { d.Open(WindowId::HatChooser, {}); }, true, 30000},
+    LostWindowCase{"MainWindowEndsTheGameSaved", WindowId::Main, [](Game& g, QtDesktop&) { g.machine().State.Balance = 12345; }, false, 12345}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST_P(LostWindow, CountsAsClosedByThePlayerByItsOwnRules) {
+  const LostWindowCase& c = GetParam();
+  c.open(*game_, *desktop_);
+  QWidget* view = desktop_->window(c.window);
+  ASSERT_TRUE(view->isVisible());
+  const QPointer<QWindow> lost = view->windowHandle();
+  DestroyedByTheServer(view->winId());
+  EXPECT_TRUE(EventuallyTrue([&] {
+    return lost.isNull() && desktop_->IsShown(c.window) == c.showsAgain &&
+           view->isVisible() == c.showsAgain &&
+           QGuiApplication::modalWindow() == (c.showsAgain ? view->windowHandle() : nullptr) &&
+           game_->machine().State.Balance == c.balance;
+  }));
+  EXPECT_EQ(Decode(*SaveFile(dir_ / kSaveFileName).Read()).Balance, c.balance);
+}
+
+// clang-format off
+struct NoticeCase { const char* name; const char* text; int lines; int pixelSize; };
+class Notice : public QtDesktopTest, public ::testing::WithParamInterface<NoticeCase> {};
+INSTANTIATE_TEST_SUITE_P(Texts, Notice, ::testing::Values(
+    NoticeCase{"TwoLines", "Играта не е записана: няма права за достъп до файла. Нов опит при следващия запис.", 2, 11},
+    NoticeCase{"SmallerFont", "Играта не е записана: cannot open /home/player/.local/share/tarvolenka/Tarvolenka.history for appending: Too many open files. Нов опит при следващия запис.", 2, 9},
+    NoticeCase{"AWordLongerThanALine", "Играта не е записана: /srv/a-folder-of-the-player-that-goes-on-and-on-without-a-single-space/Tarvolenka.history", 2, 11},
+    NoticeCase{"MoreLinesAtTheSmallest", "Играта не е записана: the system's own words went on and on, naming the device, the folder, the file, the mount options, the quota and the user, then what it tried next and what failed after that, so that nothing of it fits two lines at any size.", 3, 8}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+// The whole reason shows, however long: wrapped, smaller, or growing downward over the reels.
+TEST_P(Notice, ShowsItsWholeText) {
+  desktop_->SetText(Ref(MainEl::SaveNotice), GetParam().text);
+  auto* label = qobject_cast<QLabel*>(W(MainEl::SaveNotice));
+  const QRectF box = QRectF(label->contentsRect()).adjusted(0, 0, -1, -2);  // inside the plate
+  const FittedText fitted(label->text(), label->font(), box.width());
+  EXPECT_LE(fitted.size().width(), box.width());
+  EXPECT_LE(fitted.size().height(), box.height());
+  EXPECT_EQ(std::pair(fitted.lineCount(), fitted.pixelSize()),
+            std::pair(GetParam().lines, GetParam().pixelSize));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/stake_ladder.h"
 
 namespace tarvolenka::testing {
 
@@ -22,7 +23,9 @@ inline GameState ChurnState(std::uint32_t n) {
   s.MaxLineStake = s.Level * 10;
   s.LineStake = static_cast<std::int32_t>(1 + n % static_cast<std::uint32_t>(s.MaxLineStake));
   s.TotalStake = s.LineCount * s.LineStake;
-  s.StakeStep = static_cast<std::int32_t>(1 + n % 16);
+  // Within the level's part of the ladder, as play keeps it.
+  const auto levelSteps = static_cast<std::uint32_t>(StakeStepOf(s.MaxLineStake));
+  s.StakeStep = static_cast<std::int32_t>(1 + n % levelSteps);
   for (std::size_t i = 0; i < 4; ++i) s.Unused44[i] = static_cast<std::uint8_t>(n >> (8 * i));
   s.Experience = 50 * std::int64_t{n};
   s.LevelStartExperience = 25 * std::int64_t{n};

@@ -187,6 +187,13 @@ int main(int argc, char** argv) {
   bool ok = Save(desktop.window(WindowId::Main), dir, "main-big-win.png", dpr);
   ShowWinningScreen(game, false);
   ok = Save(desktop.window(WindowId::Main), dir, "main.png", dpr) && ok;
+  // The notice of a history that could not be written, its reason in the system's own words.
+  desktop.SetText(Ref(MainEl::SaveNotice),
+                  "Играта не е записана: cannot open Tarvolenka.history for appending: Too many "
+                  "open files. Нов опит при следващия запис.");
+  desktop.SetVisible(Ref(MainEl::SaveNotice), true);
+  ok = Save(desktop.window(WindowId::Main), dir, "main-notice.png", dpr) && ok;
+  desktop.SetVisible(Ref(MainEl::SaveNotice), false);
 
   m.State.TimedBonusAmount = 300;
   m.State.Level = 3;
