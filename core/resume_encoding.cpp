@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "catalogue/double_up_elements.h"
+#include "core/arith.h"
+
 namespace tarvolenka {
 namespace {
 
@@ -158,6 +161,25 @@ std::optional<ResumeRecord> DecodeResume(const std::vector<std::uint8_t>& bytes)
   ResumeRecord record;
   if (!DecodePayload(payload, record)) return std::nullopt;
   return record;
+}
+
+// The checks of values each floor's rules bound; the bonus windows check their own state as
+// they restore it.
+const char* ResumeRecord::Implausible() const {
+  // Far above any run of free spins play awards, and never below nothing.
+  constexpr std::int32_t kMostFreeSpins = 1'000'000;
+  // Nothing in hand pays more than the ladder's top rung.
+  constexpr std::int64_t kMostDoubleFactor = kDoubleLadder.back().multiplier;
+  if (freeSpins < 0 || freeSpins > kMostFreeSpins) return "free spins out of range";
+  if (autoPlay > 1) return "auto-play neither on nor off";
+  if (state.LastWin < 0) return "a negative last win";
+  if (kind == InFlight::DoubleUp &&
+      (doubleAmount < 0 || doubleAmount > SatMul(state.LastWin, kMostDoubleFactor)))
+    return "a double-up amount the ladder cannot reach";
+  if (round.symbolCount < 0 || round.symbolCount > 15 || round.choice > 3 || round.multiplier < 0 ||
+      round.amount < 0 || round.bottleChoice < 0 || round.bottleChoice > 5 || round.goldenPick > 4)
+    return "a bonus round out of range";
+  return nullptr;
 }
 
 }  // namespace tarvolenka

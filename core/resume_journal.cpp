@@ -20,6 +20,10 @@ std::optional<ResumeRecord> ResumeJournal::TakeAtStart(const std::optional<SaveB
     file_.SetAside(loaded.reason);
     return std::nullopt;
   }
+  if (const char* why = loaded.record.Implausible()) {
+    file_.SetAside(why);
+    return std::nullopt;
+  }
   if (!onDisk || !loaded.record.AppliesOn(*onDisk)) {
     file_.Remove();  // the game finished what the record held and saved after it
     return std::nullopt;

@@ -83,6 +83,10 @@ struct ResumeRecord {
 
   std::int64_t doubleAmount = 0;
 
+  // Why the record holds what play cannot produce, or nothing: a hand-made or damaged record
+  // with a valid checksum must never pay a negative amount or lock a window.
+  const char* Implausible() const;
+
   bool AppliesOn(const SaveBytes& save) const {
     for (std::size_t i = 0; i < baseCount && i < kMaxBases; ++i)
       if (bases[i] == save) return true;

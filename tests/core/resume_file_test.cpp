@@ -107,6 +107,34 @@ TEST(ResumeJournalAtStart, AFolderOrAPipeInItsPlaceIsSetAsideWithoutBlocking) {
   EXPECT_EQ(CountSetAside(dir.path()), 2);
 }
 
+// A hand-made record with a valid checksum once collected a negative double-up amount.
+TEST(ResumeJournalAtStart, ARecordPlayCannotProduceIsSetAsideAndNothingResumes) {
+  const auto negativeDoubleUp = [](ResumeRecord& r) {
+    r.kind = InFlight::DoubleUp;
+    r.state.LastWin = 50;
+    r.doubleAmount = -970'050;
+  };
+  const auto pastTheLadder = [](ResumeRecord& r) {
+    r.kind = InFlight::DoubleUp;
+    r.state.LastWin = 50;
+    r.doubleAmount = 50 * 300 + 1;
+  };
+  const auto negativeFreeSpins = [](ResumeRecord& r) { r.freeSpins = -3; };
+  for (const auto& spoil : {+negativeDoubleUp, +pastTheLadder, +negativeFreeSpins}) {
+    TempDir dir;
+    SaveBytes base{};
+    base[0] = 1;
+    ResumeRecord record;
+    record.baseCount = 1;
+    record.bases[0] = base;
+    spoil(record);
+    ASSERT_TRUE(ResumeFile(dir / "Tarvolenka.resume").Write(record));
+    ResumeJournal journal(dir / "Tarvolenka.resume");
+    EXPECT_FALSE(journal.TakeAtStart(base));
+    EXPECT_EQ(CountSetAside(dir.path()), 1);
+  }
+}
+
 TEST(ResumeJournalAtStart, ARecordAppliesOnlyOnTopOfOneOfItsSaves) {
   TempDir dir;
   ResumeJournal journal(dir / "Tarvolenka.resume");
