@@ -171,5 +171,19 @@ TEST(PictureCache, AKeptFileForOtherInputsIsRenderedAgain) {
   EXPECT_EQ(PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolBeer).toImage(), rendered);
 }
 
+// The cache is a file anyone may change: pixels altered under an intact header (a wine's pixels
+// swapped for a beer's) must never reach the reels.
+TEST(PictureCache, AlteredPixelsUnderAnIntactHeaderAreRenderedAgain) {
+  testing::TempDir dir;
+  const QImage rendered = PictureLoader(1.0).Get(Picture::SymbolWine).toImage();
+  PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolWine);
+  const std::filesystem::path kept = dir.path() / "pictures" / "symbol-wine@1000.argb";
+  std::vector<unsigned char> bytes = testing::ReadFileBytes(kept);
+  ASSERT_GT(bytes.size(), 64u);
+  bytes[bytes.size() / 2] ^= 0xff;
+  testing::WriteFileBytes(kept, bytes);
+  EXPECT_EQ(PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolWine).toImage(), rendered);
+}
+
 }  // namespace
 }  // namespace tarvolenka::qt
