@@ -3,10 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "catalogue/main_elements.h"
+#include "core/arith.h"
+#include "core/level_rules.h"
+#include "core/stake_ladder.h"
 #include "game/game.h"
 #include "tests/support/invariant_broken.h"
 #include "tests/support/temp_dir.h"
@@ -86,14 +90,31 @@ bool InRange(std::int32_t v, std::int32_t low, std::int32_t high) {
   return v >= low && v <= high;
 }
 
+// Experience at or past the threshold after the next would raise a level after every game; it is
+// sound below that, and at the top level, which rises no further.
+bool ExperienceIsSound(const GameState& file) {
+  if (file.Experience < 0 || !InRange(file.Level, 1, kTopLevel) || file.NextLevelExperience < 0)
+    return false;
+  if (file.Level == kTopLevel) return true;
+  const std::int64_t second =
+      SatAdd(file.NextLevelExperience, LevelRules::ExperienceToLeave(file.Level + 1));
+  return second == std::numeric_limits<std::int64_t>::max() || file.Experience < second;
+}
+
 void CheckLoaded(const GameState& file, const GameState& s, DateTime now) {
   Kept(file.Balance >= 0, file.Balance, s.Balance, "Balance");
   Kept(file.LastWin >= 0, file.LastWin, s.LastWin, "LastWin");
   Kept(InRange(file.LineCount, 1, 50), file.LineCount, s.LineCount, "LineCount");
-  Kept(InRange(file.LineStake, 1, kTopLineStake), file.LineStake, s.LineStake, "LineStake");
-  Kept(InRange(file.Level, 1, kTopLevel), file.Level, s.Level, "Level");
-  Kept(InRange(file.StakeStep, 1, 16), file.StakeStep, s.StakeStep, "StakeStep");
-  Kept(file.Experience >= 0, file.Experience, s.Experience, "Experience");
+  // The stake per line and its step go as high as the level allows, and a repaired stake takes
+  // its own step with it.
+  const bool levelSound = InRange(file.Level, 1, kTopLevel);
+  const std::int32_t highestStake = levelSound ? std::min(file.Level * 10, kTopLineStake) : 0;
+  const bool stakeSound = levelSound && InRange(file.LineStake, 1, highestStake);
+  Kept(stakeSound, file.LineStake, s.LineStake, "LineStake");
+  Kept(levelSound, file.Level, s.Level, "Level");
+  Kept(stakeSound && InRange(file.StakeStep, 1, StakeStepOf(highestStake)), file.StakeStep,
+       s.StakeStep, "StakeStep");
+  Kept(ExperienceIsSound(file), file.Experience, s.Experience, "Experience");
   Kept(file.LevelStartExperience >= 0, file.LevelStartExperience, s.LevelStartExperience,
        "LevelStartExperience");
   Kept(file.NextLevelExperience >= 0, file.NextLevelExperience, s.NextLevelExperience,
