@@ -1,7 +1,6 @@
 #include "history/history_file.h"
 
 #include <cerrno>
-#include <sstream>
 
 #include "history/past_game.h"
 
@@ -98,21 +97,11 @@ void HistoryFile::DropOpenGame() {
 }
 
 HistoryLines HistoryFile::Read() const {
-  HistoryLines read;
-  if (!keeps()) return read;
-  const FileRead all = ReadAll(path_);
-  std::istringstream in(all.bytes);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty()) continue;
-    HistoryStats probe;
-    if (probe.Add(line)) {
-      read.lines.push_back(std::move(line));
-    } else {
-      ++read.damaged;
-    }
-  }
-  return read;
+  return keeps() ? ReadAllRecords(path_) : HistoryLines{};
+}
+
+HistoryLines HistoryFile::ReadRecent(int games) const {
+  return keeps() ? ReadRecentRecords(path_, games) : HistoryLines{};
 }
 
 SaveResult HistoryFile::Trim(std::int64_t keep) {

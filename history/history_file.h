@@ -10,6 +10,7 @@
 #include "core/game_log.h"
 #include "core/save_file.h"
 #include "history/history_stats.h"
+#include "history/record_reader.h"
 
 namespace tarvolenka {
 
@@ -23,11 +24,6 @@ inline constexpr std::size_t kOpenGameMaxBytes = 64u << 10;
 
 // The history beside a save: same folder, its own name. Nothing for an empty save path.
 std::filesystem::path HistoryPathBeside(const std::filesystem::path& save);
-
-struct HistoryLines {
-  std::vector<std::string> lines;  // the readable records, oldest first
-  std::int64_t damaged = 0;        // lines skipped because they cannot be read
-};
 
 // The player's record: one JSON object per line, appended as games end. A totals record may
 // head the file, holding the sums of the games trimmed away. An empty path keeps nothing.
@@ -43,7 +39,10 @@ class HistoryFile : public GameLog {
   // last line. A game record past kHistoryTrimAbove games trims the file.
   SaveResult Append(std::string_view line, bool game) override;
 
+  // Every readable record: for the tools and tests that want the whole record.
   HistoryLines Read() const;
+  // The records from the `games`-th last listable game on, read back from the end of the file.
+  HistoryLines ReadRecent(int games) const;
 
   // The game under way, kept beside the history while its free spins are still to come, so
   // that a game the program ends in the middle of is finished at the next start with the spins
