@@ -2,6 +2,7 @@
 
 #include <cerrno>
 
+#include "history/history_trim.h"
 #include "history/past_game.h"
 
 namespace tarvolenka {
@@ -14,10 +15,6 @@ SaveResult Failure(const std::filesystem::path& file, const std::string& what,
 }
 
 constexpr std::string_view kGameKind = "\"kind\":\"game\"";
-
-bool IsGame(std::string_view line) {
-  return RecordKind(line) == "game";
-}
 
 // The whole file, when it is a regular one of a size the history can reach.
 FileRead ReadAll(const std::filesystem::path& path) {
@@ -106,46 +103,14 @@ HistoryLines HistoryFile::ReadRecent(int games) const {
 
 SaveResult HistoryFile::Trim(std::int64_t keep) {
   if (!keeps()) return {};
-  // Read raw: the kept part is copied as it stands, only the dropped part is parsed.
-  FileRead read = ReadAll(path_);
-  if (!read.result) return Failure(path_, "cannot read the history", read.result);
-  std::string all = std::move(read.bytes);
-  if (!all.empty() && all.back() != '\n') all += '\n';
-  // The oldest kept game opens the kept part; what followed a game (its double-up, a level-up)
-  // goes with it.
-  std::int64_t fromEnd = 0;
-  std::size_t cut = 0;
-  std::size_t end = all.size();  // the line in hand is [from, end)
-  if (end > 0 && all[end - 1] == '\n') --end;
-  while (true) {
-    const std::size_t newline = end == 0 ? std::string::npos : all.rfind('\n', end - 1);
-    const std::size_t from = newline == std::string::npos ? 0 : newline + 1;
-    if (IsGame(std::string_view(all).substr(from, end - from)) && ++fromEnd == keep) {
-      cut = from;
-      break;
-    }
-    if (from == 0) break;
-    end = from - 1;
-  }
-  if (cut == 0) {
-    games_ = fromEnd;
-    return {};
-  }
-  // The dropped records, the old totals among them, become the new totals.
-  HistoryStats totals;
-  for (std::size_t at = 0; at < cut;) {
-    std::size_t next = all.find('\n', at);
-    if (next == std::string::npos || next > cut) next = cut;
-    totals.Add(std::string_view(all).substr(at, next - at));
-    at = next + 1;
-  }
-  std::string contents = totals.TotalsLine() + '\n';
-  contents.append(all, cut);
-
-  const SaveResult replaced =
-      ReplaceWhole(path_, contents, true, "cannot replace the history with its trimmed copy");
-  if (!replaced.ok()) return replaced;
-  games_ = fromEnd;
+  const OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
+  if (!history.result) return Failure(path_, "cannot read the history", history.result);
+  if (history.absent) return {};
+  const PreparedTrim trim = PrepareTrim(path_, history.fd.get(), history.size, keep);
+  FileResult result = trim.result;
+  if (result && !trim.temporary.empty()) result = FinishTrim(path_, trim).result;
+  if (!result) return Failure(path_, "cannot replace the history with its trimmed copy", result);
+  games_ = trim.keptGameLines;
   return {};
 }
 
