@@ -1,7 +1,8 @@
 #include "history/history_file.h"
 
-#include <cerrno>
+#include <algorithm>
 
+#include "history/history_stats.h"
 #include "history/history_trim.h"
 #include "history/past_game.h"
 
@@ -12,18 +13,6 @@ SaveResult Failure(const std::filesystem::path& file, const std::string& what,
                    const FileResult& cause) {
   return FileFailure(cause.file.empty() ? file.string() : cause.file, what + ": " + cause.error,
                      cause.errorCode);
-}
-
-constexpr std::string_view kGameKind = "\"kind\":\"game\"";
-
-// The whole file, when it is a regular one of a size the history can reach.
-FileRead ReadAll(const std::filesystem::path& path) {
-  FileRead read = ReadHead(path, kHistoryMaxBytes + 1, LinkRule::Refuse);
-  if (read.result && read.bytes.size() > kHistoryMaxBytes) {
-    read.bytes.clear();
-    read.result = FileFailure(path.string(), "too large", EFBIG);
-  }
-  return read;
 }
 
 // Writes `contents` beside `path` and renames it over `path`, so that a reader sees the old
@@ -46,26 +35,55 @@ std::filesystem::path HistoryPathBeside(const std::filesystem::path& save) {
 SaveResult HistoryFile::Append(std::string_view line, bool game) {
   if (!keeps()) return {};
   std::string record;
-  if (games_ < 0) {
-    // Counted raw, once a run. A last line torn by a crash is ended first, so that it does not
-    // swallow the record that follows it.
-    const FileRead read = ReadAll(path_);
-    if (!read.result) return Failure(path_, "cannot read the history", read.result);
-    const std::string& all = read.bytes;
-    games_ = 0;
-    for (std::size_t at = all.find(kGameKind); at != std::string::npos;
-         at = all.find(kGameKind, at + 1)) {
-      ++games_;
-    }
-    if (!all.empty() && all.back() != '\n') record += '\n';
+  if (!endChecked_) {
+    if (SaveResult ended = EndTornLine(record); !ended.ok()) return ended;
   }
-  record.reserve(line.size() + 2);
+  if (!totals_.started()) totals_.Count(OpenForReading(path_, LinkRule::Refuse));
+  record.reserve(record.size() + line.size() + 1);
   record.append(line);
   record += '\n';
   const FileResult written = AppendToFile(path_, record);
   if (!written) return Failure(path_, "cannot append to the history", written);
-  if (game) ++games_;
-  if (games_ > kHistoryTrimAbove) return Trim();
+  const bool inSession = sessionStart_ && RecordReal(line, "t").value_or(0) >= sessionStart_();
+  totals_.Add(line, game, inSession);
+  const std::optional<std::int64_t> games = totals_.gameLines();
+  if (game && games && *games > options_.trimAbove) return Trim(options_.keptGames);
+  return {};
+}
+
+// Once a run, before its first record: a last line torn by a crash is ended first, so that it
+// does not swallow the record that follows it. A trimmed copy a killed run left goes.
+SaveResult HistoryFile::EndTornLine(std::string& record) {
+  const FileRead last = ReadTail(path_, 1, LinkRule::Refuse);
+  if (!last.result) return Failure(path_, "cannot read the history", last.result);
+  if (!last.bytes.empty() && last.bytes.back() != '\n') record += '\n';
+  RemoveLeftoverTemporary(path_, LinkRule::Refuse);
+  endChecked_ = true;
+  return {};
+}
+
+HistoryFigures HistoryFile::Figures() {
+  if (!keeps()) return {};
+  if (!totals_.started()) totals_.Count(OpenForReading(path_, LinkRule::Refuse));
+  return totals_.Figures();
+}
+
+SaveResult HistoryFile::Trim(std::int64_t keep) {
+  if (!keeps()) return {};
+  const OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
+  if (!history.result) return Failure(path_, "cannot read the history", history.result);
+  if (history.absent) return {};
+  const std::optional<std::int64_t> before = totals_.gameLines();
+  const PreparedTrim trim = PrepareTrim(path_, history.fd.get(), history.size, keep);
+  FileResult result = trim.result;
+  if (result && !trim.temporary.empty()) result = FinishTrim(path_, trim).result;
+  if (!result) return Failure(path_, "cannot replace the history with its trimmed copy", result);
+  if (before) totals_.Trimmed(*before - trim.keptGameLines, trim.droppedDamaged);
+  return {};
+}
+
+SaveResult HistoryFile::Settle() {
+  totals_.Wait();
   return {};
 }
 
@@ -99,19 +117,6 @@ HistoryLines HistoryFile::Read() const {
 
 HistoryLines HistoryFile::ReadRecent(int games) const {
   return keeps() ? ReadRecentRecords(path_, games) : HistoryLines{};
-}
-
-SaveResult HistoryFile::Trim(std::int64_t keep) {
-  if (!keeps()) return {};
-  const OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
-  if (!history.result) return Failure(path_, "cannot read the history", history.result);
-  if (history.absent) return {};
-  const PreparedTrim trim = PrepareTrim(path_, history.fd.get(), history.size, keep);
-  FileResult result = trim.result;
-  if (result && !trim.temporary.empty()) result = FinishTrim(path_, trim).result;
-  if (!result) return Failure(path_, "cannot replace the history with its trimmed copy", result);
-  games_ = trim.keptGameLines;
-  return {};
 }
 
 }  // namespace tarvolenka
