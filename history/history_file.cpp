@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "history/history_stats.h"
-#include "history/history_trim.h"
 #include "history/past_game.h"
 
 namespace tarvolenka {
@@ -32,8 +31,13 @@ std::filesystem::path HistoryPathBeside(const std::filesystem::path& save) {
   return save.parent_path() / kHistoryFileName;
 }
 
+HistoryFile::~HistoryFile() {
+  if (trim_ && trim_->done()) LandTrim(false);
+}
+
 SaveResult HistoryFile::Append(std::string_view line, bool game) {
   if (!keeps()) return {};
+  const SaveResult landed = LandTrim(false);
   std::string record;
   if (!endChecked_) {
     if (SaveResult ended = EndTornLine(record); !ended.ok()) return ended;
@@ -46,9 +50,8 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
   if (!written) return Failure(path_, "cannot append to the history", written);
   const bool inSession = sessionStart_ && RecordReal(line, "t").value_or(0) >= sessionStart_();
   totals_.Add(line, game, inSession);
-  const std::optional<std::int64_t> games = totals_.gameLines();
-  if (game && games && *games > options_.trimAbove) return Trim(options_.keptGames);
-  return {};
+  if (game) StartTrimWhenDue();
+  return landed;
 }
 
 // Once a run, before its first record: a last line torn by a crash is ended first, so that it
@@ -68,23 +71,61 @@ HistoryFigures HistoryFile::Figures() {
   return totals_.Figures();
 }
 
+void HistoryFile::StartTrimWhenDue() {
+  const std::optional<std::int64_t> games = totals_.gameLines();
+  if (trim_ || !games || *games <= options_.trimAbove || *games < trimAgainAt_) return;
+  OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
+  if (!history.result || history.absent) return;
+  gameLinesAtTrim_ = *games;
+  trim_ = std::make_unique<BackgroundJob<PreparedTrim>>(
+      [path = path_, history = std::move(history),
+       keep = options_.keptGames](std::stop_token stop) {
+        return PrepareTrim(path, history.fd.get(), history.size, keep, stop);
+      });
+}
+
+SaveResult HistoryFile::LandTrim(bool wait) {
+  if (!trim_ || (!wait && !trim_->done())) return {};
+  const PreparedTrim prepared = trim_->Take();
+  trim_.reset();
+  return Land(prepared, gameLinesAtTrim_);
+}
+
+SaveResult HistoryFile::Land(const PreparedTrim& trim,
+                             std::optional<std::int64_t> gameLinesBefore) {
+  FileResult result = trim.result;
+  if (result && !trim.temporary.empty()) {
+    FinishedTrim finished = FinishTrim(path_, trim);
+    result = std::move(finished.result);
+    release_ = std::make_unique<BackgroundJob<bool>>(
+        [old = std::move(finished.replaced)](std::stop_token) mutable {
+          const OpenedFile closing = std::move(old);
+          return true;
+        });
+  }
+  if (!result) {
+    // Tried again some games later rather than at every game.
+    trimAgainAt_ = totals_.gameLines().value_or(0) +
+                   std::max<std::int64_t>(1, (options_.trimAbove - options_.keptGames) / 10);
+    return Failure(path_, "cannot replace the history with its trimmed copy", result);
+  }
+  if (gameLinesBefore) totals_.Trimmed(*gameLinesBefore - trim.keptGameLines, trim.droppedDamaged);
+  return {};
+}
+
 SaveResult HistoryFile::Trim(std::int64_t keep) {
   if (!keeps()) return {};
+  if (SaveResult landed = LandTrim(true); !landed.ok()) return landed;
   const OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
   if (!history.result) return Failure(path_, "cannot read the history", history.result);
   if (history.absent) return {};
   const std::optional<std::int64_t> before = totals_.gameLines();
-  const PreparedTrim trim = PrepareTrim(path_, history.fd.get(), history.size, keep);
-  FileResult result = trim.result;
-  if (result && !trim.temporary.empty()) result = FinishTrim(path_, trim).result;
-  if (!result) return Failure(path_, "cannot replace the history with its trimmed copy", result);
-  if (before) totals_.Trimmed(*before - trim.keptGameLines, trim.droppedDamaged);
-  return {};
+  return Land(PrepareTrim(path_, history.fd.get(), history.size, keep), before);
 }
 
 SaveResult HistoryFile::Settle() {
   totals_.Wait();
-  return {};
+  return LandTrim(true);
 }
 
 SaveResult HistoryFile::KeepOpenGame(std::string_view line) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +13,9 @@
 #include "core/date_time.h"
 #include "core/game_log.h"
 #include "core/save_file.h"
+#include "history/background_job.h"
 #include "history/history_totals.h"
+#include "history/history_trim.h"
 #include "history/record_reader.h"
 
 namespace tarvolenka {
@@ -42,12 +45,16 @@ using SessionStart = std::function<DateTime()>;
 // The player's record: one JSON object per line, appended as games end. A totals record may
 // head the file, holding the sums of the games trimmed away. An empty path keeps nothing.
 //
-// The statistics' figures are running totals, counted once a run and kept up to date by each
-// append, so that a large file is never read whole on the caller's thread for them.
+// Nothing here reads the whole file on the caller's thread once it is large: the statistics'
+// figures are running totals, counted once a run and kept up to date by each append, and a
+// file past `trimAbove` games is trimmed in the background, the caller's thread only renaming
+// the trimmed copy over it at a later append.
 class HistoryFile : public GameLog {
  public:
   explicit HistoryFile(std::filesystem::path path, HistoryOptions options = {})
       : path_(std::move(path)), options_(options), totals_(options.countAtOnceBytes) {}
+  // A trim done in the background lands; one still under way is stopped and leaves nothing.
+  ~HistoryFile() override;
   HistoryFile(const HistoryFile&) = delete;
   HistoryFile& operator=(const HistoryFile&) = delete;
 
@@ -56,7 +63,7 @@ class HistoryFile : public GameLog {
   std::string fileName() const override { return path_.filename().string(); }
 
   // Appends one record and its line end in a single write, so a crash leaves at most one torn
-  // last line. A game record past `trimAbove` games trims the file.
+  // last line. A game record past `trimAbove` games starts a trim.
   SaveResult Append(std::string_view line, bool game) override;
 
   // Every readable record: for the tools and tests that want the whole record.
@@ -81,17 +88,25 @@ class HistoryFile : public GameLog {
   // Keeps the last `keep` games now, on the calling thread: the older records are folded into
   // the totals record at the head, and the new file replaces the old by a rename.
   SaveResult Trim(std::int64_t keep = kHistoryKeptGames);
-  // Waits for the count.
+  // Waits for the count and for a trim under way, and lands the trim.
   SaveResult Settle();
 
  private:
   SaveResult EndTornLine(std::string& record);
+  void StartTrimWhenDue();
+  SaveResult LandTrim(bool wait);
+  SaveResult Land(const PreparedTrim& trim, std::optional<std::int64_t> gameLinesBefore);
 
   std::filesystem::path path_;
   HistoryOptions options_;
   SessionStart sessionStart_;
   bool endChecked_ = false;  // the last line of an earlier run is known to be whole
   HistoryTotals totals_;
+  std::int64_t gameLinesAtTrim_ = 0;  // when the trim under way began
+  std::int64_t trimAgainAt_ = 0;      // game lines before a failed trim is tried again
+  std::unique_ptr<BackgroundJob<PreparedTrim>> trim_;
+  // Closes the history a trim replaced, freeing its blocks off the caller's thread.
+  std::unique_ptr<BackgroundJob<bool>> release_;
 };
 
 }  // namespace tarvolenka

@@ -1,6 +1,6 @@
 // The statistics' running totals: the figures are those of the whole file whether it was counted
-// at once or in the background, and records appended meanwhile are neither lost nor counted
-// twice.
+// at once or in the background, records appended meanwhile are neither lost nor counted twice,
+// and trims in the background keep every game's figures.
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,16 @@ using testing::Write;
 
 constexpr DateTime kSessionStart = 46000.5;
 
-// The figures the statistics show must be those worked out from the whole file.
-void ExpectFiguresOfTheWholeFile(HistoryFile& file) {
+// The figures the statistics show must be those worked out from the whole file; the session's
+// too while no trim has folded its records into the totals.
+void ExpectFiguresOfTheWholeFile(HistoryFile& file, bool session) {
   const HistoryFigures figures = file.Figures();
   const HistoryLines all = file.Read();
   const StatsPair whole = ComputeStats(all.lines, kSessionStart);
   EXPECT_EQ(figures.stats.lifetime.TotalsLine(), whole.lifetime.TotalsLine());
-  EXPECT_EQ(figures.stats.session.TotalsLine(), whole.session.TotalsLine());
+  if (session) {
+    EXPECT_EQ(figures.stats.session.TotalsLine(), whole.session.TotalsLine());
+  }
   EXPECT_EQ(figures.damaged, all.damaged);
 }
 
@@ -49,9 +52,24 @@ TEST_P(RunningTotals, AreTheWholeFilesFiguresWithTheRecordsAppendedSince) {
     ASSERT_TRUE(file.Append(line, RecordKind(line) == "game").ok());
   }
   ASSERT_TRUE(file.Settle().ok());
-  ExpectFiguresOfTheWholeFile(file);
+  ExpectFiguresOfTheWholeFile(file, true);
   EXPECT_GT(file.Figures().damaged, 0);
   EXPECT_GT(file.Figures().stats.session.games, 0);
+}
+
+TEST_P(RunningTotals, KeepEveryGameThroughTrimsInTheBackground) {
+  HistoryFile file(path_, {20, 25, GetParam()});
+  file.FollowSession([] { return kSessionStart; });
+  for (int n = 1; n <= 200; ++n) {
+    ASSERT_TRUE(file.Append(Game(n), true).ok());
+    if (n % 4 == 0) file.Append(DoubleUpLine(46001, 5, 0, {}, 1), false);
+  }
+  ASSERT_TRUE(file.Settle().ok());
+  const HistoryLines kept = file.Read();
+  ASSERT_EQ(RecordKind(kept.lines.front()), "totals");
+  EXPECT_EQ(ComputeStats(kept.lines, 0).lifetime.games, 200);
+  ExpectFiguresOfTheWholeFile(file, false);
+  EXPECT_EQ(file.Figures().stats.session.doubleUps, 50);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counted, RunningTotals, ::testing::Values(kHistoryCountAtOnceBytes, 0),
