@@ -156,8 +156,8 @@ HistoryLines HistoryFile::Read() const {
   return keeps() ? ReadAllRecords(path_) : HistoryLines{};
 }
 
-HistoryLines HistoryFile::ReadRecent(int games) const {
-  return keeps() ? ReadRecentRecords(path_, games) : HistoryLines{};
+std::vector<PastGame> HistoryFile::ReadRecentGames(int count) const {
+  return keeps() ? tarvolenka::ReadRecentGames(path_, count) : std::vector<PastGame>{};
 }
 
 }  // namespace tarvolenka

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/date_time.h"
 #include "core/game_log.h"
@@ -68,8 +69,8 @@ class HistoryFile : public GameLog {
 
   // Every readable record: for the tools and tests that want the whole record.
   HistoryLines Read() const;
-  // The records from the `games`-th last listable game on, read back from the end of the file.
-  HistoryLines ReadRecent(int games) const;
+  // The last `count` games the history window lists, read back from the end of the file.
+  std::vector<PastGame> ReadRecentGames(int count) const;
 
   // The figures of the whole history and of this session, as far as they are known.
   HistoryFigures Figures();

@@ -24,7 +24,7 @@ ReelWindow ReelsOf(const SpinRecord& spin) {
 }  // namespace
 
 void HistoryWindow::OnShow() {
-  games_ = RecentGames(file_.ReadRecent(kHistoryGamesShown).lines, kHistoryGamesShown);
+  games_ = file_.ReadRecentGames(kHistoryGamesShown);
   const bool any = !games_.empty();
   d_.SetVisible(Ref(HistoryEl::EmptyNotice), !any);
   d_.SetVisible(Ref(HistoryEl::Reels), any);

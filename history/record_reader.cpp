@@ -1,7 +1,5 @@
 #include "history/record_reader.h"
 
-#include <algorithm>
-
 #include "history/history_stats.h"
 #include "history/line_reader.h"
 #include "history/past_game.h"
@@ -17,24 +15,16 @@ bool Readable(const HistoryLine& line) {
 
 }  // namespace
 
-HistoryLines ReadRecentRecords(const std::filesystem::path& path, int games) {
-  HistoryLines read;
+std::vector<PastGame> ReadRecentGames(const std::filesystem::path& path, int count) {
+  RecentGamesGatherer gatherer(count);
   const OpenedFile file = OpenForReading(path, LinkRule::Refuse);
-  if (!file.result || file.absent || games <= 0) return read;
-  int found = 0;
+  if (!file.result || file.absent || count <= 0) return {};
   ForEachLineBackward(
-      file.fd.get(), file.size, kRecentRecordsMaxBytes, [&](const HistoryLine& line) {
-        if (line.text.empty() && !line.overlong) return true;
-        if (!Readable(line)) {
-          ++read.damaged;
-          return true;
-        }
-        read.lines.emplace_back(line.text);
-        const bool listed = RecordKind(line.text) == "game" && ParseGame(line.text).has_value();
-        return !listed || ++found < games;
+      file.fd.get(), file.size, kRecentRecordsMaxBytes, [&gatherer](const HistoryLine& line) {
+        if (line.text.empty() || !Readable(line)) return true;
+        return gatherer.TakeEarlier(line.text) && gatherer.unlisted() < kRecentUnlistedMax;
       });
-  std::reverse(read.lines.begin(), read.lines.end());
-  return read;
+  return gatherer.Take();
 }
 
 HistoryLines ReadAllRecords(const std::filesystem::path& path) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// The history's records read back for the windows: the recent ones from the end of the file,
-// or all of them for the tools and tests that want the whole record.
+// The history read back: the games the history window lists, from the end of the file, or all
+// the records for the tools and tests that want the whole record.
 
 #include <sys/types.h>
 
@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "history/past_game.h"
 
 namespace tarvolenka {
 
@@ -20,11 +22,14 @@ struct HistoryLines {
 // A hundred games with all their free spins and bonus picks come nowhere near it; a damaged or
 // monstrous file is read back no further.
 inline constexpr off_t kRecentRecordsMaxBytes = 8 << 20;
+// Nor past this many game records that cannot be listed (damaged, or a later version's), each of
+// which costs the window a whole parse.
+inline constexpr int kRecentUnlistedMax = 1000;
 
-// The readable records from the `games`-th last game the history window can list to the end,
-// oldest first: read back from the end of the file a chunk at a time, until that game is found,
-// the file's start, or kRecentRecordsMaxBytes.
-HistoryLines ReadRecentRecords(const std::filesystem::path& path, int games);
+// The last `count` games the history window can list, newest first, each with the double-up
+// written after it: read back from the end of the file a chunk at a time, until they are found,
+// the file's start, kRecentRecordsMaxBytes or kRecentUnlistedMax games it cannot list.
+std::vector<PastGame> ReadRecentGames(const std::filesystem::path& path, int count);
 
 // Every readable record of the file, a chunk at a time.
 HistoryLines ReadAllRecords(const std::filesystem::path& path);

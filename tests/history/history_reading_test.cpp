@@ -1,6 +1,6 @@
 // Reading the history back a chunk at a time: the same lines forwards and backwards wherever the
 // chunks fall, damage of any length skipped, and the history window's games found from the end
-// of the file alone, looking back no further than its bound.
+// of the file alone, looking back no further than its bounds.
 
 #include <gtest/gtest.h>
 
@@ -81,7 +81,7 @@ std::vector<std::int64_t> Listed(const std::vector<PastGame>& games) {
   return stakes;
 }
 
-TEST(RecentRecords, AreTheLastHundredListableGamesAndWhatFollowsThem) {
+TEST(RecentGames, AreTheLastHundredListableOnesWithTheirDoubleUps) {
   TempDir dir;
   std::string content;
   for (int n = 1; n <= 250; ++n) {
@@ -90,21 +90,45 @@ TEST(RecentRecords, AreTheLastHundredListableGamesAndWhatFollowsThem) {
     if (n % 9 == 0) content += Game(n, false) + "\n{\"version\":1,\"kind\":\"game\"\n";
   }
   Write(dir / "history", content);
-  const HistoryLines recent = ReadRecentRecords(dir / "history", 100);
-  const std::vector<PastGame> games = RecentGames(recent.lines, 100);
-  EXPECT_EQ(Listed(games), Listed(RecentGames(ReadAllRecords(dir / "history").lines, 100)));
-  ASSERT_EQ(games.size(), 100u);
-  EXPECT_EQ(recent.lines.front(), Game(151));
+  const std::vector<PastGame> recent = ReadRecentGames(dir / "history", 100);
+  EXPECT_EQ(Listed(recent), Listed(RecentGames(ReadAllRecords(dir / "history").lines, 100)));
+  ASSERT_EQ(recent.size(), 100u);
+  EXPECT_EQ(recent.back().stake, 151);
 }
 
-TEST(RecentRecords, ReadNoFurtherBackThanTheirBoundThroughDamage) {
-  TempDir dir;
-  const std::string damage(kRecentRecordsMaxBytes, 'x');
-  Write(dir / "history", Game(1) + '\n' + damage + '\n' + Game(2));
-  const HistoryLines past = ReadRecentRecords(dir / "history", 100);
-  ASSERT_EQ(past.lines.size(), 1u);
-  EXPECT_EQ(past.lines[0], Game(2));
+// What stops the look back short of the hundredth game, and what does not.
+struct LookBackRow {
+  const char* name;
+  std::string between;  // written between the first game and the second
+  std::size_t listed;
+};
+
+std::string Unlistable(int games) {
+  std::string text;
+  while (games-- > 0) text += Game(3, false) + '\n';
+  return text;
 }
+
+const LookBackRow kLookBackRows[] = {
+    {"DamagePastTheBound", std::string(kRecentRecordsMaxBytes, 'x') + "\n", 1},
+    {"UnlistableGamesBelowTheLimit", Unlistable(kRecentUnlistedMax - 1), 2},
+    {"UnlistableGamesUpToTheLimit", Unlistable(kRecentUnlistedMax), 1},
+};
+
+class RecentGamesLookBack : public ::testing::TestWithParam<LookBackRow> {};
+
+TEST_P(RecentGamesLookBack, StopsOnlyAtItsBounds) {
+  TempDir dir;
+  Write(dir / "history", Game(1) + '\n' + GetParam().between + Game(2));
+  const std::vector<PastGame> games = ReadRecentGames(dir / "history", 100);
+  ASSERT_EQ(games.size(), GetParam().listed);
+  EXPECT_EQ(games[0].stake, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Histories, RecentGamesLookBack, ::testing::ValuesIn(kLookBackRows),
+                         [](const ::testing::TestParamInfo<LookBackRow>& row) {
+                           return std::string(row.param.name);
+                         });
 
 }  // namespace
 }  // namespace tarvolenka
