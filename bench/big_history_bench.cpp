@@ -1,10 +1,12 @@
 // The history at its worst: a million games (about 330 MB) made on the disk; the history
 // window's and the statistics' opening on it; then a session's games appended to it one by one
-// at a player's pace, each append timed as the game's UI thread sees it (wall time of the call
-// and the thread's own CPU time). The peak memory of the process is printed after each part.
+// at a brisk auto-play's pace, each append timed as the game's UI thread sees it (wall time of
+// the call and the thread's own CPU time), while the history is counted and trimmed in the
+// background. The peak memory of the process is printed after each part.
 //
-//   big_history_bench [--games N] [--appends K] [--pace MS] [--dir FOLDER]
+//   big_history_bench [--games N] [--appends K] [--pace MS] [--damage MB] [--dir FOLDER]
 //
+// --damage ends the history with that many megabytes of damaged lines.
 // The folder defaults to $TARVOLENKA_DISK_TMPDIR or /var/tmp: a real disk, as a player's is.
 
 #include <stdlib.h>
@@ -20,6 +22,7 @@
 #include <thread>
 #include <vector>
 
+#include "catalogue/durations.h"
 #include "core/file_access.h"
 #include "core/game_record.h"
 #include "core/paylines.h"
@@ -32,7 +35,8 @@ namespace {
 
 struct Options {
   long games = 1'000'000;
-  int appends = 300;
+  long damageMb = 0;  // damaged lines after the games, as an edited or broken file ends
+  int appends = 500;
   int paceMs = 20;
   std::filesystem::path folder;
 };
@@ -154,36 +158,58 @@ int Run(const Options& options) {
     std::filesystem::remove_all(folder);
     return 1;
   }
+  if (options.damageMb > 0) {
+    // Lines that look like records until their last field: each costs the reader a look.
+    const std::string damaged = "{\"version\":1,\"kind\":\"double_up\",\"double_staked\":1}\n";
+    std::string chunk;
+    while (chunk.size() < (1u << 20)) chunk += damaged;
+    for (long mb = 0; mb < options.damageMb; ++mb) AppendToFile(path, chunk);
+  }
   std::printf("history: %ld games, %.1f MB in %s, made in %.1f s; peak memory %ld MB\n",
               options.games, static_cast<double>(SizeOf(path)) / 1e6, folder.c_str(),
               (WallMs() - started) / 1e3, PeakMemoryMb());
 
   ResetPeakMemory();
-  // The history window opening: the last hundred games read back and parsed.
+  // The history window opening: the last hundred games read back from the end and parsed.
   {
     const HistoryFile file(path);
     const double w = WallMs();
     const double c = ThreadCpuMs();
-    const std::vector<PastGame> games = RecentGames(file.Read().lines, 100);
+    const std::vector<PastGame> games = file.ReadRecentGames(100);
     std::printf(
         "history window: %zu games in %.3f ms (UI thread CPU %.3f ms); peak memory %ld MB\n",
         games.size(), WallMs() - w, ThreadCpuMs() - c, PeakMemoryMb());
   }
   ResetPeakMemory();
-  // The statistics opening: the figures of the whole history.
+  // The statistics opening on a run's first look at the history: the count begins in the
+  // background, and the window looks again until the figures are there.
   {
-    const HistoryFile file(path);
+    HistoryFile file(path);
     const double w = WallMs();
     const double c = ThreadCpuMs();
-    const StatsPair stats = ComputeStats(file.Read().lines, 0);
-    std::printf("statistics: %lld games in %.3f ms (UI thread CPU %.3f ms); peak memory %ld MB\n",
-                static_cast<long long>(stats.lifetime.games), WallMs() - w, ThreadCpuMs() - c,
-                PeakMemoryMb());
+    HistoryFigures figures = file.Figures();
+    std::printf("statistics: opened in %.3f ms (UI thread CPU %.3f ms), %s\n", WallMs() - w,
+                ThreadCpuMs() - c,
+                figures.state == HistoryFigures::State::Ready ? "figures ready" : "counting");
+    double looks = 0;
+    while (figures.state == HistoryFigures::State::Counting) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(durations::kStatisticsCounting));
+      const double l = WallMs();
+      figures = file.Figures();
+      looks = std::max(looks, WallMs() - l);
+    }
+    std::printf(
+        "  %lld games counted in the background in %.1f s (each look at most %.3f ms); "
+        "peak memory %ld MB\n",
+        static_cast<long long>(figures.stats.lifetime.games), (WallMs() - w) / 1e3, looks,
+        PeakMemoryMb());
   }
   ResetPeakMemory();
-  // A session: its games appended one by one, as the main window does after each save.
+  // A session: its games appended one by one, as the main window does after each save. The
+  // count, then the trim, run in the background meanwhile.
   std::vector<double> wall, cpu;
   int failed = 0;
+  int trimmedAt = 0;
   {
     HistoryFile file(path);
     for (int i = 0; i < options.appends; ++i) {
@@ -194,11 +220,14 @@ int Run(const Options& options) {
       cpu.push_back(ThreadCpuMs() - c);
       wall.push_back(WallMs() - w);
       failed += result.ok() ? 0 : 1;
+      if (trimmedAt == 0 && SizeOf(path) < 100'000'000) trimmedAt = i + 1;
       std::this_thread::sleep_for(std::chrono::milliseconds(options.paceMs));
     }
+    if (!file.Settle()) ++failed;
   }
-  std::printf("appending %d games, %d ms apart (%d failed); file now %.1f MB:\n", options.appends,
-              options.paceMs, failed, static_cast<double>(SizeOf(path)) / 1e6);
+  std::printf(
+      "appending %d games, %d ms apart (%d failed); trimmed at game %d; file now %.1f MB:\n",
+      options.appends, options.paceMs, failed, trimmedAt, static_cast<double>(SizeOf(path)) / 1e6);
   PrintSpread("wall per game", SpreadOf(wall));
   PrintSpread("UI thread CPU per game", SpreadOf(cpu));
   std::printf("  peak memory %ld MB\n", PeakMemoryMb());
@@ -223,10 +252,13 @@ int main(int argc, char** argv) {
       options.appends = std::atoi(value);
     } else if (flag == "--pace") {
       options.paceMs = std::atoi(value);
+    } else if (flag == "--damage") {
+      options.damageMb = std::atol(value);
     } else if (flag == "--dir") {
       options.folder = value;
     } else {
-      std::fprintf(stderr, "usage: %s [--games N] [--appends K] [--pace MS] [--dir FOLDER]\n",
+      std::fprintf(stderr,
+                   "usage: %s [--games N] [--appends K] [--pace MS] [--damage MB] [--dir FOLDER]\n",
                    argv[0]);
       return 2;
     }
