@@ -48,4 +48,7 @@ inline constexpr int kMegaLightSlow3 = 400;
 // The timed bonus comes due this long after it was taken.
 inline constexpr int kTimedBonusInterval = 60 * 60 * 1000;
 
+// The statistics look again this often while a large history is being counted.
+inline constexpr int kStatisticsCounting = 250;
+
 }  // namespace tarvolenka::durations

@@ -145,7 +145,7 @@ inline constexpr std::array kLabelLooks{
     Look(StatisticsEl::LifetimeHeader, StatisticsEl::SessionHeader, Backing::Bare, ink::kWood, colours::kWhite),
     Look(StatisticsEl::Names, StatisticsEl::Session, Backing::Bare, colours::kBlack, colours::kWhite),
     Look(StatisticsEl::MachineReturn, StatisticsEl::MachineReturn, Backing::Bare, ink::kWood, colours::kWhite),
-    Look(StatisticsEl::DamagedNotice, StatisticsEl::DamagedNotice, Backing::Bare, ink::kDarkRed, colours::kWhite),
+    Look(StatisticsEl::Notice, StatisticsEl::Notice, Backing::Bare, ink::kDarkRed, colours::kWhite),
 };
 // clang-format on
 

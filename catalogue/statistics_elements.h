@@ -5,21 +5,29 @@
 
 #include <array>
 
+#include "catalogue/durations.h"
 #include "catalogue/element_builders.h"
 
 namespace tarvolenka {
 
 // clang-format off
 enum class StatisticsEl : std::uint16_t {
-  Heading, LifetimeHeader, SessionHeader, Names, Lifetime, Session, MachineReturn, DamagedNotice,
+  Heading, LifetimeHeader, SessionHeader, Names, Lifetime, Session, MachineReturn, Notice,
   Count
 };
 // clang-format on
 
 enum class StatisticsClick : std::uint16_t { None };
 
+// Shows the figures again while a large history is still being counted.
+enum class StatisticsTimer : std::uint8_t { Counting, Count };
+
 template <>
 struct WindowOf<StatisticsEl> {
+  static constexpr WindowId value = WindowId::Statistics;
+};
+template <>
+struct WindowOf<StatisticsTimer> {
   static constexpr WindowId value = WindowId::Statistics;
 };
 
@@ -33,7 +41,7 @@ inline constexpr TextStyle kColumnHeader = Style(13, true, kWood, Align::Right, 
 inline constexpr TextStyle kNames = Style(13, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kFigures = Style(13, true, colours::kBlack, Align::Right, false);
 inline constexpr TextStyle kNote = Style(13, true, kWood, Align::Left, false);
-inline constexpr TextStyle kDamaged = Style(11, false, Rgb{150, 0, 0}, Align::Left, true);
+inline constexpr TextStyle kNotice = Style(11, false, Rgb{150, 0, 0}, Align::Left, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
@@ -44,12 +52,15 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::Lifetime, "Lifetime", {330, 80, 150, 250}, kFigures),
     Text(E::Session, "Session", {490, 80, 150, 250}, kFigures),
     Text(E::MachineReturn, "MachineReturn", {24, 338, 616, 44}, kNote, {}, kWrap),
-    Text(E::DamagedNotice, "DamagedNotice", {24, 384, 616, 22}, kDamaged, {}, kHidden),
+    Text(E::Notice, "Notice", {24, 384, 616, 22}, kNotice, {}, kHidden),
 }};
 static_assert(IdsInOrder(kElements));
 
+inline constexpr std::array<TimerSpec, 1> kTimers{
+    {{0, "countingTimer", durations::kStatisticsCounting, false}}};
+
 inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 420, colours::kWhite,
-                                    Border::FixedCloseBox, false, kElements, {}};
+                                    Border::FixedCloseBox, false, kElements, kTimers};
 // clang-format on
 }  // namespace statistics_window
 

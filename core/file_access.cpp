@@ -441,22 +441,41 @@ FileResult WriteTemporaryFile(const std::filesystem::path& path, std::string_vie
   return temp.result;
 }
 
+namespace {
+
+// Renames the temporary `from` over `to`, both names in `folder`.
+FileResult RenameOver(int folder, const std::string& from, const std::string& to,
+                      const std::filesystem::path& shown, bool durable) {
+  if (::renameat(folder, from.c_str(), folder, to.c_str()) != 0) {
+    const int error = errno;
+    ::unlinkat(folder, from.c_str(), 0);
+    return FileFailure(PathText(shown), ErrorText(error), error);
+  }
+  // The rename is durable once the folder is flushed; a folder opened only to search cannot be.
+  if (durable) ::fsync(folder);
+  return {};
+}
+
+}  // namespace
+
 FileResult ReplaceFile(const std::filesystem::path& path, std::string_view contents,
                        const ReplaceOptions& options) {
   Temporary temp = WriteTemporary(path, contents, options);
   if (!temp.result) return temp.result;
-  const int folder = temp.at.folder.get();
-  if (::renameat(folder, temp.name.c_str(), folder, temp.at.name.c_str()) != 0) {
-    const int error = errno;
-    ::unlinkat(folder, temp.name.c_str(), 0);
-    return FileFailure(PathText(temp.at.path), ErrorText(error), error);
-  }
-  // The rename is durable once the folder is flushed; a folder opened only to search cannot be.
-  if (options.durable) ::fsync(folder);
-  return {};
+  return RenameOver(temp.at.folder.get(), temp.name, temp.at.name, temp.at.path, options.durable);
 }
 
-FileResult AppendToFile(const std::filesystem::path& path, std::string_view bytes) {
+FileResult CommitTemporaryFile(const std::filesystem::path& temporary,
+                               const std::filesystem::path& path, bool durable) {
+  if (temporary.parent_path() != path.parent_path())
+    return FileFailure(PathText(temporary), "not beside " + PathText(path), EXDEV);
+  const UniqueFd folder = OpenFolder(AT_FDCWD, path.parent_path());
+  if (!folder.valid()) return FileFailure(PathText(path), ErrorText(errno), errno);
+  return RenameOver(folder.get(), temporary.filename().string(), path.filename().string(), path,
+                    durable);
+}
+
+FileResult AppendToFile(const std::filesystem::path& path, std::string_view bytes, bool durable) {
   if (path.empty()) return FileFailure("", "no file", EINVAL);
   const Location at = Locate(path, LinkRule::Refuse);
   struct stat seen {};
@@ -470,6 +489,7 @@ FileResult AppendToFile(const std::filesystem::path& path, std::string_view byte
   if (::fstat(fd.get(), &seen) != 0) return FileFailure(file, ErrorText(errno), errno);
   if (!S_ISREG(seen.st_mode)) return FileFailure(file, NotARegularFile(seen.st_mode), EINVAL);
   if (!WriteAll(fd.get(), bytes)) return FileFailure(file, ErrorText(errno), errno);
+  if (durable && ::fsync(fd.get()) != 0) return FileFailure(file, ErrorText(errno), errno);
   return {};
 }
 

@@ -113,8 +113,15 @@ FileResult ReplaceFile(const std::filesystem::path& path, std::string_view conte
 FileResult WriteTemporaryFile(const std::filesystem::path& path, std::string_view contents,
                               const ReplaceOptions& options, std::filesystem::path& temporary);
 
+// The second half: renames a temporary that WriteTemporaryFile began (and AppendToFile may have
+// added to) over its file, and flushes the folder when `durable`. The temporary goes on failure.
+FileResult CommitTemporaryFile(const std::filesystem::path& temporary,
+                               const std::filesystem::path& path, bool durable);
+
 // Appends `bytes` in one write to a regular file, created when absent; never through a link.
-FileResult AppendToFile(const std::filesystem::path& path, std::string_view bytes);
+// `durable` flushes the file to the disk before it returns.
+FileResult AppendToFile(const std::filesystem::path& path, std::string_view bytes,
+                        bool durable = false);
 
 // Removes a regular file or a link itself; absent is fine, a folder or other kind is refused.
 FileResult RemoveFile(const std::filesystem::path& path);

@@ -19,9 +19,8 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
       bonus_(desktop, machine_, main_, bonusRules_,
              {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
       history_(desktop, historyFile_),
-      statistics_(
-          desktop, historyFile_, machine_.State, [this] { return main_.sessionStart(); },
-          std::move(exact)) {
+      statistics_(desktop, historyFile_, machine_.State, std::move(exact)) {
+  historyFile_.FollowSession([this] { return main_.sessionStart(); });
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
   desktop.Attach(WindowId::Bottles, bottles_);

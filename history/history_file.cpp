@@ -1,8 +1,8 @@
 #include "history/history_file.h"
 
-#include <cerrno>
-#include <sstream>
+#include <algorithm>
 
+#include "history/history_stats.h"
 #include "history/past_game.h"
 
 namespace tarvolenka {
@@ -12,22 +12,6 @@ SaveResult Failure(const std::filesystem::path& file, const std::string& what,
                    const FileResult& cause) {
   return FileFailure(cause.file.empty() ? file.string() : cause.file, what + ": " + cause.error,
                      cause.errorCode);
-}
-
-constexpr std::string_view kGameKind = "\"kind\":\"game\"";
-
-bool IsGame(std::string_view line) {
-  return RecordKind(line) == "game";
-}
-
-// The whole file, when it is a regular one of a size the history can reach.
-FileRead ReadAll(const std::filesystem::path& path) {
-  FileRead read = ReadHead(path, kHistoryMaxBytes + 1, LinkRule::Refuse);
-  if (read.result && read.bytes.size() > kHistoryMaxBytes) {
-    read.bytes.clear();
-    read.result = FileFailure(path.string(), "too large", EFBIG);
-  }
-  return read;
 }
 
 // Writes `contents` beside `path` and renames it over `path`, so that a reader sees the old
@@ -47,30 +31,101 @@ std::filesystem::path HistoryPathBeside(const std::filesystem::path& save) {
   return save.parent_path() / kHistoryFileName;
 }
 
+HistoryFile::~HistoryFile() {
+  if (trim_ && trim_->done()) LandTrim(false);
+}
+
 SaveResult HistoryFile::Append(std::string_view line, bool game) {
   if (!keeps()) return {};
+  const SaveResult landed = LandTrim(false);
   std::string record;
-  if (games_ < 0) {
-    // Counted raw, once a run. A last line torn by a crash is ended first, so that it does not
-    // swallow the record that follows it.
-    const FileRead read = ReadAll(path_);
-    if (!read.result) return Failure(path_, "cannot read the history", read.result);
-    const std::string& all = read.bytes;
-    games_ = 0;
-    for (std::size_t at = all.find(kGameKind); at != std::string::npos;
-         at = all.find(kGameKind, at + 1)) {
-      ++games_;
-    }
-    if (!all.empty() && all.back() != '\n') record += '\n';
+  if (!endChecked_) {
+    if (SaveResult ended = EndTornLine(record); !ended.ok()) return ended;
   }
-  record.reserve(line.size() + 2);
+  if (!totals_.started()) totals_.Count(OpenForReading(path_, LinkRule::Refuse));
+  record.reserve(record.size() + line.size() + 1);
   record.append(line);
   record += '\n';
   const FileResult written = AppendToFile(path_, record);
   if (!written) return Failure(path_, "cannot append to the history", written);
-  if (game) ++games_;
-  if (games_ > kHistoryTrimAbove) return Trim();
+  const bool inSession = sessionStart_ && RecordReal(line, "t").value_or(0) >= sessionStart_();
+  totals_.Add(line, game, inSession);
+  if (game) StartTrimWhenDue();
+  return landed;
+}
+
+// Once a run, before its first record: a last line torn by a crash is ended first, so that it
+// does not swallow the record that follows it. A trimmed copy a killed run left goes.
+SaveResult HistoryFile::EndTornLine(std::string& record) {
+  const FileRead last = ReadTail(path_, 1, LinkRule::Refuse);
+  if (!last.result) return Failure(path_, "cannot read the history", last.result);
+  if (!last.bytes.empty() && last.bytes.back() != '\n') record += '\n';
+  RemoveLeftoverTemporary(path_, LinkRule::Refuse);
+  endChecked_ = true;
   return {};
+}
+
+HistoryFigures HistoryFile::Figures() {
+  if (!keeps()) return {};
+  if (!totals_.started()) totals_.Count(OpenForReading(path_, LinkRule::Refuse));
+  return totals_.Figures();
+}
+
+void HistoryFile::StartTrimWhenDue() {
+  const std::optional<std::int64_t> games = totals_.gameLines();
+  if (trim_ || !games || *games <= options_.trimAbove || *games < trimAgainAt_) return;
+  OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
+  if (!history.result || history.absent) return;
+  gameLinesAtTrim_ = *games;
+  trim_ = std::make_unique<BackgroundJob<PreparedTrim>>(
+      [path = path_, history = std::move(history),
+       keep = options_.keptGames](std::stop_token stop) {
+        return PrepareTrim(path, history.fd.get(), history.size, keep, stop);
+      });
+}
+
+SaveResult HistoryFile::LandTrim(bool wait) {
+  if (!trim_ || (!wait && !trim_->done())) return {};
+  const PreparedTrim prepared = trim_->Take();
+  trim_.reset();
+  return Land(prepared, gameLinesAtTrim_);
+}
+
+SaveResult HistoryFile::Land(const PreparedTrim& trim,
+                             std::optional<std::int64_t> gameLinesBefore) {
+  FileResult result = trim.result;
+  if (result && !trim.temporary.empty()) {
+    FinishedTrim finished = FinishTrim(path_, trim);
+    result = std::move(finished.result);
+    release_ = std::make_unique<BackgroundJob<bool>>(
+        [old = std::move(finished.replaced)](std::stop_token) mutable {
+          const OpenedFile closing = std::move(old);
+          return true;
+        });
+  }
+  if (!result) {
+    // Tried again some games later rather than at every game.
+    trimAgainAt_ = totals_.gameLines().value_or(0) +
+                   std::max<std::int64_t>(1, (options_.trimAbove - options_.keptGames) / 10);
+    return Failure(path_, "cannot replace the history with its trimmed copy", result);
+  }
+  if (gameLinesBefore) totals_.Trimmed(*gameLinesBefore - trim.keptGameLines, trim.droppedDamaged);
+  return {};
+}
+
+SaveResult HistoryFile::Trim(std::int64_t keep) {
+  if (!keeps()) return {};
+  if (SaveResult landed = LandTrim(true); !landed.ok()) return landed;
+  const OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
+  if (!history.result) return Failure(path_, "cannot read the history", history.result);
+  if (history.absent) return {};
+  const std::optional<std::int64_t> before = totals_.gameLines();
+  return Land(PrepareTrim(path_, history.fd.get(), history.size, keep), before);
+}
+
+SaveResult HistoryFile::Settle() {
+  totals_.Wait();
+  return LandTrim(true);
 }
 
 SaveResult HistoryFile::KeepOpenGame(std::string_view line) {
@@ -98,66 +153,11 @@ void HistoryFile::DropOpenGame() {
 }
 
 HistoryLines HistoryFile::Read() const {
-  HistoryLines read;
-  if (!keeps()) return read;
-  const FileRead all = ReadAll(path_);
-  std::istringstream in(all.bytes);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty()) continue;
-    HistoryStats probe;
-    if (probe.Add(line)) {
-      read.lines.push_back(std::move(line));
-    } else {
-      ++read.damaged;
-    }
-  }
-  return read;
+  return keeps() ? ReadAllRecords(path_) : HistoryLines{};
 }
 
-SaveResult HistoryFile::Trim(std::int64_t keep) {
-  if (!keeps()) return {};
-  // Read raw: the kept part is copied as it stands, only the dropped part is parsed.
-  FileRead read = ReadAll(path_);
-  if (!read.result) return Failure(path_, "cannot read the history", read.result);
-  std::string all = std::move(read.bytes);
-  if (!all.empty() && all.back() != '\n') all += '\n';
-  // The oldest kept game opens the kept part; what followed a game (its double-up, a level-up)
-  // goes with it.
-  std::int64_t fromEnd = 0;
-  std::size_t cut = 0;
-  std::size_t end = all.size();  // the line in hand is [from, end)
-  if (end > 0 && all[end - 1] == '\n') --end;
-  while (true) {
-    const std::size_t newline = end == 0 ? std::string::npos : all.rfind('\n', end - 1);
-    const std::size_t from = newline == std::string::npos ? 0 : newline + 1;
-    if (IsGame(std::string_view(all).substr(from, end - from)) && ++fromEnd == keep) {
-      cut = from;
-      break;
-    }
-    if (from == 0) break;
-    end = from - 1;
-  }
-  if (cut == 0) {
-    games_ = fromEnd;
-    return {};
-  }
-  // The dropped records, the old totals among them, become the new totals.
-  HistoryStats totals;
-  for (std::size_t at = 0; at < cut;) {
-    std::size_t next = all.find('\n', at);
-    if (next == std::string::npos || next > cut) next = cut;
-    totals.Add(std::string_view(all).substr(at, next - at));
-    at = next + 1;
-  }
-  std::string contents = totals.TotalsLine() + '\n';
-  contents.append(all, cut);
-
-  const SaveResult replaced =
-      ReplaceWhole(path_, contents, true, "cannot replace the history with its trimmed copy");
-  if (!replaced.ok()) return replaced;
-  games_ = fromEnd;
-  return {};
+std::vector<PastGame> HistoryFile::ReadRecentGames(int count) const {
+  return keeps() ? tarvolenka::ReadRecentGames(path_, count) : std::vector<PastGame>{};
 }
 
 }  // namespace tarvolenka

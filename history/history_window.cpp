@@ -24,8 +24,7 @@ ReelWindow ReelsOf(const SpinRecord& spin) {
 }  // namespace
 
 void HistoryWindow::OnShow() {
-  games_ =
-      file_.keeps() ? RecentGames(file_.Read().lines, kHistoryGamesShown) : std::vector<PastGame>{};
+  games_ = file_.ReadRecentGames(kHistoryGamesShown);
   const bool any = !games_.empty();
   d_.SetVisible(Ref(HistoryEl::EmptyNotice), !any);
   d_.SetVisible(Ref(HistoryEl::Reels), any);

@@ -106,22 +106,28 @@ std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line) {
   return d;
 }
 
-std::vector<PastGame> RecentGames(const std::vector<std::string>& lines, int count) {
-  std::vector<PastGame> games;
-  std::optional<PastDoubleUp> after;  // the double-up met since the last game, going back
-  for (std::size_t i = lines.size(); i-- > 0 && static_cast<int>(games.size()) < count;) {
-    const std::string_view kind = RecordKind(lines[i]);
-    if (kind == "double_up") {
-      after = ParseDoubleUp(lines[i]);
-    } else if (kind == "game") {
-      if (std::optional<PastGame> g = ParseGame(lines[i])) {
-        g->doubleUp = std::move(after);
-        games.push_back(std::move(*g));
-      }
-      after.reset();
+bool RecentGamesGatherer::TakeEarlier(std::string_view line) {
+  if (static_cast<int>(games_.size()) >= count_) return false;
+  const std::string_view kind = RecordKind(line);
+  if (kind == "double_up") {
+    after_ = ParseDoubleUp(line);
+  } else if (kind == "game") {
+    if (std::optional<PastGame> g = ParseGame(line)) {
+      g->doubleUp = std::move(after_);
+      games_.push_back(std::move(*g));
+    } else {
+      ++unlisted_;
     }
+    after_.reset();
   }
-  return games;
+  return static_cast<int>(games_.size()) < count_;
+}
+
+std::vector<PastGame> RecentGames(const std::vector<std::string>& lines, int count) {
+  RecentGamesGatherer gatherer(count);
+  for (std::size_t i = lines.size(); i-- > 0 && gatherer.TakeEarlier(lines[i]);) {
+  }
+  return gatherer.Take();
 }
 
 }  // namespace tarvolenka

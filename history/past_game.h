@@ -45,6 +45,24 @@ std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line);
 // spins it had. Nothing where ParseGame gives nothing.
 std::optional<GameRecord> ParseOpenGame(std::string_view line);
 
+// Gathers the last `count` readable games, newest first, each with the double-up written after
+// it, from the history's readable records taken from the newest back.
+class RecentGamesGatherer {
+ public:
+  explicit RecentGamesGatherer(int count) : count_(count) {}
+  // Takes the record written before those taken so far; false once no more are wanted.
+  bool TakeEarlier(std::string_view line);
+  // Game records met that cannot be listed.
+  int unlisted() const { return unlisted_; }
+  std::vector<PastGame> Take() { return std::move(games_); }
+
+ private:
+  int count_;
+  int unlisted_ = 0;
+  std::vector<PastGame> games_;
+  std::optional<PastDoubleUp> after_;  // the double-up met since the last game
+};
+
 // The last `count` readable games, newest first, each with the double-up written after it.
 std::vector<PastGame> RecentGames(const std::vector<std::string>& lines, int count);
 

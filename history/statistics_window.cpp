@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/save_messages.h"
 #include "history/history_words.h"
 
 namespace tarvolenka {
@@ -70,13 +71,29 @@ StatisticsText DescribeStats(const StatsPair& stats) {
   return t;
 }
 
-void StatisticsWindow::OnShow() {
-  const HistoryLines read = history_.keeps() ? history_.Read() : HistoryLines{};
-  const StatisticsText text = DescribeStats(ComputeStats(read.lines, sessionStart_()));
-  d_.SetText(Ref(StatisticsEl::Names), text.names);
-  d_.SetText(Ref(StatisticsEl::Lifetime), text.lifetime);
-  d_.SetText(Ref(StatisticsEl::Session), text.session);
+StatisticsText DescribeFigures(const HistoryFigures& figures) {
+  StatisticsText t = DescribeStats(figures.stats);
+  using State = HistoryFigures::State;
+  if (figures.state != State::Ready) {
+    // One mark per figure: an ellipsis while counting, a dash when it cannot be known.
+    const std::string mark = figures.state == State::Counting ? "…\n" : "—\n";
+    t.lifetime.clear();
+    for (char c : t.names)
+      if (c == '\n') t.lifetime += mark;
+  }
+  if (figures.state == State::Counting) {
+    t.notice = "Историята се преброява: " + Num(figures.percentCounted) + " %";
+  } else if (figures.state == State::Unreadable) {
+    t.notice = "Историята не може да бъде прочетена: " +
+               ReasonForPlayer(figures.failure.errorCode, figures.failure.error);
+  } else if (figures.damaged > 0) {
+    t.notice = "Пропуснати повредени редове в историята: " + Num(figures.damaged);
+  }
+  return t;
+}
 
+void StatisticsWindow::OnShow() {
+  ShowFigures();
   const GameState& s = played_;
   const std::string played = Num(s.LineCount) + " линии × " + Num(s.LineStake) + " = " +
                              Num(static_cast<std::int64_t>(s.LineCount) * s.LineStake);
@@ -85,10 +102,30 @@ void StatisticsWindow::OnShow() {
              exact ? "При " + played + " машината връща точно " + PercentText(*exact) +
                          " от залога (без дубъла)."
                    : "Точната възвръщаемост на машината не е изчислена.");
+}
 
-  d_.SetVisible(Ref(StatisticsEl::DamagedNotice), read.damaged > 0);
-  d_.SetText(Ref(StatisticsEl::DamagedNotice),
-             "Пропуснати повредени редове в историята: " + Num(read.damaged));
+void StatisticsWindow::ShowFigures() {
+  const HistoryFigures figures = history_.Figures();
+  const StatisticsText text = DescribeFigures(figures);
+  d_.SetText(Ref(StatisticsEl::Names), text.names);
+  d_.SetText(Ref(StatisticsEl::Lifetime), text.lifetime);
+  d_.SetText(Ref(StatisticsEl::Session), text.session);
+  d_.SetVisible(Ref(StatisticsEl::Notice), !text.notice.empty());
+  d_.SetText(Ref(StatisticsEl::Notice), text.notice);
+  const TimerRef counting = TimerOf(StatisticsTimer::Counting);
+  if (figures.state == HistoryFigures::State::Counting) {
+    if (!d_.IsTimerRunning(counting)) d_.StartTimer(counting);
+  } else {
+    d_.StopTimer(counting);
+  }
+}
+
+void StatisticsWindow::TimerTick(std::uint8_t) {
+  ShowFigures();
+}
+
+void StatisticsWindow::OnClose() {
+  d_.StopTimer(TimerOf(StatisticsTimer::Counting));
 }
 
 }  // namespace tarvolenka

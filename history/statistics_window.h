@@ -20,42 +20,44 @@ namespace tarvolenka {
 // the stake; nothing when it cannot be worked out. The program plugs in the exact calculator.
 using ExactReturn = std::function<std::optional<double>(int lineCount, int lineStake)>;
 
-// When this run's session began: its first record's time, or later than any record before one
-// is written.
-using SessionStart = std::function<DateTime()>;
-
-// The window's texts: one line per figure, the names apart from the two columns of values.
+// The window's texts: one line per figure, the names apart from the two columns of values, and
+// a notice under them when there is something to say.
 struct StatisticsText {
   std::string names;
   std::string lifetime;
   std::string session;
+  std::string notice;
 };
 StatisticsText DescribeStats(const StatsPair& stats);
+// As far as the figures are known: the lifetime column waits for a count under way, or gives
+// way to the reason the history cannot be read; damaged lines skipped are counted.
+StatisticsText DescribeFigures(const HistoryFigures& figures);
 
 // "96,53 %": two decimals and a decimal comma.
 std::string PercentText(double percent);
 // "3 ч 05 мин"
 std::string DurationText(std::int64_t seconds);
 
-// Reads the history afresh at each showing; `played` holds the lines and stake being played.
+// Shows the history's running totals; `played` holds the lines and stake being played. While a
+// large history is still being counted, it shows how far the count has come, and the figures
+// once they are known.
 class StatisticsWindow : public WindowLogic {
  public:
-  StatisticsWindow(Desktop& desktop, const HistoryFile& history, const GameState& played,
-                   SessionStart sessionStart, ExactReturn exact)
-      : d_(desktop),
-        history_(history),
-        played_(played),
-        sessionStart_(std::move(sessionStart)),
-        exact_(std::move(exact)) {}
+  StatisticsWindow(Desktop& desktop, HistoryFile& history, const GameState& played,
+                   ExactReturn exact)
+      : d_(desktop), history_(history), played_(played), exact_(std::move(exact)) {}
 
   void OnShow() override;
+  void OnClose() override;
   void Click(std::uint16_t, int) override {}
+  void TimerTick(std::uint8_t timer) override;
 
  private:
+  void ShowFigures();
+
   Desktop& d_;
-  const HistoryFile& history_;
+  HistoryFile& history_;
   const GameState& played_;
-  SessionStart sessionStart_;
   ExactReturn exact_;
 };
 

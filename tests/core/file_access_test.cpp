@@ -147,6 +147,20 @@ TEST(FileAccess, ALeftoverTemporaryIsReplacedWhenItIsARegularFile) {
   EXPECT_EQ(ReadHead(dir / "file", 16, LinkRule::Refuse).bytes, "whole");
 }
 
+TEST(FileAccess, AReplacementWrittenInPiecesLandsWholeOnlyWhenCommitted) {
+  TempDir dir;
+  Write(dir / "file", "old");
+  fs::path temporary;
+  ASSERT_TRUE(WriteTemporaryFile(dir / "file", "first ", {LinkRule::Refuse, false, 0}, temporary));
+  ASSERT_TRUE(AppendToFile(temporary, "second", true));
+  EXPECT_EQ(ReadHead(dir / "file", 16, LinkRule::Refuse).bytes, "old");
+  ASSERT_TRUE(CommitTemporaryFile(temporary, dir / "file", true));
+  EXPECT_EQ(ReadHead(dir / "file", 16, LinkRule::Refuse).bytes, "first second");
+  EXPECT_FALSE(fs::exists(temporary));
+  fs::create_directory(dir / "elsewhere");
+  EXPECT_EQ(CommitTemporaryFile(dir / "file", dir / "elsewhere" / "file", false).errorCode, EXDEV);
+}
+
 TEST(FileAccess, ASecondLockOnTheSameFileIsRefusedUntilTheFirstGoes) {
   TempDir dir;
   std::optional<FileLock> first = LockFile(dir / "lock");

@@ -2,10 +2,13 @@
 // pays, a failed write never stops play, damaged lines are skipped and trimming keeps the sums.
 
 #include <fstream>
+#include <stop_token>
 
 #include "core/game_record.h"
 #include "history/history_file.h"
 #include "history/history_stats.h"
+#include "history/history_trim.h"
+#include "tests/history/sample_history.h"
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
@@ -152,6 +155,29 @@ TEST(HistoryFile, TrimmingKeepsTheLastGamesAndTheSumsOfTheRest) {
   EXPECT_EQ(kept.games, 6);
   EXPECT_EQ(kept.won, 1200);
   EXPECT_EQ(kept.biggestWin, 600);
+}
+
+// Its landing with what was appended meanwhile is proved under SIGKILL in the history kill test.
+TEST(HistoryFile, ATrimmedCopyStoppedOutdatedOrWrittenOverLeavesTheHistoryAsItWas) {
+  testing::TempDir dir;
+  const std::filesystem::path path = dir / kHistoryFileName;
+  testing::Write(path, testing::Games(1, 30));
+  const OpenedFile history = OpenForReading(path, LinkRule::Refuse);
+  const auto prepare = [&](const std::stop_token& stop) {
+    return PrepareTrim(path, history.fd.get(), history.size, 10, stop);
+  };
+  std::stop_source stopped;
+  stopped.request_stop();
+  EXPECT_FALSE(prepare(stopped.get_token()).result.ok());
+  const PreparedTrim written = prepare({});
+  testing::Write(written.temporary, testing::Games(1, 2));  // another write under the copy's name
+  EXPECT_FALSE(FinishTrim(path, written).result.ok());
+  EXPECT_EQ(HistoryFile(path).Read().lines.size(), 30u);
+  const PreparedTrim outdated = prepare({});
+  testing::Write(path, testing::Games(1, 3));  // shorter than the file the copy was made from
+  EXPECT_FALSE(FinishTrim(path, outdated).result.ok());
+  EXPECT_EQ(HistoryFile(path).Read().lines.size(), 3u);
+  EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
 }
 
 TEST(HistoryStats, SessionCountsOnlyRecordsFromItsStart) {
