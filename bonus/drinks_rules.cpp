@@ -56,4 +56,20 @@ void CupsRules::Restore(const BonusWindowState& state, std::int64_t bonusSymbols
   open_ = true;
 }
 
+bool CupsRules::Plausible(const BonusWindowState& state, std::int64_t bonusSymbols) {
+  if (bonusSymbols < 1) return false;
+  for (std::size_t level = 0; level < kCupLevels.size(); ++level) {
+    int cups = 0;
+    int opened = 0;
+    for (std::size_t i = 0; i < kCups; ++i) {
+      if (state.values[i] != kCupLevels[level] * bonusSymbols) continue;
+      ++cups;
+      if (state.marks[i] != 0) ++opened;
+    }
+    const int hits = state.counts[level];
+    if (cups != kCupsPerLevel || hits < opened || hits >= kCupsPerLevel) return false;
+  }
+  return true;
+}
+
 }  // namespace tarvolenka

@@ -42,6 +42,9 @@ class CupsRules {
 
   BonusWindowState Snapshot() const;
   void Restore(const BonusWindowState& state, std::int64_t bonusSymbols);
+  // A game still in play that a deal for `bonusSymbols` can reach: every level under three
+  // cups, and each level's count at least its cups opened and short of three.
+  static bool Plausible(const BonusWindowState& state, std::int64_t bonusSymbols);
 
  private:
   std::int64_t symbols_ = 0;

@@ -60,4 +60,19 @@ void GoldenBoardRules::Restore(const BonusWindowState& state, int allowedFouls) 
   rung_ = std::min<int>(state.counts[1], kBoardCoins);
 }
 
+bool GoldenBoardRules::Plausible(const BonusWindowState& state, int allowedFouls) {
+  if (allowedFouls < 1 || allowedFouls > kBoardFouls) return false;
+  int fouls = 0;
+  int foulsUncovered = 0;
+  int coinsUncovered = 0;
+  for (std::size_t i = 0; i < kBoardCells; ++i) {
+    const std::int64_t cell = state.values[i];
+    if (cell != kCoin && cell != kFoul) return false;
+    if (cell == kFoul) ++fouls;
+    if (state.marks[i] != 0) ++(cell == kCoin ? coinsUncovered : foulsUncovered);
+  }
+  return fouls == kBoardFouls && state.counts[0] == foulsUncovered &&
+         state.counts[1] == coinsUncovered && foulsUncovered < allowedFouls;
+}
+
 }  // namespace tarvolenka

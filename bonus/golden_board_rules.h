@@ -42,6 +42,9 @@ class GoldenBoardRules {
   // The board the resume file keeps, and the game continued from it.
   BonusWindowState Snapshot() const;
   void Restore(const BonusWindowState& state, int allowedFouls);
+  // A game still in play that a deal can reach: six fouls among coins, and the counts of fouls
+  // and rungs those uncovered, with fewer fouls than allowed.
+  static bool Plausible(const BonusWindowState& state, int allowedFouls);
 
  private:
   static constexpr std::uint8_t kCoin = 1;

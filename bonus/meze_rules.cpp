@@ -1,5 +1,8 @@
 #include "bonus/meze_rules.h"
 
+#include <algorithm>
+#include <span>
+
 #include "bonus/draw_cell.h"
 #include "bonus/resumable_window.h"
 
@@ -81,6 +84,36 @@ void MezeRules::Restore(const BonusWindowState& state) {
     if (!zeroPicked_) open_ = static_cast<MezeRow>(row);
     break;
   }
+}
+
+bool MezeRules::Plausible(const BonusWindowState& state, std::int64_t bonusSymbols) {
+  if (bonusSymbols < 1) return false;
+  bool ended = false;  // a row without a pick, or a zero, has been passed
+  bool zeroPicked = false;
+  for (std::size_t row = 0; row < kMezeRows; ++row) {
+    std::array<std::int64_t, kMezeCells> dealt{};
+    std::array<std::int64_t, kMezeCells> expected{};
+    int picks = 0;
+    std::int64_t picked = 0;
+    for (std::size_t k = 0; k < kMezeCells; ++k) {
+      dealt[k] = state.values[row * kMezeCells + k];
+      if (state.marks[row * kMezeCells + k] != 0) {
+        ++picks;
+        picked = dealt[k];
+      }
+    }
+    const auto prizes = MezePrizeSet(static_cast<MezeRow>(row));
+    for (std::size_t k = 0; k < prizes.size(); ++k) expected[k] = prizes[k] * bonusSymbols;
+    std::ranges::sort(dealt);
+    std::ranges::sort(expected);
+    if (dealt != expected || picks > 1 || (picks == 1 && ended)) return false;
+    if (picks == 0 || picked == 0) ended = true;
+    if (picks == 1 && picked == 0) zeroPicked = true;
+  }
+  const bool topPicked =
+      std::ranges::any_of(std::span(state.marks).subspan((kMezeRows - 1) * kMezeCells, kMezeCells),
+                          [](std::uint8_t mark) { return mark != 0; });
+  return (state.counts[0] != 0) == zeroPicked && !zeroPicked && !topPicked;
 }
 
 }  // namespace tarvolenka

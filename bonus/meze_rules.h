@@ -38,6 +38,9 @@ class MezeRules {
   // The state the resume file keeps, and the game continued from it.
   BonusWindowState Snapshot() const;
   void Restore(const BonusWindowState& state);
+  // A game still in play that a deal for `bonusSymbols` can reach: each row's prizes in its
+  // cells, picks from the bottom up with none past a zero, and the zero flag matching them.
+  static bool Plausible(const BonusWindowState& state, std::int64_t bonusSymbols);
 
  private:
   Prizes prizes_{};

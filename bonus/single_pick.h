@@ -59,6 +59,16 @@ class SinglePick {
     for (std::size_t k = 0; k < N; ++k) s.values[k] = values_[k];
     return s;
   }
+  // A deal play can make: the values first..first+N-1, each under one cover.
+  static bool Plausible(const BonusWindowState& state, std::uint8_t first) {
+    std::array<bool, N> seen{};
+    for (std::size_t k = 0; k < N; ++k) {
+      const std::int64_t slot = state.values[k] - first;
+      if (slot < 0 || slot >= kCovers || seen[static_cast<std::size_t>(slot)]) return false;
+      seen[static_cast<std::size_t>(slot)] = true;
+    }
+    return true;
+  }
   void Restore(const BonusWindowState& state) {
     for (std::size_t k = 0; k < N; ++k) values_[k] = static_cast<std::uint8_t>(state.values[k]);
     open_ = true;

@@ -20,7 +20,9 @@ std::optional<ResumeRecord> ResumeJournal::TakeAtStart(const std::optional<SaveB
     file_.SetAside(loaded.reason);
     return std::nullopt;
   }
-  if (const char* why = loaded.record.Implausible()) {
+  const char* why = loaded.record.Implausible();
+  if (why == nullptr && check_ != nullptr) why = check_(loaded.record);
+  if (why != nullptr) {
     file_.SetAside(why);
     return std::nullopt;
   }

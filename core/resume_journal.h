@@ -38,6 +38,10 @@ class ResumeJournal {
   // record to continue from, which is then in flight; sets a damaged file aside and removes a
   // stale one.
   std::optional<ResumeRecord> TakeAtStart(const std::optional<SaveBytes>& onDisk);
+  // The floors above check what only they know, the windows' deals, before a record is taken;
+  // the check answers why a record is implausible, or nothing.
+  using RecordCheck = const char* (*)(const ResumeRecord&);
+  void SetRecordCheck(RecordCheck check) { check_ = check; }
 
   // A new step in flight, on top of the save on disk.
   void Record(ResumeRecord record);
@@ -59,6 +63,7 @@ class ResumeJournal {
   std::optional<SaveBytes> disk_;
   std::optional<ResumeRecord> current_;
   bool fileOnDisk_ = false;
+  RecordCheck check_ = nullptr;
   FileResult lastWrite_;
 };
 

@@ -1,5 +1,7 @@
 #include "game/game.h"
 
+#include "bonus/resume_window_check.h"
+
 namespace tarvolenka {
 
 Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
@@ -37,6 +39,7 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
   desktop.Attach(WindowId::History, history_);
   desktop.Attach(WindowId::Statistics, statistics_);
   main_.SetBonusStep(&bonus_);
+  main_.resume().SetRecordCheck(&ImplausibleWindow);
   doubleUp_.SetAmountHook([this] { main_.DoubleUpInHand(doubleUp_.rules().inHand()); });
   megaBonus_.SetProgressHook([this] { main_.MegaWheelMoved(megaBonus_.Snapshot()); });
   main_.SetMegaWheelRestore(
