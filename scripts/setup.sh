@@ -14,7 +14,7 @@ tests=""
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-multimedia-dev libjpeg-dev zlib1g-dev)
 # The tests, the sanitizers and fuzzer, the format check, and the play check's display.
 [ -n "$tests" ] && packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
-  valgrind clang-format ccache xvfb)
+  valgrind clang-format ccache xvfb xdotool)
 scripts/install-missing.sh "${packages[@]}"
 
 build="${TARVOLENKA_BUILD_DIR:-build}"
