@@ -63,6 +63,11 @@ class MainWindow : public WindowLogic {
   // The double-up's amount in hand has changed to `inHand`: it goes to the resume file, and to
   // the balance when the window closes.
   void DoubleUpInHand(std::int64_t inHand);
+  // The settings file's last read or write, from the desktop that keeps it: a failure shows in
+  // the notice after the game's own files, and is logged once.
+  void SettingsOutcome(const FileResult& result) {
+    ReportFile(FileRole::Settings, "Tarvolenka.ini", result);
+  }
 
   // The drawing, for a view set up on its own: the gallery and the benches.
   void EnableControls();

@@ -60,8 +60,8 @@ int main(int argc, char** argv) {
   // Rendered pictures are kept in the user's cache folder, e.g. ~/.cache/Tarvolenka/pictures.
   qt::QtDesktop desktop(0, QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                QStringLiteral("/pictures"));
-  desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size()));
-  desktop.onZoomChanged = qt::SaveZoom;
+  FileResult settingsRead;
+  desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size(), settingsRead));
   // The statistics quote the machine's exact return for the lines and stake being played; the
   // last answer is kept, as players rarely change them.
   auto exactReturn = [cache = std::optional<std::pair<std::pair<int, int>, double>>()](
@@ -72,6 +72,10 @@ int main(int argc, char** argv) {
     return cache->second;
   };
   Game game(desktop, kSaveFileName, exactReturn);
+  game.main().SettingsOutcome(settingsRead);
+  desktop.onZoomChanged = [&game](int percent) {
+    game.main().SettingsOutcome(qt::SaveZoom(percent));
+  };
   instance.OnActivation([&desktop] {
     QWidget* main = desktop.window(WindowId::Main);
     main->showNormal();

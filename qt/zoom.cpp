@@ -6,7 +6,6 @@
 #include <QStandardPaths>
 #include <algorithm>
 #include <charconv>
-#include <cstdio>
 
 #include "core/settings_file.h"
 
@@ -16,16 +15,12 @@ namespace {
 constexpr auto kZoomSection = "window";
 constexpr auto kZoomKey = "zoomPercent";
 
-// The desktop's usual configuration folder, e.g. ~/.config/Tarvolenka/Tarvolenka.ini.
-SettingsFile UserSettings() {
+// The desktop's usual configuration folder, e.g. ~/.config/Tarvolenka/Tarvolenka.ini; read.
+SettingsFile UserSettings(FileResult& read) {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   SettingsFile settings(std::filesystem::path(QFile::encodeName(folder).toStdString()) /
                         "Tarvolenka" / "Tarvolenka.ini");
-  if (const FileResult& loaded = settings.Load(); !loaded)
-    std::fprintf(stderr,
-                 "Tarvolenka: the settings in %s cannot be read (%s); the defaults play, and the "
-                 "file is left as it is\n",
-                 loaded.file.c_str(), loaded.error.c_str());
+  read = settings.Load();
   return settings;
 }
 
@@ -58,21 +53,20 @@ int FittingZoom(QSize window, QSize screen) {
   return best;
 }
 
-int LoadZoom(QSize mainWindow) {
-  const SettingsFile settings = UserSettings();
+int LoadZoom(QSize mainWindow, FileResult& read) {
+  const SettingsFile settings = UserSettings(read);
   if (const auto stored = AsInt(settings.Value(kZoomSection, kZoomKey))) return ClampZoom(*stored);
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? FittingZoom(mainWindow, screen->availableGeometry().size())
                            : kZoomMinPercent;
 }
 
-void SaveZoom(int percent) {
-  SettingsFile settings = UserSettings();
+FileResult SaveZoom(int percent) {
+  FileResult read;
+  SettingsFile settings = UserSettings(read);
+  if (!read) return read;  // a file that cannot be read is not written over
   settings.SetValue(kZoomSection, kZoomKey, std::to_string(ClampZoom(percent)));
-  if (!settings.loaded()) return;  // said at the load; the file is left as it is
-  if (const FileResult saved = settings.Save(); !saved)
-    std::fprintf(stderr, "Tarvolenka: the zoom could not be saved to %s: %s\n", saved.file.c_str(),
-                 saved.error.c_str());
+  return settings.Save();
 }
 
 }  // namespace tarvolenka::qt

@@ -5,6 +5,8 @@
 
 #include <QSize>
 
+#include "core/file_access.h"
+
 namespace tarvolenka::qt {
 
 inline constexpr int kZoomMinPercent = 100;
@@ -15,8 +17,10 @@ inline constexpr int kZoomStepPercent = 25;
 int ClampZoom(int percent);
 // The largest step at which a window of `window` logical pixels fits two thirds of `screen`.
 int FittingZoom(QSize window, QSize screen);
-// The zoom the player chose last; on the first start, the one that fits the primary screen.
-int LoadZoom(QSize mainWindow);
-void SaveZoom(int percent);
+// The zoom the player chose last; on the first start, or when the settings cannot be read (said
+// in `read`), the one that fits the primary screen.
+int LoadZoom(QSize mainWindow, FileResult& read);
+// Remembers the zoom; a file that could not be read is left as it is, and that is the outcome.
+FileResult SaveZoom(int percent);
 
 }  // namespace tarvolenka::qt

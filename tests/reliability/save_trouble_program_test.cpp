@@ -149,6 +149,21 @@ TEST_P(HostileNeighbourFile, NeverHoldsUpTheStartOrTheSignal) {
 INSTANTIATE_TEST_SUITE_P(FileTrouble, HostileNeighbourFile, ::testing::ValuesIn(kHostileNeighbours),
                          [](const auto& test) { return std::string(test.param.name); });
 
+TEST(SaveTrouble, UnreadableSettingsAreNamedAndTheGamePlaysOn) {
+  TempDir dir;
+  const auto settings = dir / "config/Tarvolenka/Tarvolenka.ini";
+  std::filesystem::create_directories(settings.parent_path());
+  std::filesystem::create_directory(settings);
+  ChildOptions options = ReadingErrors();
+  options.environment = {"XDG_CONFIG_HOME=" + (dir / "config").string()};
+  ChildProcess program(TARVOLENKA_PROGRAM, {}, dir.path(), options);
+  EXPECT_TRUE(SaysSoon(program, "the settings could not be saved to " + settings.string()));
+  EXPECT_TRUE(AppearsSoon(dir / kSaveFileName));
+  program.Signal(SIGTERM);
+  EXPECT_EQ(ExitCode(program.Wait(kPatienceMs)), 0);
+  EXPECT_TRUE(std::filesystem::is_directory(settings));
+}
+
 TEST(SaveTrouble, AShortFileKeepsItsBalanceInTheRealProgram) {
   TempDir dir;
   GameState s = NewGameState(MakeDateTime(2026, 12, 8, 10, 0, 0));
