@@ -28,6 +28,9 @@ constexpr Phrase kErrnoPhrases[] = {
     {ENOTDIR, "част от пътя не е папка"},
     {EISDIR, "на мястото на файла има папка"},
     {EEXIST, "името вече е заето"},
+    {EMFILE, "отворени са твърде много файлове"},
+    {ENFILE, "отворени са твърде много файлове"},
+    {ETXTBSY, "файлът се използва от друга програма"},
 };
 
 constexpr Phrase kKindPhrases[] = {

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "catalogue/double_up_elements.h"
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/meze_elements.h"
+#include "core/file_notices.h"
 #include "core/free_spins.h"
 #include "exact/exact.h"
 #include "game/game.h"
@@ -187,10 +189,11 @@ int main(int argc, char** argv) {
   bool ok = Save(desktop.window(WindowId::Main), dir, "main-big-win.png", dpr);
   ShowWinningScreen(game, false);
   ok = Save(desktop.window(WindowId::Main), dir, "main.png", dpr) && ok;
-  // The notice of a history that could not be written, its reason in the system's own words.
-  desktop.SetText(Ref(MainEl::SaveNotice),
-                  "Играта не е записана: cannot open Tarvolenka.history for appending: Too many "
-                  "open files. Нов опит при следващия запис.");
+  // The notice of a history that could not be written, as the main window words it.
+  FileNotices notices;
+  notices.Report(FileRole::History, "Tarvolenka.history",
+                 FileFailure("Tarvolenka.history", ErrorText(ENOSPC), ENOSPC));
+  desktop.SetText(Ref(MainEl::SaveNotice), notices.Notice());
   desktop.SetVisible(Ref(MainEl::SaveNotice), true);
   ok = Save(desktop.window(WindowId::Main), dir, "main-notice.png", dpr) && ok;
   desktop.SetVisible(Ref(MainEl::SaveNotice), false);
