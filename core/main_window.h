@@ -159,6 +159,7 @@ class MainWindow : public WindowLogic {
   Desktop& d_;
   Machine& m_;
   ReelSpin spin_;
+  std::int64_t nextSpinTickAt_ = 0;  // on the steady clock, in microseconds
   SpinCycle cycle_;
   bool autoPlayWasDue_ = false;  // the auto-play timer ran when a window paused it
   SaveFile save_;

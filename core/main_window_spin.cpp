@@ -28,18 +28,35 @@ void MainWindow::StartSpin() {
   ReseedFromClock(d_, m_.Rng);
   RecordInFlight(InFlight::Spin);
   spin_.Start();
+  nextSpinTickAt_ = d_.SteadyMicros() + std::int64_t{durations::kSpinTickStart} * 1000;
   d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
   d_.StartTimer(TimerOf(MainTimer::Spin));
   d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
   DisableControls();
 }
 
+// Every tick the schedule has made due by now is played, in order: a late timer is caught up,
+// so the spin lasts the schedule's time however busy the machine. The reels are drawn once.
 void MainWindow::OnSpinTick() {
-  const SpinTick tick = spin_.Tick(m_.Reels, m_.Rng);
-  if (tick.advanced) LoadCellPictures();
-  if (tick.click) PlayCue(Cue::Click);
-  if (tick.ended) return EndSpin();
-  d_.SetTimerInterval(TimerOf(MainTimer::Spin), tick.period);
+  const std::int64_t now = d_.SteadyMicros();
+  bool advanced = false;
+  bool click = false;
+  while (nextSpinTickAt_ <= now) {
+    const SpinTick tick = spin_.Tick(m_.Reels, m_.Rng);
+    advanced = advanced || tick.advanced;
+    click = click || tick.click;
+    if (tick.ended) {
+      if (advanced) LoadCellPictures();
+      if (click) PlayCue(Cue::Click);
+      return EndSpin();
+    }
+    nextSpinTickAt_ += std::int64_t{tick.period} * 1000;
+  }
+  if (advanced) LoadCellPictures();
+  if (click) PlayCue(Cue::Click);
+  // The timer's next period reaches the next due tick, rounded up to its milliseconds.
+  d_.SetTimerInterval(TimerOf(MainTimer::Spin),
+                      static_cast<int>((nextSpinTickAt_ - now + 999) / 1000));
   DrawReels();
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/random.h"
 #include "core/reels.h"
+#include "core/spin_schedule.h"
 
 namespace tarvolenka {
 
@@ -13,6 +14,23 @@ inline constexpr int kRestOffset = -125;  // a reel at rest: row 0 just above th
 // The reels' steps, in pixels a tick: a paid spin's, and the free spins' quicker one.
 inline constexpr std::int32_t kPaidSpinStep = 10;
 inline constexpr std::int32_t kFreeSpinStep = 25;
+
+// The stop schedule's length for a spin moving `step` pixels a tick, in milliseconds: the first
+// tick's period and those of every tick after it but the last, which ends the spin.
+constexpr int ScheduledSpinMs(std::int32_t step) {
+  int ms = durations::kSpinTickStart;
+  std::int32_t offset = kRestOffset;
+  int advances = 0;
+  for (;;) {
+    offset += step;
+    if (offset > 0) {
+      offset = kRestOffset;
+      ++advances;
+    }
+    if (advances >= kStopAfter.back()) return ms;
+    ms += TickPeriod(advances);
+  }
+}
 
 // The reels as a start shows them: four advances of every reel from the empty window.
 void FillReelsAtStart(ReelWindow& reels, Random& rng);
@@ -52,5 +70,7 @@ class ReelSpin {
   std::int32_t advances_ = 0;
   std::int32_t step_ = kPaidSpinStep;
 };
+
+static_assert(ScheduledSpinMs(kPaidSpinStep) == 2119 && ScheduledSpinMs(kFreeSpinStep) == 978);
 
 }  // namespace tarvolenka

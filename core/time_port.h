@@ -30,6 +30,9 @@ class TimePort {
   // Clock: local date-time, and milliseconds since midnight of the UTC time of day.
   virtual DateTime NowLocal() const = 0;
   virtual std::uint32_t MillisSinceMidnightUtc() const = 0;
+  // A steady clock, in microseconds from an arbitrary start: schedules measure their time on
+  // it, so that a late timer is caught up rather than added to the schedule.
+  virtual std::int64_t SteadyMicros() const = 0;
 
   // Runs `action` from the event loop once the handler running now has returned: the start-up
   // continues an interrupted game this way, with the main window up and the program's

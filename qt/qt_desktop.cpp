@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -459,6 +460,12 @@ DateTime QtDesktop::NowLocal() const {
   const QDateTime now = QDateTime::currentDateTime();
   const qint64 days = now.date().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
   return static_cast<double>(days) + now.time().msecsSinceStartOfDay() / kMillisPerDay;
+}
+
+std::int64_t QtDesktop::SteadyMicros() const {
+  return std::chrono::duration_cast<std::chrono::microseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 std::uint32_t QtDesktop::MillisSinceMidnightUtc() const {

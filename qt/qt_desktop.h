@@ -65,6 +65,7 @@ class QtDesktop : public QObject, public Desktop {
   bool IsTimerRunning(TimerRef timer) const override;
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
+  std::int64_t SteadyMicros() const override;
   void PlayCue(Cue cue) override;
   bool AskNewGameOverUnusableSave(std::string_view message) override;
   void AskRetryFailedSave(std::string_view message,

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
@@ -43,6 +45,25 @@ TEST_F(SpinCycle, APaidSpinFollowsTheStopScheduleTickByTick) {
     ASSERT_EQ(period, expected) << "after " << advances << " advances";
   }
   EXPECT_EQ(ticks.size(), 21u * 13u - 1u);  // the last tick ends the spin
+}
+
+// A busy machine delays the timer; the ticks that fell due meanwhile are played at once, in
+// order, so the spin still ends on the schedule's time and on the same screen.
+TEST_F(SpinCycle, ASpinHeldUpByABusyEventLoopCatchesUpAndEndsOnSchedule) {
+  const ReelWindow expected = testing::PredictSpin(m().Reels, desk_.MillisSinceMidnightUtc());
+  std::vector<int> stalledAt;
+  desk_.SetObserver([&] {
+    const int advances = spin().advances();
+    if (!Spinning() || (advances != 3 && advances != 16) ||
+        std::ranges::find(stalledAt, advances) != stalledAt.end())
+      return;
+    stalledAt.push_back(advances);
+    desk_.Stall(advances == 3 ? 47 : 130);
+  });
+  Click(MainEl::StartButton);
+  EXPECT_EQ(FinishSpin(), 2119);
+  EXPECT_EQ(stalledAt, (std::vector<int>{3, 16}));
+  EXPECT_EQ(m().Reels, expected);
 }
 
 TEST_F(SpinCycle, ReelsStopFromLeftToRightOnCellBoundaries) {

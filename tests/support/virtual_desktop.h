@@ -92,6 +92,8 @@ class VirtualDesktop : public Desktop {
   bool IsTimerRunning(TimerRef timer) const override;
   DateTime NowLocal() const override;
   std::uint32_t MillisSinceMidnightUtc() const override;
+  // Virtual time less the wall clock's jumps.
+  std::int64_t SteadyMicros() const override { return (now_ - jumpedMs_) * 1000; }
   void PlayCue(Cue cue) override;
   bool AskNewGameOverUnusableSave(std::string_view message) override;
   void AskRetryFailedSave(std::string_view message,
@@ -146,7 +148,14 @@ class VirtualDesktop : public Desktop {
 
   // Looking at the screen.
   std::int64_t now() const { return now_; }
-  void AdvanceClock(std::int64_t ms) { now_ += ms; }  // moves the wall clock, firing nothing
+  // Time passes with the event loop held up, as by a slow handler: the timers due meanwhile
+  // fire late, at the next step.
+  void Stall(std::int64_t ms) { now_ += ms; }
+  // Moves the wall clock, firing nothing; the steady clock does not see the jump.
+  void AdvanceClock(std::int64_t ms) {
+    now_ += ms;
+    jumpedMs_ += ms;
+  }
   const ElementState& State(ElementRef element) const;
   const ElementState& State(WindowId window, std::string_view name) const;
   const std::string& Text(ElementRef element) const { return State(element).text; }
@@ -215,6 +224,7 @@ class VirtualDesktop : public Desktop {
   int handling_ = 0;  // events being handled now, scripted actions among them
   std::int64_t lastScripted_ = 0;
   std::int64_t now_ = 0;
+  std::int64_t jumpedMs_ = 0;
   DateTime start_;
   std::int64_t utcBehindLocalMs_;
   std::vector<CueEvent> cues_;
