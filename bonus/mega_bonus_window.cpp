@@ -10,6 +10,7 @@ void MegaBonusWindow::OnShow() {
   const auto restored = TakeRestore();
   const bool resumed = restored && rules_.Restore(*restored);
   if (!resumed) rules_.Deal(m_.State.TimedBonusAmount, m_.Rng);
+  shownLight_ = 0;
   for (int cell = 1; cell <= kMegaCells; ++cell) {
     d_.SetVisible(Ref(MegaLight(cell)), false);
     d_.SetText(Ref(MegaLabel(cell)), std::to_string(rules_.Prize(cell)));
@@ -31,8 +32,7 @@ void MegaBonusWindow::ShowPhase() {
   MoveLight();
   if (phase == Phase::Rested) Announce();
   if (running) {
-    d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), rules_.Pace());
-    d_.StartTimer(TimerOf(MegaBonusTimer::Light));
+    ArmLight();
   } else {
     d_.StopTimer(TimerOf(MegaBonusTimer::Light));
   }
@@ -55,10 +55,18 @@ void MegaBonusWindow::TimerTick(std::uint8_t timer) {
   if (static_cast<MegaBonusTimer>(timer) == MegaBonusTimer::Light) OnLightTick();
 }
 
+void MegaBonusWindow::ArmLight() {
+  nextStepAt_ = d_.SteadyMicros() + std::int64_t{rules_.Pace()} * 1000;
+  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), rules_.Pace());
+  d_.StartTimer(TimerOf(MegaBonusTimer::Light));
+}
+
 void MegaBonusWindow::MoveLight() {
   const int light = rules_.light();
-  d_.SetVisible(Ref(MegaLight(light == 1 ? kMegaCells : light - 1)), false);
+  if (shownLight_ == light) return;
+  if (shownLight_ != 0) d_.SetVisible(Ref(MegaLight(shownLight_)), false);
   d_.SetVisible(Ref(MegaLight(light)), true);
+  shownLight_ = light;
 }
 
 void MegaBonusWindow::Start() {
@@ -66,7 +74,7 @@ void MegaBonusWindow::Start() {
   d_.SetVisible(Ref(MegaBonusEl::StartButton), false);
   rules_.Start(m_.Rng);
   Progress();
-  d_.StartTimer(TimerOf(MegaBonusTimer::Light));
+  ArmLight();
 }
 
 void MegaBonusWindow::Stop() {
@@ -75,12 +83,23 @@ void MegaBonusWindow::Stop() {
   d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
 }
 
+// Every step the light's paces have made due by now is taken, in order: a late timer is caught
+// up, so the wheel keeps its time however busy the machine. The light is shown once.
 void MegaBonusWindow::OnLightTick() {
-  const MegaStep step = rules_.Step();
+  const std::int64_t now = d_.SteadyMicros();
+  bool moved = false;
+  bool rested = false;
+  while (nextStepAt_ <= now && !rested) {
+    const MegaStep step = rules_.Step();
+    moved = true;
+    rested = step.rested;
+    if (step.stopOffered) d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
+    nextStepAt_ += std::int64_t{rules_.Pace()} * 1000;
+  }
+  if (!moved) return;
   PlayCue(d_, m_.State, Cue::Click);
-  if (step.stopOffered) d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
   MoveLight();
-  if (step.rested) {
+  if (rested) {
     d_.StopTimer(TimerOf(MegaBonusTimer::Light));
     d_.SetVisible(Ref(MegaBonusEl::OkButton), true);
     Announce();
@@ -88,7 +107,8 @@ void MegaBonusWindow::OnLightTick() {
     PlayCue(d_, m_.State, Cue::Cuckoo);
     return;
   }
-  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light), rules_.Pace());
+  d_.SetTimerInterval(TimerOf(MegaBonusTimer::Light),
+                      static_cast<int>((nextStepAt_ - now + 999) / 1000));
 }
 
 void MegaBonusWindow::Announce() {

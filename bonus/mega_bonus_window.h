@@ -33,12 +33,16 @@ class MegaBonusWindow : public WindowLogic, public ResumableWindow {
 
  private:
   void ShowPhase();
+  // Sets the light's timer for the next step, a pace from now.
+  void ArmLight();
   void MoveLight();
   void Announce();
 
   Desktop& d_;
   Machine& m_;
   MegaWheelRules rules_;
+  int shownLight_ = 0;           // the cell lit on the screen, 0 for none
+  std::int64_t nextStepAt_ = 0;  // on the steady clock, in microseconds
 };
 
 }  // namespace tarvolenka

@@ -40,6 +40,34 @@ TEST_F(MegaBonus, PrizesAreWorkedOutInSixtyFourBits) {
   EXPECT_EQ(wheel.Prize(3), 5000000000000LL);
 }
 
+// A busy machine delays the light's timer; the steps that fell due meanwhile are taken at once,
+// so the light keeps its pace on the clock, with one cell lit.
+TEST_F(MegaBonus, ALightHeldUpByABusyEventLoopCatchesUpWithOneCellLit) {
+  std::uint32_t atStart = 0;
+  bool stalled = false;
+  int maxLit = 0;
+  desk_.Then(100, [&] {
+    desk_.Click(Ref(MegaBonusEl::StartButton));
+    atStart = mega().rules().stepsLeft();
+    desk_.SetObserver([&] {
+      if (!desk_.IsShown(WindowId::MegaBonus)) return;
+      maxLit = std::max(maxLit, LitShapes());
+      if (!stalled && mega().rules().stepsLeft() == atStart - 5) {
+        stalled = true;
+        desk_.Stall(1550);
+      }
+    });
+  });
+  desk_.Then(3050, [&] {
+    EXPECT_TRUE(stalled);
+    EXPECT_EQ(mega().rules().stepsLeft(), atStart - 30);  // a step each 100 ms, stall or not
+    desk_.SetObserver({});
+    desk_.Close(WindowId::MegaBonus);
+  });
+  desk_.RunModal(WindowId::MegaBonus);
+  EXPECT_EQ(maxLit, 1);
+}
+
 TEST_F(MegaBonus, AStopRequestEndsFifteenToTwentyNineCellsOnWithOneClickPerStep) {
   s().TimedBonusAmount = 100;
   int requestedOn = 0;
