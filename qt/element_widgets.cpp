@@ -187,8 +187,30 @@ void PaintBoxWidget::ReplayHeld() {
   held_.clear();
 }
 
+void PaintBoxWidget::AddOverlay(std::function<void(QPainter&)> paint) {
+  Painter();  // copies held back are drawn first: what follows lies over them
+  overlay_.push_back(std::move(paint));
+}
+
+void PaintBoxWidget::FlushOverlay() {
+  if (overlay_.empty()) return;
+  if (overlayOps_ != layerOps_ || layer_.size() != image_.size() ||
+      layer_.devicePixelRatio() != image_.devicePixelRatio()) {
+    layer_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
+    layer_.setDevicePixelRatio(image_.devicePixelRatio());
+    layer_.fill(Qt::transparent);
+    QPainter p(&layer_);
+    for (const auto& paint : overlay_) paint(p);
+    layerOps_ = overlayOps_;
+  }
+  overlay_.clear();
+  overlayOps_.clear();
+  Painter().drawImage(0, 0, layer_);
+}
+
 void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
   BeginFrame();
+  FlushOverlay();
   const qint64 copy[] = {x, y, pixmap.cacheKey()};
   const qsizetype before = ops_.size();
   Record('P', copy, sizeof copy, false);
@@ -210,6 +232,7 @@ void PaintBoxWidget::Record(char op, const void* bytes, std::size_t size, bool b
   ops_.append(op);
   ops_.append(reinterpret_cast<const char*>(&length), sizeof length);
   ops_.append(static_cast<const char*>(bytes), static_cast<qsizetype>(size));
+  if (blends) overlayOps_.append(ops_.sliced(ops_.size() - static_cast<qsizetype>(size) - 5));
   blended_ = blended_ || blends;
 }
 
@@ -218,6 +241,7 @@ void PaintBoxWidget::FinishFrame() {
     painter_.reset();
     return;
   }
+  FlushOverlay();
   // A frame that stopped short of the last one draws what it held back.
   if (repeating_ && ops_ != lastOps_) ReplayHeld();
   repeating_ = false;
@@ -242,12 +266,13 @@ QColor CasingFor(Rgb c) {
 }  // namespace
 
 void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
-  QPainter& p = Painter();
-  // Aliased strokes keep a frame with all fifty lines well under a millisecond.
-  p.setPen(QPen(CasingFor(colour), width + 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPolyline(points);
-  p.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  p.drawPolyline(points);
+  AddOverlay([points, colour, width](QPainter& p) {
+    // Aliased strokes keep a frame with all fifty lines well under a millisecond.
+    p.setPen(QPen(CasingFor(colour), width + 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(points);
+    p.setPen(QPen(ToQColor(colour), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(points);
+  });
   const int style[] = {colour.r, colour.g, colour.b, width};
   Record('L', style, sizeof style, true);
   Record('l', points.constData(), sizeof(QPoint) * static_cast<std::size_t>(points.size()), true);
@@ -255,6 +280,7 @@ void PaintBoxWidget::DrawLine(const QPolygon& points, Rgb colour, int width) {
 
 void PaintBoxWidget::SetPixelRatio(qreal dpr) {
   if (repeating_) ReplayHeld();
+  FlushOverlay();
   painter_.reset();
   lastOps_.clear();
   lastCopiesOnly_ = false;
@@ -270,70 +296,74 @@ void PaintBoxWidget::SetPixelRatio(qreal dpr) {
 }
 
 void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
-  QPainter& p = Painter();
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
-  const QRectF r = QRectF(cell).adjusted(4, 4, -4, -4);
-  p.setBrush(Qt::NoBrush);
-  p.setPen(QPen(QColor(255, 255, 255, 70), 14));  // a soft glow inside the frame
-  p.drawRoundedRect(r.adjusted(6, 6, -6, -6), 10, 10);
-  p.setPen(QPen(CasingFor(colour), 8));
-  p.drawRoundedRect(r, 12, 12);
-  p.setPen(QPen(ToQColor(colour), 4.5));
-  p.drawRoundedRect(r, 12, 12);
-  p.restore();
+  AddOverlay([cell, colour](QPainter& p) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(cell).adjusted(4, 4, -4, -4);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 70), 14));  // a soft glow inside the frame
+    p.drawRoundedRect(r.adjusted(6, 6, -6, -6), 10, 10);
+    p.setPen(QPen(CasingFor(colour), 8));
+    p.drawRoundedRect(r, 12, 12);
+    p.setPen(QPen(ToQColor(colour), 4.5));
+    p.drawRoundedRect(r, 12, 12);
+    p.restore();
+  });
   const int frame[] = {cell.x(), cell.y(), cell.width(), cell.height(),
                        colour.r, colour.g, colour.b};
   Record('F', frame, sizeof frame, true);
 }
 
 void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
-  QPainter& p = Painter();
-  p.save();
-  p.setRenderHint(QPainter::Antialiasing);
   const QRectF area(QPointF(0, 0), image_.deviceIndependentSize());
-  if (celebration > 0) {
-    // Rays of light that turn a little with every repaint, and falling sparkles.
-    const QPointF c = area.center();
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 16; ++i) {
-      const qreal a = (i * 22.5 + celebration * 7.0) * M_PI / 180.0;
-      const qreal b = a + 9.0 * M_PI / 180.0;
-      QPainterPath ray;
-      ray.moveTo(c);
-      ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * 700);
-      ray.lineTo(c + QPointF(std::cos(b), std::sin(b)) * 700);
-      ray.closeSubpath();
-      p.setBrush(QColor(255, 220, 80, 70));
-      p.drawPath(ray);
+  AddOverlay([area, amount, celebration](QPainter& p) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    if (celebration > 0) {
+      // Rays of light that turn a little with every repaint, and falling sparkles.
+      const QPointF c = area.center();
+      p.setPen(Qt::NoPen);
+      for (int i = 0; i < 16; ++i) {
+        const qreal a = (i * 22.5 + celebration * 7.0) * M_PI / 180.0;
+        const qreal b = a + 9.0 * M_PI / 180.0;
+        QPainterPath ray;
+        ray.moveTo(c);
+        ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * 700);
+        ray.lineTo(c + QPointF(std::cos(b), std::sin(b)) * 700);
+        ray.closeSubpath();
+        p.setBrush(QColor(255, 220, 80, 70));
+        p.drawPath(ray);
+      }
+      for (int i = 0; i < 24; ++i) {
+        const qreal x = std::fmod(i * 97.0 + celebration * 3.0, area.width());
+        const qreal y = std::fmod(i * 53.0 + celebration * 18.0, area.height());
+        PaintBulb(p, QPointF(x, y), 4 + (i + celebration) % 3, true);
+      }
     }
-    for (int i = 0; i < 24; ++i) {
-      const qreal x = std::fmod(i * 97.0 + celebration * 3.0, area.width());
-      const qreal y = std::fmod(i * 53.0 + celebration * 18.0, area.height());
-      PaintBulb(p, QPointF(x, y), 4 + (i + celebration) % 3, true);
-    }
-  }
-  const bool big = celebration > 0;
-  const QRectF plate = big ? QRectF(area.center().x() - 250, area.center().y() - 75, 500, 150)
-                           : QRectF(area.center().x() - 170, area.bottom() - 92, 340, 78);
-  PaintPlate(p, plate, looks::ink::kWood, 16);
-  p.setPen(QPen(QColor(232, 190, 90), 2));
-  p.setBrush(Qt::NoBrush);
-  p.drawRoundedRect(plate.adjusted(6, 6, -8, -9), 11, 11);
-  QFont title = GameFont(big ? 30 : 18, true);
-  QFont sum = GameFont(big ? 54 : 34, true);
-  const qreal split = big ? 50 : 30;
-  PaintText(p, QRectF(plate.left(), plate.top() + 8, plate.width(), split), Qt::AlignCenter,
-            big ? QStringLiteral("ГОЛЯМА ПЕЧАЛБА!") : QStringLiteral("ПЕЧАЛБА"), title,
-            looks::ink::kCream, true, looks::ink::kEdge);
-  PaintText(p, QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
-            Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
-  p.restore();
+    const bool big = celebration > 0;
+    const QRectF plate = big ? QRectF(area.center().x() - 250, area.center().y() - 75, 500, 150)
+                             : QRectF(area.center().x() - 170, area.bottom() - 92, 340, 78);
+    PaintPlate(p, plate, looks::ink::kWood, 16);
+    p.setPen(QPen(QColor(232, 190, 90), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(plate.adjusted(6, 6, -8, -9), 11, 11);
+    QFont title = GameFont(big ? 30 : 18, true);
+    QFont sum = GameFont(big ? 54 : 34, true);
+    const qreal split = big ? 50 : 30;
+    PaintText(p, QRectF(plate.left(), plate.top() + 8, plate.width(), split), Qt::AlignCenter,
+              big ? QStringLiteral("ГОЛЯМА ПЕЧАЛБА!") : QStringLiteral("ПЕЧАЛБА"), title,
+              looks::ink::kCream, true, looks::ink::kEdge);
+    PaintText(p,
+              QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
+              Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
+    p.restore();
+  });
   Record('B', &celebration, sizeof celebration, true);
   Record('b', amount.constData(), sizeof(QChar) * static_cast<std::size_t>(amount.size()), true);
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {
+  FlushOverlay();
   painter_.reset();  // a repaint asked for by the game shows the frame drawn so far
   shownEarly_ = shownEarly_ || framing_;
   QPainter p(this);

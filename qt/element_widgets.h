@@ -83,7 +83,11 @@ class PaintBoxWidget : public QWidget {
   void SetPixelRatio(qreal dpr);
   void FrameCell(const QRect& cell, Rgb colour);
   void ShowWinBanner(const QString& amount, int celebration);
-  const QImage& image() const { return image_; }
+  // The surface as drawn so far, the strokes and frames held for their layer laid over it.
+  const QImage& image() {
+    FlushOverlay();
+    return image_;
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -99,6 +103,11 @@ class PaintBoxWidget : public QWidget {
   // same reels while idle, and that costs no repaint of the window.
   void FinishFrame();
   void Record(char op, const void* bytes, std::size_t size, bool blends);
+  // Strokes, frames and the win banner go to a layer of their own, in order, and are laid over
+  // the copies in one blend when a copy follows them, the frame ends or the widget paints. The
+  // layer is kept while the same ones are drawn again, as they are in every frame of a win.
+  void AddOverlay(std::function<void(QPainter&)> paint);
+  void FlushOverlay();
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   bool framing_ = false;     // a frame is being drawn
@@ -115,6 +124,10 @@ class PaintBoxWidget : public QWidget {
     QPixmap pixmap;
   };
   std::vector<Copy> held_;
+  std::vector<std::function<void(QPainter&)>> overlay_;  // drawn since the last flush
+  QByteArray overlayOps_;                                // their records
+  QImage layer_;
+  QByteArray layerOps_;  // the records the layer holds
 };
 
 }  // namespace tarvolenka::qt
