@@ -93,8 +93,10 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
 static_assert(IdsInOrder(kElements));
 // clang-format on
 
+// The blink runs while the window is open: its opening starts it, and a hidden window costs
+// no wake-ups.
 inline constexpr std::array<TimerSpec, 2> kTimers{{
-    {0, "blinkTimer", durations::kDoubleBlink, true},
+    {0, "blinkTimer", durations::kDoubleBlink, false},
     {1, "shakeTimer", durations::kDoubleShake, false},
 }};
 

@@ -45,6 +45,7 @@ class MainWindow : public WindowLogic {
   void OnClose() override;
   void Click(std::uint16_t handler, int number) override;
   void TimerTick(std::uint8_t timer) override;
+  void Redraw() override;
 
   // The start button and the double-up button, for the benches and the tests that drive them.
   void Start();

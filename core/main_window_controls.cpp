@@ -51,6 +51,8 @@ int GaugePosition(const GameState& s) {
 }  // namespace
 
 void MainWindow::RefreshDisplay() {
+  // What changed reaches the reel area at the next idle repaint; none runs while a spin does.
+  if (!d_.IsTimerRunning(TimerOf(MainTimer::Spin))) d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
   GameState& s = m_.State;
   s.TotalStake = WrapMul32(s.LineCount, s.LineStake);
   s.MaxLineStake = WrapMul32(s.Level, 10);

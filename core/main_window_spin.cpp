@@ -103,8 +103,16 @@ void MainWindow::AfterLevelUp() {
   DrawReels();
 }
 
+// The win's moment plays on idle repaints; once it is over the frames would repeat, and the
+// timer rests until the display changes again.
 void MainWindow::OnIdleRepaint() {
   winShow_.Tick();
+  Redraw();
+  if (!winShow_.Showing(m_.State, cycle_.winningLines()))
+    d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
+}
+
+void MainWindow::Redraw() {
   DrawReels();
   DrawWinningLines();
 }

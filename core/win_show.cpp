@@ -36,13 +36,17 @@ void WinShow::DrawCells(const ReelWindow& reels, const WinningLineFlags& winning
   FrameWinningCells(d_, Ref(MainEl::ReelArea), CellsOfWinningRuns(reels, winning));
 }
 
-void WinShow::DrawBanner(const GameState& s, const WinningLineFlags& winning) const {
+bool WinShow::Showing(const GameState& s, const WinningLineFlags& winning) const {
   const bool anyLine =
       std::any_of(winning.begin(), winning.end(), [](std::uint8_t w) { return w == 1; });
-  if (!anyLine || s.LastWin <= 0) return;
+  if (!anyLine || s.LastWin <= 0) return false;
   const bool big = IsBigWin(s.LastWin, s.TotalStake);
-  const int moment = big ? durations::kBigWinCelebrationRepaints : durations::kWinBannerRepaints;
-  if (repaints_ >= moment) return;
+  return repaints_ < (big ? durations::kBigWinCelebrationRepaints : durations::kWinBannerRepaints);
+}
+
+void WinShow::DrawBanner(const GameState& s, const WinningLineFlags& winning) const {
+  if (!Showing(s, winning)) return;
+  const bool big = IsBigWin(s.LastWin, s.TotalStake);
   d_.ShowWinBanner(Ref(MainEl::ReelArea), std::to_string(s.LastWin), big ? repaints_ + 1 : 0);
 }
 

@@ -47,6 +47,8 @@ class WinShow {
   void DrawCells(const ReelWindow& reels, const WinningLineFlags& winning) const;
   // The last win, or the celebration, over the lines while the moment lasts.
   void DrawBanner(const GameState& s, const WinningLineFlags& winning) const;
+  // Whether the banner is still to show: until then each idle repaint may change the frame.
+  bool Showing(const GameState& s, const WinningLineFlags& winning) const;
 
  private:
   static constexpr int kOver = 1000;

@@ -26,6 +26,9 @@ class WindowLogic {
   // A click routed to handler `handler` of this window, bound to `number` for families.
   virtual void Click(std::uint16_t handler, int number) = 0;
   virtual void TimerTick(std::uint8_t /*timer*/) {}
+  // The desktop has rendered its pictures again (a new zoom): the window's drawing surfaces
+  // are drawn again.
+  virtual void Redraw() {}
 };
 
 class WindowPort {

@@ -18,6 +18,8 @@ void QtDesktop::SetZoom(int percent) {
   const qreal zoom = percent / 100.0;
   pictures_.SetDevicePixelRatio(screenRatio_ * zoom);
   RenderPicturesAgain();
+  for (Window& w : windows_)
+    if (w.logic != nullptr) w.logic->Redraw();
   for (Window& w : windows_) {
     // The window grows or shrinks about its centre, kept on the screen.
     const QPoint centre = w.view->geometry().center();
