@@ -137,7 +137,9 @@ class MainWindow : public WindowLogic {
   // Writes what is in flight now, of `kind`, to the resume file.
   void RecordInFlight(InFlight kind);
 
-  void StartSpin();  // the part shared by paid and free spins
+  // The part shared by paid and free spins; the schedule runs from `pressedAt`, on the steady
+  // clock, so the writes made before the reels turn are caught up rather than added.
+  void StartSpin(std::int64_t pressedAt);
   void EndSpin();
   void FinishSpin();     // the free spins award and the return to the player
   void PayTimedBonus();  // the timed or mega bonus window has closed

@@ -8,27 +8,29 @@ namespace tarvolenka {
 
 void MainWindow::Start() {
   if (m_.StartEnabled == 0) return;
+  const std::int64_t pressedAt = d_.SteadyMicros();
   PauseAutoPlay();
   // Refused silently when the balance is short; a pending auto-play spin is cancelled.
   if (!cycle_.StakePaidSpin(m_.State)) return;
   RefreshDisplay();
   BeginGameRecord();
-  StartSpin();
+  StartSpin(pressedAt);
   ResumeAutoPlay();
 }
 
 void MainWindow::OnFreeSpinDue() {
+  const std::int64_t dueAt = d_.SteadyMicros();
   cycle_.TakeFreeSpin(m_.State);
   RefreshDisplay();
-  StartSpin();
+  StartSpin(dueAt);
   d_.StopTimer(TimerOf(MainTimer::FreeSpin));
 }
 
-void MainWindow::StartSpin() {
+void MainWindow::StartSpin(std::int64_t pressedAt) {
+  nextSpinTickAt_ = pressedAt + std::int64_t{durations::kSpinTickStart} * 1000;
   ReseedFromClock(d_, m_.Rng);
   RecordInFlight(InFlight::Spin);
   spin_.Start();
-  nextSpinTickAt_ = d_.SteadyMicros() + std::int64_t{durations::kSpinTickStart} * 1000;
   d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
   d_.StartTimer(TimerOf(MainTimer::Spin));
   d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
