@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -172,56 +173,60 @@ void SaveMegaBonusDue(const std::filesystem::path& dir) {
   SaveFile(dir / kSaveFileName).Write(Encode(s));
 }
 
-TEST(RealProgramOnX, AHeldKeyActsOnce) {
-  TempDir dir;
-  XDisplay x(dir.path());
-  ASSERT_FALSE(x.name().empty());
-  Game game(x, dir.path());
-  const std::string main = game.MainWindow();
+// A folder and a display of the test's own, and the game started in them.
+class RealProgramOnX : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_FALSE(x_.name().empty()); }
+  // Starts the game (again) and answers its main window, "" when none shows.
+  std::string StartGame() {
+    game_.reset();
+    game_.emplace(x_, dir_.path());
+    return game_->MainWindow();
+  }
+
+  TempDir dir_;
+  XDisplay x_{dir_.path()};
+  std::optional<Game> game_;
+};
+
+TEST_F(RealProgramOnX, AHeldKeyActsOnce) {
+  const std::string main = StartGame();
   ASSERT_FALSE(main.empty());
-  x.Focus(main);
-  x.Xdo("keydown Left sleep 2 keyup Left");    // the autorepeat would take several lines off
-  x.Xdo("keydown space sleep 6 keyup space");  // and buy a spin every 2.1 s
+  x_.Focus(main);
+  x_.Xdo("keydown Left sleep 2 keyup Left");    // the autorepeat would take several lines off
+  x_.Xdo("keydown space sleep 6 keyup space");  // and buy a spin every 2.1 s
   Sleep(500);
-  EXPECT_EQ(game.End(), 0);
-  EXPECT_EQ(SavedState(dir.path()).LineCount, 49);
-  EXPECT_EQ(Occurrences(dir / "Tarvolenka.history", "\"free\":false") +
-                Occurrences(dir / "Tarvolenka.history.open", "\"free\":false"),
+  EXPECT_EQ(game_->End(), 0);
+  EXPECT_EQ(SavedState(dir_.path()).LineCount, 49);
+  EXPECT_EQ(Occurrences(dir_ / "Tarvolenka.history", "\"free\":false") +
+                Occurrences(dir_ / "Tarvolenka.history.open", "\"free\":false"),
             1);
 }
 
-TEST(RealProgramOnX, ADialogDestroyedByAnotherClientIsClosedByItsRules) {
-  TempDir dir;
-  XDisplay x(dir.path());
-  ASSERT_FALSE(x.name().empty());
-  Game game(x, dir.path());
-  const std::string main = game.MainWindow();
+TEST_F(RealProgramOnX, ADialogDestroyedByAnotherClientIsClosedByItsRules) {
+  const std::string main = StartGame();
   ASSERT_FALSE(main.empty());
-  const std::string dialog = x.PressForDialog(main, "b");  // the timed bonus, due in a new game
+  const std::string dialog = x_.PressForDialog(main, "b");  // the timed bonus, due in a new game
   ASSERT_FALSE(dialog.empty());
-  x.Xdo("windowclose " + dialog);
-  ASSERT_TRUE(Soon([&] { return x.Window(kMainTitle, true).empty(); }));
-  x.Focus(main);
-  x.Xdo("key Left");  // the main window answers again
+  x_.Xdo("windowclose " + dialog);
+  ASSERT_TRUE(Soon([&] { return x_.Window(kMainTitle, true).empty(); }));
+  x_.Focus(main);
+  x_.Xdo("key Left");  // the main window answers again
   Sleep(500);
-  EXPECT_EQ(game.End(), 0);
-  const GameState s = SavedState(dir.path());
+  EXPECT_EQ(game_->End(), 0);
+  const GameState s = SavedState(dir_.path());
   EXPECT_EQ(s.Balance, 30000 + 100);  // the timed bonus, collected as on OK
   EXPECT_EQ(s.LineCount, 49);
 }
 
-TEST(RealProgramOnX, TheMainWindowDestroyedEndsTheGameSaved) {
-  TempDir dir;
-  XDisplay x(dir.path());
-  ASSERT_FALSE(x.name().empty());
-  Game game(x, dir.path());
-  const std::string main = game.MainWindow();
+TEST_F(RealProgramOnX, TheMainWindowDestroyedEndsTheGameSaved) {
+  const std::string main = StartGame();
   ASSERT_FALSE(main.empty());
-  x.Xdo("windowclose " + main);
-  const auto status = game.program.Wait(kPatienceMs);
+  x_.Xdo("windowclose " + main);
+  const auto status = game_->program.Wait(kPatienceMs);
   ASSERT_TRUE(status);
   EXPECT_TRUE(WIFEXITED(*status));
-  EXPECT_EQ(SavedState(dir.path()).Balance, 30000);
+  EXPECT_EQ(SavedState(dir_.path()).Balance, 30000);
 }
 
 // The mega wheel as the resume file holds it; nothing before the bonus is recorded.
@@ -249,44 +254,37 @@ bool PressUntilPast(const XDisplay& x, const std::string& window, const std::fil
   return false;
 }
 
-TEST(RealProgramOnX, AMegaPrizeShownBeforeAKillIsThePrizePaidAfterIt) {
-  TempDir dir;
-  SaveMegaBonusDue(dir.path());
-  XDisplay x(dir.path());
-  ASSERT_FALSE(x.name().empty());
-  std::optional<std::int64_t> prize;
-  {
-    Game game(x, dir.path());
-    const std::string main = game.MainWindow();
-    ASSERT_FALSE(main.empty());
-    const std::string wheel = x.PressForDialog(main, "b");
-    ASSERT_FALSE(wheel.empty());
-    // Started, the light runs a thousand steps; the stop is offered after five of them.
-    ASSERT_TRUE(PressUntilPast(x, wheel, dir.path(), MegaWheelRules::Phase::Dealt));
-    ASSERT_TRUE(PressUntilPast(x, wheel, dir.path(), MegaWheelRules::Phase::Running));
-    std::optional<MegaWheelRules> rested;
-    ASSERT_TRUE(Soon([&] {
-      rested = RecordedWheel(dir.path());
-      return rested && rested->phase() == MegaWheelRules::Phase::Rested;
-    }));
-    prize = rested->Prize(rested->light());
-    game.program.Signal(SIGKILL);
-    game.program.Wait(kPatienceMs);
-  }
-  Game again(x, dir.path());
-  ASSERT_FALSE(again.MainWindow().empty()) << again.Output();
-  std::string wheel;
-  ASSERT_TRUE(Soon([&] { return !(wheel = x.Window(kMainTitle, true)).empty(); }));
+TEST_F(RealProgramOnX, AMegaPrizeShownBeforeAKillIsThePrizePaidAfterIt) {
+  SaveMegaBonusDue(dir_.path());
+  const std::string main = StartGame();
+  ASSERT_FALSE(main.empty());
+  const std::string wheel = x_.PressForDialog(main, "b");
+  ASSERT_FALSE(wheel.empty());
+  // Started, the light runs a thousand steps; the stop is offered after five of them.
+  ASSERT_TRUE(PressUntilPast(x_, wheel, dir_.path(), MegaWheelRules::Phase::Dealt));
+  ASSERT_TRUE(PressUntilPast(x_, wheel, dir_.path(), MegaWheelRules::Phase::Running));
+  std::optional<MegaWheelRules> rested;
+  ASSERT_TRUE(Soon([&] {
+    rested = RecordedWheel(dir_.path());
+    return rested && rested->phase() == MegaWheelRules::Phase::Rested;
+  }));
+  const std::int64_t prize = rested->Prize(rested->light());
+  game_->program.Signal(SIGKILL);
+  game_->program.Wait(kPatienceMs);
+
+  ASSERT_FALSE(StartGame().empty()) << game_->Output();
+  std::string shownAgain;
+  ASSERT_TRUE(Soon([&] { return !(shownAgain = x_.Window(kMainTitle, true)).empty(); }));
   bool closed = false;
   for (int tries = 0; tries < 30 && !closed; ++tries) {
-    x.Focus(wheel);
-    x.Xdo("key Return");  // OK on the prize shown again
-    closed = Soon([&] { return x.Window(kMainTitle, true).empty(); }, 1000);
+    x_.Focus(shownAgain);
+    x_.Xdo("key Return");  // OK on the prize shown again
+    closed = Soon([&] { return x_.Window(kMainTitle, true).empty(); }, 1000);
   }
   ASSERT_TRUE(closed);
-  EXPECT_EQ(again.End(), 0);
-  EXPECT_EQ(SavedState(dir.path()).Balance, 30000 + *prize);
-  EXPECT_EQ(Occurrences(dir / "Tarvolenka.history", "\"kind\":\"mega_bonus\""), 1);
+  EXPECT_EQ(game_->End(), 0);
+  EXPECT_EQ(SavedState(dir_.path()).Balance, 30000 + prize);
+  EXPECT_EQ(Occurrences(dir_ / "Tarvolenka.history", "\"kind\":\"mega_bonus\""), 1);
 }
 
 }  // namespace
