@@ -1,12 +1,16 @@
 // The spin cycle: starting a paid or free spin, the animation with its stop schedule, the end
 // of a spin with its pay, bonus and free spins, and auto-play.
 
+#include <limits>
+
 #include "core/main_window.h"
 #include "core/reseed.h"
 
 namespace tarvolenka {
 
 void MainWindow::Start() {
+  // Pressed again while the reels turn, START stops them.
+  if (d_.IsTimerRunning(TimerOf(MainTimer::Spin))) return StopReels();
   if (m_.StartEnabled == 0) return;
   const std::int64_t pressedAt = d_.SteadyMicros();
   PauseAutoPlay();
@@ -35,6 +39,14 @@ void MainWindow::StartSpin(std::int64_t pressedAt) {
   d_.StartTimer(TimerOf(MainTimer::Spin));
   d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
   DisableControls();
+  SetPicture(MainEl::StartButton, MainEl::StoreStart);  // lit: pressed again, it stops the reels
+}
+
+// The advances still to come are played at once, in their order, with the same draws: the reels
+// land where the whole spin would have left them, and the spin ends as usual.
+void MainWindow::StopReels() {
+  nextSpinTickAt_ = std::numeric_limits<std::int64_t>::min() / 2;  // every tick is due
+  OnSpinTick();
 }
 
 // Every tick the schedule has made due by now is played, in order: a late timer is caught up,
