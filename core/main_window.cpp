@@ -23,7 +23,7 @@ void MainWindow::Click(std::uint16_t handler, int /*number*/) {
   switch (static_cast<MainClick>(handler)) {
     case MainClick::None: return;
     case MainClick::OpenDoubleUp: return OpenDoubleUp();
-    case MainClick::Start: return Start();
+    case MainClick::Start: return PressStart();
     case MainClick::OpenLegend: return OpenLegend();
     case MainClick::OpenHistory: return OpenHistory();
     case MainClick::LinesUp: return LinesUp();

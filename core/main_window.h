@@ -137,6 +137,7 @@ class MainWindow : public WindowLogic {
   // Writes what is in flight now, of `kind`, to the resume file.
   void RecordInFlight(InFlight kind);
 
+  void PressStart();
   void StopReels();
   // The part shared by paid and free spins; the schedule runs from `pressedAt`, on the steady
   // clock, so the writes made before the reels turn are caught up rather than added.

@@ -8,9 +8,14 @@
 
 namespace tarvolenka {
 
-void MainWindow::Start() {
-  // Pressed again while the reels turn, START stops them.
+// The player's START: pressed again while the reels turn, it stops them. Auto-play's own start
+// never does.
+void MainWindow::PressStart() {
   if (d_.IsTimerRunning(TimerOf(MainTimer::Spin))) return StopReels();
+  Start();
+}
+
+void MainWindow::Start() {
   if (m_.StartEnabled == 0) return;
   const std::int64_t pressedAt = d_.SteadyMicros();
   PauseAutoPlay();

@@ -141,21 +141,32 @@ TEST_F(SpinCycle, ASpinWithoutAWinLeavesLastWinAtZeroAndPlaysNoCuckoo) {
   EXPECT_EQ(m().DoubleEnabled, 0);
 }
 
-TEST_F(SpinCycle, ControlsAreGreyAndInertWhileTheReelsTurn) {
+TEST_F(SpinCycle, TheOtherControlsAreGreyAndInertWhileTheReelsTurn) {
   Click(MainEl::StartButton);
-  for (MainEl e : {MainEl::StartButton, MainEl::LegendButton, MainEl::StakePlus, MainEl::StakeMinus,
-                   MainEl::LinesPlus, MainEl::LinesMinus, MainEl::DoubleButton}) {
+  for (MainEl e : {MainEl::LegendButton, MainEl::StakePlus, MainEl::StakeMinus, MainEl::LinesPlus,
+                   MainEl::LinesMinus, MainEl::DoubleButton}) {
     Click(e);
   }
   EXPECT_EQ(s().LineCount, 50);
   EXPECT_EQ(s().LineStake, 1);
   EXPECT_EQ(s().Balance, 29950);
-  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStartGrey);
+  EXPECT_TRUE(Spinning());
+  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStart);  // lit: it stops the reels
   EXPECT_EQ(Pic(MainEl::LegendButton), Picture::ButtonLegendGrey);
   EXPECT_EQ(Pic(MainEl::LinesPlus), Picture::ArrowPlusGrey);
   FinishSpin();
-  EXPECT_EQ(Pic(MainEl::StartButton), Picture::ButtonStart);
   EXPECT_EQ(Pic(MainEl::StakeMinus), Picture::ArrowMinus);
+}
+
+TEST_F(SpinCycle, StartPressedAgainStopsTheReelsAtOnceOnTheForeseenScreen) {
+  const ReelWindow expected = testing::PredictSpin(m().Reels, desk_.MillisSinceMidnightUtc());
+  Click(MainEl::StartButton);
+  desk_.RunFor(300);
+  ASSERT_TRUE(Spinning());
+  Click(MainEl::StartButton);
+  EXPECT_FALSE(Spinning());
+  EXPECT_EQ(m().Reels, expected);
+  EXPECT_EQ(s().Balance, 29950 + s().LastWin);
 }
 
 class FreeSpins : public MachineTest, public ::testing::WithParamInterface<std::pair<int, int>> {};

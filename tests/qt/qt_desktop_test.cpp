@@ -215,7 +215,7 @@ TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {
   EXPECT_EQ(LabelText(MainEl::CreditCounter), "29950");
   EXPECT_TRUE(desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)));
   EXPECT_TRUE(EventuallyTrue([&] { return box->image() != before; }));
-  EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStartGrey);
+  EXPECT_EQ(desktop_->PictureOf(Ref(MainEl::StartButton)), Picture::ButtonStart);  // it stops them
   // The spin ends by itself (within its schedule of a little over two seconds, when not loaded).
   EXPECT_TRUE(EventuallyTrue([&] { return !desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)); }));
   EXPECT_EQ(game_->main().spin().reelOffsets()[4], -125);

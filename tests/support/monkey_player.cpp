@@ -35,11 +35,10 @@ const std::vector<ElementRef>& Clickable(WindowId window) {
   return table[static_cast<std::size_t>(window)];
 }
 
-// The main window's controls that must do nothing while the reels turn.
+// The main window's controls that must do nothing while the reels turn; START stops them.
 bool InertWhileTurning(ElementRef element) {
   if (element.window != WindowId::Main) return false;
   switch (static_cast<MainClick>(SpecOf(element).click)) {
-    case MainClick::Start:
     case MainClick::OpenDoubleUp:
     case MainClick::OpenLegend:
     case MainClick::OpenHistory:
