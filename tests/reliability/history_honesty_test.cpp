@@ -11,14 +11,15 @@ namespace tarvolenka::testing {
 namespace {
 
 // Every game is written once its spins, bonus and double-up are over: the main window alone,
-// reels at rest and no free spins due.
+// reels at rest, no pause holding the game (a stopped spin may wait to open its bonus) and no
+// free spins due.
 bool Settled(MonkeyTable& t) {
   for (std::size_t w = 0; w < kWindowCount; ++w) {
     if (static_cast<WindowId>(w) != WindowId::Main && t.desk().IsShown(static_cast<WindowId>(w))) {
       return false;
     }
   }
-  return t.game().main().cycle().freeSpins() == 0 &&
+  return !t.desk().paused() && t.game().main().cycle().freeSpins() == 0 &&
          !t.desk().IsTimerRunning(TimerOf(MainTimer::Spin)) &&
          !t.desk().IsTimerRunning(TimerOf(MainTimer::FreeSpin));
 }
