@@ -12,6 +12,11 @@ inline constexpr int kFreeSpinPause = 2000;  // the free-spin timer
 inline constexpr int kCountdownTick = 1000;  // the timed bonus countdown
 inline constexpr int kAutoPlayPause = 2000;  // the auto-play timer
 
+// Quick spin plays the stop schedule and the gaps between spins at this many microseconds for
+// each of their milliseconds: in three eighths of their time.
+inline constexpr int kNormalTempo = 1000;
+inline constexpr int kQuickTempo = 375;
+
 // Spin timer periods of the stop schedule, by stage (all turning, then 1..4 reels stopped).
 inline constexpr int kSpinTickPeriods[5] = {1, 5, 10, 15, 20};
 

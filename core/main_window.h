@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "catalogue/durations.h"
 #include "catalogue/main_elements.h"
 #include "core/desktop.h"
 #include "core/file_notices.h"
@@ -69,6 +70,11 @@ class MainWindow : public WindowLogic {
   void SettingsOutcome(const FileResult& result) {
     ReportFile(FileRole::Settings, "Tarvolenka.ini", result);
   }
+
+  // Quick spin: the stop schedule and the gaps between spins at the quick tempo, with the same
+  // draws in the same order.
+  void SetQuickSpin(bool quick);
+  bool quickSpin() const { return tempo_ != durations::kNormalTempo; }
 
   // The drawing, for a view set up on its own: the gallery and the benches.
   void EnableControls();
@@ -165,6 +171,7 @@ class MainWindow : public WindowLogic {
   Machine& m_;
   ReelSpin spin_;
   std::int64_t nextSpinTickAt_ = 0;  // on the steady clock, in microseconds
+  int tempo_ = durations::kNormalTempo;  // the schedule's microseconds for each millisecond
   SpinCycle cycle_;
   bool autoPlayWasDue_ = false;  // the auto-play timer ran when a window paused it
   SaveFile save_;

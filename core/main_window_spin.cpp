@@ -35,8 +35,15 @@ void MainWindow::OnFreeSpinDue() {
   d_.StopTimer(TimerOf(MainTimer::FreeSpin));
 }
 
+void MainWindow::SetQuickSpin(bool quick) {
+  tempo_ = quick ? durations::kQuickTempo : durations::kNormalTempo;
+  const auto gap = [this](int ms) { return static_cast<int>(std::int64_t{ms} * tempo_ / 1000); };
+  d_.SetTimerInterval(TimerOf(MainTimer::FreeSpin), gap(durations::kFreeSpinPause));
+  d_.SetTimerInterval(TimerOf(MainTimer::AutoPlay), gap(durations::kAutoPlayPause));
+}
+
 void MainWindow::StartSpin(std::int64_t pressedAt) {
-  nextSpinTickAt_ = pressedAt + std::int64_t{durations::kSpinTickStart} * 1000;
+  nextSpinTickAt_ = pressedAt + std::int64_t{durations::kSpinTickStart} * tempo_;
   ReseedFromClock(d_, m_.Rng);
   RecordInFlight(InFlight::Spin);
   spin_.Start();
@@ -69,7 +76,7 @@ void MainWindow::OnSpinTick() {
       if (click) PlayCue(Cue::Click);
       return EndSpin();
     }
-    nextSpinTickAt_ += std::int64_t{tick.period} * 1000;
+    nextSpinTickAt_ += std::int64_t{tick.period} * tempo_;
   }
   if (advanced) LoadCellPictures();
   if (click) PlayCue(Cue::Click);
