@@ -15,6 +15,7 @@
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/history_elements.h"
+#include "catalogue/settings_elements.h"
 #include "catalogue/statistics_elements.h"
 #include "catalogue/windows.h"
 // clang-format on
@@ -38,6 +39,7 @@ constexpr std::array<WindowSpec, kWindowCount> kWindows{{
     golden_board_window::kWindow,
     history_window::kWindow,
     statistics_window::kWindow,
+    settings_window::kWindow,
 }};
 
 constexpr bool WindowsInOrder() {

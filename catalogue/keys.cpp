@@ -12,6 +12,7 @@
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
+#include "catalogue/settings_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
 namespace tarvolenka {
@@ -19,7 +20,7 @@ namespace {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Key::Count)> kKeyNames{
     "Space", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
-    "H",     "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    "H",     "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9", "Ctrl+,"};
 
 // clang-format off
 constexpr std::array kMainKeys{
@@ -29,6 +30,7 @@ constexpr std::array kMainKeys{
     Bind(Key::D, MainEl::DoubleButton), Bind(Key::T, MainEl::LegendButton),
     Bind(Key::B, MainEl::TakeBonusButton), Bind(Key::A, MainEl::AutoPlayBox),
     Bind(Key::M, MainEl::SoundSwitch), Bind(Key::H, MainEl::HistoryButton),
+    Bind(Key::Settings, MainEl::SettingsButton),
 };
 
 constexpr std::array kDoubleUpKeys{
@@ -45,6 +47,7 @@ constexpr std::array kMegaBonusKeys{
     Bind(Key::Enter, MegaBonusEl::StartButton), Bind(Key::Enter, MegaBonusEl::StopButton),
     Bind(Key::Enter, MegaBonusEl::OkButton),
 };
+constexpr std::array kSettingsKeys{Bind(Key::Enter, SettingsEl::CloseButton)};
 constexpr std::array kHistoryKeys{
     Bind(Key::Up, HistoryEl::NewerButton), Bind(Key::Down, HistoryEl::OlderButton),
     Bind(Key::Left, HistoryEl::PreviousSpin), Bind(Key::Right, HistoryEl::NextSpin),
@@ -95,6 +98,7 @@ constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kBoardKeys,
     kHistoryKeys,
     {},  // the statistics have nothing to click
+    kSettingsKeys,
 }};
 
 }  // namespace

@@ -39,6 +39,7 @@ enum class Key : std::uint8_t {
   Digit7,
   Digit8,
   Digit9,
+  Settings,  // Ctrl+,
   Count
 };
 
@@ -51,7 +52,7 @@ constexpr Key DigitKey(int n) {
 // statistics. One stray press must never end a game window early.
 constexpr bool EscapeCloses(WindowId window) {
   return window == WindowId::Legend || window == WindowId::History ||
-         window == WindowId::Statistics;
+         window == WindowId::Statistics || window == WindowId::Settings;
 }
 
 // How the key is written on the keyboard, for tooltips and help.

@@ -20,6 +20,7 @@
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
+#include "catalogue/settings_elements.h"
 #include "catalogue/statistics_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
@@ -146,6 +147,12 @@ inline constexpr std::array kLabelLooks{
     Look(StatisticsEl::Names, StatisticsEl::Session, Backing::Bare, colours::kBlack, colours::kWhite),
     Look(StatisticsEl::MachineReturn, StatisticsEl::MachineReturn, Backing::Bare, ink::kWood, colours::kWhite),
     Look(StatisticsEl::Notice, StatisticsEl::Notice, Backing::Bare, ink::kDarkRed, colours::kWhite),
+    Look(SettingsEl::Heading, SettingsEl::AutoPlayHeading, Backing::Lettering, ink::kGold, ink::kEdge),
+    Look(SettingsEl::Name1, SettingsEl::Name7, Backing::Bare, colours::kBlack, colours::kWhite),
+    Look(SettingsEl::Down1, SettingsEl::Down7, Backing::Plate, ink::kCream),
+    Look(SettingsEl::Value1, SettingsEl::Value7, Backing::Plate, colours::kBlack),
+    Look(SettingsEl::Up1, SettingsEl::CloseButton, Backing::Plate, ink::kCream),
+    Look(MainEl::AutoPlaySpinsLeft, MainEl::AutoPlaySpinsLeft, Backing::Bare, ink::kWood, colours::kSkyBlue),
 };
 // clang-format on
 
@@ -218,7 +225,10 @@ inline constexpr std::array kTooltips{
     Tooltip{Ref(MainEl::LevelBadge), "Вашето ниво; опитът го вдига"},
     Tooltip{Ref(MainEl::TakeBonusButton), "Взема бонуса по време"},
     Tooltip{Ref(MainEl::SoundSwitch), "Включва и изключва звука"},
-    Tooltip{Ref(MainEl::AutoPlayBox), "Автоигра: завърта сама, докато я спрете"},
+    Tooltip{Ref(MainEl::AutoPlayBox), "Автоигра: завърта сама, докато я спрете или стигне избраното в настройките"},
+    Tooltip{Ref(MainEl::AutoPlaySpinsLeft), "Оставащите завъртания на автоиграта"},
+    Tooltip{Ref(MainEl::SettingsButton), "Настройки: мащаб, бързо въртене, звук и автоигра"},
+    Tooltip{Ref(SettingsEl::CloseButton), "Затваря настройките; всичко вече е запазено"},
     Tooltip{Ref(DoubleUpEl::VodkaButton), "Залагате, че ще излезе водка"},
     Tooltip{Ref(DoubleUpEl::BeerButton), "Залагате, че ще излезе бира"},
     Tooltip{Ref(DoubleUpEl::CollectButton), "Прибира сумата и затваря дубъла"},
@@ -250,6 +260,8 @@ inline constexpr std::array kFamilyTooltips{
     FamilyTooltip{WindowId::GoldenPick, static_cast<std::uint16_t>(GoldenPickClick::PickCover), "Изберете капак: под него са фаловете"},
     FamilyTooltip{WindowId::GoldenBoard, static_cast<std::uint16_t>(GoldenBoardClick::PickCell), "Отворете поле: монета или фал"},
     FamilyTooltip{WindowId::History, static_cast<std::uint16_t>(HistoryClick::SelectRow), "Показва тази игра"},
+    FamilyTooltip{WindowId::Settings, static_cast<std::uint16_t>(SettingsClick::StepDown), "Предишният избор"},
+    FamilyTooltip{WindowId::Settings, static_cast<std::uint16_t>(SettingsClick::StepUp), "Следващият избор"},
 };
 // clang-format on
 

@@ -17,7 +17,7 @@ enum class MainEl : std::uint16_t {
   LinesPlus, LinesMinus, StakePlus, StakeMinus,
   WinCounter, CreditCounter, LinesCounter, LineStakeCounter, TotalStakeCounter,
   ReelArea, FreeSpinsCounter, BonusStage, LevelBadge, LevelNumber, ExperienceGauge, ExperienceText, TimedBonusCountdown,
-  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice, HistoryButton,
+  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice, HistoryButton, SettingsButton, AutoPlaySpinsLeft,
   // Hidden picture stores.
   StoreChips, StoreSausages, StoreSalad, StoreKebapche, StoreSalami, StoreBeer, StoreWine, StoreBrandy, StoreRakia, StoreVodka,
   StoreBonus, StoreScatter, StoreX2, StoreX5, StoreX10,
@@ -45,6 +45,7 @@ enum class MainClick : std::uint16_t {
   ToggleSound,
   ToggleAutoPlay,
   OpenHistory,
+  OpenSettings,
 };
 
 enum class MainTimer : std::uint8_t { Spin, IdleRepaint, FreeSpin, Countdown, AutoPlay, Count };
@@ -83,6 +84,7 @@ inline constexpr TextStyle kSaveNotice =
     Opaque(Style(11, true, Rgb{150, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
 inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
+inline constexpr TextStyle kSpinsLeft = Style(13, true, colours::kBlack, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)> kElements{{
@@ -116,6 +118,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::AutoPlayBox, "AutoPlayBox", {704, 553, 25, 25}, Picture::AutoPlayOff, C::ToggleAutoPlay),
     Text(E::SaveNotice, "SaveNotice", {130, 63, 480, 21}, kSaveNotice, {}, kHidden | kFitText),
     Pic(E::HistoryButton, "HistoryButton", {318, 587, 104, 49}, Picture::ButtonHistory, C::OpenHistory),
+    Pic(E::SettingsButton, "SettingsButton", {704, 52, 30, 30}, Picture::SettingsGear, C::OpenSettings),
+    Text(E::AutoPlaySpinsLeft, "AutoPlaySpinsLeft", {731, 553, 40, 25}, kSpinsLeft, {}, kHidden),
     Store(E::StoreChips, "StoreChips", Picture::SymbolChips),
     Store(E::StoreSausages, "StoreSausages", Picture::SymbolSausages),
     Store(E::StoreSalad, "StoreSalad", Picture::SymbolSalad),

@@ -20,7 +20,7 @@ enum class Picture : std::uint16_t {
   ButtonStart, ButtonStartGrey, ButtonDouble, ButtonDoubleGrey, ButtonLegend, ButtonLegendGrey,
   ButtonHistory, ButtonHistoryGrey,
   ArrowPlus, ArrowPlusGrey, ArrowMinus, ArrowMinusGrey,
-  SoundOn, SoundOff, AutoPlayOff, AutoPlayOn,
+  SoundOn, SoundOff, AutoPlayOff, AutoPlayOn, SettingsGear,
   BonusStage0, BonusStage1, BonusStage2, BonusStage3, BonusStage4, BonusStage5,
   LevelBadge, TakeBonus, AppIcon,
   // Bonus chooser.
@@ -89,6 +89,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::SoundOff, "sound-off", 30, 30},
     {Picture::AutoPlayOff, "klechka-off", 25, 25},
     {Picture::AutoPlayOn, "klechka-on", 25, 25},
+    {Picture::SettingsGear, "nastroyki", 30, 30},
     {Picture::BonusStage0, "bonus-stage-0", 110, 112},
     {Picture::BonusStage1, "bonus-stage-1", 110, 112},
     {Picture::BonusStage2, "bonus-stage-2", 110, 112},

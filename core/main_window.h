@@ -10,6 +10,7 @@
 #include "core/game_log.h"
 #include "core/level_rules.h"
 #include "core/machine.h"
+#include "core/play_settings.h"
 #include "core/reel_spin.h"
 #include "core/resume_journal.h"
 #include "core/save_file.h"
@@ -74,6 +75,8 @@ class MainWindow : public WindowLogic {
   // Quick spin: the stop schedule and the gaps between spins at the quick tempo, with the same
   // draws in the same order.
   void SetQuickSpin(bool quick);
+  // The player's settings: quick spin, the volume and the auto-play choices, from now on.
+  void ApplyPlaySettings(const PlaySettings& settings);
   bool quickSpin() const { return tempo_ != durations::kNormalTempo; }
 
   // The drawing, for a view set up on its own: the gallery and the benches.
@@ -104,7 +107,9 @@ class MainWindow : public WindowLogic {
  private:
   // Handlers, by element and by timer.
   void ToggleAutoPlay();
+  void ShowAutoPlay();  // the box, and the spins left of a counted run
   void OpenLegend();
+  void OpenSettings();
   // The history opens whenever the legend may: with the controls enabled.
   void OpenHistory();
   void ToggleSound();
@@ -170,7 +175,7 @@ class MainWindow : public WindowLogic {
   Desktop& d_;
   Machine& m_;
   ReelSpin spin_;
-  std::int64_t nextSpinTickAt_ = 0;  // on the steady clock, in microseconds
+  std::int64_t nextSpinTickAt_ = 0;      // on the steady clock, in microseconds
   int tempo_ = durations::kNormalTempo;  // the schedule's microseconds for each millisecond
   SpinCycle cycle_;
   bool autoPlayWasDue_ = false;  // the auto-play timer ran when a window paused it

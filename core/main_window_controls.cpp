@@ -180,6 +180,12 @@ void MainWindow::OpenHistory() {
   OpenPausingAutoPlay(WindowId::History);
 }
 
+// The settings open at rest, as the legend does; an auto-play spin waits for them.
+void MainWindow::OpenSettings() {
+  if (m_.LegendEnabled == 0) return;
+  OpenPausingAutoPlay(WindowId::Settings);
+}
+
 void MainWindow::ToggleSound() {
   m_.State.SoundOn ^= 1;
   SetPicture(MainEl::SoundSwitch,

@@ -68,8 +68,7 @@ void MainWindow::ResumeInterruptedGame() {
   m_.Rng.Seed(record->seed);
   m_.Reels = record->reels;
   cycle_.Restore(record->freeSpins, record->autoPlay == 1);
-  SetPicture(MainEl::AutoPlayBox,
-             cycle_.autoPlay() ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+  ShowAutoPlay();
   LoadCellPictures();
   DrawReels();
   RefreshDisplay();

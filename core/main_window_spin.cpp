@@ -2,6 +2,8 @@
 // of a spin with its pay, bonus and free spins, and auto-play.
 
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "core/main_window.h"
 #include "core/reseed.h"
@@ -21,6 +23,8 @@ void MainWindow::Start() {
   PauseAutoPlay();
   // Refused silently when the balance is short; a pending auto-play spin is cancelled.
   if (!cycle_.StakePaidSpin(m_.State)) return;
+  cycle_.CountAutoPlaySpin();
+  ShowAutoPlay();
   RefreshDisplay();
   BeginGameRecord();
   StartSpin(pressedAt);
@@ -104,6 +108,8 @@ void MainWindow::EndSpin() {
 }
 
 void MainWindow::FinishSpin() {
+  cycle_.NoteSpinEnd(m_.State.LastWin,
+                     bonus_ != nullptr && CountVisible(m_.Reels, kBonusSymbol) >= 3);
   cycle_.AwardFreeSpins(m_.Reels);
   // Every spin's accounting reaches the disk: at rest with the final save, with free spins
   // waiting beside the resume record that plays them after an interruption.
@@ -125,7 +131,10 @@ void MainWindow::FinishSpin() {
 
 void MainWindow::AfterLevelUp() {
   spin_.SetStep(kPaidSpinStep);
-  if (cycle_.autoPlay()) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
+  if (cycle_.autoPlay()) {
+    if (cycle_.AutoPlayGoesOn(m_.State.Balance)) d_.StartTimer(TimerOf(MainTimer::AutoPlay));
+    ShowAutoPlay();
+  }
   DrawReels();
 }
 
@@ -145,8 +154,22 @@ void MainWindow::Redraw() {
 
 void MainWindow::ToggleAutoPlay() {
   const bool on = cycle_.ToggleAutoPlay();
-  SetPicture(MainEl::AutoPlayBox, on ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+  ShowAutoPlay();
   if (on) Start();
+}
+
+void MainWindow::ShowAutoPlay() {
+  SetPicture(MainEl::AutoPlayBox,
+             cycle_.autoPlay() ? MainEl::StoreAutoPlayOn : MainEl::StoreAutoPlayOff);
+  const std::optional<std::int64_t> left = cycle_.autoPlaySpinsLeft();
+  if (left) d_.SetText(Ref(MainEl::AutoPlaySpinsLeft), std::to_string(*left));
+  d_.SetVisible(Ref(MainEl::AutoPlaySpinsLeft), left.has_value());
+}
+
+void MainWindow::ApplyPlaySettings(const PlaySettings& settings) {
+  SetQuickSpin(settings.quickSpin);
+  cycle_.SetAutoPlayChoices(settings.autoPlay);
+  d_.SetVolume(settings.volumePercent);
 }
 
 void MainWindow::OnAutoPlayDue() {

@@ -12,6 +12,8 @@ class SoundPort {
 
   // Starts a sound cue and returns at once, cutting any cue still playing.
   virtual void PlayCue(Cue cue) = 0;
+  // The cues' loudness, 0 to 100 %; the sound switch silences them whatever it is.
+  virtual void SetVolume(int percent) = 0;
 };
 
 }  // namespace tarvolenka

@@ -37,12 +37,42 @@ int SpinCycle::AwardFreeSpins(const ReelWindow& reels) {
 
 bool SpinCycle::ToggleAutoPlay() {
   autoPlay_ = !autoPlay_;
+  spinsLeft_ = choices_.spins;
+  limitReached_ = false;
   return autoPlay_;
+}
+
+void SpinCycle::CountAutoPlaySpin() {
+  if (autoPlay_ && spinsLeft_ > 0) --spinsLeft_;
+}
+
+void SpinCycle::NoteSpinEnd(std::int64_t win, bool bonusOpened) {
+  if (!autoPlay_) return;
+  if ((bonusOpened && choices_.stopOnBonus) || (choices_.winAbove > 0 && win > choices_.winAbove))
+    limitReached_ = true;
+}
+
+bool SpinCycle::AutoPlayGoesOn(std::int64_t balance) {
+  if (!autoPlay_) return false;
+  const bool counted = choices_.spins > 0;
+  if (limitReached_ || (counted && spinsLeft_ == 0) ||
+      (choices_.balanceBelow > 0 && balance < choices_.balanceBelow)) {
+    autoPlay_ = false;
+    limitReached_ = false;
+  }
+  return autoPlay_;
+}
+
+std::optional<std::int64_t> SpinCycle::autoPlaySpinsLeft() const {
+  if (!autoPlay_ || choices_.spins == 0) return std::nullopt;
+  return spinsLeft_;
 }
 
 void SpinCycle::Restore(std::int32_t freeSpins, bool autoPlay) {
   freeSpins_ = freeSpins;
   autoPlay_ = autoPlay;
+  spinsLeft_ = choices_.spins;
+  limitReached_ = false;
 }
 
 }  // namespace tarvolenka

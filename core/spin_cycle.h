@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/game_state.h"
 #include "core/paylines.h"
+#include "core/play_settings.h"
 #include "core/reels.h"
 
 namespace tarvolenka {
@@ -23,8 +25,16 @@ class SpinCycle {
   std::int64_t PayLines(const ReelWindow& reels, GameState& s);
   // The free spins the scatters on `reels` award, added to those waiting. Returns how many.
   int AwardFreeSpins(const ReelWindow& reels);
-  // Auto-play on or off; whether it is now on.
+  // Auto-play on or off; whether it is now on. A run turned on plays the chosen number of spins.
   bool ToggleAutoPlay();
+  void SetAutoPlayChoices(const AutoPlayChoices& choices) { choices_ = choices; }
+  // A paid spin has started while auto-play is on: one spin of the run fewer is left.
+  void CountAutoPlaySpin();
+  // A spin has ended with `win` (its bonus included) and, when `bonusOpened`, a bonus game: a
+  // limit it reaches ends the run once the game is over.
+  void NoteSpinEnd(std::int64_t win, bool bonusOpened);
+  // A game is over: whether the run goes on, from `balance`; when not, auto-play is now off.
+  bool AutoPlayGoesOn(std::int64_t balance);
 
   // An interrupted game continues with its counters, and shows its last spin's lines again.
   void Restore(std::int32_t freeSpins, bool autoPlay);
@@ -36,11 +46,16 @@ class SpinCycle {
 
   std::int32_t freeSpins() const { return freeSpins_; }
   bool autoPlay() const { return autoPlay_; }
+  // The spins left in a counted run; none in a run until stopped.
+  std::optional<std::int64_t> autoPlaySpinsLeft() const;
   const WinningLineFlags& winningLines() const { return lines_; }
 
  private:
   std::int32_t freeSpins_ = 0;
   bool autoPlay_ = false;
+  AutoPlayChoices choices_;
+  std::int64_t spinsLeft_ = 0;  // of a counted run
+  bool limitReached_ = false;   // a spin reached a limit: the run ends with its game
   WinningLineFlags lines_{};
 };
 

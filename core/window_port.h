@@ -46,6 +46,10 @@ class WindowPort {
   virtual bool IsShown(WindowId window) const = 0;
   // Moves a whole window by an offset; the desktop keeps it reachable on the screen.
   virtual void MoveWindowBy(WindowId window, int dx, int dy) = 0;
+  // The zoom of every window, in percent, in the desktop's steps. A new zoom is remembered by
+  // the desktop, as one chosen by its keys is.
+  virtual int zoomPercent() const = 0;
+  virtual void SetZoomPercent(int percent) = 0;
 
   // Elements.
   virtual void SetText(ElementRef element, std::string_view text) = 0;

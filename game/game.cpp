@@ -4,7 +4,8 @@
 
 namespace tarvolenka {
 
-Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
+Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact,
+           std::filesystem::path settingsPath)
     : historyFile_(HistoryPathBeside(savePath)),
       main_(desktop, machine_, SaveFile(std::move(savePath)), historyFile_),
       doubleUp_(desktop, machine_),
@@ -21,7 +22,8 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
       bonus_(desktop, machine_, main_, bonusRules_,
              {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
       history_(desktop, historyFile_),
-      statistics_(desktop, historyFile_, machine_.State, std::move(exact)) {
+      statistics_(desktop, historyFile_, machine_.State, std::move(exact)),
+      settings_(desktop, PlaySettingsFile(std::move(settingsPath))) {
   historyFile_.FollowSession([this] { return main_.sessionStart(); });
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
@@ -38,12 +40,18 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
   desktop.Attach(WindowId::GoldenBoard, goldenBoard_);
   desktop.Attach(WindowId::History, history_);
   desktop.Attach(WindowId::Statistics, statistics_);
+  desktop.Attach(WindowId::Settings, settings_);
   main_.SetBonusStep(&bonus_);
   main_.resume().SetRecordCheck(&ImplausibleWindow);
   doubleUp_.SetAmountHook([this] { main_.DoubleUpInHand(doubleUp_.rules().inHand()); });
   megaBonus_.SetProgressHook([this] { main_.MegaWheelMoved(megaBonus_.Snapshot()); });
   main_.SetMegaWheelRestore(
       [this](const BonusWindowState& wheel) { megaBonus_.RestoreOnNextShow(wheel); });
+  settings_.SetApply([this](const PlaySettings& settings, const FileResult& file) {
+    main_.ApplyPlaySettings(settings);
+    main_.SettingsOutcome(file);
+  });
+  settings_.LoadAtStart();
 }
 
 }  // namespace tarvolenka

@@ -16,6 +16,7 @@
 #include "core/level_up_window.h"
 #include "core/machine.h"
 #include "core/main_window.h"
+#include "core/settings_window.h"
 #include "core/timed_bonus_window.h"
 #include "double/double_up_window.h"
 #include "history/history_file.h"
@@ -26,10 +27,12 @@ namespace tarvolenka {
 
 // The whole game: the machine state and the logic of its windows, attached to a desktop in
 // their order of creation. The program plugs in the Qt desktop, the tests a virtual one, and
-// the program the exact calculator that the statistics quote; without it they quote none.
+// the program the exact calculator that the statistics quote; without it they quote none. The
+// player's settings are kept in `settingsPath`; without one, for the run only.
 class Game {
  public:
-  Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact = {});
+  Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact = {},
+       std::filesystem::path settingsPath = {});
 
   MainWindow& main() { return main_; }
   Machine& machine() { return machine_; }
@@ -46,6 +49,7 @@ class Game {
   GoldenPickWindow& goldenPick() { return goldenPick_; }
   GoldenBoardWindow& goldenBoard() { return goldenBoard_; }
   HistoryWindow& history() { return history_; }
+  SettingsWindow& settings() { return settings_; }
   const HistoryFile& historyFile() const { return historyFile_; }
 
  private:
@@ -70,6 +74,7 @@ class Game {
   BonusSequence bonus_;
   HistoryWindow history_;
   StatisticsWindow statistics_;
+  SettingsWindow settings_;
 };
 
 }  // namespace tarvolenka

@@ -89,7 +89,8 @@ std::string HelpText(std::string_view programName) {
           "*.new                         a file being replaced, for a moment\n  " +
           save + ".unusable-<date>-<time>\n      a save the game could not use, kept\n";
   text += "Elsewhere:\n  " + BaseFolder("XDG_CONFIG_HOME", ".config") +
-          "/Tarvolenka/Tarvolenka.ini\n      the settings (the zoom)\n  " +
+          "/Tarvolenka/Tarvolenka.ini\n      the settings (the zoom, quick spin, the volume and "
+          "auto-play)\n  " +
           BaseFolder("XDG_CACHE_HOME", ".cache") +
           "/Tarvolenka/pictures/\n      rendered pictures, safe to delete\n  " + RuntimeFolder() +
           "/tarvolenka-*.lock, *.socket\n      one game per save folder\n";

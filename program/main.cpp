@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     }
     return cache->second;
   };
-  Game game(desktop, kSaveFileName, exactReturn);
+  Game game(desktop, kSaveFileName, exactReturn, qt::UserSettingsPath());
   game.main().SettingsOutcome(settingsRead);
   desktop.onZoomChanged = [&game](int percent) {
     game.main().SettingsOutcome(qt::SaveZoom(percent));

@@ -31,6 +31,12 @@ void CuePlayer::Prepare() {
   if (!module_.isLoaded()) return;
   if (auto open = reinterpret_cast<OpenSoundBank>(module_.resolve(kOpenSoundBankName)))
     bank_.reset(open());
+  SetVolume(volume_);
+}
+
+void CuePlayer::SetVolume(int percent) {
+  volume_ = percent;
+  if (bank_ != nullptr) bank_->SetVolume(static_cast<float>(percent) / 100.0F);
 }
 
 void CuePlayer::Play(Cue cue) {

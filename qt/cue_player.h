@@ -17,6 +17,8 @@ class CuePlayer {
   CuePlayer();
   ~CuePlayer();
   void Play(Cue cue);
+  // 0 to 100 %; kept for a bank not yet opened.
+  void SetVolume(int percent);
   // Opens the audio system now, if it is not open yet.
   void Prepare();
   bool available() {
@@ -26,6 +28,7 @@ class CuePlayer {
 
  private:
   bool prepared_ = false;
+  int volume_ = 100;
   QLibrary module_;
   std::unique_ptr<SoundBank> bank_;
 };

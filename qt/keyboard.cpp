@@ -3,8 +3,11 @@
 namespace tarvolenka::qt {
 
 std::optional<Key> GameKeyOf(const QKeyEvent& event) {
-  if ((event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0)
-    return std::nullopt;
+  const Qt::KeyboardModifiers held =
+      event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  // Ctrl+, opens the settings, as it does in many desktop programs.
+  if (held == Qt::ControlModifier && event.key() == Qt::Key_Comma) return Key::Settings;
+  if (held != 0) return std::nullopt;
   const int k = event.key();
   if (k >= Qt::Key_1 && k <= Qt::Key_9) return DigitKey(k - Qt::Key_1 + 1);
   // clang-format off

@@ -10,7 +10,7 @@
 namespace tarvolenka::qt {
 
 // The game key a press stands for; nothing for other keys and for presses with Ctrl, Alt or
-// Meta, which belong to the window system and the zoom.
+// Meta, which belong to the window system and the zoom, but for Ctrl+, for the settings.
 std::optional<Key> GameKeyOf(const QKeyEvent& event);
 
 enum class ZoomKey { None, In, Out, Reset };

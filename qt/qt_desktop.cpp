@@ -480,6 +480,10 @@ void QtDesktop::PlayCue(Cue cue) {
   cues_.Play(cue);
 }
 
+void QtDesktop::SetVolume(int percent) {
+  cues_.SetVolume(percent);
+}
+
 bool QtDesktop::AskNewGameOverUnusableSave(std::string_view message) {
   if (ended_) return false;  // the session ended during the start-up: the save stays
   ++asking_;

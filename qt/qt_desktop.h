@@ -67,6 +67,7 @@ class QtDesktop : public QObject, public Desktop {
   std::uint32_t MillisSinceMidnightUtc() const override;
   std::int64_t SteadyMicros() const override;
   void PlayCue(Cue cue) override;
+  void SetVolume(int percent) override;
   bool AskNewGameOverUnusableSave(std::string_view message) override;
   void AskRetryFailedSave(std::string_view message,
                           std::function<void(bool retry)> answered) override;
@@ -77,8 +78,10 @@ class QtDesktop : public QObject, public Desktop {
 
   // Scales every window to `percent` (100..250, in steps of 25), pictures rendered anew.
   void SetZoom(int percent);
-  int zoomPercent() const { return zoomPercent_; }
-  // Called when the player changes the zoom by key, to remember it.
+  int zoomPercent() const override { return zoomPercent_; }
+  // The player's zoom, by key or from the settings: set, and remembered through
+  // `onZoomChanged`.
+  void SetZoomPercent(int percent) override;
   std::function<void(int)> onZoomChanged;
   void Later(std::function<void()> action) override;
 

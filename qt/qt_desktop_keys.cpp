@@ -31,11 +31,7 @@ bool QtDesktop::HandleKey(QObject* watched, const QKeyEvent& event) {
   if (zoom != ZoomKey::None) {
     if (event.isAutoRepeat()) return true;
     const int step = zoom == ZoomKey::In ? kZoomStepPercent : -kZoomStepPercent;
-    const int percent = zoom == ZoomKey::Reset ? kZoomMinPercent : ClampZoom(zoomPercent_ + step);
-    if (percent != zoomPercent_) {
-      SetZoom(percent);
-      if (onZoomChanged) onZoomChanged(percent);
-    }
+    SetZoomPercent(zoom == ZoomKey::Reset ? kZoomMinPercent : zoomPercent_ + step);
     return true;
   }
   const std::optional<Key> key = GameKeyOf(event);

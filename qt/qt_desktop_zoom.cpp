@@ -35,6 +35,13 @@ void QtDesktop::SetZoom(int percent) {
   }
 }
 
+void QtDesktop::SetZoomPercent(int percent) {
+  percent = ClampZoom(percent);
+  if (percent == zoomPercent_) return;
+  SetZoom(percent);
+  if (onZoomChanged) onZoomChanged(percent);
+}
+
 void QtDesktop::RenderPicturesAgain() {
   const qreal dpr = pictures_.devicePixelRatio();
   for (std::size_t i = 0; i < windows_.size(); ++i) {

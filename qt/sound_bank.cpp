@@ -2,6 +2,7 @@
 
 #include "qt/sound_bank.h"
 
+#include <QAudio>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -22,6 +23,14 @@ class EffectsBank : public SoundBank {
                                                         static_cast<int>(desc.resource.size())))));
       effects_[static_cast<std::size_t>(desc.cue)] = std::move(effect);
     }
+  }
+
+  void SetVolume(float loudness) override {
+    // The ear hears loudness on a logarithmic scale; the effects take a linear gain.
+    const auto gain = static_cast<float>(
+        QAudio::convertVolume(loudness, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
+    for (const auto& effect : effects_)
+      if (effect != nullptr) effect->setVolume(gain);
   }
 
   void Play(Cue cue) override {

@@ -12,6 +12,8 @@ class SoundBank {
   virtual ~SoundBank() = default;
   // Plays `cue` without blocking; a new cue cuts the one still playing.
   virtual void Play(Cue cue) = 0;
+  // The loudness of every cue as the player hears it, 0 to 1.
+  virtual void SetVolume(float loudness) = 0;
 };
 
 // The module's one entry: a bank of every cue, or null when the machine has no audio output.

@@ -15,11 +15,8 @@ namespace {
 constexpr auto kZoomSection = "window";
 constexpr auto kZoomKey = "zoomPercent";
 
-// The desktop's usual configuration folder, e.g. ~/.config/Tarvolenka/Tarvolenka.ini; read.
 SettingsFile UserSettings(FileResult& read) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  SettingsFile settings(std::filesystem::path(QFile::encodeName(folder).toStdString()) /
-                        "Tarvolenka" / "Tarvolenka.ini");
+  SettingsFile settings(UserSettingsPath());
   read = settings.Load();
   return settings;
 }
@@ -34,6 +31,12 @@ std::optional<int> AsInt(const std::optional<std::string>& text) {
 }
 
 }  // namespace
+
+std::filesystem::path UserSettingsPath() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return std::filesystem::path(QFile::encodeName(folder).toStdString()) / "Tarvolenka" /
+         "Tarvolenka.ini";
+}
 
 int ClampZoom(int percent) {
   // Into the range first: rounding a stored value near the int's ends would overflow.

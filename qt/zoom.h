@@ -5,13 +5,12 @@
 
 #include <QSize>
 
+#include <filesystem>
+
+#include "catalogue/zoom_steps.h"
 #include "core/file_access.h"
 
 namespace tarvolenka::qt {
-
-inline constexpr int kZoomMinPercent = 100;
-inline constexpr int kZoomMaxPercent = 250;
-inline constexpr int kZoomStepPercent = 25;
 
 // The nearest step within the range.
 int ClampZoom(int percent);
@@ -22,5 +21,8 @@ int FittingZoom(QSize window, QSize screen);
 int LoadZoom(QSize mainWindow, FileResult& read);
 // Remembers the zoom; a file that could not be read is left as it is, and that is the outcome.
 FileResult SaveZoom(int percent);
+// The desktop's usual configuration file, e.g. ~/.config/Tarvolenka/Tarvolenka.ini, which holds
+// the zoom and the player's other settings.
+std::filesystem::path UserSettingsPath();
 
 }  // namespace tarvolenka::qt

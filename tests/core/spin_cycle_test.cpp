@@ -95,5 +95,68 @@ TEST(SpinCycle, ScattersAwardFreeSpinsOnTopOfThoseWaiting) {
   EXPECT_EQ(cycle.freeSpins(), 14);
 }
 
+// An auto-play run after its first game: the choices, what the game brought, and whether the
+// run goes on.
+struct AutoPlayRow {
+  const char* name;
+  AutoPlayChoices choices;
+  int spins;         // paid spins of the run so far, each a game of its own
+  std::int64_t win;  // the last spin's win
+  bool bonusOpened;
+  std::int64_t balance;
+  bool goesOn;
+};
+
+class AutoPlayLimits : public ::testing::TestWithParam<AutoPlayRow> {};
+
+TEST_P(AutoPlayLimits, EndTheRunWhenTheGameReachesOne) {
+  const AutoPlayRow& row = GetParam();
+  SpinCycle cycle;
+  cycle.SetAutoPlayChoices(row.choices);
+  ASSERT_TRUE(cycle.ToggleAutoPlay());
+  bool on = true;
+  for (int i = 0; i < row.spins && on; ++i) {
+    cycle.CountAutoPlaySpin();
+    const bool last = i + 1 == row.spins;
+    cycle.NoteSpinEnd(last ? row.win : 0, last && row.bonusOpened);
+    on = cycle.AutoPlayGoesOn(last ? row.balance : 1'000'000);
+  }
+  EXPECT_EQ(on, row.goesOn);
+  EXPECT_EQ(cycle.autoPlay(), row.goesOn);
+}
+
+constexpr AutoPlayChoices kUntilStopped{};
+constexpr AutoPlayChoices kTen{.spins = 10};
+constexpr AutoPlayChoices kOnBonus{.stopOnBonus = true};
+constexpr AutoPlayChoices kWinAbove500{.winAbove = 500};
+constexpr AutoPlayChoices kBelow1000{.balanceBelow = 1000};
+
+INSTANTIATE_TEST_SUITE_P(
+    , AutoPlayLimits,
+    ::testing::Values(AutoPlayRow{"UntilStoppedGoesOnThroughAnything", kUntilStopped, 200, 99999,
+                                  true, 1, true},
+                      AutoPlayRow{"NineOfTenGoOn", kTen, 9, 0, false, 5000, true},
+                      AutoPlayRow{"TheTenthEndsIt", kTen, 10, 0, false, 5000, false},
+                      AutoPlayRow{"ABonusEndsIt", kOnBonus, 3, 0, true, 5000, false},
+                      AutoPlayRow{"NoBonusGoesOn", kOnBonus, 3, 0, false, 5000, true},
+                      AutoPlayRow{"AWinOfTheLimitGoesOn", kWinAbove500, 2, 500, false, 5000, true},
+                      AutoPlayRow{"AWinAboveItEndsIt", kWinAbove500, 2, 501, false, 5000, false},
+                      AutoPlayRow{"ABalanceAtTheLimitGoesOn", kBelow1000, 4, 0, false, 1000, true},
+                      AutoPlayRow{"ABalanceBelowItEndsIt", kBelow1000, 4, 0, false, 999, false}),
+    [](const ::testing::TestParamInfo<AutoPlayRow>& row) { return std::string(row.param.name); });
+
+TEST(AutoPlayRun, ACountedRunShowsItsSpinsLeftAndARunUntilStoppedNone) {
+  SpinCycle cycle;
+  cycle.SetAutoPlayChoices(kTen);
+  cycle.ToggleAutoPlay();
+  cycle.CountAutoPlaySpin();
+  EXPECT_EQ(cycle.autoPlaySpinsLeft(), 9);
+  cycle.ToggleAutoPlay();
+  EXPECT_EQ(cycle.autoPlaySpinsLeft(), std::nullopt);
+  cycle.SetAutoPlayChoices(kUntilStopped);
+  cycle.ToggleAutoPlay();
+  EXPECT_EQ(cycle.autoPlaySpinsLeft(), std::nullopt);
+}
+
 }  // namespace
 }  // namespace tarvolenka

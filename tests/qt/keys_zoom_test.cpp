@@ -136,7 +136,7 @@ TEST_F(KeysAndZoom, AtOneHundredSeventyFivePercentEveryControlTakesItsOwnClick) 
     EXPECT_EQ(main_.clicks, std::vector<std::uint16_t>{e.click}) << e.name;
     ++controls;
   }
-  EXPECT_EQ(controls, 18);
+  EXPECT_EQ(controls, 19);
 }
 
 }  // namespace

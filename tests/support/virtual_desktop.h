@@ -5,6 +5,7 @@
 // clicks elements by name. A whole game runs
 // deterministically in milliseconds.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -95,6 +96,10 @@ class VirtualDesktop : public Desktop {
   // Virtual time less the wall clock's jumps.
   std::int64_t SteadyMicros() const override { return (now_ - jumpedMs_) * 1000; }
   void PlayCue(Cue cue) override;
+  void SetVolume(int percent) override { volume_ = percent; }
+  int volume() const { return volume_; }
+  int zoomPercent() const override { return zoom_; }
+  void SetZoomPercent(int percent) override { zoom_ = std::clamp(percent, 100, 250); }
   bool AskNewGameOverUnusableSave(std::string_view message) override;
   void AskRetryFailedSave(std::string_view message,
                           std::function<void(bool retry)> answered) override;
@@ -228,6 +233,8 @@ class VirtualDesktop : public Desktop {
   DateTime start_;
   std::int64_t utcBehindLocalMs_;
   std::vector<CueEvent> cues_;
+  int volume_ = 100;
+  int zoom_ = 100;
   std::deque<CanvasOp> canvas_;
   int discardedActions_ = 0;
   std::int64_t pausedMs_ = 0;

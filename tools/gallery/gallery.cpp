@@ -278,6 +278,7 @@ int main(int argc, char** argv) {
        {},
        [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(HistoryRow(2))); }},
       {WindowId::Statistics, "statistics.png", {}, {}},
+      {WindowId::Settings, "settings.png", {}, {}},
   };
   for (const Shot& shot : shots) {
     if (shot.prepare) shot.prepare(game, desktop);
