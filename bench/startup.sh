@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Start-up and idle cost of the game beside a bare Qt window of the same size, in one run.
 #
-#   bench/startup.sh [--build DIR] [--runs N] [--idle SECONDS] [--settle SECONDS] [--cold]
+#   bench/startup.sh [--build DIR] [--runs N] [--idle SECONDS] [--settle SECONDS]
 #
 # For each program, each run started in a fresh folder: process start -> window mapped, start ->
 # first frame complete (both in seconds, median of the runs), resident memory once idle after
 # start (VmRSS), and the CPU it takes while idle, as a share of one core (the run time of all
 # its threads from /proc/PID/task, in nanoseconds, both programs idling side by side; the median of
 # 10-second slices of --idle seconds, so one burst of other work does not swing it, and the
-# whole window). Prints the figures and game / bare ratios.
+# whole window). Then a key press (Shift, which plays nothing) loads the game's sound system, and
+# its resident memory is taken again once it has settled. Prints the figures and game / bare
+# ratios.
 #
-# The game keeps its rendered pictures in the user's cache folder, so only its first start
-# renders them; --cold gives every start of the game an empty cache folder of its own.
+# The game keeps its rendered pictures in a cache folder, so only its first start renders them:
+# each run starts the game twice, with a cache folder filled by an earlier start and with an
+# empty one of its own ("cold"). The user's own cache folder is left alone.
 #
 # Under Xvfb with openbox when they are installed; "mapped" is then the window manager mapping
 # the window (a MapNotify on the root, seen by xev). Without Xvfb it runs on the offscreen
@@ -24,15 +27,13 @@ build=build
 runs=6
 idle=60
 settle=2
-cold=0
 while (($#)); do
   case $1 in
     --build) build=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --idle) idle=$2; shift 2 ;;
     --settle) settle=$2; shift 2 ;;
-    --cold) cold=1; shift ;;
-    -h | --help) sed -n '2,20p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,23p' "$0"; exit 0 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
   esac
 done
@@ -57,7 +58,7 @@ trap cleanup EXIT
 now_us() { local t=${EPOCHREALTIME/./}; echo "$t"; }
 
 missing=()
-for tool in Xvfb openbox xev stdbuf; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+for tool in Xvfb openbox xev stdbuf xdotool; do command -v "$tool" >/dev/null || missing+=("$tool"); done
 mode=offscreen
 if command -v Xvfb >/dev/null && command -v xev >/dev/null; then
   mode=xvfb
@@ -78,9 +79,9 @@ else
   export QT_QPA_PLATFORM=offscreen
   echo "display: none - offscreen platform; 'mapped' is the program's own first exposure"
 fi
-((${#missing[@]})) && echo "not installed: ${missing[*]} (apt-get install xvfb openbox x11-utils coreutils)"
+((${#missing[@]})) &&
+  echo "not installed: ${missing[*]} (apt-get install xvfb openbox x11-utils coreutils xdotool)"
 echo "runs: $runs, idle window: ${idle} s; other load on the machine skews both programs alike"
-((cold)) && echo "every start of the game with an empty picture cache"
 
 median() { sort -n | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else print (a[NR/2]+a[NR/2+1])/2}'; }
 
@@ -96,16 +97,15 @@ wait_mark() {
   return 1
 }
 
-# Starts PROGRAM in a fresh folder DIR; sets START (us) and PID.
+# The cache folder every start but the cold ones shares.
+warm_cache=$work/warm-cache
+
+# Starts PROGRAM in a fresh folder DIR with the cache folder CACHE; sets START (us) and PID.
 launch() {
-  local program=$1 dir=$2
+  local program=$1 dir=$2 cache=$3
   mkdir -p "$dir"
   START=$(now_us)
-  if ((cold)); then
-    (cd "$dir" && XDG_CACHE_HOME=$dir/cache TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
-  else
-    (cd "$dir" && TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
-  fi
+  (cd "$dir" && XDG_CACHE_HOME=$cache TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
   PID=$!
   pids+=("$PID")
 }
@@ -130,9 +130,10 @@ stop() {
   wait "$1" 2>/dev/null || true
 }
 
-# One start of PROGRAM (named NAME); appends "mapped_s frame_s rss_kb" to $work/NAME.
+# One start of PROGRAM (named NAME) with the cache folder CACHE; appends "mapped_s frame_s rss_kb"
+# to $work/NAME.
 measure_once() {
-  local name=$1 program=$2 run=$3 watcher mapped exposed frame
+  local name=$1 program=$2 run=$3 cache=$4 watcher mapped exposed frame
   local dir=$work/$name-$run
   mkdir -p "$dir"
   if [[ $mode == xvfb ]]; then
@@ -143,7 +144,7 @@ measure_once() {
     watcher=$!
     sleep 0.3
   fi
-  launch "$program" "$dir"
+  launch "$program" "$dir" "$cache"
   frame=$(wait_mark "$dir/stderr" first-frame)
   exposed=$(wait_mark "$dir/stderr" exposed)
   if [[ $mode == xvfb ]]; then
@@ -161,14 +162,17 @@ measure_once() {
     'BEGIN {printf "%.4f %.4f %d\n", m / 1e6, f / 1e6, r}' >>"$work/$name"
 }
 
+# A first start fills the cache folder, as the player's first start does.
+measure_once warm-up "$game" 0 "$warm_cache"
 for run in $(seq "$runs"); do
-  measure_once game "$game" "$run"
-  measure_once bare "$bare" "$run"
+  measure_once game "$game" "$run" "$warm_cache"
+  measure_once cold "$game" "$run" "$work/cold-$run/cache"
+  measure_once bare "$bare" "$run" "$warm_cache"
 done
 
 # Idle: both programs side by side, after they have settled.
-launch "$game" "$work/game-idle"; game_pid=$PID
-launch "$bare" "$work/bare-idle"; bare_pid=$PID
+launch "$game" "$work/game-idle" "$warm_cache"; game_pid=$PID
+launch "$bare" "$work/bare-idle" "$warm_cache"; bare_pid=$PID
 sleep $((settle + 2))
 slice=10
 ((idle < slice)) && slice=$idle
@@ -184,12 +188,24 @@ for _ in $(seq $((idle / slice))); do
 done
 gw=$(cpu_share "$work/g0" "$work/gs" $((ts - t0)))
 bw=$(cpu_share "$work/b0" "$work/bs" $((ts - t0)))
+
+# The sound system loads at the first key press; Shift is a key the game ignores otherwise.
+gs=0
+if [[ $mode == xvfb ]] && command -v xdotool >/dev/null; then
+  window=$(xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | head -1 || true)
+  if [[ -n $window ]]; then
+    xdotool windowactivate --sync "$window" key shift 2>/dev/null || true
+    sleep "$settle"
+    grep -q tarvolenka_sound "/proc/$game_pid/maps" && gs=$(rss_kb "$game_pid")
+  fi
+fi
+((gs)) || echo "the sound system did not load (TARVOLENKA_MUTE set, or no xdotool): no figure for it"
 stop "$game_pid"; stop "$bare_pid"
 
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
-gm=$(col game 1); bm=$(col bare 1)
-gf=$(col game 2); bf=$(col bare 2)
-gr=$(col game 3); br=$(col bare 3)
+gm=$(col game 1); bm=$(col bare 1); cm=$(col cold 1)
+gf=$(col game 2); bf=$(col bare 2); cf=$(col cold 2)
+gr=$(col game 3); br=$(col bare 3); cr=$(col cold 3)
 gc=$(median <"$work/game-slices"); bc=$(median <"$work/bare-slices")
 
 echo
@@ -199,9 +215,14 @@ row() { awk -v n="$1" -v g="$2" -v b="$3" -v f="$4" -v s="$5" \
          printf "%-36s %12s %12s %s\n", n, sprintf(f, g*s), sprintf(f, b*s), r}'; }
 row "start -> mapped, median (s)" "$gm" "$bm" "%.3f" 1
 row "start -> first frame, median (s)" "$gf" "$bf" "%.3f" 1
+row "cold start -> mapped, median (s)" "$cm" "$bm" "%.3f" 1
+row "cold start -> first frame, median (s)" "$cf" "$bf" "%.3f" 1
 row "resident memory idle, median (MB)" "$gr" "$br" "%.1f" 0.0009765625
+row "  the same after a cold start (MB)" "$cr" "$br" "%.1f" 0.0009765625
+row "  once the sound has loaded (MB)" "$gs" "$br" "%.1f" 0.0009765625
 row "CPU idle, median ${slice} s slice (%)" "$gc" "$bc" "%.3f" 1
 row "CPU idle over the ${idle} s (% of a core)" "$gw" "$bw" "%.3f" 1
 echo
 echo "each run (mapped s, first frame s, RSS kB):"
-paste -d' ' <(sed 's/^/game /' "$work/game") <(sed 's/^/bare /' "$work/bare")
+paste -d' ' <(sed 's/^/game /' "$work/game") <(sed 's/^/cold /' "$work/cold") \
+  <(sed 's/^/bare /' "$work/bare")

@@ -149,11 +149,18 @@ void GaugeWidget::paintEvent(QPaintEvent*) {
 }
 
 PaintBoxWidget::PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr)
-    : QWidget(parent), image_(size * dpr, QImage::Format_ARGB32_Premultiplied) {
-  image_.setDevicePixelRatio(dpr);
-  image_.fill(ToQColor(background));
+    : QWidget(parent), logicalSize_(size), dpr_(dpr), background_(ToQColor(background)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QImage& PaintBoxWidget::Surface() {
+  if (image_.isNull()) {
+    image_ = QImage(logicalSize_ * dpr_, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(dpr_);
+    image_.fill(background_);
+  }
+  return image_;
 }
 
 void PaintBoxWidget::BeginFrame() {
@@ -171,7 +178,7 @@ QPainter& PaintBoxWidget::Painter() {
   // One painter stays open across the copies of a frame and is closed when the frame ends.
   BeginFrame();
   if (!painter_) {
-    painter_ = std::make_unique<QPainter>(&image_);
+    painter_ = std::make_unique<QPainter>(&Surface());
     painter_->setRenderHint(QPainter::Antialiasing, false);
   }
   if (repeating_) ReplayHeld();
@@ -194,10 +201,11 @@ void PaintBoxWidget::AddOverlay(std::function<void(QPainter&)> paint) {
 
 void PaintBoxWidget::FlushOverlay() {
   if (overlay_.empty()) return;
-  if (overlayOps_ != layerOps_ || layer_.size() != image_.size() ||
-      layer_.devicePixelRatio() != image_.devicePixelRatio()) {
-    layer_ = QImage(image_.size(), QImage::Format_ARGB32_Premultiplied);
-    layer_.setDevicePixelRatio(image_.devicePixelRatio());
+  const QImage& surface = Surface();
+  if (overlayOps_ != layerOps_ || layer_.size() != surface.size() ||
+      layer_.devicePixelRatio() != surface.devicePixelRatio()) {
+    layer_ = QImage(surface.size(), QImage::Format_ARGB32_Premultiplied);
+    layer_.setDevicePixelRatio(surface.devicePixelRatio());
     layer_.fill(Qt::transparent);
     QPainter p(&layer_);
     for (const auto& paint : overlay_) paint(p);
@@ -248,7 +256,7 @@ void PaintBoxWidget::FinishFrame() {
   held_.clear();
   painter_.reset();
   framing_ = false;
-  const QRect all(QPoint(0, 0), image_.deviceIndependentSize().toSize());
+  const QRect all(QPoint(0, 0), Surface().deviceIndependentSize().toSize());
   const bool covered = (QRegion(all) - copied_).isEmpty();
   if (!covered || shownEarly_ || ops_ != lastOps_) update();
   lastOps_ = covered ? ops_ : QByteArray();
@@ -284,6 +292,11 @@ void PaintBoxWidget::SetPixelRatio(qreal dpr) {
   painter_.reset();
   lastOps_.clear();
   lastCopiesOnly_ = false;
+  dpr_ = dpr;
+  if (image_.isNull()) {  // nothing drawn yet: the surface is made at the new ratio
+    update();
+    return;
+  }
   const QSizeF logical = image_.deviceIndependentSize();
   QImage image((logical * dpr).toSize(), image_.format());
   image.setDevicePixelRatio(dpr);
@@ -315,7 +328,7 @@ void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
 }
 
 void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
-  const QRectF area(QPointF(0, 0), image_.deviceIndependentSize());
+  const QRectF area(QPointF(0, 0), Surface().deviceIndependentSize());
   AddOverlay([area, amount, celebration](QPainter& p) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -366,10 +379,11 @@ void PaintBoxWidget::paintEvent(QPaintEvent* e) {
   FlushOverlay();
   painter_.reset();  // a repaint asked for by the game shows the frame drawn so far
   shownEarly_ = shownEarly_ || framing_;
+  const QImage& surface = Surface();
   QPainter p(this);
-  p.drawImage(e->rect(), image_,
-              QRectF(e->rect().topLeft() * image_.devicePixelRatio(),
-                     e->rect().size() * image_.devicePixelRatio()));
+  p.drawImage(e->rect(), surface,
+              QRectF(e->rect().topLeft() * surface.devicePixelRatio(),
+                     e->rect().size() * surface.devicePixelRatio()));
 }
 
 }  // namespace tarvolenka::qt

@@ -86,7 +86,7 @@ class PaintBoxWidget : public QWidget {
   // The surface as drawn so far, the strokes and frames held for their layer laid over it.
   const QImage& image() {
     FlushOverlay();
-    return image_;
+    return Surface();
   }
 
  protected:
@@ -95,6 +95,9 @@ class PaintBoxWidget : public QWidget {
  private:
   // The painter of the frame being drawn; a frame is the drawing done in one turn of the loop.
   QPainter& Painter();
+  // The backing image, made and filled with the background when first needed: a surface of a
+  // window not yet opened costs no memory.
+  QImage& Surface();
   void BeginFrame();
   // Draws the copies held back while the frame repeated the last one, now that it does not.
   void ReplayHeld();
@@ -108,6 +111,9 @@ class PaintBoxWidget : public QWidget {
   // layer is kept while the same ones are drawn again, as they are in every frame of a win.
   void AddOverlay(std::function<void(QPainter&)> paint);
   void FlushOverlay();
+  QSize logicalSize_;
+  qreal dpr_;
+  QColor background_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   bool framing_ = false;     // a frame is being drawn

@@ -2,9 +2,14 @@
 
 #include <QPixmap>
 #include <QString>
-#include <QThread>
+#include <QThreadPool>
+#include <array>
+#include <future>
+#include <memory>
+#include <span>
 
 #include "catalogue/pictures.h"
+#include "qt/picture_maker.h"
 
 namespace tarvolenka::qt {
 
@@ -18,28 +23,25 @@ class PictureLoader {
   ~PictureLoader();
 
   const QPixmap& Get(Picture picture);
+  // Starts reading or rendering `pictures` on worker threads, in their order, while the GUI
+  // thread goes on; Get() then waits only for what is not done yet.
+  void Prefetch(std::span<const Picture> pictures);
   // Renders every picture anew at `dpr` device pixels per logical pixel, as for a zoom.
   void SetDevicePixelRatio(qreal dpr);
-  qreal devicePixelRatio() const { return dpr_; }
+  qreal devicePixelRatio() const { return maker_->devicePixelRatio(); }
 
   // A stand-in for a picture that cannot be loaded, so a missing file shows, not crashes.
   static QPixmap Missing(const PictureSpec& desc, qreal dpr);
 
  private:
-  QImage Render(Picture picture) const;
-  // The cached pixels of a drawing, or a null image when there are none for its present key.
-  QImage ReadCached(Picture picture, quint64 key) const;
-  void WriteCached(Picture picture, quint64 key, const QImage& image) const;
-  // What the pixels of a drawing depend on: its file, the built-in fonts, the ratio, Qt.
-  quint64 CacheKey(Picture picture) const;
-  QString CachePath(Picture picture) const;
-  qreal dpr_;
+  // The drawing's pixels made on a worker: fonts keep per-thread caches, and the lettering in
+  // the drawings must come out the same whichever text the windows showed first.
+  std::future<QImage> Start(Picture picture);
+
   QString cacheFolder_;
-  quint64 fontsKey_ = 0;
-  // Pictures are painted on a thread of their own: fonts keep per-thread caches, and the
-  // lettering in the drawings must come out the same whichever text the windows showed first.
-  QThread painter_;
-  QObject* inPainter_ = nullptr;
+  std::shared_ptr<const PictureMaker> maker_;
+  QThreadPool workers_;
+  std::array<std::future<QImage>, static_cast<std::size_t>(Picture::Count)> pending_;
   std::array<QPixmap, static_cast<std::size_t>(Picture::Count)> cache_;
   std::array<bool, static_cast<std::size_t>(Picture::Count)> loaded_{};
 };

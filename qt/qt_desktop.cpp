@@ -116,9 +116,21 @@ bool IsInput(QEvent::Type t) {
 QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
     : pictures_(ScreenRatio(devicePixelRatio), pictureCache) {
   screenRatio_ = pictures_.devicePixelRatio();
-  RegisterGameFonts();
+  RegisterGameFonts();  // before any drawing's lettering is set
+  pictures_.Prefetch(PicturesAtStart());
   for (int i = 0; i < kWindowCount; ++i) Build(static_cast<WindowId>(i));
   qApp->installEventFilter(this);
+}
+
+// What the main window shows as it opens, in the order it needs them: its icon, the reels'
+// symbols, then its pictures in their order; the workers make them while the windows are built.
+std::vector<Picture> QtDesktop::PicturesAtStart() {
+  std::vector<Picture> pictures{Picture::AppIcon};
+  for (int symbol = 1; symbol <= 15; ++symbol)
+    pictures.push_back(Nth(Picture::SymbolChips, symbol - 1));
+  for (const ElementSpec& e : SpecOf(WindowId::Main).elements)
+    if (e.kind == Kind::Picture && (e.flags & kHidden) == 0) pictures.push_back(e.picture);
+  return pictures;
 }
 
 QtDesktop::~QtDesktop() {

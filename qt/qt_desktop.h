@@ -137,6 +137,7 @@ class QtDesktop : public QObject, public Desktop {
   bool SwallowsHeldKey(const QObject* watched, const QEvent& event);
   void AddKeyHints(WindowId id);
   void RenderPicturesAgain();
+  static std::vector<Picture> PicturesAtStart();
   void NativeWindowDestroyed(WId native);
   // An element's pixels, rasterised on first use; shared with every element of its picture.
   const QPixmap& PixmapOf(Element& element);

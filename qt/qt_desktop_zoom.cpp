@@ -17,6 +17,7 @@ void QtDesktop::SetZoom(int percent) {
   zoomPercent_ = percent;
   const qreal zoom = percent / 100.0;
   pictures_.SetDevicePixelRatio(screenRatio_ * zoom);
+  pictures_.Prefetch(PicturesAtStart());
   RenderPicturesAgain();
   for (Window& w : windows_)
     if (w.logic != nullptr) w.logic->Redraw();

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QThread>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "game/game.h"
 #include "qt/element_widgets.h"
 #include "qt/picture_loader.h"
+#include "qt/picture_maker.h"
 #include "qt/qt_desktop.h"
 #include "qt/window_shot.h"
 #include "tests/support/temp_dir.h"
@@ -183,6 +185,27 @@ TEST(PictureCache, AlteredPixelsUnderAnIntactHeaderAreRenderedAgain) {
   bytes[bytes.size() / 2] ^= 0xff;
   testing::WriteFileBytes(kept, bytes);
   EXPECT_EQ(PictureLoader(1.0, CacheFolder(dir)).Get(Picture::SymbolWine).toImage(), rendered);
+}
+
+// Pictures made by the workers, several at a time and in reverse order, have the pixels of the
+// same pictures rendered one after another on a thread of their own (an opaque one may come back
+// without its alpha channel).
+TEST(PictureWorkers, MakeThePixelsOfRenderingInLine) {
+  std::vector<Picture> all;
+  for (int i = 1; i < static_cast<int>(Picture::Count); ++i)
+    if (static_cast<Picture>(i) != Picture::Legend) all.push_back(static_cast<Picture>(i));
+  std::vector<QImage> inLine;
+  std::unique_ptr<QThread> thread(QThread::create([&] {
+    const PictureMaker maker(2.0, {});
+    for (const Picture picture : all) inLine.push_back(maker.Render(picture));
+  }));
+  thread->start();
+  thread->wait();
+  PictureLoader loader(2.0);
+  loader.Prefetch(std::vector<Picture>(all.rbegin(), all.rend()));
+  for (std::size_t i = 0; i < all.size(); ++i)
+    EXPECT_EQ(loader.Get(all[i]).toImage().convertToFormat(inLine[i].format()), inLine[i])
+        << SpecOf(all[i]).file;
 }
 
 }  // namespace

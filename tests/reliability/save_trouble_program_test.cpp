@@ -120,6 +120,11 @@ const HostileNeighbour kHostileNeighbours[] = {
     {"ResumeTemporaryFolder", "Tarvolenka.resume.new", MakeFolder},
     {"SettingsPipe", "config/Tarvolenka/Tarvolenka.ini", MakeFifo},
     {"SettingsLinkToZeroes", "config/Tarvolenka/Tarvolenka.ini", LinkToZeroes},
+    // The pictures the main window opens with are made on worker threads; a kept one that is not
+    // a file is rendered again and kept anew, and a cache folder that is not one is left alone.
+    {"PicturePipe", "cache/Tarvolenka/pictures/symbol-vodka@1000.argb", MakeFifo, false},
+    {"PictureLinkToZeroes", "cache/Tarvolenka/pictures/app-icon@1000.argb", LinkToZeroes, false},
+    {"PictureFolderPipe", "cache/Tarvolenka/pictures", MakeFifo},
 };
 
 class HostileNeighbourFile : public ::testing::TestWithParam<HostileNeighbour> {};
