@@ -18,8 +18,8 @@ namespace tarvolenka {
 namespace {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Key::Count)> kKeyNames{
-    "Space", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
-    "H",     "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    "Интервал", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
+    "H",        "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9", "F1"};
 
 // clang-format off
 constexpr std::array kMainKeys{

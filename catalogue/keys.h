@@ -39,6 +39,7 @@ enum class Key : std::uint8_t {
   Digit7,
   Digit8,
   Digit9,
+  F1,
   Count
 };
 
@@ -54,7 +55,8 @@ constexpr bool EscapeCloses(WindowId window) {
          window == WindowId::Statistics;
 }
 
-// How the key is written on the keyboard, for tooltips and help.
+// How the key is written on the player's keyboard, for tooltips and help: a Bulgarian keyboard
+// calls the space bar "Интервал".
 std::string_view KeyName(Key key);
 
 struct KeyBinding {

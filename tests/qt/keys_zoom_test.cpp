@@ -85,7 +85,7 @@ TEST_P(HeldKey, ClicksOnceUntilReleased) {
 }
 
 TEST_F(KeysAndZoom, TheTooltipsNameTheKeys) {
-  EXPECT_TRUE(desktop_.widget(Ref(MainEl::StartButton))->toolTip().contains("Space"));
+  EXPECT_TRUE(desktop_.widget(Ref(MainEl::StartButton))->toolTip().contains("Интервал"));
   EXPECT_TRUE(desktop_.widget(Ref(MainEl::StakePlus))->toolTip().contains("↑"));
 }
 
