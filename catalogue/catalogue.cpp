@@ -16,6 +16,7 @@
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/history_elements.h"
 #include "catalogue/statistics_elements.h"
+#include "catalogue/rules_elements.h"
 #include "catalogue/windows.h"
 // clang-format on
 
@@ -38,6 +39,7 @@ constexpr std::array<WindowSpec, kWindowCount> kWindows{{
     golden_board_window::kWindow,
     history_window::kWindow,
     statistics_window::kWindow,
+    rules_window::kWindow,
 }};
 
 constexpr bool WindowsInOrder() {

@@ -8,10 +8,12 @@
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/hat_chooser_elements.h"
 #include "catalogue/history_elements.h"
+#include "catalogue/legend_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
+#include "catalogue/rules_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
 namespace tarvolenka {
@@ -29,6 +31,7 @@ constexpr std::array kMainKeys{
     Bind(Key::D, MainEl::DoubleButton), Bind(Key::T, MainEl::LegendButton),
     Bind(Key::B, MainEl::TakeBonusButton), Bind(Key::A, MainEl::AutoPlayBox),
     Bind(Key::M, MainEl::SoundSwitch), Bind(Key::H, MainEl::HistoryButton),
+    Bind(Key::F1, MainEl::RulesKey),
 };
 
 constexpr std::array kDoubleUpKeys{
@@ -49,6 +52,10 @@ constexpr std::array kHistoryKeys{
     Bind(Key::Up, HistoryEl::NewerButton), Bind(Key::Down, HistoryEl::OlderButton),
     Bind(Key::Left, HistoryEl::PreviousSpin), Bind(Key::Right, HistoryEl::NextSpin),
     Bind(Key::S, HistoryEl::StatisticsButton),
+};
+constexpr std::array kLegendKeys{Bind(Key::F1, LegendEl::RulesButton)};
+constexpr std::array kRulesKeys{
+    Bind(Key::Left, RulesEl::PreviousPage), Bind(Key::Right, RulesEl::NextPage),
 };
 // clang-format on
 
@@ -81,7 +88,7 @@ constexpr auto kMezeKeys = [] {
 
 constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kMainKeys,
-    {},  // the legend has nothing to click
+    kLegendKeys,
     kBottleKeys,
     kCupKeys,
     kBonusResultKeys,
@@ -95,6 +102,7 @@ constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kBoardKeys,
     kHistoryKeys,
     {},  // the statistics have nothing to click
+    kRulesKeys,
 }};
 
 }  // namespace

@@ -26,6 +26,7 @@ enum class WindowId : std::uint8_t {
   GoldenBoard,
   History,
   Statistics,
+  Rules,
   Count
 };
 inline constexpr int kWindowCount = static_cast<int>(WindowId::Count);

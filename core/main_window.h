@@ -101,6 +101,8 @@ class MainWindow : public WindowLogic {
   void OpenLegend();
   // The history opens whenever the legend may: with the controls enabled.
   void OpenHistory();
+  // F1 opens the rules whenever the legend may.
+  void OpenRules();
   void ToggleSound();
   void LinesUp();
   void LinesDown();

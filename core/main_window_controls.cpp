@@ -180,6 +180,11 @@ void MainWindow::OpenHistory() {
   OpenPausingAutoPlay(WindowId::History);
 }
 
+void MainWindow::OpenRules() {
+  if (m_.LegendEnabled == 0) return;
+  OpenPausingAutoPlay(WindowId::Rules);
+}
+
 void MainWindow::ToggleSound() {
   m_.State.SoundOn ^= 1;
   SetPicture(MainEl::SoundSwitch,

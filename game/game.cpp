@@ -7,6 +7,7 @@ namespace tarvolenka {
 Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
     : historyFile_(HistoryPathBeside(savePath)),
       main_(desktop, machine_, SaveFile(std::move(savePath)), historyFile_),
+      legend_(desktop, machine_.State),
       doubleUp_(desktop, machine_),
       levelUp_(desktop, machine_),
       timedBonus_(desktop, machine_),
@@ -21,7 +22,8 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
       bonus_(desktop, machine_, main_, bonusRules_,
              {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
       history_(desktop, historyFile_),
-      statistics_(desktop, historyFile_, machine_.State, std::move(exact)) {
+      statistics_(desktop, historyFile_, machine_.State, exact),
+      rules_(desktop, machine_.State, std::move(exact)) {
   historyFile_.FollowSession([this] { return main_.sessionStart(); });
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
@@ -38,6 +40,7 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact)
   desktop.Attach(WindowId::GoldenBoard, goldenBoard_);
   desktop.Attach(WindowId::History, history_);
   desktop.Attach(WindowId::Statistics, statistics_);
+  desktop.Attach(WindowId::Rules, rules_);
   main_.SetBonusStep(&bonus_);
   main_.resume().SetRecordCheck(&ImplausibleWindow);
   doubleUp_.SetAmountHook([this] { main_.DoubleUpInHand(doubleUp_.rules().inHand()); });

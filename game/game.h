@@ -18,6 +18,7 @@
 #include "core/main_window.h"
 #include "core/timed_bonus_window.h"
 #include "double/double_up_window.h"
+#include "game/rules_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "history/statistics_window.h"
@@ -26,7 +27,8 @@ namespace tarvolenka {
 
 // The whole game: the machine state and the logic of its windows, attached to a desktop in
 // their order of creation. The program plugs in the Qt desktop, the tests a virtual one, and
-// the program the exact calculator that the statistics quote; without it they quote none.
+// the program the exact calculator that the statistics and the rules quote; without it they
+// quote none.
 class Game {
  public:
   Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact = {});
@@ -46,6 +48,7 @@ class Game {
   GoldenPickWindow& goldenPick() { return goldenPick_; }
   GoldenBoardWindow& goldenBoard() { return goldenBoard_; }
   HistoryWindow& history() { return history_; }
+  RulesWindow& rules() { return rules_; }
   const HistoryFile& historyFile() const { return historyFile_; }
 
  private:
@@ -70,6 +73,7 @@ class Game {
   BonusSequence bonus_;
   HistoryWindow history_;
   StatisticsWindow statistics_;
+  RulesWindow rules_;
 };
 
 }  // namespace tarvolenka

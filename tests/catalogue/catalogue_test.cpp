@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalogue/keys.h"
+#include "catalogue/legend_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/windows.h"
 
@@ -82,7 +83,8 @@ TEST(KeyHints, NameTheKeysAsThePlayersKeyboardDoes) {
   };
   for (const Row& row : {Row{"СТАРТ", Ref(MainEl::StartButton), " (Интервал, Enter)"},
                          Row{"a line more", Ref(MainEl::LinesPlus), " (→)"},
-                         Row{"a lower stake", Ref(MainEl::StakeMinus), " (↓)"}})
+                         Row{"a lower stake", Ref(MainEl::StakeMinus), " (↓)"},
+                         Row{"ПРАВИЛА", Ref(LegendEl::RulesButton), " (F1)"}})
     EXPECT_EQ(KeyHint(row.element), row.hint) << row.control;
 }
 

@@ -43,6 +43,7 @@ bool InertWhileTurning(ElementRef element) {
     case MainClick::OpenDoubleUp:
     case MainClick::OpenLegend:
     case MainClick::OpenHistory:
+    case MainClick::OpenRules:
     case MainClick::LinesUp:
     case MainClick::LinesDown:
     case MainClick::StakeUp:
