@@ -36,7 +36,7 @@ struct WindowOf<RulesEl> {
 };
 
 // A page: its title and its pictures (with what is written on them), first to last.
-struct RulesPageSpec {
+struct RulesPage {
   std::string_view title;
   RulesEl firstPicture;
   RulesEl lastPicture;
@@ -48,7 +48,7 @@ using E = RulesEl;
 using C = RulesClick;
 
 // clang-format off
-inline constexpr std::array<RulesPageSpec, 10> kPages{{
+inline constexpr std::array<RulesPage, 10> kPages{{
     {"ЛИНИИ И ПЕЧАЛБИ", E::LinesVodka1, E::LinesChips},
     {"УМНОЖИТЕЛИ", E::MultiplierVodka1, E::MultiplierSalad},
     {"БЕЗПЛАТНИ ЗАВЪРТАНИЯ", E::FreeScatter1, E::FreeScatter3},
@@ -152,7 +152,7 @@ static_assert(IdsInOrder(kElements));
 // Every picture and its writing belong to one page, the pages' following each other.
 constexpr bool PagesTakeEveryPictureOnce() {
   int next = static_cast<int>(E::LinesVodka1);
-  for (const RulesPageSpec& page : kPages) {
+  for (const RulesPage& page : kPages) {
     if (static_cast<int>(page.firstPicture) != next || page.lastPicture < page.firstPicture)
       return false;
     next = static_cast<int>(page.lastPicture) + 1;

@@ -30,12 +30,12 @@ void RulesWindow::Click(std::uint16_t handler, int /*number*/) {
 void RulesWindow::ShowPage(int page) {
   page_ = page;
   const auto& pages = rules_window::kPages;
-  const RulesPageSpec& shown = pages[static_cast<std::size_t>(page)];
+  const RulesPage& shown = pages[static_cast<std::size_t>(page)];
   d_.SetText(Ref(RulesEl::Heading), shown.title);
   d_.SetText(Ref(RulesEl::Body), texts_[static_cast<std::size_t>(page)]);
   d_.SetText(Ref(RulesEl::PageText), "Страница " + std::to_string(page + 1) + " от " +
                                          std::to_string(rules_window::kPageCount));
-  for (const RulesPageSpec& p : pages)
+  for (const RulesPage& p : pages)
     for (RulesEl e = p.firstPicture; e <= p.lastPicture; e = Nth(e, 1))
       d_.SetVisible(Ref(e), &p == &shown);
   // The ends show no button past them, so a key there has nothing to click either.

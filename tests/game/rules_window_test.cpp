@@ -18,8 +18,8 @@ class RulesWindowTest : public MachineTest {
   void ExpectPageShown(int page) {
     EXPECT_EQ(desk_.Text(Ref(RulesEl::Heading)), kPages[static_cast<std::size_t>(page)].title);
     for (int p = 0; p < kPageCount; ++p) {
-      const RulesPageSpec& spec = kPages[static_cast<std::size_t>(p)];
-      for (RulesEl e = spec.firstPicture; e <= spec.lastPicture; e = Nth(e, 1))
+      const RulesPage& shown = kPages[static_cast<std::size_t>(p)];
+      for (RulesEl e = shown.firstPicture; e <= shown.lastPicture; e = Nth(e, 1))
         EXPECT_EQ(Shown(e), p == page) << "page " << page << ", element " << static_cast<int>(e);
     }
   }

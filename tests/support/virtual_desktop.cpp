@@ -338,9 +338,9 @@ ClickResult VirtualDesktop::ClickAt(WindowId window, Point p) {
 }
 
 ClickResult VirtualDesktop::Handle(ElementRef element) {
-  const ElementSpec& spec = SpecOf(element);
-  if (spec.click == kNoClick) return ClickResult::NoHandler;
-  windows_[Index(element.window)].logic->Click(spec.click, spec.number);
+  const ElementSpec& desc = SpecOf(element);
+  if (desc.click == kNoClick) return ClickResult::NoHandler;
+  windows_[Index(element.window)].logic->Click(desc.click, desc.number);
   if (handling_ == 0) Settle();
   return ClickResult::Handled;
 }
