@@ -27,8 +27,4 @@ class BonusResultWindow : public WindowLogic {
   const BonusRules& bonus_;
 };
 
-// The largest font size, at most `designPoints`, at which `text` fits `widthPx` in the game's
-// bold font. A win can have more digits than the window was drawn for.
-int FittingPoints(std::string_view text, int widthPx, int designPoints);
-
 }  // namespace tarvolenka

@@ -12,7 +12,7 @@ void GoldenPickWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(Cover(k)), Ref(GoldenPickEl::StoreCover));
   if (const auto restored = TakeRestore()) return covers_.Restore(*restored);
   ReseedFromClock(d_, m_.Rng);
-  covers_.DealIntoDrawnCovers(m_.Rng, 2);  // 2, 3 and 4 fouls
+  covers_.DealIntoDrawnCovers(m_.Rng, kFewestFouls);
   Progress();
 }
 

@@ -11,6 +11,11 @@
 
 namespace tarvolenka {
 
+// The golden pick's covers hide the numbers of fouls kFewestFouls, kFewestFouls + 1 and
+// kFewestFouls + 2, one under each.
+using GoldenCovers = SinglePick<3>;
+inline constexpr std::uint8_t kFewestFouls = 2;
+
 // The golden pick: the player uncovers one of three covers, and its number (2..4) is how many
 // fouls the golden board allows.
 class GoldenPickWindow : public WindowLogic, public ResumableWindow {
@@ -27,13 +32,13 @@ class GoldenPickWindow : public WindowLogic, public ResumableWindow {
   BonusWindowState Snapshot() const override;
 
   // The number of fouls (2..4) under each cover, dealt anew at every showing.
-  const SinglePick<3>& rules() const { return covers_; }
+  const GoldenCovers& rules() const { return covers_; }
   const std::array<std::uint8_t, 3>& goldenPickValues() const { return covers_.values(); }
 
  private:
   Desktop& d_;
   Machine& m_;
-  SinglePick<3> covers_;
+  GoldenCovers covers_;
 };
 
 }  // namespace tarvolenka

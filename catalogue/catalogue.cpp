@@ -17,6 +17,7 @@
 #include "catalogue/history_elements.h"
 #include "catalogue/settings_elements.h"
 #include "catalogue/statistics_elements.h"
+#include "catalogue/rules_elements.h"
 #include "catalogue/windows.h"
 // clang-format on
 
@@ -40,6 +41,7 @@ constexpr std::array<WindowSpec, kWindowCount> kWindows{{
     history_window::kWindow,
     statistics_window::kWindow,
     settings_window::kWindow,
+    rules_window::kWindow,
 }};
 
 constexpr bool WindowsInOrder() {

@@ -55,6 +55,15 @@ constexpr ElementSpec ShapeOf(E id, std::string_view name, Rect r, Rgb colour,
   return e;
 }
 
+// An element with no face and no size, for a key whose click has no control to land on: it
+// counts as shown, so the key reaches its handler, and draws nothing.
+template <class E, class C>
+constexpr ElementSpec KeyOnly(E id, std::string_view name, C click) {
+  ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Shape, {0, 0, 0, 0}};
+  e.click = static_cast<std::uint16_t>(click);
+  return e;
+}
+
 template <class E>
 constexpr ElementSpec GaugeOf(E id, std::string_view name, Rect r, Rgb background, Rgb bar) {
   ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Gauge, r};

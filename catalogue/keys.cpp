@@ -8,19 +8,21 @@
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/hat_chooser_elements.h"
 #include "catalogue/history_elements.h"
+#include "catalogue/legend_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
 #include "catalogue/settings_elements.h"
+#include "catalogue/rules_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
 namespace tarvolenka {
 namespace {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Key::Count)> kKeyNames{
-    "Space", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
-    "H",     "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9", "Ctrl+,"};
+    "Интервал", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
+    "H",        "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9", "Ctrl+,", "F1"};
 
 // clang-format off
 constexpr std::array kMainKeys{
@@ -31,6 +33,7 @@ constexpr std::array kMainKeys{
     Bind(Key::B, MainEl::TakeBonusButton), Bind(Key::A, MainEl::AutoPlayBox),
     Bind(Key::M, MainEl::SoundSwitch), Bind(Key::H, MainEl::HistoryButton),
     Bind(Key::Settings, MainEl::SettingsButton),
+    Bind(Key::F1, MainEl::RulesKey),
 };
 
 constexpr std::array kDoubleUpKeys{
@@ -52,6 +55,10 @@ constexpr std::array kHistoryKeys{
     Bind(Key::Up, HistoryEl::NewerButton), Bind(Key::Down, HistoryEl::OlderButton),
     Bind(Key::Left, HistoryEl::PreviousSpin), Bind(Key::Right, HistoryEl::NextSpin),
     Bind(Key::S, HistoryEl::StatisticsButton),
+};
+constexpr std::array kLegendKeys{Bind(Key::F1, LegendEl::RulesButton)};
+constexpr std::array kRulesKeys{
+    Bind(Key::Left, RulesEl::PreviousPage), Bind(Key::Right, RulesEl::NextPage),
 };
 // clang-format on
 
@@ -84,7 +91,7 @@ constexpr auto kMezeKeys = [] {
 
 constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kMainKeys,
-    {},  // the legend has nothing to click
+    kLegendKeys,
     kBottleKeys,
     kCupKeys,
     kBonusResultKeys,
@@ -99,6 +106,7 @@ constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kHistoryKeys,
     {},  // the statistics have nothing to click
     kSettingsKeys,
+    kRulesKeys,
 }};
 
 }  // namespace

@@ -40,6 +40,7 @@ enum class Key : std::uint8_t {
   Digit8,
   Digit9,
   Settings,  // Ctrl+,
+  F1,
   Count
 };
 
@@ -48,14 +49,16 @@ constexpr Key DigitKey(int n) {
   return static_cast<Key>(static_cast<int>(Key::Digit1) + n - 1);
 }
 
-// Escape closes the windows that only show something: the legend, the history and the
-// statistics. One stray press must never end a game window early.
+// Escape closes the windows that only show something: the legend, the history, the
+// statistics and the rules. One stray press must never end a game window early.
 constexpr bool EscapeCloses(WindowId window) {
   return window == WindowId::Legend || window == WindowId::History ||
-         window == WindowId::Statistics || window == WindowId::Settings;
+         window == WindowId::Statistics || window == WindowId::Settings ||
+         window == WindowId::Rules;
 }
 
-// How the key is written on the keyboard, for tooltips and help.
+// How the key is written on the player's keyboard, for tooltips and help: a Bulgarian keyboard
+// calls the space bar "Интервал".
 std::string_view KeyName(Key key);
 
 struct KeyBinding {

@@ -16,11 +16,13 @@
 #include "catalogue/golden_pick_elements.h"
 #include "catalogue/hat_chooser_elements.h"
 #include "catalogue/history_elements.h"
+#include "catalogue/legend_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
 #include "catalogue/settings_elements.h"
+#include "catalogue/rules_elements.h"
 #include "catalogue/statistics_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
@@ -153,6 +155,15 @@ inline constexpr std::array kLabelLooks{
     Look(SettingsEl::Value1, SettingsEl::Value7, Backing::Plate, colours::kBlack),
     Look(SettingsEl::Up1, SettingsEl::CloseButton, Backing::Plate, ink::kCream),
     Look(MainEl::AutoPlaySpinsLeft, MainEl::AutoPlaySpinsLeft, Backing::Bare, ink::kWood, colours::kSkyBlue),
+    Look(LegendEl::StakeHeading, LegendEl::StakeHeading, Backing::Bare, legend_window::kDarkRed, legend_window::kCard),
+    Look(LegendEl::RulesButton, LegendEl::RulesButton, Backing::Plate, ink::kCream),
+    Look(LegendEl::VodkaPay5, LegendEl::ChipsPay3, Backing::Bare, legend_window::kInk, colours::kWhite),
+    Look(RulesEl::Heading, RulesEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
+    Look(RulesEl::Body, RulesEl::Body, Backing::Bare, colours::kBlack, colours::kWhite),
+    Look(RulesEl::PreviousPage, RulesEl::PreviousPage, Backing::Plate, ink::kCream),
+    Look(RulesEl::PageText, RulesEl::PageText, Backing::Bare, ink::kWood, colours::kWhite),
+    Look(RulesEl::NextPage, RulesEl::NextPage, Backing::Plate, ink::kCream),
+    Look(RulesEl::ReturnLinesValue, RulesEl::ReturnTotalStakeValue, Backing::Bare, colours::kBlack, ink::kPanelFace),
 };
 // clang-format on
 
@@ -241,6 +252,9 @@ inline constexpr std::array kTooltips{
     Tooltip{Ref(LevelUpEl::OkButton), "Взема наградата за нивото"},
     Tooltip{Ref(TimedBonusEl::OkButton), "Взема бонуса"},
     Tooltip{Ref(TimedBonusEl::Caption), "Взема бонуса"},
+    Tooltip{Ref(LegendEl::RulesButton), "Показва правилата на играта"},
+    Tooltip{Ref(RulesEl::PreviousPage), "Предишната страница"},
+    Tooltip{Ref(RulesEl::NextPage), "Следващата страница"},
 };
 // clang-format on
 

@@ -28,6 +28,9 @@ enum class MainEl : std::uint16_t {
   StoreSoundOn, StoreSoundOff, StoreAutoPlayOff, StoreAutoPlayOn,
   StoreBonusStage0, StoreBonusStage1, StoreBonusStage2, StoreBonusStage3, StoreBonusStage4, StoreBonusStage5,
   StoreHistory, StoreHistoryGrey,
+  // What F1 clicks: the rules have no button on the main window, so the key has a faceless
+  // element of its own.
+  RulesKey,
   Count
 };
 // clang-format on
@@ -46,6 +49,7 @@ enum class MainClick : std::uint16_t {
   ToggleAutoPlay,
   OpenHistory,
   OpenSettings,
+  OpenRules,
 };
 
 enum class MainTimer : std::uint8_t { Spin, IdleRepaint, FreeSpin, Countdown, AutoPlay, Count };
@@ -162,6 +166,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Store(E::StoreBonusStage5, "StoreBonusStage5", Picture::BonusStage5),
     Store(E::StoreHistory, "StoreHistory", Picture::ButtonHistory),
     Store(E::StoreHistoryGrey, "StoreHistoryGrey", Picture::ButtonHistoryGrey),
+    KeyOnly(E::RulesKey, "RulesKey", C::OpenRules),
 }};
 static_assert(IdsInOrder(kElements), "main window elements must be listed in enum order");
 // clang-format on

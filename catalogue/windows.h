@@ -27,6 +27,7 @@ enum class WindowId : std::uint8_t {
   History,
   Statistics,
   Settings,
+  Rules,
   Count
 };
 inline constexpr int kWindowCount = static_cast<int>(WindowId::Count);

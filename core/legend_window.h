@@ -1,13 +1,24 @@
 #pragma once
 
+#include "catalogue/legend_elements.h"
 #include "core/desktop.h"
+#include "core/game_state.h"
 
 namespace tarvolenka {
 
-// The legend: one picture of the pay table and the fifty lines, closed by its close box.
+// The legend: the picture of the pay table and the fifty lines, with every pay written over it
+// in credits at the stake per line being played. Its button opens the rules; its close box
+// closes it.
 class LegendWindow : public WindowLogic {
  public:
-  void Click(std::uint16_t, int) override {}
+  LegendWindow(Desktop& desktop, const GameState& played) : d_(desktop), played_(played) {}
+
+  void OnShow() override;
+  void Click(std::uint16_t handler, int number) override;
+
+ private:
+  Desktop& d_;
+  const GameState& played_;
 };
 
 }  // namespace tarvolenka

@@ -112,6 +112,8 @@ class MainWindow : public WindowLogic {
   void OpenSettings();
   // The history opens whenever the legend may: with the controls enabled.
   void OpenHistory();
+  // F1 opens the rules whenever the legend may.
+  void OpenRules();
   void ToggleSound();
   void LinesUp();
   void LinesDown();

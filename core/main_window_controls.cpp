@@ -186,6 +186,11 @@ void MainWindow::OpenSettings() {
   OpenPausingAutoPlay(WindowId::Settings);
 }
 
+void MainWindow::OpenRules() {
+  if (m_.LegendEnabled == 0) return;
+  OpenPausingAutoPlay(WindowId::Rules);
+}
+
 void MainWindow::ToggleSound() {
   m_.State.SoundOn ^= 1;
   SetPicture(MainEl::SoundSwitch,

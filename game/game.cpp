@@ -8,6 +8,7 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact,
            std::filesystem::path settingsPath)
     : historyFile_(HistoryPathBeside(savePath)),
       main_(desktop, machine_, SaveFile(std::move(savePath)), historyFile_),
+      legend_(desktop, machine_.State),
       doubleUp_(desktop, machine_),
       levelUp_(desktop, machine_),
       timedBonus_(desktop, machine_),
@@ -22,8 +23,9 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact,
       bonus_(desktop, machine_, main_, bonusRules_,
              {hatChooser_, bottles_, cups_, meze_, goldenPick_, goldenBoard_}),
       history_(desktop, historyFile_),
-      statistics_(desktop, historyFile_, machine_.State, std::move(exact)),
-      settings_(desktop, PlaySettingsFile(std::move(settingsPath))) {
+      statistics_(desktop, historyFile_, machine_.State, exact),
+      settings_(desktop, PlaySettingsFile(std::move(settingsPath))),
+      rules_(desktop, machine_.State, std::move(exact)) {
   historyFile_.FollowSession([this] { return main_.sessionStart(); });
   desktop.Attach(WindowId::Main, main_);
   desktop.Attach(WindowId::Legend, legend_);
@@ -41,6 +43,7 @@ Game::Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact,
   desktop.Attach(WindowId::History, history_);
   desktop.Attach(WindowId::Statistics, statistics_);
   desktop.Attach(WindowId::Settings, settings_);
+  desktop.Attach(WindowId::Rules, rules_);
   main_.SetBonusStep(&bonus_);
   main_.resume().SetRecordCheck(&ImplausibleWindow);
   doubleUp_.SetAmountHook([this] { main_.DoubleUpInHand(doubleUp_.rules().inHand()); });

@@ -19,6 +19,7 @@
 #include "core/settings_window.h"
 #include "core/timed_bonus_window.h"
 #include "double/double_up_window.h"
+#include "game/rules_window.h"
 #include "history/history_file.h"
 #include "history/history_window.h"
 #include "history/statistics_window.h"
@@ -27,8 +28,8 @@ namespace tarvolenka {
 
 // The whole game: the machine state and the logic of its windows, attached to a desktop in
 // their order of creation. The program plugs in the Qt desktop, the tests a virtual one, and
-// the program the exact calculator that the statistics quote; without it they quote none. The
-// player's settings are kept in `settingsPath`; without one, for the run only.
+// the program the exact calculator that the statistics and the rules quote; without it they
+// quote none. The player's settings are kept in `settingsPath`; without one, for the run only.
 class Game {
  public:
   Game(Desktop& desktop, std::filesystem::path savePath, ExactReturn exact = {},
@@ -50,6 +51,7 @@ class Game {
   GoldenBoardWindow& goldenBoard() { return goldenBoard_; }
   HistoryWindow& history() { return history_; }
   SettingsWindow& settings() { return settings_; }
+  RulesWindow& rules() { return rules_; }
   const HistoryFile& historyFile() const { return historyFile_; }
 
  private:
@@ -75,6 +77,7 @@ class Game {
   HistoryWindow history_;
   StatisticsWindow statistics_;
   SettingsWindow settings_;
+  RulesWindow rules_;
 };
 
 }  // namespace tarvolenka

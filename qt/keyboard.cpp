@@ -26,6 +26,7 @@ std::optional<Key> GameKeyOf(const QKeyEvent& event) {
     case Qt::Key_T: return Key::T;
     case Qt::Key_H: return Key::H;
     case Qt::Key_S: return Key::S;
+    case Qt::Key_F1: return Key::F1;
     default: return std::nullopt;
   }
   // clang-format on

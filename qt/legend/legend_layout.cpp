@@ -47,42 +47,38 @@ void PlaceSpecials(LegendLayout& l) {
   }
 }
 
-// A pay cell for each run that pays, longest first.
-std::vector<PayCell> PayCells(SymbolId symbol, Point origin) {
+// A pay cell for each run that pays, longest first, where the window's labels lie.
+std::vector<PayCell> PayCells(SymbolId symbol) {
   std::vector<PayCell> cells;
-  int slot = 0;
   for (int count = kReels; count >= 2; --count) {
     const std::int64_t pay = kPayTable[symbol][static_cast<std::size_t>(count)];
     if (pay <= 0) continue;
-    const int left = origin.x + slot * 69;
-    cells.push_back(
-        {count, std::to_string(pay), {left, origin.y + 2, 18, 19}, {left + 22, origin.y, 44, 23}});
-    ++slot;
+    cells.push_back({count, "×" + std::to_string(pay), legend_window::PayBadge(symbol, count),
+                     legend_window::PayCredits(symbol, count),
+                     legend_window::PayPerUnit(symbol, count)});
   }
   return cells;
 }
 
 void PlacePays(LegendLayout& l) {
   l.paysPanel = {244, 10, 685, 310};
-  l.paysHeading = {"Печалби на линия", {244, 14, 685, 24}};
+  l.paysHeading = legend_window::kStakeHeading;
   for (std::size_t i = 0; i < l.pays.size(); ++i) {
     const auto symbol = static_cast<SymbolId>(10 - i);  // dearest first: vodka down to chips
-    const int column = i < 5 ? 0 : 1;                   // drinks left, foods right
-    const int left = 252 + column * 337;
-    const int top = 42 + static_cast<int>(i % 5) * 55;
     PayEntry& e = l.pays[i];
     e.symbol = symbol;
     e.name = kSymbolNames[symbol];
-    e.card = {left, top, 330, 52};
-    e.icon = {left + 3, top + 3, 46, 46};
-    e.nameBox = {left + 56, top + 3, 268, 20};
-    e.pays = PayCells(symbol, {left + 56, top + 25});
+    e.card = legend_window::PayCard(symbol);
+    e.icon = {e.card.left + 3, e.card.top + 3, 46, 46};
+    e.nameBox = {e.card.left + 56, e.card.top + 2, e.card.width - 62, 19};
+    e.pays = PayCells(symbol);
   }
 }
 
 void PlaceLines(LegendLayout& l) {
   l.linesHeading = {"Легенда Линий", {335, 332, 270, 28}};
   l.flag = {614, 336, 34, 21};
+  l.rulesButton = legend_window::kRulesButton;
   constexpr int kCell = 11;
   constexpr int kPerRow = 10;
   for (int n = 1; n <= kPaylines; ++n) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/geometry.h"
+#include "catalogue/legend_elements.h"
 #include "core/paylines.h"
 
 namespace tarvolenka::legend {
@@ -32,12 +33,15 @@ struct SpecialEntry {
   Rect noteBox;
 };
 
-// One pay of a symbol: the run length in a badge, the pay beside it.
+// One pay of a symbol: the run length in a badge and, beside it, the pay in credits, which the
+// legend window writes over the picture at the stake being played, with the pay per unit of the
+// stake per line in small print under it.
 struct PayCell {
   int count;
-  std::string text;
+  std::string perUnit;  // "×1000"
   Rect badge;
-  Rect value;
+  Rect credits;
+  Rect unit;
 };
 
 struct PayEntry {
@@ -65,11 +69,12 @@ struct LegendLayout {
   Heading multipliersHeading;
   std::array<SpecialEntry, 3> multipliers;  // x2, x5, x10
   Rect paysPanel;
-  Heading paysHeading;
+  Rect paysHeading;  // the window writes the heading, which names the stake, over the picture
   std::array<PayEntry, 10> pays;  // the drinks, then the foods, dearest first
   Heading linesHeading;
   std::array<LineGrid, kPaylines> lines;
   Rect flag;
+  Rect rulesButton;  // the window's button to the rules, at the end of the lines' heading
 };
 
 LegendLayout MakeLegendLayout();

@@ -50,6 +50,7 @@ bool PaintSpecials(PaintKit& kit, const LegendLayout& l) {
   return ok;
 }
 
+// The badge and the small print; the credits are the window's, written over the picture.
 void PaintPayCell(PaintKit& kit, const PayCell& c) {
   QPainter& p = kit.painter();
   p.setPen(Qt::NoPen);
@@ -59,16 +60,15 @@ void PaintPayCell(PaintKit& kit, const PayCell& c) {
   p.setFont(kit.Font(12, true));
   p.setPen(Qt::white);
   p.drawText(ToQRect(c.badge), Qt::AlignCenter, QString::number(c.count));
-  p.setFont(kit.Font(14, true));
-  p.setPen(palette::kInk);
-  p.drawText(ToQRect(c.value), Qt::AlignLeft | Qt::AlignVCenter, Utf8(c.text));
+  p.setFont(kit.Font(10, false));
+  p.setPen(palette::kSmallPrint);
+  p.drawText(ToQRect(c.unit), Qt::AlignLeft | Qt::AlignVCenter, Utf8(c.perUnit));
 }
 
 bool PaintPays(PaintKit& kit, const LegendLayout& l) {
   QPainter& p = kit.painter();
   kit.Panel(ToQRect(l.paysPanel), palette::kCard);
-  kit.Heading(Utf8(l.paysHeading.text), ToQRect(l.paysHeading.box), 16, l.paysPanel.left + 10,
-              l.paysPanel.Right() - 10);
+  kit.RulesBeside(ToQRect(l.paysHeading), l.paysPanel.left + 10, l.paysPanel.Right() - 10);
   bool ok = true;
   for (const PayEntry& e : l.pays) {
     p.setPen(QPen(palette::kGold.lighter(130), 1));
@@ -89,7 +89,7 @@ void PaintLines(PaintKit& kit, const LegendLayout& l) {
   kit.Heading(Utf8(l.linesHeading.text), ToQRect(l.linesHeading.box), 19, 20, l.flag.left - 12);
   p.setPen(QPen(palette::kGold, 1.2));
   const int y = l.linesHeading.box.Centre().y + 1;
-  p.drawLine(l.flag.Right() + 12, y, kWidth - 20, y);
+  p.drawLine(l.flag.Right() + 12, y, l.rulesButton.left - 12, y);
   kit.Flag(ToQRect(l.flag));
   p.setRenderHint(QPainter::Antialiasing, false);  // the grids are pixel-exact
   for (const LineGrid& g : l.lines) {

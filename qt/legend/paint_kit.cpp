@@ -48,6 +48,13 @@ void PaintKit::Heading(const QString& text, QRect box, int pixelSize, int ruleFr
   if (ruleTo > mid + half + 10) p_.drawLine(mid + half + 10, y, ruleTo, y);
 }
 
+void PaintKit::RulesBeside(QRect box, int ruleFrom, int ruleTo) {
+  const int y = box.center().y() + 1;
+  p_.setPen(QPen(palette::kGold, 1.2));
+  p_.drawLine(ruleFrom, y, box.left(), y);
+  p_.drawLine(box.left() + box.width(), y, ruleTo, y);
+}
+
 void PaintKit::Panel(QRect box, const QColor& fill) {
   p_.setPen(QPen(palette::kGold, 1.5));
   p_.setBrush(fill);

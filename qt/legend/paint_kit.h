@@ -22,6 +22,7 @@ inline const QColor kInk{59, 35, 20};           // body text
 inline const QColor kGridLines{90, 58, 26};     // the payline grids
 inline const QColor kLineCell{216, 24, 24};     // a cell on the payline
 inline const QColor kEmptyCell{255, 253, 246};  // a cell off the payline
+inline const QColor kSmallPrint{125, 85, 45};   // the pays per unit under the credits
 }  // namespace palette
 
 inline QRect ToQRect(Rect r) {
@@ -37,6 +38,9 @@ class PaintKit {
   bool Symbol(SymbolId symbol, QRect box);
   // A heading centred in `box` with gold rules running out to `ruleFrom` .. `ruleTo`.
   void Heading(const QString& text, QRect box, int pixelSize, int ruleFrom, int ruleTo);
+  // The gold rules of a heading written over the picture later: from `ruleFrom` to the left of
+  // `box`, and from its right to `ruleTo`.
+  void RulesBeside(QRect box, int ruleFrom, int ruleTo);
   // A rounded cream panel with a gold trim.
   void Panel(QRect box, const QColor& fill);
   // The white-green-red flag on a little pole, waving slightly.

@@ -1,5 +1,6 @@
 // The bonus result window on its own: its texts, its font that fits, and its closing.
 
+#include "core/fitting_points.h"
 #include "tests/bonus/bonus_fixture.h"
 
 namespace tarvolenka {

@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+#include "catalogue/keys.h"
+#include "catalogue/legend_elements.h"
 #include "catalogue/main_elements.h"
 #include "catalogue/windows.h"
 
@@ -70,6 +72,28 @@ TEST(WindowCatalogue, PicturesNamedByElementsHaveTheElementsSize) {
       EXPECT_EQ(SpecOf(e.picture).width, e.rect.width) << e.name;
       EXPECT_EQ(SpecOf(e.picture).height, e.rect.height) << e.name;
     }
+  }
+}
+
+TEST(KeyHints, NameTheKeysAsThePlayersKeyboardDoes) {
+  struct Row {
+    const char* control;
+    ElementRef element;
+    std::string_view hint;
+  };
+  for (const Row& row : {Row{"СТАРТ", Ref(MainEl::StartButton), " (Интервал, Enter)"},
+                         Row{"a line more", Ref(MainEl::LinesPlus), " (→)"},
+                         Row{"a lower stake", Ref(MainEl::StakeMinus), " (↓)"},
+                         Row{"ПРАВИЛА", Ref(LegendEl::RulesButton), " (F1)"}})
+    EXPECT_EQ(KeyHint(row.element), row.hint) << row.control;
+}
+
+TEST(KeyHints, EveryKeyHasANameOfItsOwn) {
+  std::set<std::string_view> names;
+  for (int k = 0; k < static_cast<int>(Key::Count); ++k) {
+    const std::string_view name = KeyName(static_cast<Key>(k));
+    EXPECT_FALSE(name.empty()) << k;
+    EXPECT_TRUE(names.insert(name).second) << name;
   }
 }
 

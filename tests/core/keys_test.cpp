@@ -70,5 +70,18 @@ TEST_F(MainKeys, LettersToggleSoundAndAutoPlayAndOpenTheLegend) {
   EXPECT_EQ(Press(Key::B), ClickResult::NoHandler);
 }
 
+TEST_F(MainKeys, F1OpensTheRulesButNotWhileTheReelsTurn) {
+  desk_.Then(100, [this] {
+    EXPECT_TRUE(desk_.IsShown(WindowId::Rules));
+    desk_.CloseByWindowSystem(WindowId::Rules);
+  });
+  EXPECT_EQ(Press(Key::F1), ClickResult::Handled);
+  EXPECT_FALSE(desk_.IsShown(WindowId::Rules));
+  Press(Key::Space);
+  ASSERT_TRUE(Spinning());
+  Press(Key::F1);  // would wait for ever on a window nothing closes
+  EXPECT_FALSE(desk_.IsShown(WindowId::Rules));
+}
+
 }  // namespace
 }  // namespace tarvolenka

@@ -239,7 +239,7 @@ TEST(LegendLayout, ListsTheTenPayingSymbolsDrinksFirstDearestFirst) {
   }
 }
 
-TEST(LegendLayout, PayTextsComeFromThePayTable) {
+TEST(LegendLayout, PaysPerUnitComeFromThePayTableUnderTheWindowsCredits) {
   const lg::LegendLayout layout = lg::MakeLegendLayout();
   for (const lg::PayEntry& e : layout.pays) {
     std::vector<int> counts{5, 4, 3};
@@ -247,17 +247,19 @@ TEST(LegendLayout, PayTextsComeFromThePayTable) {
     ASSERT_EQ(e.pays.size(), counts.size()) << e.name;
     for (std::size_t k = 0; k < counts.size(); ++k) {
       EXPECT_EQ(e.pays[k].count, counts[k]) << e.name;
-      EXPECT_EQ(e.pays[k].text,
-                std::to_string(kPayTable[e.symbol][static_cast<std::size_t>(counts[k])]))
+      EXPECT_EQ(e.pays[k].perUnit,
+                "×" + std::to_string(kPayTable[e.symbol][static_cast<std::size_t>(counts[k])]))
+          << e.name << " run of " << counts[k];
+      EXPECT_EQ(SpecOf(Ref(PayLabel(e.symbol, counts[k]))).rect, e.pays[k].credits)
           << e.name << " run of " << counts[k];
     }
   }
   // What the player reads on the dearest and the cheapest symbol.
   std::vector<std::string> vodka, chips;
-  for (const auto& c : layout.pays.front().pays) vodka.push_back(c.text);
-  for (const auto& c : layout.pays.back().pays) chips.push_back(c.text);
-  EXPECT_EQ(vodka, (std::vector<std::string>{"1000", "200", "40", "5"}));
-  EXPECT_EQ(chips, (std::vector<std::string>{"50", "10", "5"}));
+  for (const auto& c : layout.pays.front().pays) vodka.push_back(c.perUnit);
+  for (const auto& c : layout.pays.back().pays) chips.push_back(c.perUnit);
+  EXPECT_EQ(vodka, (std::vector<std::string>{"×1000", "×200", "×40", "×5"}));
+  EXPECT_EQ(chips, (std::vector<std::string>{"×50", "×10", "×5"}));
 }
 
 TEST(LegendLayout, PaysSitInsideTheirCardsLeftToRight) {
@@ -268,11 +270,14 @@ TEST(LegendLayout, PaysSitInsideTheirCardsLeftToRight) {
     EXPECT_TRUE(Inside(e.nameBox, e.card)) << e.name;
     for (std::size_t k = 0; k < e.pays.size(); ++k) {
       EXPECT_TRUE(Inside(e.pays[k].badge, e.card)) << e.name;
-      EXPECT_TRUE(Inside(e.pays[k].value, e.card)) << e.name;
-      EXPECT_FALSE(Overlap(e.pays[k].badge, e.pays[k].value)) << e.name;
-      EXPECT_FALSE(Overlap(e.pays[k].value, e.icon)) << e.name;
+      EXPECT_TRUE(Inside(e.pays[k].credits, e.card)) << e.name;
+      EXPECT_TRUE(Inside(e.pays[k].unit, e.card)) << e.name;
+      EXPECT_FALSE(Overlap(e.pays[k].badge, e.pays[k].credits)) << e.name;
+      EXPECT_FALSE(Overlap(e.pays[k].credits, e.pays[k].unit)) << e.name;
+      EXPECT_FALSE(Overlap(e.pays[k].credits, e.icon)) << e.name;
+      EXPECT_FALSE(Overlap(e.pays[k].credits, e.nameBox)) << e.name;
       if (k > 0) {
-        EXPECT_GE(e.pays[k].badge.left, e.pays[k - 1].value.Right()) << e.name;
+        EXPECT_GE(e.pays[k].badge.left, e.pays[k - 1].credits.Right()) << e.name;
       }
     }
   }
@@ -346,7 +351,8 @@ TEST(LegendWindowCatalogue, HoldsTheLegendPictureAtTheTopLeft) {
   EXPECT_EQ(w.background, colours::kWhite);
   EXPECT_EQ(w.border, Border::FixedCloseBox);
   EXPECT_TRUE(w.centredOnScreen);
-  ASSERT_EQ(w.elements.size(), 1u);
+  // The texts written over the picture lie on it.
+  for (const ElementSpec& e : w.elements) EXPECT_TRUE(Inside(e.rect, kSheet)) << e.name;
 
   ElementRef ref{};
   ASSERT_TRUE(FindElement(WindowId::Legend, "Table", ref));

@@ -7,6 +7,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -17,6 +18,7 @@
 #include <utility>
 
 #include "catalogue/history_elements.h"
+#include "catalogue/legend_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "core/save_file.h"
@@ -204,6 +206,18 @@ TEST_F(QtDesktopTest, TheHistoryOpensByItsKeyTakesClicksOnItsRowsAndEscapeCloses
   EXPECT_TRUE(statisticsShown);
   EXPECT_FALSE(desktop_->window(WindowId::History)->isVisible());
   EXPECT_TRUE(main->isVisible());
+}
+
+TEST_F(QtDesktopTest, TheLegendsFiguresFitTheirCellsInTheGameFontAtTheLadderTop) {
+  game_->machine().State.LineStake = 100000;
+  desktop_->Present(WindowId::Legend);
+  for (auto e = LegendEl::VodkaPay5; e < LegendEl::Count; e = Nth(e, 1)) {
+    const auto* label = qobject_cast<QLabel*>(desktop_->widget(Ref(e)));
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+        << label->text().toStdString();
+  }
+  desktop_->Dismiss(WindowId::Legend);
 }
 
 TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {

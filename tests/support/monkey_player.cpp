@@ -42,6 +42,8 @@ bool InertWhileTurning(ElementRef element) {
     case MainClick::OpenDoubleUp:
     case MainClick::OpenLegend:
     case MainClick::OpenHistory:
+    case MainClick::OpenRules:
+    case MainClick::OpenSettings:
     case MainClick::LinesUp:
     case MainClick::LinesDown:
     case MainClick::StakeUp:

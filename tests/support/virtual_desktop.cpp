@@ -332,12 +332,17 @@ ClickResult VirtualDesktop::ClickAt(WindowId window, Point p) {
                          ((specs[i].kind == Kind::Label || specs[i].kind == Kind::Panel) &&
                           specs[i].click != kNoClick);
     if (!catches || !s.visible || !s.rect.Contains(p)) continue;
-    if (specs[i].click == kNoClick) return ClickResult::NoHandler;
-    w.logic->Click(specs[i].click, specs[i].number);
-    if (handling_ == 0) Settle();
-    return ClickResult::Handled;
+    return Handle({window, static_cast<std::uint16_t>(i)});
   }
   return ClickResult::NoHandler;
+}
+
+ClickResult VirtualDesktop::Handle(ElementRef element) {
+  const ElementSpec& desc = SpecOf(element);
+  if (desc.click == kNoClick) return ClickResult::NoHandler;
+  windows_[Index(element.window)].logic->Click(desc.click, desc.number);
+  if (handling_ == 0) Settle();
+  return ClickResult::Handled;
 }
 
 void VirtualDesktop::CloseByWindowSystem(WindowId window) {

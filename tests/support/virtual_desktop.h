@@ -216,6 +216,8 @@ class VirtualDesktop : public Desktop {
   // Runs events until no window but the main one is open, no pause holds and nothing waits to
   // run; throws StuckModal if nothing is left that could bring that about.
   void Settle();
+  // Runs the click handler of `element`, which a click or a key has reached.
+  ClickResult Handle(ElementRef element);
   bool Settled() const { return modalStack_.empty() && holds_.empty() && pending_.empty(); }
   // Runs `action` as the next event once no pause holds the game.
   void AfterPauses(std::function<void()> action);

@@ -7,7 +7,13 @@ ClickResult VirtualDesktop::Press(Key key) {
   if (!IsShown(window)) return ClickResult::NotInputWindow;
   const auto target = KeyTarget(window, key, [this](ElementRef e) { return Visible(e); });
   if (!target) return ClickResult::NoHandler;
-  return Click(*target);
+  // As the Qt desktop routes a key: to its element's handler, wherever the element lies (F1's
+  // on the main window has no face to click).
+  if (!holds_.empty()) {
+    ++discardedActions_;
+    return ClickResult::Paused;
+  }
+  return Handle(*target);
 }
 
 void VirtualDesktop::ThenPress(int delayMs, Key key) {

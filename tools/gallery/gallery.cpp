@@ -19,6 +19,7 @@
 #include "catalogue/double_up_elements.h"
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/meze_elements.h"
+#include "catalogue/rules_elements.h"
 #include "core/file_notices.h"
 #include "core/free_spins.h"
 #include "exact/exact.h"
@@ -154,6 +155,31 @@ void WriteSampleHistory(HistoryFile& file) {
   const std::vector<DoubleStepRecord> steps{{1, 1, false}, {0, 1, false}};
   file.Append(DoubleUpLine(MakeDateTime(2026, 12, 9, 20, 14, 30), 500, 0, steps, balance - 500),
               false);
+}
+
+// The legend at a stake of five and at the ladder's top, whose figures take a smaller font; then
+// every page of the rules, for ten lines at five each.
+bool SaveLegendAndRules(Game& game, qt::QtDesktop& desktop, const QDir& dir, qreal dpr) {
+  GameState& s = game.machine().State;
+  bool ok = true;
+  for (const auto& [stake, file] :
+       {std::pair{5, "legend-stake-5.png"}, std::pair{100000, "legend-stake-100000.png"}}) {
+    s.LineStake = stake;
+    desktop.Present(WindowId::Legend);
+    ok = Save(desktop.window(WindowId::Legend), dir, file, dpr) && ok;
+    desktop.Dismiss(WindowId::Legend);
+  }
+  s.LineCount = 10;
+  s.LineStake = 5;
+  for (int page = 1; page <= rules_window::kPageCount; ++page) {
+    desktop.Present(WindowId::Rules);
+    for (int turn = 1; turn < page; ++turn) desktop.ClickElement(Ref(RulesEl::NextPage));
+    const std::string file =
+        "rules-" + std::string(page < 10 ? "0" : "") + std::to_string(page) + ".png";
+    ok = Save(desktop.window(WindowId::Rules), dir, file.c_str(), dpr) && ok;
+    desktop.Dismiss(WindowId::Rules);
+  }
+  return ok;
 }
 
 }  // namespace
@@ -295,5 +321,6 @@ int main(int argc, char** argv) {
     ok = Save(desktop.window(shot.window), dir, shot.file, dpr) && ok;
     desktop.Dismiss(shot.window);
   }
+  ok = SaveLegendAndRules(game, desktop, dir, dpr) && ok;
   return ok ? 0 : 1;
 }

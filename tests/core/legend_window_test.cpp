@@ -1,0 +1,82 @@
+// The legend: every pay in credits at the stake per line being played, and its way to the rules.
+
+#include <set>
+
+#include "tests/support/machine_fixture.h"
+
+namespace tarvolenka {
+namespace {
+
+class LegendWindowTest : public MachineTest {
+ protected:
+  // Opens the legend from the main window and runs `look` while it shows.
+  void WhileTheLegendShows(const std::function<void()>& look) {
+    desk_.Then(100, [this, look] {
+      look();
+      desk_.CloseByWindowSystem(WindowId::Legend);
+    });
+    Click(MainEl::LegendButton);
+  }
+  int FontOf(LegendEl e) { return desk_.State(Ref(e)).fontSize; }
+};
+
+TEST_F(LegendWindowTest, WritesEveryPayInCreditsAtTheStakePerLine) {
+  struct Row {
+    const char* name;
+    std::int32_t stake;
+  };
+  for (const Row row :
+       {Row{"the lowest stake", 1}, Row{"a stake of five", 5}, Row{"the ladder's top", 100000}}) {
+    s().LineStake = row.stake;
+    WhileTheLegendShows([&] {
+      for (int symbol = 1; symbol <= 10; ++symbol) {
+        for (int run = 2; run <= kReels; ++run) {
+          const std::int64_t pay =
+              kPayTable[static_cast<std::size_t>(symbol)][static_cast<std::size_t>(run)];
+          if (pay == 0) continue;
+          EXPECT_EQ(desk_.Text(Ref(PayLabel(symbol, run))), std::to_string(pay * row.stake))
+              << row.name << ": symbol " << symbol << ", run " << run;
+        }
+      }
+      EXPECT_NE(desk_.Text(Ref(LegendEl::StakeHeading)).find(" " + std::to_string(row.stake) + " "),
+                std::string::npos)
+          << row.name;
+    });
+  }
+}
+
+TEST_F(LegendWindowTest, WritesAllFiguresInOneSizeThatShrinksOnlyForLongOnes) {
+  std::set<int> small, large;
+  for (const auto& [stake, sizes] : {std::pair{1, &small}, std::pair{100000, &large}}) {
+    s().LineStake = stake;
+    WhileTheLegendShows([&, sizes = sizes] {
+      for (auto e = LegendEl::VodkaPay5; e < LegendEl::Count; e = Nth(e, 1))
+        sizes->insert(FontOf(e));
+    });
+  }
+  ASSERT_EQ(small.size(), 1u);
+  ASSERT_EQ(large.size(), 1u);
+  EXPECT_LT(*large.begin(), *small.begin());
+}
+
+TEST_F(LegendWindowTest, ItsButtonAndF1OpenTheRulesOverIt) {
+  for (const bool byKey : {false, true}) {
+    bool both = false;
+    desk_.Then(100, [&] {
+      if (byKey)
+        desk_.Press(Key::F1);
+      else
+        desk_.Click(Ref(LegendEl::RulesButton));
+    });
+    desk_.Then(100, [&] {
+      both = desk_.IsShown(WindowId::Rules) && desk_.IsShown(WindowId::Legend);
+      desk_.CloseByWindowSystem(WindowId::Rules);
+    });
+    desk_.Then(100, [this] { desk_.CloseByWindowSystem(WindowId::Legend); });
+    Click(MainEl::LegendButton);
+    EXPECT_TRUE(both) << (byKey ? "F1" : "the button");
+  }
+}
+
+}  // namespace
+}  // namespace tarvolenka
