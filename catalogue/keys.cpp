@@ -13,16 +13,16 @@
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
-#include "catalogue/settings_elements.h"
 #include "catalogue/rules_elements.h"
+#include "catalogue/settings_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
 namespace tarvolenka {
 namespace {
 
 constexpr std::array<std::string_view, static_cast<std::size_t>(Key::Count)> kKeyNames{
-    "Интервал", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M", "T",
-    "H",        "S",     "1", "2", "3", "4", "5", "6", "7", "8", "9", "Ctrl+,", "F1"};
+    "Интервал", "Enter", "←", "→", "↑", "↓", "A", "B", "D", "J", "M",      "T", "H",
+    "S",        "1",     "2", "3", "4", "5", "6", "7", "8", "9", "Ctrl+,", "F1"};
 
 // clang-format off
 constexpr std::array kMainKeys{
