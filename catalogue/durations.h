@@ -23,6 +23,8 @@ inline constexpr int kSpinTickPeriods[5] = {1, 5, 10, 15, 20};
 // How long a win's amount shows over the reels, and a big win's celebration, in idle repaints.
 inline constexpr int kWinBannerRepaints = 12;
 inline constexpr int kBigWinCelebrationRepaints = 20;
+// After it, each winning line shows on its own, in turn, for this many idle repaints.
+inline constexpr int kWinLineRepaints = 5;
 
 // Blocking pauses.
 inline constexpr int kBeforeBonusChooser = 1000;

@@ -21,8 +21,8 @@
 #include "catalogue/main_elements.h"
 #include "catalogue/mega_bonus_elements.h"
 #include "catalogue/meze_elements.h"
-#include "catalogue/settings_elements.h"
 #include "catalogue/rules_elements.h"
+#include "catalogue/settings_elements.h"
 #include "catalogue/statistics_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
@@ -155,6 +155,7 @@ inline constexpr std::array kLabelLooks{
     Look(SettingsEl::Value1, SettingsEl::Value7, Backing::Plate, colours::kBlack),
     Look(SettingsEl::Up1, SettingsEl::CloseButton, Backing::Plate, ink::kCream),
     Look(MainEl::AutoPlaySpinsLeft, MainEl::AutoPlaySpinsLeft, Backing::Bare, ink::kWood, colours::kSkyBlue),
+    Look(MainEl::WinLineCaption, MainEl::WinLineCaption, Backing::Plate, ink::kCream),
     Look(LegendEl::StakeHeading, LegendEl::StakeHeading, Backing::Bare, legend_window::kDarkRed, legend_window::kCard),
     Look(LegendEl::RulesButton, LegendEl::RulesButton, Backing::Plate, ink::kCream),
     Look(LegendEl::VodkaPay5, LegendEl::ChipsPay3, Backing::Bare, legend_window::kInk, colours::kWhite),

@@ -17,7 +17,7 @@ enum class MainEl : std::uint16_t {
   LinesPlus, LinesMinus, StakePlus, StakeMinus,
   WinCounter, CreditCounter, LinesCounter, LineStakeCounter, TotalStakeCounter,
   ReelArea, FreeSpinsCounter, BonusStage, LevelBadge, LevelNumber, ExperienceGauge, ExperienceText, TimedBonusCountdown,
-  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice, HistoryButton, SettingsButton, AutoPlaySpinsLeft,
+  TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice, HistoryButton, SettingsButton, AutoPlaySpinsLeft, WinLineCaption,
   // Hidden picture stores.
   StoreChips, StoreSausages, StoreSalad, StoreKebapche, StoreSalami, StoreBeer, StoreWine, StoreBrandy, StoreRakia, StoreVodka,
   StoreBonus, StoreScatter, StoreX2, StoreX5, StoreX10,
@@ -88,6 +88,8 @@ inline constexpr TextStyle kSaveNotice =
     Opaque(Style(11, true, Rgb{150, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
 inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
+inline constexpr TextStyle kWinLine = Style(14, true, colours::kWhite, Align::Centre, true);
+inline constexpr Rgb kWinLinePlate{92, 50, 20};  // dark wood, as the caption tags
 inline constexpr TextStyle kSpinsLeft = Style(13, true, colours::kBlack, Align::Centre, true);
 
 // clang-format off
@@ -124,6 +126,11 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::HistoryButton, "HistoryButton", {318, 587, 104, 49}, Picture::ButtonHistory, C::OpenHistory),
     Pic(E::SettingsButton, "SettingsButton", {704, 52, 30, 30}, Picture::SettingsGear, C::OpenSettings),
     Text(E::AutoPlaySpinsLeft, "AutoPlaySpinsLeft", {731, 553, 40, 25}, kSpinsLeft, {}, kHidden),
+    [] {  // under the reels, so it never covers a winning cell
+      ElementSpec e = PanelOf(E::WinLineCaption, "WinLineCaption", {173, 463, 425, 24}, kWinLine, kWinLinePlate);
+      e.flags = kHidden;
+      return e;
+    }(),
     Store(E::StoreChips, "StoreChips", Picture::SymbolChips),
     Store(E::StoreSausages, "StoreSausages", Picture::SymbolSausages),
     Store(E::StoreSalad, "StoreSalad", Picture::SymbolSalad),

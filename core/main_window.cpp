@@ -19,6 +19,11 @@ MainWindow::MainWindow(Desktop& desktop, Machine& machine, SaveFile save, GameLo
       resume_(ResumeFile::BesideSave(save_.path())) {}
 
 void MainWindow::Click(std::uint16_t handler, int /*number*/) {
+  // The player acts: the winning lines stop taking turns and show together again.
+  if (winShow_.Showing(m_.State, cycle_.winningLines())) {
+    winShow_.Stop();
+    Redraw();
+  }
   // clang-format off
   switch (static_cast<MainClick>(handler)) {
     case MainClick::None: return;

@@ -25,13 +25,15 @@ void MainWindow::DrawReels() {
 
 void MainWindow::DrawWinningLines() {
   const ElementRef surface = Ref(MainEl::ReelArea);
-  winShow_.DrawCells(m_.Reels, cycle_.winningLines());
+  const WinningLineFlags shown = winShow_.ShownLines(m_.State, cycle_.winningLines());
+  winShow_.DrawCells(m_.Reels, shown);
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
-    if (cycle_.winningLines()[i] != 1) continue;
+    if (shown[i] != 1) continue;
     const auto points = PaylinePolyline(kPaylineTable[i]);
     d_.DrawLine(surface, points, kPaylineTable[i].colour, 5);
   }
   winShow_.DrawBanner(m_.State, cycle_.winningLines());
+  winShow_.ShowCaption(m_.Reels, m_.State, cycle_.winningLines());
 }
 
 }  // namespace tarvolenka

@@ -138,13 +138,14 @@ void MainWindow::AfterLevelUp() {
   DrawReels();
 }
 
-// The win's moment plays on idle repaints; once it is over the frames would repeat, and the
-// timer rests until the display changes again.
+// The win show plays on idle repaints, each drawing only when its picture changes; once it is
+// over the frames would repeat, and the timer rests until the display changes again.
 void MainWindow::OnIdleRepaint() {
-  winShow_.Tick();
-  Redraw();
-  if (!winShow_.Showing(m_.State, cycle_.winningLines()))
-    d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
+  const bool changes = winShow_.Tick(m_.State, cycle_.winningLines());
+  const bool showing = winShow_.Showing(m_.State, cycle_.winningLines());
+  // A repaint the display asked for draws once, and the timer rests after it.
+  if (changes || !showing) Redraw();
+  if (!showing) d_.StopTimer(TimerOf(MainTimer::IdleRepaint));
 }
 
 void MainWindow::Redraw() {

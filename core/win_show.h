@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "core/game_state.h"
 #include "core/paylines.h"
@@ -33,27 +35,45 @@ constexpr bool IsBigWin(std::int64_t win, std::int64_t totalStake) {
   return totalStake > 0 && win >= kBigWinStakes * totalStake;
 }
 
+// A winning line told in words: "Линия 7: 3 × водка = 150", its pay at `lineStake`.
+std::string WinningLineText(const ReelWindow& reels, std::size_t line, std::int64_t lineStake);
+
+// The moment after a winning spin: all its lines with the amount over them, then each line on
+// its own in turn, with its cells and its words under the reels, until the next spin or the
+// player's next click.
 class WinShow {
  public:
   explicit WinShow(WindowPort& desktop) : d_(desktop) {}
 
   // A spin has just ended with a win: the amount shows from now on.
-  void Restart() { repaints_ = 0; }
-  // One idle repaint has passed.
-  void Tick() {
-    if (repaints_ < kOver) ++repaints_;
+  void Restart() {
+    repaints_ = 0;
+    cycling_ = true;
   }
+  // The player acts, or a spin starts: the lines show together again, and stay.
+  void Stop() { cycling_ = false; }
+  // One idle repaint has passed; whether the picture changes with it.
+  bool Tick(const GameState& s, const WinningLineFlags& winning);
+  // The lines to draw now: all that won, or the one whose turn it is.
+  WinningLineFlags ShownLines(const GameState& s, const WinningLineFlags& winning) const;
   // Frames the cells of `winning` lines on `reels`; drawn under the lines.
   void DrawCells(const ReelWindow& reels, const WinningLineFlags& winning) const;
   // The last win, or the celebration, over the lines while the moment lasts.
   void DrawBanner(const GameState& s, const WinningLineFlags& winning) const;
-  // Whether the banner is still to show: until then each idle repaint may change the frame.
+  // The words of the line whose turn it is, under the reels; hidden otherwise.
+  void ShowCaption(const ReelWindow& reels, const GameState& s, const WinningLineFlags& winning);
+  // Whether the show goes on: until then the idle repaint keeps its cadence.
   bool Showing(const GameState& s, const WinningLineFlags& winning) const;
 
  private:
-  static constexpr int kOver = 1000;
+  // The line whose turn it is, once the lines have shown together; none before, or stopped.
+  std::optional<std::size_t> TurnOf(const GameState& s, const WinningLineFlags& winning) const;
+  int MomentRepaints(const GameState& s) const;
+
   WindowPort& d_;
-  int repaints_ = kOver;
+  int repaints_ = 0;
+  bool cycling_ = false;
+  std::string caption_;  // the words shown under the reels; empty when hidden
 };
 
 }  // namespace tarvolenka

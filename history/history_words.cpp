@@ -4,19 +4,11 @@
 #include <array>
 #include <vector>
 
+#include "catalogue/symbol_names.h"
 #include "core/arith.h"
 
 namespace tarvolenka {
 namespace {
-
-constexpr std::array<std::string_view, 16> kSymbolNames{"?",        "пържени картофки",
-                                                        "наденица", "салата",
-                                                        "кебапче",  "салам",
-                                                        "бира",     "вино",
-                                                        "коняк",    "ракия",
-                                                        "водка",    "бонус",
-                                                        "скатер",   "×2",
-                                                        "×5",       "×10"};
 
 constexpr std::array<std::string_view, 4> kBonusNames{"бонус без избор", "Пиян бонус", "Мезе бонус",
                                                       "Златен бонус"};
@@ -65,7 +57,7 @@ std::string_view BonusName(int kind) {
 }
 
 std::string_view SymbolName(SymbolId symbol) {
-  return symbol < kSymbolNames.size() ? kSymbolNames[symbol] : kSymbolNames[0];
+  return SymbolNameOf(symbol);
 }
 
 std::string LocalDateText(std::string_view iso) {

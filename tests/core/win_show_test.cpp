@@ -76,9 +76,13 @@ TEST_F(WinOnTheReels, AWinFramesItsCellsAndShowsItsAmountForAMomentOnly) {
     if (op.kind == testing::CanvasOp::Banner) {
       EXPECT_EQ(op.text, std::to_string(s().LastWin));
     }
-  // Past the moment the idle repaint rests, as its frames would repeat; a change of the
-  // display draws them once more: the frames stay and the amount is gone.
+  // Past the moment the lines take turns until the player acts; then they show together again,
+  // the idle repaint rests, and a change of the display draws them once more: the frames stay
+  // and the amount is gone.
   desk_.RunFor(durations::kIdleRepaint * durations::kBigWinCelebrationRepaints);
+  EXPECT_TRUE(Running(MainTimer::IdleRepaint));
+  Click(MainEl::SoundSwitch);
+  desk_.RunFor(durations::kIdleRepaint);
   EXPECT_FALSE(Running(MainTimer::IdleRepaint));
   desk_.ClearCanvas();
   Click(MainEl::LinesMinus);
@@ -86,6 +90,46 @@ TEST_F(WinOnTheReels, AWinFramesItsCellsAndShowsItsAmountForAMomentOnly) {
   EXPECT_EQ(Frames(), covered);
   EXPECT_EQ(Banners(), 0);
   EXPECT_FALSE(Running(MainTimer::IdleRepaint));
+}
+
+// After the moment, each winning line shows on its own in turn, with its words under the reels,
+// and the turns go round; a single line's picture changes only when the turn passes.
+TEST_F(WinOnTheReels, AfterTheMomentEachWinningLineTakesItsTurnWithItsWords) {
+  WaitFor([](const ReelWindow& w) {
+    WinningLineFlags f{};
+    return NoFeature(w) && EvaluateLines(w, f) > 0 && std::count(f.begin(), f.end(), 1) >= 2;
+  });
+  Click(MainEl::StartButton);
+  FinishSpin();
+  std::vector<std::size_t> lines;
+  for (std::size_t i = 0; i < kPaylines; ++i)
+    if (cycle().winningLines()[i] == 1) lines.push_back(i);
+  const int moment = IsBigWin(s().LastWin, s().TotalStake) ? durations::kBigWinCelebrationRepaints
+                                                           : durations::kWinBannerRepaints;
+  desk_.RunFor(durations::kIdleRepaint * moment - 1);
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::WinLineCaption)));
+  std::int64_t paid = 0;
+  for (std::size_t turn = 0; turn <= lines.size(); ++turn) {
+    desk_.ClearCanvas();
+    desk_.RunFor(durations::kIdleRepaint * durations::kWinLineRepaints);
+    const std::size_t line = lines[turn % lines.size()];
+    ASSERT_TRUE(desk_.Visible(Ref(MainEl::WinLineCaption)));
+    EXPECT_EQ(Text(MainEl::WinLineCaption), WinningLineText(m().Reels, line, s().LineStake));
+    EXPECT_EQ(Count([](const auto& op) { return op.kind == testing::CanvasOp::Line; }), 1);
+    EXPECT_EQ(Banners(), 0);
+    if (turn < lines.size()) {
+      const LineSymbols symbols = SymbolsOnLine(m().Reels, kPaylineTable[line]);
+      paid += LinePay(symbols) * s().LineStake;
+    }
+  }
+  EXPECT_EQ(paid, s().LastWin);  // the lines' words add up to the win
+  Click(MainEl::SoundSwitch);
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::WinLineCaption)));
+}
+
+TEST(WinningLineText, NamesTheLineTheRunAndItsPayAtTheStake) {
+  EXPECT_EQ(WinningLineText(VodkaOnTheMiddleRow(), 0, 5),
+            "Линия 1: 3 × водка = " + std::to_string(kPayTable[10][3] * 5));
 }
 
 TEST_F(WinOnTheReels, OnlyABigWinIsCelebrated) {
