@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "catalogue/looks.h"
+#include "qt/after_first_frame.h"
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
 #include "qt/look_paint.h"
@@ -118,7 +119,8 @@ QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
   screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();  // before any drawing's lettering is set
   pictures_.Prefetch(PicturesAtStart());
-  for (int i = 0; i < kWindowCount; ++i) Build(static_cast<WindowId>(i));
+  for (int i = 0; i < kWindowCount; ++i) MakeTimers(static_cast<WindowId>(i));
+  Build(WindowId::Main);
   qApp->installEventFilter(this);
 }
 
@@ -138,12 +140,27 @@ QtDesktop::~QtDesktop() {
   for (Window& w : windows_) delete w.view;
 }
 
+QtDesktop::Window& QtDesktop::Built(WindowId id) {
+  Window& w = windows_[static_cast<std::size_t>(id)];
+  if (w.view == nullptr) Build(id);
+  return w;
+}
+
+void QtDesktop::BuildRemainingWindows() {
+  const auto unbuilt =
+      std::find_if(windows_.begin(), windows_.end(), [](const Window& w) { return !w.view; });
+  if (unbuilt == windows_.end()) return;
+  Build(static_cast<WindowId>(unbuilt - windows_.begin()));
+  Later([this] { BuildRemainingWindows(); });
+}
+
 void QtDesktop::Build(WindowId id) {
   const WindowSpec& desc = SpecOf(id);
   Window& w = windows_[static_cast<std::size_t>(id)];
   w.view = new WindowView(*this, desc);
   w.view->setFont(GameFont(11, false));
   w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
+  w.canvas->SetZoom(zoomPercent_ / 100.0);
   QWidget* const parent = w.canvas->content();
   if (id == WindowId::Main) {
     w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
@@ -214,8 +231,15 @@ void QtDesktop::Build(WindowId id) {
     auto* tag = new CaptionTag(parent, FromView(c.text), w.elements[c.element.index].widget);
     tag->setGeometry(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
   }
+  AddKeyHints(id);
+}
+
+// The timers live apart from the window, so a window not built yet keeps its game timers.
+void QtDesktop::MakeTimers(WindowId id) {
+  const WindowSpec& desc = SpecOf(id);
+  Window& w = windows_[static_cast<std::size_t>(id)];
   for (std::size_t t = 0; t < desc.timers.size(); ++t) {
-    auto* timer = new QTimer(w.view);
+    auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(desc.timers[t].intervalMs);
     const auto index = static_cast<std::uint8_t>(t);
@@ -226,7 +250,6 @@ void QtDesktop::Build(WindowId id) {
     });
     w.timers.push_back(timer);
   }
-  AddKeyHints(id);
 }
 
 void QtDesktop::Attach(WindowId id, WindowLogic& logic) {
@@ -243,6 +266,7 @@ void QtDesktop::Start() {
   main.shown = true;
   if (main.logic != nullptr) main.logic->OnShow();
   if (quitStatus_) return;  // the player quit over the save file before the game began
+  AfterFirstFrame(main.view, [this] { BuildRemainingWindows(); });
   main.view->show();
   started_ = true;
 }
@@ -272,7 +296,7 @@ void QtDesktop::SaveBeforeExit() {
 }
 
 void QtDesktop::CentreWindow(WindowId id) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   const WindowSpec& desc = SpecOf(id);
   QRect area;
   const Window& main = windows_[static_cast<std::size_t>(WindowId::Main)];
@@ -286,7 +310,7 @@ void QtDesktop::CentreWindow(WindowId id) {
 }
 
 void QtDesktop::Open(WindowId id, std::function<void()> closed) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   if (w.logic == nullptr || w.shown) {
     AfterPauses(std::move(closed));
     return;
@@ -323,7 +347,7 @@ bool QtDesktop::IsShown(WindowId id) const {
 }
 
 void QtDesktop::MoveWindowBy(WindowId id, int dx, int dy) {
-  QWidget* view = windows_[static_cast<std::size_t>(id)].view;
+  QWidget* view = Built(id).view;
   QPoint p = view->pos() + QPoint(dx, dy);
   // The window never leaves the screen, so the player can always reach its buttons.
   if (const QScreen* screen = view->screen()) {
@@ -425,7 +449,8 @@ void QtDesktop::SetPanelColour(ElementRef ref, Rgb colour) {
 }
 
 void QtDesktop::Repaint(WindowId id) {
-  windows_[static_cast<std::size_t>(id)].view->repaint();
+  // A window not built yet shows nothing to repaint.
+  if (QWidget* view = windows_[static_cast<std::size_t>(id)].view) view->repaint();
 }
 
 void QtDesktop::Pause(int ms, std::function<void()> then) {
@@ -522,16 +547,16 @@ void QtDesktop::Quit(int status) {
   QCoreApplication::exit(status);  // when the loop runs; before it, main reads quitStatus()
 }
 
-QWidget* QtDesktop::window(WindowId id) const {
-  return windows_[static_cast<std::size_t>(id)].view;
+QWidget* QtDesktop::window(WindowId id) {
+  return Built(id).view;
 }
 
-QWidget* QtDesktop::widget(ElementRef ref) const {
-  return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index].widget;
+QWidget* QtDesktop::widget(ElementRef ref) {
+  return At(ref).widget;
 }
 
-Picture QtDesktop::PictureOf(ElementRef ref) const {
-  return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index].picture;
+Picture QtDesktop::PictureOf(ElementRef ref) {
+  return At(ref).picture;
 }
 
 void QtDesktop::RouteClick(ElementRef ref) {
@@ -546,7 +571,7 @@ void QtDesktop::ClickElement(ElementRef ref) {
 }
 
 void QtDesktop::Present(WindowId id) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   CentreWindow(id);
   w.shown = true;
   if (w.logic != nullptr) w.logic->OnShow();
@@ -554,7 +579,7 @@ void QtDesktop::Present(WindowId id) {
 }
 
 void QtDesktop::Dismiss(WindowId id) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   w.shown = false;
   w.view->hide();
 }

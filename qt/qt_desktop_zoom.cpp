@@ -22,6 +22,7 @@ void QtDesktop::SetZoom(int percent) {
   for (Window& w : windows_)
     if (w.logic != nullptr) w.logic->Redraw();
   for (Window& w : windows_) {
+    if (w.view == nullptr) continue;  // built at the zoom of its day
     // The window grows or shrinks about its centre, kept on the screen.
     const QPoint centre = w.view->geometry().center();
     w.canvas->SetZoom(zoom);
