@@ -189,10 +189,7 @@ void QtDesktop::Build(WindowId id) {
       }
       case Kind::PictureStore:
         break;
-      case Kind::CellBuffer:
-        el.pixmap = QPixmap(QSize(e.rect.width, e.rect.height) * pictures_.devicePixelRatio());
-        el.pixmap.setDevicePixelRatio(pictures_.devicePixelRatio());
-        el.pixmap.fill(ToQColor(desc.background));
+      case Kind::CellBuffer:  // blank, made when first used: most are given a picture first
         break;
       case Kind::Label:
       case Kind::Panel:
@@ -376,16 +373,26 @@ void QtDesktop::SetVisible(ElementRef ref, bool visible) {
 
 void QtDesktop::CopyPicture(ElementRef target, ElementRef source) {
   Element& t = At(target);
-  const Element& s = At(source);
+  Element& s = At(source);
   if (t.picture == s.picture && t.picture != Picture::None && t.kind != Kind::CellBuffer) return;
-  t.pixmap = s.pixmap;
+  t.pixmap = s.kind == Kind::CellBuffer && s.picture == Picture::None ? PixmapOf(source) : s.pixmap;
   t.picture = s.picture;
   ShowPictureOf(target);
 }
 
-const QPixmap& QtDesktop::PixmapOf(Element& element) {
-  if (element.pixmap.isNull() && element.picture != Picture::None)
+const QPixmap& QtDesktop::PixmapOf(ElementRef ref) {
+  Element& element = At(ref);
+  if (!element.pixmap.isNull()) return element.pixmap;
+  if (element.picture != Picture::None) {
     element.pixmap = pictures_.Get(element.picture);
+  } else if (element.kind == Kind::CellBuffer) {
+    // A blank reel cell is its window's background.
+    const qreal dpr = pictures_.devicePixelRatio();
+    const Rect& rect = SpecOf(ref).rect;
+    element.pixmap = QPixmap(QSize(rect.width, rect.height) * dpr);
+    element.pixmap.setDevicePixelRatio(dpr);
+    element.pixmap.fill(ToQColor(SpecOf(ref.window).background));
+  }
   return element.pixmap;
 }
 
@@ -398,12 +405,12 @@ void QtDesktop::ShowPictureOf(ElementRef ref) {
     return;
   }
   const PictureSpec& desc = SpecOf(el.picture);
-  pic->SetPixmapSource(QSize(desc.width, desc.height), [this, ref] { return PixmapOf(At(ref)); });
+  pic->SetPixmapSource(QSize(desc.width, desc.height), [this, ref] { return PixmapOf(ref); });
 }
 
 void QtDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y) {
   if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
-    box->DrawPixmap(x, y, PixmapOf(At(cell)));
+    box->DrawPixmap(x, y, PixmapOf(cell));
 }
 
 void QtDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) {

@@ -112,7 +112,7 @@ class QtDesktop : public QObject, public Desktop {
   struct Element {
     QWidget* widget = nullptr;
     Kind kind = Kind::Picture;
-    QPixmap pixmap;  // null until first used, unless the element is a blank cell buffer
+    QPixmap pixmap;  // null until first used
     Picture picture = Picture::None;
   };
   struct Window {
@@ -145,7 +145,7 @@ class QtDesktop : public QObject, public Desktop {
   static std::vector<Picture> PicturesAtStart();
   void NativeWindowDestroyed(WId native);
   // An element's pixels, rasterised on first use; shared with every element of its picture.
-  const QPixmap& PixmapOf(Element& element);
+  const QPixmap& PixmapOf(ElementRef ref);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
   void ShowPictureOf(ElementRef ref);
 
