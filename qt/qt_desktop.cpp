@@ -162,9 +162,6 @@ void QtDesktop::Build(WindowId id) {
   w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
   w.canvas->SetZoom(zoomPercent_ / 100.0);
   QWidget* const parent = w.canvas->content();
-  if (id == WindowId::Main) {
-    w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
-  }
   w.canvas->SetBackground([this, id, background = desc.background](QPainter& p, const QRect& r) {
     PaintSurface(p, r, background, looks::SurfaceOf(id));
     DecorateWindow(p, id, [this](ElementRef ref) {
@@ -229,6 +226,8 @@ void QtDesktop::Build(WindowId id) {
     tag->setGeometry(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
   }
   AddKeyHints(id);
+  // Last, so that the workers make the icon while the elements are built.
+  if (id == WindowId::Main) w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
 }
 
 // The timers live apart from the window, so a window not built yet keeps its game timers.
