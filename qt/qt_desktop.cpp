@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "catalogue/looks.h"
+#include "qt/after_first_frame.h"
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
 #include "qt/look_paint.h"
@@ -118,7 +119,8 @@ QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
   screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();  // before any drawing's lettering is set
   pictures_.Prefetch(PicturesAtStart());
-  for (int i = 0; i < kWindowCount; ++i) Build(static_cast<WindowId>(i));
+  for (int i = 0; i < kWindowCount; ++i) MakeTimers(static_cast<WindowId>(i));
+  Build(WindowId::Main);
   qApp->installEventFilter(this);
 }
 
@@ -138,16 +140,28 @@ QtDesktop::~QtDesktop() {
   for (Window& w : windows_) delete w.view;
 }
 
+QtDesktop::Window& QtDesktop::Built(WindowId id) {
+  Window& w = windows_[static_cast<std::size_t>(id)];
+  if (w.view == nullptr) Build(id);
+  return w;
+}
+
+void QtDesktop::BuildRemainingWindows() {
+  const auto unbuilt =
+      std::find_if(windows_.begin(), windows_.end(), [](const Window& w) { return !w.view; });
+  if (unbuilt == windows_.end()) return;
+  Build(static_cast<WindowId>(unbuilt - windows_.begin()));
+  Later([this] { BuildRemainingWindows(); });
+}
+
 void QtDesktop::Build(WindowId id) {
   const WindowSpec& desc = SpecOf(id);
   Window& w = windows_[static_cast<std::size_t>(id)];
   w.view = new WindowView(*this, desc);
   w.view->setFont(GameFont(11, false));
   w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
+  w.canvas->SetZoom(zoomPercent_ / 100.0);
   QWidget* const parent = w.canvas->content();
-  if (id == WindowId::Main) {
-    w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
-  }
   w.canvas->SetBackground([this, id, background = desc.background](QPainter& p, const QRect& r) {
     PaintSurface(p, r, background, looks::SurfaceOf(id));
     DecorateWindow(p, id, [this](ElementRef ref) {
@@ -172,10 +186,7 @@ void QtDesktop::Build(WindowId id) {
       }
       case Kind::PictureStore:
         break;
-      case Kind::CellBuffer:
-        el.pixmap = QPixmap(QSize(e.rect.width, e.rect.height) * pictures_.devicePixelRatio());
-        el.pixmap.setDevicePixelRatio(pictures_.devicePixelRatio());
-        el.pixmap.fill(ToQColor(desc.background));
+      case Kind::CellBuffer:  // blank, made when first used: most are given a picture first
         break;
       case Kind::Label:
       case Kind::Panel:
@@ -214,8 +225,17 @@ void QtDesktop::Build(WindowId id) {
     auto* tag = new CaptionTag(parent, FromView(c.text), w.elements[c.element.index].widget);
     tag->setGeometry(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
   }
+  AddKeyHints(id);
+  // Last, so that the workers make the icon while the elements are built.
+  if (id == WindowId::Main) w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
+}
+
+// The timers live apart from the window, so a window not built yet keeps its game timers.
+void QtDesktop::MakeTimers(WindowId id) {
+  const WindowSpec& desc = SpecOf(id);
+  Window& w = windows_[static_cast<std::size_t>(id)];
   for (std::size_t t = 0; t < desc.timers.size(); ++t) {
-    auto* timer = new QTimer(w.view);
+    auto* timer = new QTimer(this);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(desc.timers[t].intervalMs);
     const auto index = static_cast<std::uint8_t>(t);
@@ -226,7 +246,6 @@ void QtDesktop::Build(WindowId id) {
     });
     w.timers.push_back(timer);
   }
-  AddKeyHints(id);
 }
 
 void QtDesktop::Attach(WindowId id, WindowLogic& logic) {
@@ -243,6 +262,7 @@ void QtDesktop::Start() {
   main.shown = true;
   if (main.logic != nullptr) main.logic->OnShow();
   if (quitStatus_) return;  // the player quit over the save file before the game began
+  AfterFirstFrame(main.view, [this] { BuildRemainingWindows(); });
   main.view->show();
   started_ = true;
 }
@@ -272,7 +292,7 @@ void QtDesktop::SaveBeforeExit() {
 }
 
 void QtDesktop::CentreWindow(WindowId id) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   const WindowSpec& desc = SpecOf(id);
   QRect area;
   const Window& main = windows_[static_cast<std::size_t>(WindowId::Main)];
@@ -286,7 +306,7 @@ void QtDesktop::CentreWindow(WindowId id) {
 }
 
 void QtDesktop::Open(WindowId id, std::function<void()> closed) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   if (w.logic == nullptr || w.shown) {
     AfterPauses(std::move(closed));
     return;
@@ -323,7 +343,7 @@ bool QtDesktop::IsShown(WindowId id) const {
 }
 
 void QtDesktop::MoveWindowBy(WindowId id, int dx, int dy) {
-  QWidget* view = windows_[static_cast<std::size_t>(id)].view;
+  QWidget* view = Built(id).view;
   QPoint p = view->pos() + QPoint(dx, dy);
   // The window never leaves the screen, so the player can always reach its buttons.
   if (const QScreen* screen = view->screen()) {
@@ -352,16 +372,26 @@ void QtDesktop::SetVisible(ElementRef ref, bool visible) {
 
 void QtDesktop::CopyPicture(ElementRef target, ElementRef source) {
   Element& t = At(target);
-  const Element& s = At(source);
+  Element& s = At(source);
   if (t.picture == s.picture && t.picture != Picture::None && t.kind != Kind::CellBuffer) return;
-  t.pixmap = s.pixmap;
+  t.pixmap = s.kind == Kind::CellBuffer && s.picture == Picture::None ? PixmapOf(source) : s.pixmap;
   t.picture = s.picture;
   ShowPictureOf(target);
 }
 
-const QPixmap& QtDesktop::PixmapOf(Element& element) {
-  if (element.pixmap.isNull() && element.picture != Picture::None)
+const QPixmap& QtDesktop::PixmapOf(ElementRef ref) {
+  Element& element = At(ref);
+  if (!element.pixmap.isNull()) return element.pixmap;
+  if (element.picture != Picture::None) {
     element.pixmap = pictures_.Get(element.picture);
+  } else if (element.kind == Kind::CellBuffer) {
+    // A blank reel cell is its window's background.
+    const qreal dpr = pictures_.devicePixelRatio();
+    const Rect& rect = SpecOf(ref).rect;
+    element.pixmap = QPixmap(QSize(rect.width, rect.height) * dpr);
+    element.pixmap.setDevicePixelRatio(dpr);
+    element.pixmap.fill(ToQColor(SpecOf(ref.window).background));
+  }
   return element.pixmap;
 }
 
@@ -374,12 +404,12 @@ void QtDesktop::ShowPictureOf(ElementRef ref) {
     return;
   }
   const PictureSpec& desc = SpecOf(el.picture);
-  pic->SetPixmapSource(QSize(desc.width, desc.height), [this, ref] { return PixmapOf(At(ref)); });
+  pic->SetPixmapSource(QSize(desc.width, desc.height), [this, ref] { return PixmapOf(ref); });
 }
 
 void QtDesktop::CopyCell(ElementRef surface, ElementRef cell, int x, int y) {
   if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
-    box->DrawPixmap(x, y, PixmapOf(At(cell)));
+    box->DrawPixmap(x, y, PixmapOf(cell));
 }
 
 void QtDesktop::DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) {
@@ -425,7 +455,8 @@ void QtDesktop::SetPanelColour(ElementRef ref, Rgb colour) {
 }
 
 void QtDesktop::Repaint(WindowId id) {
-  windows_[static_cast<std::size_t>(id)].view->repaint();
+  // A window not built yet shows nothing to repaint.
+  if (QWidget* view = windows_[static_cast<std::size_t>(id)].view) view->repaint();
 }
 
 void QtDesktop::Pause(int ms, std::function<void()> then) {
@@ -522,16 +553,16 @@ void QtDesktop::Quit(int status) {
   QCoreApplication::exit(status);  // when the loop runs; before it, main reads quitStatus()
 }
 
-QWidget* QtDesktop::window(WindowId id) const {
-  return windows_[static_cast<std::size_t>(id)].view;
+QWidget* QtDesktop::window(WindowId id) {
+  return Built(id).view;
 }
 
-QWidget* QtDesktop::widget(ElementRef ref) const {
-  return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index].widget;
+QWidget* QtDesktop::widget(ElementRef ref) {
+  return At(ref).widget;
 }
 
-Picture QtDesktop::PictureOf(ElementRef ref) const {
-  return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index].picture;
+Picture QtDesktop::PictureOf(ElementRef ref) {
+  return At(ref).picture;
 }
 
 void QtDesktop::RouteClick(ElementRef ref) {
@@ -546,7 +577,7 @@ void QtDesktop::ClickElement(ElementRef ref) {
 }
 
 void QtDesktop::Present(WindowId id) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   CentreWindow(id);
   w.shown = true;
   if (w.logic != nullptr) w.logic->OnShow();
@@ -554,7 +585,7 @@ void QtDesktop::Present(WindowId id) {
 }
 
 void QtDesktop::Dismiss(WindowId id) {
-  Window& w = windows_[static_cast<std::size_t>(id)];
+  Window& w = Built(id);
   w.shown = false;
   w.view->hide();
 }

@@ -27,8 +27,9 @@ class ZoomView;
 // clicks and timer ticks to the game logic, and carries out the logic's operations.
 class QtDesktop : public QObject, public Desktop {
  public:
-  // Builds all thirteen windows, hidden, in their order of creation. With a picture cache
-  // folder, rendered pictures are kept there for the next start.
+  // Builds the main window, hidden; every other window is built when first needed, or once the
+  // main window has shown its first frame. With a picture cache folder, rendered pictures are
+  // kept there for the next start.
   explicit QtDesktop(qreal devicePixelRatio = 0, const QString& pictureCache = {});
   ~QtDesktop() override;
 
@@ -85,10 +86,10 @@ class QtDesktop : public QObject, public Desktop {
   std::function<void(int)> onZoomChanged;
   void Later(std::function<void()> action) override;
 
-  // For the adapter's own tests and tools.
-  QWidget* window(WindowId window) const;
-  QWidget* widget(ElementRef element) const;
-  Picture PictureOf(ElementRef element) const;
+  // For the adapter's own tests and tools; a window not built yet is built first.
+  QWidget* window(WindowId window);
+  QWidget* widget(ElementRef element);
+  Picture PictureOf(ElementRef element);
   bool pausing() const { return pausing_ > 0; }
   // Routes a click as the mouse would, for tools that drive the windows without a mouse.
   void ClickElement(ElementRef element);
@@ -111,11 +112,11 @@ class QtDesktop : public QObject, public Desktop {
   struct Element {
     QWidget* widget = nullptr;
     Kind kind = Kind::Picture;
-    QPixmap pixmap;  // null until first used, unless the element is a blank cell buffer
+    QPixmap pixmap;  // null until first used
     Picture picture = Picture::None;
   };
   struct Window {
-    WindowView* view = nullptr;
+    WindowView* view = nullptr;  // null until the window is built
     ZoomView* canvas = nullptr;  // the view's inside, which holds the elements
     WindowLogic* logic = nullptr;
     std::vector<Element> elements;
@@ -124,10 +125,14 @@ class QtDesktop : public QObject, public Desktop {
     std::function<void()> closed;  // what the opener does once the window has closed
   };
 
+  // The window, built at the current zoom if it was not yet: a window is built only when the
+  // game or the player first reaches it, or after the main window's first frame.
+  Window& Built(WindowId id);
   void Build(WindowId id);
-  Element& At(ElementRef ref) {
-    return windows_[static_cast<std::size_t>(ref.window)].elements[ref.index];
-  }
+  // Builds the next window not built yet, and queues the one after, a window per turn of the loop.
+  void BuildRemainingWindows();
+  void MakeTimers(WindowId id);
+  Element& At(ElementRef ref) { return Built(ref.window).elements[ref.index]; }
   void CentreWindow(WindowId id);
   // Runs `action` from the event loop once no pause runs.
   void AfterPauses(std::function<void()> action);
@@ -140,7 +145,7 @@ class QtDesktop : public QObject, public Desktop {
   static std::vector<Picture> PicturesAtStart();
   void NativeWindowDestroyed(WId native);
   // An element's pixels, rasterised on first use; shared with every element of its picture.
-  const QPixmap& PixmapOf(Element& element);
+  const QPixmap& PixmapOf(ElementRef ref);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
   void ShowPictureOf(ElementRef ref);
 

@@ -7,7 +7,8 @@ namespace tarvolenka::qt {
 
 void QtDesktop::NativeWindowDestroyed(WId native) {
   for (std::size_t i = 0; i < windows_.size(); ++i)
-    if (windows_[i].view->internalWinId() == native) return LoseWindow(static_cast<WindowId>(i));
+    if (windows_[i].view != nullptr && windows_[i].view->internalWinId() == native)
+      return LoseWindow(static_cast<WindowId>(i));
 }
 
 void QtDesktop::LoseWindow(WindowId id) {
@@ -16,7 +17,7 @@ void QtDesktop::LoseWindow(WindowId id) {
   if (id == WindowId::Main) EndSession();
   // Hidden while the toolkit still holds the native window, which keeps the toolkit's idea of
   // what shows true; the server answers with an error the toolkit logs and lets pass.
-  WindowView* view = windows_[static_cast<std::size_t>(id)].view;
+  WindowView* view = Built(id).view;
   view->hide();
   view->ForgetNativeWindow();
   if (refused) view->show();

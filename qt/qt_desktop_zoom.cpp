@@ -22,6 +22,7 @@ void QtDesktop::SetZoom(int percent) {
   for (Window& w : windows_)
     if (w.logic != nullptr) w.logic->Redraw();
   for (Window& w : windows_) {
+    if (w.view == nullptr) continue;  // built at the zoom of its day
     // The window grows or shrinks about its centre, kept on the screen.
     const QPoint centre = w.view->geometry().center();
     w.canvas->SetZoom(zoom);
@@ -46,17 +47,10 @@ void QtDesktop::SetZoomPercent(int percent) {
 void QtDesktop::RenderPicturesAgain() {
   const qreal dpr = pictures_.devicePixelRatio();
   for (std::size_t i = 0; i < windows_.size(); ++i) {
-    const QColor background = ToQColor(SpecOf(static_cast<WindowId>(i)).background);
     for (std::size_t e = 0; e < windows_[i].elements.size(); ++e) {
       Element& el = windows_[i].elements[e];
-      if (el.kind == Kind::CellBuffer && el.picture == Picture::None) {
-        const QSize size = el.pixmap.deviceIndependentSize().toSize();
-        el.pixmap = QPixmap(size * dpr);
-        el.pixmap.setDevicePixelRatio(dpr);
-        el.pixmap.fill(background);
-      } else if (el.picture != Picture::None) {
-        el.pixmap = QPixmap();  // rasterised again when next used
-      }
+      // Rasterised again when next used; a blank cell made again.
+      if (el.picture != Picture::None || el.kind == Kind::CellBuffer) el.pixmap = QPixmap();
       ShowPictureOf(ElementRef{static_cast<WindowId>(i), static_cast<std::uint16_t>(e)});
       if (auto* box = dynamic_cast<PaintBoxWidget*>(el.widget)) box->SetPixelRatio(dpr);
     }

@@ -10,6 +10,7 @@
 #include <limits>
 #include <vector>
 
+#include "catalogue/double_up_elements.h"
 #include "catalogue/main_elements.h"
 #include "qt/element_widgets.h"
 #include "qt/qt_desktop.h"
@@ -138,6 +139,26 @@ TEST_F(KeysAndZoom, AtOneHundredSeventyFivePercentEveryControlTakesItsOwnClick) 
     ++controls;
   }
   EXPECT_EQ(controls, 19);
+}
+
+// A window is built when first reached: one first opened after a zoom comes at that zoom, with
+// its pictures rendered for it, and takes its keys.
+TEST_F(KeysAndZoom, AWindowFirstOpenedAfterAZoomComesAtThatZoomAndTakesItsKeys) {
+  Recorder doubleUp;
+  desktop_.Attach(WindowId::DoubleUp, doubleUp);
+  desktop_.SetZoom(150);
+  desktop_.Open(WindowId::DoubleUp, {});
+  QWidget* window = desktop_.window(WindowId::DoubleUp);
+  const WindowSpec& desc = SpecOf(WindowId::DoubleUp);
+  EXPECT_EQ(window->size(), QSize(static_cast<int>(std::ceil(desc.width * 1.5)),
+                                  static_cast<int>(std::ceil(desc.height * 1.5))));
+  auto* vodka = dynamic_cast<PictureWidget*>(desktop_.widget(Ref(DoubleUpEl::VodkaButton)));
+  EXPECT_EQ(vodka->pixmap().size(), QSize(113, 64) * 1.5);
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+  QApplication::sendEvent(window, &press);
+  EXPECT_EQ(doubleUp.clicks,
+            std::vector<std::uint16_t>{static_cast<std::uint16_t>(DoubleUpClick::GuessVodka)});
+  desktop_.Close(WindowId::DoubleUp);
 }
 
 }  // namespace
