@@ -23,6 +23,10 @@ inline constexpr int kSpinTickPeriods[5] = {1, 5, 10, 15, 20};
 // How long a win's amount shows over the reels, and a big win's celebration, in idle repaints.
 inline constexpr int kWinBannerRepaints = 12;
 inline constexpr int kBigWinCelebrationRepaints = 20;
+// Each tier of a big win above the first celebrates this many repaints longer.
+inline constexpr int kBigWinTierRepaints = 5;
+// A big win's amount counts up from nothing over this many repaints.
+inline constexpr int kWinCountUpRepaints = 8;
 // After it, each winning line shows on its own, in turn, for this many idle repaints.
 inline constexpr int kWinLineRepaints = 5;
 

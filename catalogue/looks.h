@@ -156,6 +156,7 @@ inline constexpr std::array kLabelLooks{
     Look(SettingsEl::Up1, SettingsEl::CloseButton, Backing::Plate, ink::kCream),
     Look(MainEl::AutoPlaySpinsLeft, MainEl::AutoPlaySpinsLeft, Backing::Bare, ink::kWood, colours::kSkyBlue),
     Look(MainEl::WinLineCaption, MainEl::WinLineCaption, Backing::Plate, ink::kCream),
+    Look(MainEl::FreeRoundPlate, MainEl::FreeRoundPlate, Backing::Plate, ink::kGold),
     Look(LegendEl::StakeHeading, LegendEl::StakeHeading, Backing::Bare, legend_window::kDarkRed, legend_window::kCard),
     Look(LegendEl::RulesButton, LegendEl::RulesButton, Backing::Plate, ink::kCream),
     Look(LegendEl::VodkaPay5, LegendEl::ChipsPay3, Backing::Bare, legend_window::kInk, colours::kWhite),

@@ -18,6 +18,7 @@ enum class MainEl : std::uint16_t {
   WinCounter, CreditCounter, LinesCounter, LineStakeCounter, TotalStakeCounter,
   ReelArea, FreeSpinsCounter, BonusStage, LevelBadge, LevelNumber, ExperienceGauge, ExperienceText, TimedBonusCountdown,
   TakeBonusButton, SoundSwitch, AutoPlayBox, SaveNotice, HistoryButton, SettingsButton, AutoPlaySpinsLeft, WinLineCaption,
+  FreeRoundPlate,
   // Hidden picture stores.
   StoreChips, StoreSausages, StoreSalad, StoreKebapche, StoreSalami, StoreBeer, StoreWine, StoreBrandy, StoreRakia, StoreVodka,
   StoreBonus, StoreScatter, StoreX2, StoreX5, StoreX10,
@@ -90,6 +91,8 @@ inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
 inline constexpr TextStyle kWinLine = Style(14, true, colours::kWhite, Align::Centre, true);
 inline constexpr Rgb kWinLinePlate{92, 50, 20};  // dark wood, as the caption tags
+inline constexpr TextStyle kFreeRound = Style(17, true, colours::kYellow, Align::Centre, true);
+inline constexpr Rgb kFreeRoundPlate{112, 14, 18};  // the free spins' dark red
 inline constexpr TextStyle kSpinsLeft = Style(13, true, colours::kBlack, Align::Centre, true);
 
 // clang-format off
@@ -129,6 +132,11 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     [] {  // under the reels, so it never covers a winning cell
       ElementSpec e = PanelOf(E::WinLineCaption, "WinLineCaption", {173, 463, 425, 24}, kWinLine, kWinLinePlate);
       e.flags = kHidden;
+      return e;
+    }(),
+    [] {  // over the level gauge while a round of free spins lasts
+      ElementSpec e = PanelOf(E::FreeRoundPlate, "FreeRoundPlate", {172, 18, 429, 45}, kFreeRound, kFreeRoundPlate);
+      e.flags = kHidden | kFitText;
       return e;
     }(),
     Store(E::StoreChips, "StoreChips", Picture::SymbolChips),

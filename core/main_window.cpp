@@ -20,7 +20,7 @@ MainWindow::MainWindow(Desktop& desktop, Machine& machine, SaveFile save, GameLo
 
 void MainWindow::Click(std::uint16_t handler, int /*number*/) {
   // The player acts: the winning lines stop taking turns and show together again.
-  if (winShow_.Showing(m_.State, cycle_.winningLines())) {
+  if (winShow_.Showing(cycle_.winningLines())) {
     winShow_.Stop();
     Redraw();
   }

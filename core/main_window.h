@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "catalogue/durations.h"
 #include "catalogue/main_elements.h"
@@ -84,8 +85,11 @@ class MainWindow : public WindowLogic {
   void LoadCellPictures();
   void DrawReels();
   void DrawWinningLines();
-  // A win has just been paid: its amount shows over the reels for a moment from now.
-  void AnnounceWin() { winShow_.Restart(); }
+  // A spin's win has just been paid: its amount shows over the reels for a moment from now.
+  void AnnounceWin();
+  // A moment over the reels from now: the idle repaint draws it.
+  void ShowMoment(const Moment& moment);
+  WinShow& winShow() { return winShow_; }
 
   // The reels' motion: read by the views and the tests, set by the benches' fixed steps.
   const ReelSpin& spin() const { return spin_; }
@@ -150,6 +154,14 @@ class MainWindow : public WindowLogic {
   // Writes what is in flight now, of `kind`, to the resume file.
   void RecordInFlight(InFlight kind);
 
+  // What the round of free spins stands at, over the level gauge while it lasts.
+  void ShowFreeRound();
+  // What ПЕЧАЛБА shows: the last win, or what came back from a double-up since.
+  std::int64_t ShownWin() const;
+  // An award replaces the spin's win on the reels: its lines and marks are cleared.
+  void ClearSpinWin();
+  bool BonusOpened() const;
+
   void PressStart();
   void StopReels();
   // The part shared by paid and free spins; the schedule runs from `pressedAt`, on the steady
@@ -185,7 +197,10 @@ class MainWindow : public WindowLogic {
   GameLog& history_;
   BonusStep* bonus_ = nullptr;
   std::int64_t doubleInHand_ = 0;  // the double-up's amount in hand while it is open
-  BonusWindowState megaWheel_;     // the mega bonus wheel while its window is open
+  // What the last double-up brought back, shown as the win until the next spin or award; the
+  // save keeps the spin's own win.
+  std::optional<std::int64_t> doubleReturned_;
+  BonusWindowState megaWheel_;  // the mega bonus wheel while its window is open
   std::function<void(const BonusWindowState&)> restoreMegaWheel_;
   bool savingAllowed_ = true;  // off when the player quits over an unusable save
   SaveResult lastSave_;        // the last save's outcome, for the notice and the close

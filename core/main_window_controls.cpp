@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <optional>
 #include <string>
 
 #include "core/arith.h"
@@ -35,17 +36,13 @@ std::string Decimal(std::int64_t v) {
   return std::to_string(v);
 }
 
-// Progress 0..100 towards the next level. The span is a hundredth of the level's width; a
-// width under 100 leaves no span to divide by, and then the bar shows full.
+// Progress 0..100 towards the next level, as the label under it reads: the experience as a
+// share of the next level's. A threshold under 100 leaves no span to divide by, and then the
+// bar shows full.
 int GaugePosition(const GameState& s) {
-  const auto width = static_cast<std::int64_t>(static_cast<std::uint64_t>(s.NextLevelExperience) -
-                                               static_cast<std::uint64_t>(s.LevelStartExperience));
-  const auto gained = static_cast<std::int64_t>(static_cast<std::uint64_t>(s.Experience) -
-                                                static_cast<std::uint64_t>(s.LevelStartExperience));
-  const std::int64_t span = width / 100;
-  if (span == 0) return 100;
-  if (span == -1 && gained == std::numeric_limits<std::int64_t>::min()) return 100;
-  return static_cast<int>(std::clamp<std::int64_t>(gained / span, 0, 100));
+  const std::int64_t span = s.NextLevelExperience / 100;
+  if (span <= 0) return 100;
+  return static_cast<int>(std::clamp<std::int64_t>(s.Experience / span, 0, 100));
 }
 
 }  // namespace
@@ -64,7 +61,8 @@ void MainWindow::RefreshDisplay() {
   d_.SetText(Ref(MainEl::LinesCounter), Decimal(s.LineCount));
   d_.SetText(Ref(MainEl::LineStakeCounter), Decimal(s.LineStake));
   d_.SetText(Ref(MainEl::TotalStakeCounter), Decimal(s.TotalStake));
-  d_.SetText(Ref(MainEl::WinCounter), Decimal(s.LastWin));
+  d_.SetText(Ref(MainEl::WinCounter), Decimal(ShownWin()));
+  ShowFreeRound();
   if (cycle_.freeSpins() > 0) {
     d_.SetText(Ref(MainEl::FreeSpinsCounter), Decimal(cycle_.freeSpins()));
     d_.SetVisible(Ref(MainEl::FreeSpinsCounter), true);
@@ -72,6 +70,31 @@ void MainWindow::RefreshDisplay() {
     d_.SetText(Ref(MainEl::FreeSpinsCounter), "");
     d_.SetVisible(Ref(MainEl::FreeSpinsCounter), false);
   }
+}
+
+std::int64_t MainWindow::ShownWin() const {
+  return doubleReturned_.value_or(m_.State.LastWin);
+}
+
+// "БЕЗПЛАТНА ИГРА 3 ОТ 10 · ПЕЧАЛБА 450" over the level gauge while a round of free spins lasts.
+void MainWindow::ShowFreeRound() {
+  const std::optional<FreeRound>& round = cycle_.freeRound();
+  const bool shown = round.has_value() && (cycle_.freeSpins() > 0 || round->taken > 0);
+  if (shown) {
+    std::string text = round->taken == 0 ? Decimal(round->won) + " БЕЗПЛАТНИ ИГРИ"
+                                         : "БЕЗПЛАТНА ИГРА " + Decimal(round->taken) + " ОТ " +
+                                               Decimal(round->won);
+    if (round->whole && round->taken > 0) text += "   ·   ПЕЧАЛБА " + Decimal(round->paid);
+    d_.SetText(Ref(MainEl::FreeRoundPlate), text);
+  }
+  d_.SetVisible(Ref(MainEl::FreeRoundPlate), shown);
+}
+
+void MainWindow::ClearSpinWin() {
+  doubleReturned_.reset();
+  cycle_.ShowLines({});
+  winShow_.Clear();
+  Redraw();
 }
 
 void MainWindow::EnableControls() {
@@ -163,6 +186,7 @@ void MainWindow::OpenDoubleUp() {
   RecordInFlight(InFlight::DoubleUp);
   d_.Open(WindowId::DoubleUp, [this] {
     m_.State.Balance = SatAdd(m_.State.Balance, doubleInHand_);
+    doubleReturned_ = doubleInHand_;
     Settle();  // the final save, then no resume file
     RefreshDisplay();
     RecordDoubleUp(m_.State.LastWin);

@@ -14,6 +14,7 @@ void MainWindow::CheckLevelUp(const std::function<void()>& done) {
 
 void MainWindow::OpenLevelUp(const std::function<void()>& done) {
   d_.Open(WindowId::LevelUp, [this, done] {
+    ClearSpinWin();
     RefreshDisplay();
     Settle();
     RecordAward("level_up", m_.State.LastWin);
@@ -60,6 +61,7 @@ void MainWindow::MegaWheelMoved(const BonusWindowState& wheel) {
 
 void MainWindow::PayTimedBonus() {
   const bool mega = TimedBonusRules(m_.State).Pay(d_.NowLocal());
+  ClearSpinWin();
   RefreshDisplay();
   ShowBonusStage();
   Settle();

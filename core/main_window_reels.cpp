@@ -25,14 +25,14 @@ void MainWindow::DrawReels() {
 
 void MainWindow::DrawWinningLines() {
   const ElementRef surface = Ref(MainEl::ReelArea);
-  const WinningLineFlags shown = winShow_.ShownLines(m_.State, cycle_.winningLines());
+  const WinningLineFlags shown = winShow_.ShownLines(cycle_.winningLines());
   winShow_.DrawCells(m_.Reels, shown);
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
     if (shown[i] != 1) continue;
     const auto points = PaylinePolyline(kPaylineTable[i]);
     d_.DrawLine(surface, points, kPaylineTable[i].colour, 5);
   }
-  winShow_.DrawBanner(m_.State, cycle_.winningLines());
+  winShow_.DrawBanner(m_.Reels, cycle_.winningLines());
   winShow_.ShowCaption(m_.Reels, m_.State, cycle_.winningLines());
 }
 

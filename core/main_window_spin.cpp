@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/bonus_trigger.h"
 #include "core/main_window.h"
 #include "core/reseed.h"
 
@@ -23,6 +24,7 @@ void MainWindow::Start() {
   PauseAutoPlay();
   // Refused silently when the balance is short; a pending auto-play spin is cancelled.
   if (!cycle_.StakePaidSpin(m_.State)) return;
+  doubleReturned_.reset();
   cycle_.CountAutoPlaySpin();
   ShowAutoPlay();
   RefreshDisplay();
@@ -49,6 +51,7 @@ void MainWindow::SetQuickSpin(bool quick) {
 void MainWindow::StartSpin(std::int64_t pressedAt) {
   nextSpinTickAt_ = pressedAt + std::int64_t{durations::kSpinTickStart} * tempo_;
   ReseedFromClock(d_, m_.Rng);
+  winShow_.Clear();
   RecordInFlight(InFlight::Spin);
   spin_.Start();
   d_.SetTimerInterval(TimerOf(MainTimer::Spin), durations::kSpinTickStart);
@@ -95,11 +98,12 @@ void MainWindow::EndSpin() {
   spin_.Rest();
   d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
 
+  winShow_.MarkFeatures(bonus_ != nullptr);
   if (cycle_.PayLines(m_.Reels, m_.State) > 0) {
     PlayCue(Cue::Cuckoo);
     AnnounceWin();
-    DrawWinningLines();
   }
+  DrawWinningLines();
   RefreshDisplay();
   RecordInFlight(InFlight::SpinPaid);
 
@@ -107,10 +111,36 @@ void MainWindow::EndSpin() {
   bonus_->RunBonus([this] { FinishSpin(); });
 }
 
+bool MainWindow::BonusOpened() const {
+  return bonus_ != nullptr && OpensBonus(CountVisible(m_.Reels, kBonusSymbol));
+}
+
+void MainWindow::AnnounceWin() {
+  ShowMoment(
+      {MomentKind::Win, m_.State.LastWin, BigWinTier(m_.State.LastWin, m_.State.TotalStake)});
+}
+
+void MainWindow::ShowMoment(const Moment& moment) {
+  winShow_.Restart(moment);
+  d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
+}
+
 void MainWindow::FinishSpin() {
-  cycle_.NoteSpinEnd(m_.State.LastWin,
-                     bonus_ != nullptr && CountVisible(m_.Reels, kBonusSymbol) >= 3);
-  cycle_.AwardFreeSpins(m_.Reels);
+  const bool bonusOpened = BonusOpened();
+  cycle_.NoteSpinEnd(m_.State.LastWin, bonusOpened);
+  const bool inRound = cycle_.freeRound().has_value();
+  // The moment after the spin: free spins won, else the round's pay once its last spin is
+  // over, else a bonus's win told again with the lines' as the spin's whole win.
+  if (const int awarded = cycle_.AwardFreeSpins(m_.Reels); awarded > 0) {
+    ShowMoment({MomentKind::FreeSpinsWon, awarded, 0, inRound});
+  } else if (const std::optional<FreeRound> round = cycle_.CloseFreeRound();
+             round && round->whole && round->taken > 0) {
+    ShowMoment(
+        {MomentKind::FreeRoundPaid, round->paid, BigWinTier(round->paid, m_.State.TotalStake)});
+  } else if (bonusOpened && m_.State.LastWin > 0) {
+    AnnounceWin();
+  }
+  ShowFreeRound();
   // Every spin's accounting reaches the disk: at rest with the final save, with free spins
   // waiting beside the resume record that plays them after an interruption.
   RecordSpinEnd();
@@ -141,8 +171,8 @@ void MainWindow::AfterLevelUp() {
 // The win show plays on idle repaints, each drawing only when its picture changes; once it is
 // over the frames would repeat, and the timer rests until the display changes again.
 void MainWindow::OnIdleRepaint() {
-  const bool changes = winShow_.Tick(m_.State, cycle_.winningLines());
-  const bool showing = winShow_.Showing(m_.State, cycle_.winningLines());
+  const bool changes = winShow_.Tick(cycle_.winningLines());
+  const bool showing = winShow_.Showing(cycle_.winningLines());
   // A repaint the display asked for draws once, and the timer rests after it.
   if (changes || !showing) Redraw();
   if (!showing) d_.StopTimer(TimerOf(MainTimer::IdleRepaint));

@@ -1,5 +1,7 @@
 #include "core/spin_cycle.h"
 
+#include <utility>
+
 #include "core/arith.h"
 #include "core/free_spins.h"
 
@@ -11,12 +13,16 @@ bool SpinCycle::StakePaidSpin(GameState& s) {
   if (s.Balance < stake) return false;
   s.Balance -= stake;
   s.Experience = SatAdd(s.Experience, stake);
+  spinIsFree_ = false;
+  round_.reset();
   return true;
 }
 
 void SpinCycle::TakeFreeSpin(GameState& s) {
   freeSpins_ -= 1;
   lines_.fill(0);
+  spinIsFree_ = true;
+  if (round_) ++round_->taken;
   s.Experience = SatAdd(s.Experience, Widen(s.TotalStake));
 }
 
@@ -32,6 +38,10 @@ std::int64_t SpinCycle::PayLines(const ReelWindow& reels, GameState& s) {
 int SpinCycle::AwardFreeSpins(const ReelWindow& reels) {
   const int awarded = FreeSpinsFor(CountVisible(reels, kScatterSymbol));
   freeSpins_ += awarded;
+  if (awarded > 0) {
+    if (!round_) round_ = FreeRound{};
+    round_->won += awarded;
+  }
   return awarded;
 }
 
@@ -47,6 +57,7 @@ void SpinCycle::CountAutoPlaySpin() {
 }
 
 void SpinCycle::NoteSpinEnd(std::int64_t win, bool bonusOpened) {
+  if (spinIsFree_ && round_) round_->paid = SatAdd(round_->paid, win);
   if (!autoPlay_) return;
   if ((bonusOpened && choices_.stopOnBonus) || (choices_.winAbove > 0 && win > choices_.winAbove))
     limitReached_ = true;
@@ -63,6 +74,11 @@ bool SpinCycle::AutoPlayGoesOn(std::int64_t balance) {
   return autoPlay_;
 }
 
+std::optional<FreeRound> SpinCycle::CloseFreeRound() {
+  if (freeSpins_ > 0 || !round_) return std::nullopt;
+  return std::exchange(round_, std::nullopt);
+}
+
 std::optional<std::int64_t> SpinCycle::autoPlaySpinsLeft() const {
   if (!autoPlay_ || choices_.spins == 0) return std::nullopt;
   return spinsLeft_;
@@ -71,6 +87,10 @@ std::optional<std::int64_t> SpinCycle::autoPlaySpinsLeft() const {
 void SpinCycle::Restore(std::int32_t freeSpins, bool autoPlay) {
   freeSpins_ = freeSpins;
   autoPlay_ = autoPlay;
+  // A round resumed counts on from the spins still waiting; what it paid before is not kept.
+  round_.reset();
+  if (freeSpins > 0) round_ = FreeRound{freeSpins, 0, 0, false};
+  spinIsFree_ = false;
   spinsLeft_ = choices_.spins;
   limitReached_ = false;
 }

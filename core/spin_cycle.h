@@ -10,6 +10,15 @@
 
 namespace tarvolenka {
 
+// A round of free spins, from the spin that won the first of them until none is left: how many
+// it has won so far, how many were taken, and what they paid, bonuses included.
+struct FreeRound {
+  std::int32_t won = 0;
+  std::int32_t taken = 0;
+  std::int64_t paid = 0;
+  bool whole = true;  // false for a round resumed after an interruption: its past is not kept
+};
+
 // The spin cycle's rules: a paid spin's stake, a free spin taken, the lines' pay once the reels
 // stop, the free spins the scatters award, and auto-play. It owns the cycle's counters and the
 // last spin's winning lines; the money goes in and out of the saved state it is given.
@@ -33,6 +42,11 @@ class SpinCycle {
   // A spin has ended with `win` (its bonus included) and, when `bonusOpened`, a bonus game: a
   // limit it reaches ends the run once the game is over.
   void NoteSpinEnd(std::int64_t win, bool bonusOpened);
+  // The round of free spins under way: open from the spin that wins free spins until the last
+  // of them has ended.
+  const std::optional<FreeRound>& freeRound() const { return round_; }
+  // Once the last free spin has ended, the round it closes; nothing otherwise.
+  std::optional<FreeRound> CloseFreeRound();
   // A game is over: whether the run goes on, from `balance`; when not, auto-play is now off.
   bool AutoPlayGoesOn(std::int64_t balance);
 
@@ -56,6 +70,8 @@ class SpinCycle {
   AutoPlayChoices choices_;
   std::int64_t spinsLeft_ = 0;  // of a counted run
   bool limitReached_ = false;   // a spin reached a limit: the run ends with its game
+  std::optional<FreeRound> round_;
+  bool spinIsFree_ = false;  // the spin under way, or last ended, is a free one
   WinningLineFlags lines_{};
 };
 

@@ -31,6 +31,17 @@ class WindowLogic {
   virtual void Redraw() {}
 };
 
+// A banner over the reels: a win, free spins won, or a round's total.
+struct WinBanner {
+  Rect plate;  // where the plate goes, in the surface's pixels
+  std::string_view title;
+  std::string_view amount;
+  // A big win's tier, 1 and up, with the count of its celebration's repaints from 1; 0 and 0
+  // for an ordinary banner.
+  int tier = 0;
+  int celebration = 0;
+};
+
 class WindowPort {
  public:
   virtual ~WindowPort() = default;
@@ -64,9 +75,8 @@ class WindowPort {
                         int width) = 0;
   // Marks a cell of a drawing surface as part of a win, in its line's colour.
   virtual void FrameCell(ElementRef surface, Rect cell, Rgb colour) = 0;
-  // Shows a win's amount over a drawing surface. `celebration` counts the repaints of a big
-  // win's celebration from 1; 0 shows an ordinary win.
-  virtual void ShowWinBanner(ElementRef surface, std::string_view text, int celebration) = 0;
+  // Shows a banner over a drawing surface: a title over a large amount, on a plate at `plate`.
+  virtual void ShowWinBanner(ElementRef surface, const WinBanner& banner) = 0;
   virtual void SetGauge(ElementRef gauge, int position) = 0;
   virtual void MoveElement(ElementRef element, int left, int top) = 0;
   virtual void SetFontSize(ElementRef element, int points) = 0;

@@ -11,7 +11,6 @@ namespace tarvolenka {
 namespace {
 
 constexpr int kCell = 125;
-constexpr Rgb kFeatureGold{255, 190, 0};
 
 ReelWindow ReelsOf(const SpinRecord& spin) {
   ReelWindow w;

@@ -160,6 +160,10 @@ std::string SpinDetails(const PastGame& g, int spinIndex) {
     }
     out += (d.steps.empty() ? "" : ". ") +
            (d.collected > 0 ? "Прибрани " + Num(d.collected) + "." : std::string("Загубен."));
+    // The game's balance is before the double-up; the one after it is told too.
+    const std::int64_t after =
+        d.balanceAfter.value_or(SatAdd(SatSub(g.balanceAfter, d.staked), d.collected));
+    out += " Баланс след дубъла " + Num(after) + ".";
   }
   return out;
 }

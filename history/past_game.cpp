@@ -1,6 +1,7 @@
 #include "history/past_game.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "history/history_stats.h"
 #include "history/json_reader.h"
@@ -101,6 +102,9 @@ std::optional<PastDoubleUp> ParseDoubleUp(std::string_view line) {
   d.staked = v->Int("double_staked");
   d.collected = v->Int("double_collected");
   d.interrupted = v->Bool("interrupted");
+  constexpr std::int64_t kMissing = std::numeric_limits<std::int64_t>::min();
+  if (const std::int64_t after = v->Int("balance_after", kMissing); after != kMissing)
+    d.balanceAfter = after;
   for (const JsonValue& s : v->Items("steps"))
     d.steps.push_back({Small(s, "guess"), Small(s, "drawn"), s.Bool("joker")});
   return d;

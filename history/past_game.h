@@ -17,6 +17,7 @@ struct PastDoubleUp {
   bool interrupted = false;  // open when the program ended: collected at the next start
   std::int64_t staked = 0;
   std::int64_t collected = 0;
+  std::optional<std::int64_t> balanceAfter;  // as written; records of old runs may lack it
   std::vector<DoubleStepRecord> steps;
 };
 

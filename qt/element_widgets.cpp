@@ -1,5 +1,6 @@
 #include "qt/element_widgets.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -327,51 +328,60 @@ void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
   Record('F', frame, sizeof frame, true);
 }
 
-void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
+void PaintBoxWidget::ShowWinBanner(const QRect& plateRect, const QString& title,
+                                   const QString& amount, int tier, int celebration) {
   const QRectF area(QPointF(0, 0), Surface().deviceIndependentSize());
-  AddOverlay([area, amount, celebration](QPainter& p) {
+  AddOverlay([area, plateRect, title, amount, tier, celebration](QPainter& p) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (celebration > 0) {
-      // Rays of light that turn a little with every repaint, and falling sparkles.
-      const QPointF c = area.center();
+      // Rays of light that turn a little with every repaint from the plate, and falling
+      // sparkles: more of both for a higher tier.
+      const QPointF c = QRectF(plateRect).center();
+      const int rays = 12 + 4 * tier;
+      const qreal step = 360.0 / rays;
       p.setPen(Qt::NoPen);
-      for (int i = 0; i < 16; ++i) {
-        const qreal a = (i * 22.5 + celebration * 7.0) * M_PI / 180.0;
-        const qreal b = a + 9.0 * M_PI / 180.0;
+      for (int i = 0; i < rays; ++i) {
+        const qreal a = (i * step + celebration * 7.0) * M_PI / 180.0;
+        const qreal b = a + step * 0.4 * M_PI / 180.0;
         QPainterPath ray;
         ray.moveTo(c);
         ray.lineTo(c + QPointF(std::cos(a), std::sin(a)) * 700);
         ray.lineTo(c + QPointF(std::cos(b), std::sin(b)) * 700);
         ray.closeSubpath();
-        p.setBrush(QColor(255, 220, 80, 70));
+        p.setBrush(QColor(255, 220, 80, 40 + 15 * tier));
         p.drawPath(ray);
       }
-      for (int i = 0; i < 24; ++i) {
+      for (int i = 0; i < 12 * (tier + 1); ++i) {
         const qreal x = std::fmod(i * 97.0 + celebration * 3.0, area.width());
         const qreal y = std::fmod(i * 53.0 + celebration * 18.0, area.height());
         PaintBulb(p, QPointF(x, y), 4 + (i + celebration) % 3, true);
       }
     }
-    const bool big = celebration > 0;
-    const QRectF plate = big ? QRectF(area.center().x() - 250, area.center().y() - 75, 500, 150)
-                             : QRectF(area.center().x() - 170, area.bottom() - 92, 340, 78);
+    const QRectF plate(plateRect);
     PaintPlate(p, plate, looks::ink::kWood, 16);
     p.setPen(QPen(QColor(232, 190, 90), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(plate.adjusted(6, 6, -8, -9), 11, 11);
-    QFont title = GameFont(big ? 30 : 18, true);
-    QFont sum = GameFont(big ? 54 : 34, true);
-    const qreal split = big ? 50 : 30;
-    PaintText(p, QRectF(plate.left(), plate.top() + 8, plate.width(), split), Qt::AlignCenter,
-              big ? QStringLiteral("ГОЛЯМА ПЕЧАЛБА!") : QStringLiteral("ПЕЧАЛБА"), title,
-              looks::ink::kCream, true, looks::ink::kEdge);
+    // The title takes the top two fifths, the amount the rest, each sized to its share.
+    const qreal split = plate.height() * 0.4;
+    QFont titleFont = GameFont(static_cast<int>(plate.height() * 0.23), true);
+    QFont sum = GameFont(static_cast<int>(plate.height() * 0.44), true);
+    const QRectF titleBox(plate.left() + 12, plate.top() + 6, plate.width() - 24, split);
+    const qreal titleWidth = QFontMetricsF(titleFont).horizontalAdvance(title);
+    if (titleWidth > titleBox.width())
+      titleFont.setPointSizeF(titleFont.pointSizeF() * titleBox.width() / titleWidth);
+    PaintText(p, titleBox, Qt::AlignCenter, title, titleFont, looks::ink::kCream, true,
+              looks::ink::kEdge);
     PaintText(p,
-              QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
+              QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 6),
               Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
     p.restore();
   });
-  Record('B', &celebration, sizeof celebration, true);
+  const int banner[] = {plateRect.x(),      plateRect.y(), plateRect.width(),
+                        plateRect.height(), tier,          celebration};
+  Record('B', banner, sizeof banner, true);
+  Record('t', title.constData(), sizeof(QChar) * static_cast<std::size_t>(title.size()), true);
   Record('b', amount.constData(), sizeof(QChar) * static_cast<std::size_t>(amount.size()), true);
 }
 

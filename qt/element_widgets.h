@@ -82,7 +82,10 @@ class PaintBoxWidget : public QWidget {
   // A new backing image at `dpr`, holding the old one until the game draws over it.
   void SetPixelRatio(qreal dpr);
   void FrameCell(const QRect& cell, Rgb colour);
-  void ShowWinBanner(const QString& amount, int celebration);
+  // A title over an amount on a wooden plate at `plate`; a big win of tier 1 and up is
+  // celebrated with rays and sparkles, more of them for a higher tier.
+  void ShowWinBanner(const QRect& plate, const QString& title, const QString& amount, int tier,
+                     int celebration);
   // The surface as drawn so far, the strokes and frames held for their layer laid over it.
   const QImage& image() {
     FlushOverlay();

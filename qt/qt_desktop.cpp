@@ -425,9 +425,12 @@ void QtDesktop::FrameCell(ElementRef surface, Rect cell, Rgb colour) {
     box->FrameCell(QRect(cell.left, cell.top, cell.width, cell.height), colour);
 }
 
-void QtDesktop::ShowWinBanner(ElementRef surface, std::string_view text, int celebration) {
-  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
-    box->ShowWinBanner(FromView(text), celebration);
+void QtDesktop::ShowWinBanner(ElementRef surface, const WinBanner& banner) {
+  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget)) {
+    const Rect& r = banner.plate;
+    box->ShowWinBanner(QRect(r.left, r.top, r.width, r.height), FromView(banner.title),
+                       FromView(banner.amount), banner.tier, banner.celebration);
+  }
 }
 
 void QtDesktop::SetGauge(ElementRef ref, int position) {

@@ -53,7 +53,7 @@ class QtDesktop : public QObject, public Desktop {
   void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
   void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) override;
   void FrameCell(ElementRef surface, Rect cell, Rgb colour) override;
-  void ShowWinBanner(ElementRef surface, std::string_view text, int celebration) override;
+  void ShowWinBanner(ElementRef surface, const WinBanner& banner) override;
   void SetGauge(ElementRef gauge, int position) override;
   void MoveElement(ElementRef element, int left, int top) override;
   void SetFontSize(ElementRef element, int points) override;

@@ -121,9 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
     Positions, Gauge,
     ::testing::Values(GaugeCase{"Empty", 0, 0, 20000, 0}, GaugeCase{"Half", 0, 10000, 20000, 50},
                       GaugeCase{"PastTheThresholdIsFull", 20000, 75000, 60000, 100},
-                      GaugeCase{"ZeroSpanIsFull", 59950, 60000, 60000, 100},
-                      GaugeCase{"NegativeSpanNeverDividesByZero", 60000, 60010, 59990, 100},
-                      GaugeCase{"BehindTheStartIsEmpty", 20000, 10000, 60000, 0}),
+                      GaugeCase{"FillsAsTheLabelReadsPastTheLevelsStart", 20000, 30000, 60000, 50},
+                      GaugeCase{"AThresholdUnderAHundredIsFull", 0, 50, 99, 100},
+                      GaugeCase{"ANegativeThresholdNeverDividesByZero", 0, 10, -5, 100},
+                      GaugeCase{"NegativeExperienceIsEmpty", 0, -10, 20000, 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(Controls, TheSoundSwitchTogglesItsPictureAndSilencesEveryCue) {

@@ -109,6 +109,22 @@ class TimedBonus : public MachineTest {
   }
 };
 
+TEST_F(TimedBonus, ItsAmountReplacesTheLastSpinsLinesOnTheReels) {
+  LaunchDueIn(0.5);
+  WaitFor(Winning);
+  Click(MainEl::StartButton);
+  FinishSpin();
+  ASSERT_GT(s().LastWin, 0);
+  desk_.RunFor(30LL * 60 * 1000);  // the bonus comes due
+  desk_.Then(500, [this] { desk_.Click(Ref(TimedBonusEl::OkButton)); });
+  Click(MainEl::TakeBonusButton);
+  desk_.ClearCanvas();
+  form().Redraw();
+  ASSERT_FALSE(desk_.canvas().empty());
+  for (const auto& op : desk_.canvas()) EXPECT_EQ(op.kind, testing::CanvasOp::Cell);
+  EXPECT_EQ(Text(MainEl::WinCounter), "100");
+}
+
 TEST_F(TimedBonus, TheCountdownShowsTheTimeLeftAndTheButtonAtTheDueMoment) {
   LaunchDueIn(1.0);
   desk_.RunFor(1000);

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+
 #include "core/win_show.h"
 #include "tests/support/machine_fixture.h"
 
@@ -38,11 +41,80 @@ TEST(WinningCells, NoWinningLineCoversNothing) {
     for (const WinningCell& c : reel) EXPECT_FALSE(c.covered);
 }
 
-TEST(BigWin, StartsAtTwentyTotalStakes) {
-  EXPECT_FALSE(IsBigWin(999, 50));
-  EXPECT_TRUE(IsBigWin(1000, 50));
-  EXPECT_FALSE(IsBigWin(1000, 0));
+struct TierCase {
+  const char* name;
+  std::int64_t win, totalStake;
+  int tier;
+};
+class BigWinTiers : public ::testing::TestWithParam<TierCase> {};
+TEST_P(BigWinTiers, GoByMultiplesOfTheTotalStake) {
+  EXPECT_EQ(BigWinTier(GetParam().win, GetParam().totalStake), GetParam().tier);
 }
+INSTANTIATE_TEST_SUITE_P(
+    Stakes, BigWinTiers,
+    ::testing::Values(TierCase{"JustUnderTwenty", 999, 50, 0}, TierCase{"Twenty", 1000, 50, 1},
+                      TierCase{"JustUnderFifty", 2499, 50, 1}, TierCase{"Fifty", 2500, 50, 2},
+                      TierCase{"OneHundred", 5000, 50, 3}, TierCase{"Huge", INT64_MAX, 50, 3},
+                      TierCase{"NoStakeNeverCelebrates", 1000, 0, 0}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(CountUp, GrowsStepByStepToTheWholeAmountWithoutOverflow) {
+  for (const std::int64_t amount : {std::int64_t{7}, std::int64_t{1010}, INT64_MAX}) {
+    std::int64_t last = 0;
+    for (int r = 0; r < 10; ++r) {
+      const std::int64_t shown = CountedUp(amount, r, 8);
+      EXPECT_GE(shown, last) << amount << " at " << r;
+      EXPECT_LE(shown, amount);
+      last = shown;
+    }
+    EXPECT_EQ(CountedUp(amount, 7, 8), amount);
+    EXPECT_LT(CountedUp(amount, 0, 8), amount);
+  }
+}
+
+// Rows of the reel grid with a framed cell, and where the banner goes.
+struct PlaceCase {
+  const char* name;
+  std::array<bool, 3> rowCovered;
+  int tier;
+  std::optional<int> row;  // 1..3, the row the plate lies in
+};
+class BannerPlacement : public ::testing::TestWithParam<PlaceCase> {};
+TEST_P(BannerPlacement, LiesInARowWithNoFramedCell) {
+  const PlaceCase& c = GetParam();
+  WinningCells cells{};
+  for (int row = 1; row <= 3; ++row) cells[2][row - 1].covered = c.rowCovered[row - 1];
+  const std::optional<Rect> place = BannerPlace(cells, c.tier);
+  ASSERT_EQ(place.has_value(), c.row.has_value());
+  if (!place) return;
+  EXPECT_GE(place->top, 125 * (*c.row - 1));
+  EXPECT_LE(place->Bottom(), 125 * *c.row);
+  EXPECT_GE(place->left, 0);
+  EXPECT_LE(place->Right(), 625);
+}
+TEST(BannerPlacement, FitsBetweenFramedCellsWhenThreeReelsOfARowAreClear) {
+  WinningCells cells{};
+  for (int reel = 0; reel < kReels; ++reel) cells[reel][0].covered = cells[reel][1].covered = true;
+  cells[0][2].covered = true;  // the bottom row's first reel
+  const std::optional<Rect> ordinary = BannerPlace(cells, 0);
+  ASSERT_TRUE(ordinary.has_value());
+  EXPECT_GE(ordinary->left, 125);
+  EXPECT_GE(ordinary->top, 250);
+  const std::optional<Rect> big = BannerPlace(cells, 3);  // narrowed to fit
+  ASSERT_TRUE(big.has_value());
+  EXPECT_GE(big->left, 125);
+  cells[2][2].covered = true;  // now no three clear reels anywhere
+  EXPECT_FALSE(BannerPlace(cells, 0).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BannerPlacement,
+    ::testing::Values(PlaceCase{"NothingFramedTakesTheBottom", {false, false, false}, 0, 3},
+                      PlaceCase{"ABottomWinMovesItToTheTop", {false, false, true}, 0, 1},
+                      PlaceCase{"BigWinToo", {false, false, true}, 2, 1},
+                      PlaceCase{"OnlyTheMiddleIsFree", {true, false, true}, 1, 2},
+                      PlaceCase{"EveryRowFramedLeavesNoRoom", {true, true, true}, 0, std::nullopt}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 class WinOnTheReels : public MachineTest {
  protected:
@@ -72,10 +144,21 @@ TEST_F(WinOnTheReels, AWinFramesItsCellsAndShowsItsAmountForAMomentOnly) {
   desk_.RunFor(durations::kIdleRepaint);
   EXPECT_EQ(Frames(), covered);
   ASSERT_EQ(Banners(), 1);
-  for (const auto& op : desk_.canvas())
-    if (op.kind == testing::CanvasOp::Banner) {
-      EXPECT_EQ(op.text, std::to_string(s().LastWin));
+  const bool big = IsBigWin(s().LastWin, s().TotalStake);
+  for (const auto& banner : desk_.canvas()) {
+    if (banner.kind != testing::CanvasOp::Banner) continue;
+    // A big win counts up to its amount; an ordinary one shows it at once.
+    if (!big) {
+      EXPECT_EQ(banner.text, std::to_string(s().LastWin));
     }
+    EXPECT_EQ(banner.title, MomentTitle(form().winShow().moment()));
+    for (const auto& frame : desk_.canvas()) {  // the amount never covers a winning cell
+      if (frame.kind != testing::CanvasOp::Frame) continue;
+      const Rect a = banner.plate, b = frame.clipped;
+      EXPECT_TRUE(a.Right() <= b.left || b.Right() <= a.left || a.Bottom() <= b.top ||
+                  b.Bottom() <= a.top);
+    }
+  }
   // Past the moment the lines take turns until the player acts; then they show together again,
   // the idle repaint rests, and a change of the display draws them once more: the frames stay
   // and the amount is gone.
@@ -143,6 +226,39 @@ TEST_F(WinOnTheReels, OnlyABigWinIsCelebrated) {
     if (op.kind == testing::CanvasOp::Banner) {
       EXPECT_EQ(op.celebration > 0, big);
     }
+}
+
+// A round of free spins: announced when won, counted over the gauge while it lasts, and its
+// pay told once the last spin has ended.
+TEST_F(WinOnTheReels, AFreeSpinsRoundIsAnnouncedCountedAndTotalled) {
+  WaitFor(Scatters(3));
+  Click(MainEl::StartButton);
+  FinishSpin();
+  desk_.ClearCanvas();
+  desk_.RunFor(durations::kIdleRepaint);
+  // On a plate where the scatters leave room, else under the reels.
+  if (Banners() > 0) {
+    EXPECT_EQ(desk_.canvas().back().title, "БЕЗПЛАТНИ ИГРИ");
+    EXPECT_EQ(desk_.canvas().back().text, "10");
+  } else {
+    EXPECT_EQ(Text(MainEl::WinLineCaption), "10 БЕЗПЛАТНИ ИГРИ");
+  }
+  EXPECT_EQ(Count([](const auto& op) {  // the scatters, in gold
+              return op.kind == testing::CanvasOp::Frame && op.colour == kFeatureGold;
+            }),
+            3);
+  EXPECT_TRUE(desk_.Visible(Ref(MainEl::FreeRoundPlate)));
+  EXPECT_EQ(Text(MainEl::FreeRoundPlate), "10 БЕЗПЛАТНИ ИГРИ");
+  const std::int64_t before = s().Balance;
+  ASSERT_TRUE(desk_.RunUntil([this] { return Spinning(); }, 5000));
+  EXPECT_EQ(Text(MainEl::FreeRoundPlate), "БЕЗПЛАТНА ИГРА 1 ОТ 10   ·   ПЕЧАЛБА 0");
+  ASSERT_TRUE(desk_.RunUntil(
+      [this] { return cycle().freeSpins() == 0 && !Spinning() && m().StartEnabled == 1; },
+      20LL * 60 * 1000));
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::FreeRoundPlate)));
+  const Moment& told = form().winShow().moment();
+  EXPECT_EQ(told.kind, MomentKind::FreeRoundPaid);
+  EXPECT_EQ(told.amount, s().Balance - before);
 }
 
 TEST_F(WinOnTheReels, ANewSpinClearsTheMarks) {

@@ -86,6 +86,9 @@ TEST_F(DoubleUp, AWrongFirstGuessLosesTheWinAfterFourSeconds) {
   EXPECT_EQ(s().Balance, before - 40);
   EXPECT_EQ(game_->doubleUp().rules().inHand(), 0);
   EXPECT_EQ(CuesExceptTicks().back(), Cue::Miss);
+  // ПЕЧАЛБА shows what came back; the save keeps the spin's win.
+  EXPECT_EQ(Text(MainEl::WinCounter), "0");
+  EXPECT_EQ(s().LastWin, 40);
 }
 
 TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
@@ -103,6 +106,7 @@ TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
   Click(MainEl::DoubleButton);
   EXPECT_EQ(s().Balance, before - 25 + 200);
   EXPECT_EQ(s().LastWin, 25);
+  EXPECT_EQ(Text(MainEl::WinCounter), "200");
 }
 
 class SevenRungs : public DoubleUp, public ::testing::WithParamInterface<bool> {};

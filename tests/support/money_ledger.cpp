@@ -70,6 +70,7 @@ void MoneyLedger::Observe() {
 
 void MoneyLedger::BookSpins(const Screen& now) {
   if (!prev_.spinning && now.spinning) {
+    doubleReturned_.reset();
     const bool free = prev_.freeSpins > 0 && now.freeSpins == prev_.freeSpins - 1;
     if (free) {
       ++counts_.freeSpins;
@@ -129,6 +130,10 @@ void MoneyLedger::BookAnnouncement(const Screen& now, WindowId window,
   } else if (prev_.present[i]) {
     CountClosing(window, announced_[i]);
     Credit(announced_[i]);
+    if (window == WindowId::DoubleUp)
+      doubleReturned_ = announced_[i];
+    else
+      doubleReturned_.reset();  // an award shows as the win
   }
 }
 
@@ -232,8 +237,9 @@ void MoneyLedger::Check(const Screen& now) const {
     // Between events of the main window the counters show the truth.
     Require(now.credit == s.Balance, "the credit counter shows " + std::to_string(now.credit) +
                                          " for a balance of " + std::to_string(s.Balance));
-    Require(now.win == s.LastWin, "the win counter shows " + std::to_string(now.win) +
-                                      " for a last win of " + std::to_string(s.LastWin));
+    const std::int64_t shown = doubleReturned_.value_or(s.LastWin);
+    Require(now.win == shown, "the win counter shows " + std::to_string(now.win) +
+                                  " for a last win of " + std::to_string(shown));
   }
 }
 

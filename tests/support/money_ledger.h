@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/machine.h"
 #include "tests/support/virtual_desktop.h"
@@ -82,6 +83,8 @@ class MoneyLedger {
   Screen prev_;
   std::int64_t expected_ = 0;
   std::int64_t doubleStake_ = 0;
+  // What the last double-up brought back: the win counter shows it until a spin or an award.
+  std::optional<std::int64_t> doubleReturned_;
   // The amount a window announces, credited once its caller has taken over again.
   std::array<std::int64_t, kWindowCount> announced_{};
   LedgerCounts counts_;

@@ -203,12 +203,15 @@ void VirtualDesktop::FrameCell(ElementRef surface, Rect cell, Rgb colour) {
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }
 
-void VirtualDesktop::ShowWinBanner(ElementRef surface, std::string_view text, int celebration) {
+void VirtualDesktop::ShowWinBanner(ElementRef surface, const WinBanner& banner) {
   CanvasOp op{};
   op.kind = CanvasOp::Banner;
   op.surface = surface;
-  op.text = std::string(text);
-  op.celebration = celebration;
+  op.text = std::string(banner.amount);
+  op.title = std::string(banner.title);
+  op.plate = banner.plate;
+  op.tier = banner.tier;
+  op.celebration = banner.celebration;
   canvas_.push_back(op);
   if (canvas_.size() > kCanvasMemory) canvas_.pop_front();
 }

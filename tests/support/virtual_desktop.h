@@ -53,7 +53,10 @@ struct CanvasOp {
   std::vector<Point> points;  // a line's points
   Rgb colour;
   int width = 0;
-  std::string text;     // a banner's text
+  std::string text;     // a banner's amount
+  std::string title;    // a banner's title
+  Rect plate;           // a banner's plate
+  int tier = 0;         // a banner's big-win tier
   int celebration = 0;  // a banner's celebration count
 };
 
@@ -80,7 +83,7 @@ class VirtualDesktop : public Desktop {
   void CopyCell(ElementRef surface, ElementRef cell, int x, int y) override;
   void DrawLine(ElementRef surface, std::span<const Point> points, Rgb colour, int width) override;
   void FrameCell(ElementRef surface, Rect cell, Rgb colour) override;
-  void ShowWinBanner(ElementRef surface, std::string_view text, int celebration) override;
+  void ShowWinBanner(ElementRef surface, const WinBanner& banner) override;
   void SetGauge(ElementRef gauge, int position) override;
   void MoveElement(ElementRef element, int left, int top) override;
   void SetFontSize(ElementRef element, int points) override;

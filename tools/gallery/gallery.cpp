@@ -17,6 +17,7 @@
 
 #include "catalogue/cups_elements.h"
 #include "catalogue/double_up_elements.h"
+#include "catalogue/durations.h"
 #include "catalogue/golden_board_elements.h"
 #include "catalogue/meze_elements.h"
 #include "catalogue/rules_elements.h"
@@ -82,9 +83,30 @@ void ShowWinningScreen(Game& game, bool big) {
   game.main().cycle().ShowLines(lines);
   game.main().LoadCellPictures();
   game.main().AnnounceWin();
+  // The picture holds the amount counted up in full.
+  for (int r = 1; r < durations::kWinCountUpRepaints; ++r) game.main().winShow().Tick(lines);
   game.main().DrawReels();
   game.main().DrawWinningLines();
   game.main().EnableControls();
+  game.main().RefreshDisplay();
+}
+
+// Three scatters and no line win: ten free spins are announced, their scatters marked, and the
+// round waits over the level gauge.
+void ShowFreeSpinsWon(Game& game) {
+  Machine& m = game.machine();
+  const SymbolId rows[4][5] = {
+      {2, 3, 4, 7, 6}, {12, 7, 4, 2, 9}, {1, 10, 12, 3, 8}, {4, 6, 5, 11, 12}};
+  for (int r = 0; r < 4; ++r)
+    for (int c = 1; c <= 5; ++c) m.Reels.at(r, c) = rows[r][c - 1];
+  m.State.LastWin = 0;
+  game.main().cycle().ShowLines({});
+  game.main().cycle().Restore(10, false);
+  game.main().LoadCellPictures();
+  game.main().winShow().MarkFeatures(true);
+  game.main().ShowMoment({MomentKind::FreeSpinsWon, 10});
+  game.main().DrawReels();
+  game.main().DrawWinningLines();
   game.main().RefreshDisplay();
 }
 
@@ -223,6 +245,11 @@ int main(int argc, char** argv) {
   desktop.SetVisible(Ref(MainEl::SaveNotice), true);
   ok = Save(desktop.window(WindowId::Main), dir, "main-notice.png", dpr) && ok;
   desktop.SetVisible(Ref(MainEl::SaveNotice), false);
+  ShowFreeSpinsWon(game);
+  ok = Save(desktop.window(WindowId::Main), dir, "main-free-spins.png", dpr) && ok;
+  game.main().cycle().Reset();
+  game.main().winShow().Clear();
+  game.main().RefreshDisplay();
 
   m.State.TimedBonusAmount = 300;
   m.State.Level = 3;
