@@ -18,9 +18,11 @@ BonusResultWindow::BonusResultWindow(Desktop& desktop, Machine& machine, const B
 void BonusResultWindow::OnShow() {
   const BonusRound& round = bonus_.round();
   const std::string win = std::to_string(bonus_.Win(m_.State.LineStake));
-  const std::string reckoning = std::to_string(round.amount) + " x " +
-                                std::to_string(round.multiplier) + " x " +
-                                std::to_string(m_.State.LineStake) + " = " + win;
+  // Each factor named: the game's result, the bottle's multiplier where one was picked, and the
+  // stake per line.
+  std::string reckoning = std::to_string(round.amount);
+  if (round.multiplier > 1) reckoning += " × " + std::to_string(round.multiplier) + " (бутилка)";
+  reckoning += " × " + std::to_string(m_.State.LineStake) + " (на линия) = " + win;
   const ElementRef label1 = Ref(BonusResultEl::Win);
   const ElementRef label2 = Ref(BonusResultEl::Reckoning);
   d_.SetText(label1, win);

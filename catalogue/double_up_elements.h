@@ -14,6 +14,8 @@ enum class DoubleUpEl : std::uint16_t {
   VodkaButton, BeerButton, VodkaMarker, BeerMarker, CollectButton, JokerButton, AmountPanel, Amount, VodkaPlate, BeerPlate,
   History1, History2, History3, History4, History5, History6, History7, History8, History9, History10,
   Rung1, Rung2, Rung3, Rung4, Rung5, Rung6, Rung7,
+  DrawnCard, DrawnDrink, Verdict, TopPrizeNote,
+  StoreVodka, StoreBeer,
   Count
 };
 // clang-format on
@@ -46,7 +48,7 @@ inline constexpr std::array<Rung, 7> kDoubleLadder{{{DoubleUpEl::Rung1, 2},
 
 // A rung's plate colour: open, won and lost.
 inline constexpr Rgb kRungOpen = colours::kYellow;
-inline constexpr Rgb kRungWon = colours::kLime;
+inline constexpr Rgb kRungWon{150, 226, 110};  // a soft green that the rung's red reads on
 inline constexpr Rgb kRungLost = colours::kMaroon;
 
 constexpr DoubleUpEl HistorySlot(int i) {
@@ -62,8 +64,14 @@ inline constexpr TextStyle kWin = Style(13, true, colours::kRed, Align::Centre);
 inline constexpr TextStyle kRung = Style(27, true, colours::kRed, Align::Centre, true);
 inline constexpr TextStyle kTopRung = Style(48, true, colours::kRed, Align::Centre, true);
 
+inline constexpr TextStyle kVerdict = Style(15, true, colours::kWhite, Align::Centre, true);
+inline constexpr TextStyle kNote = Style(11, true, colours::kWhite, Align::Centre, true);
+inline constexpr Rgb kCard{255, 246, 220};
+
+// The last ten draws under the drawn drink, newest first, read in rows of two.
 constexpr ElementSpec Slot(E id, std::string_view name, int i) {
-  return Pic(id, name, {43, 23 + 30 * (i - 1), 80, 27}, Picture::None, C::Collect);
+  const int column = (i - 1) % 2, row = (i - 1) / 2;
+  return Pic(id, name, {4 + 82 * column, 186 + 31 * row, 80, 27}, Picture::None, C::Collect);
 }
 
 // clang-format off
@@ -89,6 +97,12 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
     PanelOf(E::Rung5, "Rung5", {226, 164, 291, 41}, kRung, kRungOpen),
     PanelOf(E::Rung6, "Rung6", {226, 110, 290, 41}, kRung, kRungOpen),
     PanelOf(E::Rung7, "Rung7", {172, 32, 389, 65}, kTopRung, kRungOpen),
+    PanelOf(E::DrawnCard, "DrawnCard", {26, 12, 116, 124}, Style(60, true, Rgb{150, 120, 80}, Align::Centre), kCard),
+    Pic(E::DrawnDrink, "DrawnDrink", {30, 14, 108, 120}, Picture::SymbolVodka, C::None, 0, kTransparent | kStretch | kHidden),
+    Text(E::Verdict, "Verdict", {4, 140, 162, 40}, kVerdict, {}, kFitText),
+    Text(E::TopPrizeNote, "TopPrizeNote", {172, 8, 389, 22}, kNote, "ВЪРХЪТ ПЛАЩА 300 × ПЕЧАЛБАТА"),
+    Store(E::StoreVodka, "StoreVodka", Picture::SymbolVodka),
+    Store(E::StoreBeer, "StoreBeer", Picture::SymbolBeer),
 }};
 static_assert(IdsInOrder(kElements));
 // clang-format on

@@ -121,6 +121,8 @@ inline constexpr std::array kLabelLooks{
     Look(MainEl::SaveNotice, MainEl::SaveNotice, Backing::Plate, ink::kDarkRed),
     Look(DoubleUpEl::Amount, DoubleUpEl::Amount, Backing::Bare, ink::kDarkRed, ink::kPanelFace),
     Look(DoubleUpEl::Rung1, DoubleUpEl::Rung7, Backing::Plate, ink::kDeepRed),
+    Look(DoubleUpEl::DrawnCard, DoubleUpEl::DrawnCard, Backing::Plate, ink::kWood),
+    Look(DoubleUpEl::Verdict, DoubleUpEl::TopPrizeNote, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(MegaBonusEl::Light1, MegaBonusEl::OkButton, Backing::Plate, colours::kBlack),
     Look(MegaBonusEl::Heading, MegaBonusEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(MegaBonusEl::Announcement, MegaBonusEl::Announcement, Backing::Lettering, ink::kCream, ink::kEdge),

@@ -29,8 +29,9 @@ void MainWindow::Start() {
   ShowAutoPlay();
   RefreshDisplay();
   BeginGameRecord();
+  // The run's next spin is timed again once this one is over: a timer left running could
+  // fire after a stopped or quick spin, under a window the spin's end opens.
   StartSpin(pressedAt);
-  ResumeAutoPlay();
 }
 
 void MainWindow::OnFreeSpinDue() {

@@ -42,6 +42,9 @@ void DoubleUpWindow::OnShow() {
     d_.SetPanelColour(Ref(rung.panel), kRungOpen);
     d_.SetText(Ref(rung.panel), std::to_string(SatMul(win, rung.multiplier)));
   }
+  d_.SetText(Ref(DoubleUpEl::DrawnCard), "?");
+  d_.SetVisible(Ref(DoubleUpEl::DrawnDrink), false);
+  d_.SetText(Ref(DoubleUpEl::Verdict), "ВОДКА ИЛИ БИРА?");
   m_.Record.doubleSteps.clear();
   ReseedFromClock(d_, m_.Rng);
   rules_.Start(win);
@@ -89,6 +92,14 @@ void DoubleUpWindow::UseJoker() {
 }
 
 void DoubleUpWindow::Show(const DoubleUpStep& step, const std::function<void()>& then) {
+  // The drink drawn, large, and what it means for the guess.
+  d_.SetText(Ref(DoubleUpEl::DrawnCard), "");
+  d_.CopyPicture(Ref(DoubleUpEl::DrawnDrink),
+                 Ref(step.shown == kVodka ? DoubleUpEl::StoreVodka : DoubleUpEl::StoreBeer));
+  d_.SetVisible(Ref(DoubleUpEl::DrawnDrink), true);
+  d_.SetText(Ref(DoubleUpEl::Verdict), !step.won   ? "НЕ ПОЗНАХТЕ"
+                                       : step.over ? "ВЪРХЪТ! ×300"
+                                                   : "ПОЗНАХТЕ! ×2");
   if (step.won)
     ShowClimb(step, then);
   else

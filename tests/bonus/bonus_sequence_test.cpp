@@ -171,7 +171,7 @@ TEST_F(BonusSequenceTest, GoldenBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   ChooseBonus(3);
   When(WindowId::GoldenPick, [this] { Click(Ref(Cover(1))); });
   CollectCoins(2);
-  ExpectResultTexts("1000", "200 x 1 x 5 = 1000");
+  ExpectResultTexts("1000", "200 × 5 (на линия) = 1000");
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 11000);
@@ -190,7 +190,7 @@ TEST_F(BonusSequenceTest, MezeBonusOfTwoHundredAtStakeFiveAddsAThousand) {
   PickMeze(0, 100);
   PickMeze(1, 100);
   PickMeze(2, 0);
-  ExpectResultTexts("1000", "200 x 1 x 5 = 1000");
+  ExpectResultTexts("1000", "200 × 5 (на линия) = 1000");
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 11000);
@@ -206,7 +206,7 @@ TEST_F(BonusSequenceTest, DrinksBonusMultipliesTheCupsPrizeByTheBottleAndTheStak
   ChooseBonus(1);
   PickBottleWorth(3);
   OpenCupsWorth(40);
-  ExpectResultTexts("240", "40 x 3 x 2 = 240");
+  ExpectResultTexts("240", "40 × 3 (бутилка) × 2 (на линия) = 240");
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
   EXPECT_EQ(m().State.Balance, 740);
@@ -220,7 +220,7 @@ TEST_F(BonusSequenceTest, TheResultWindowShowsTheWinAndItsReckoning) {
   ChooseBonus(1);
   PickBottleWorth(3);
   OpenCupsWorth(150);
-  ExpectResultTexts("2250", "150 x 3 x 5 = 2250");
+  ExpectResultTexts("2250", "150 × 3 (бутилка) × 5 (на линия) = 2250");
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
 
@@ -229,7 +229,7 @@ TEST_F(BonusSequenceTest, TheResultWindowShowsTheWinAndItsReckoning) {
   ChooseBonus(2);
   PickMeze(0, 40);
   PickMeze(1, 0);
-  ExpectResultTexts("80", "40 x 1 x 2 = 80");
+  ExpectResultTexts("80", "40 × 2 (на линия) = 80");
   PlayBonus();
   ASSERT_TRUE(AllMovesMade());
 }
@@ -268,7 +268,8 @@ TEST_F(BonusSequenceTest, AWinAboveThirtyTwoBitsIsShownAndPaidInFull) {
   CollectCoins(10);
   When(WindowId::BonusResult, [this] {
     EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Win)), "10000000000");
-    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)), "100000 x 1 x 100000 = 10000000000");
+    EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)),
+              "100000 × 100000 (на линия) = 10000000000");
     // Eleven digits and the long reckoning are set smaller so that they fit their labels.
     EXPECT_LT(desk_.State(Ref(BonusResultEl::Win)).fontSize, 48);
     EXPECT_LT(desk_.State(Ref(BonusResultEl::Reckoning)).fontSize, 24);

@@ -25,6 +25,24 @@ TEST_F(AutoPlay, TheNextSpinFollowsTwoSecondsAfterASpinEnds) {
   EXPECT_EQ(s().Experience, 100);  // two stakes taken
 }
 
+// A START pressed in the wait between auto-play spins plays now; the run's next spin is timed
+// from this spin's end, never left pending under a spin that stops early.
+TEST_F(AutoPlay, StartInTheWaitLeavesNoAutoPlaySpinPendingThroughTheSpin) {
+  WaitFor(NoFeature);
+  Click(MainEl::AutoPlayBox);
+  FinishSpin();
+  ASSERT_TRUE(Running(MainTimer::AutoPlay));
+  WaitFor(NoFeature);
+  Click(MainEl::StartButton);
+  ASSERT_TRUE(Spinning());
+  EXPECT_FALSE(Running(MainTimer::AutoPlay));
+  Click(MainEl::StartButton);  // stopped at once
+  EXPECT_FALSE(Spinning());
+  EXPECT_TRUE(Running(MainTimer::AutoPlay));
+  desk_.RunFor(1999);
+  EXPECT_FALSE(Spinning());
+}
+
 TEST_F(AutoPlay, TickingTheBoxDuringASpinStartsAutoPlayAfterIt) {
   WaitFor(NoFeature);
   Click(MainEl::StartButton);

@@ -98,7 +98,7 @@ TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
   desk_.Then(1500, [this] {
     EXPECT_EQ(desk_.TimerInterval(TimerOf(DoubleUpTimer::Blink)), 310);
     for (auto p : {DoubleUpEl::Rung1, DoubleUpEl::Rung2, DoubleUpEl::Rung3})
-      EXPECT_EQ(Colour(p), colours::kLime);
+      EXPECT_EQ(Colour(p), kRungWon);
     EXPECT_EQ(Colour(DoubleUpEl::Rung4), colours::kYellow);
     EXPECT_EQ(DText(DoubleUpEl::Amount), "200");
     Collect();
@@ -126,7 +126,7 @@ TEST_P(SevenRungs, TheTopRungPaysThreeHundredTimesAndClosesByItself) {
   Click(MainEl::DoubleButton);  // returns once the window has closed without a click
   EXPECT_EQ(game_->doubleUp().rules().inHand(), 3000);
   EXPECT_EQ(s().Balance, before - 10 + 3000);
-  EXPECT_EQ(Colour(DoubleUpEl::Rung7), colours::kLime);
+  EXPECT_EQ(Colour(DoubleUpEl::Rung7), kRungWon);
   EXPECT_EQ(CuesExceptTicks(), (std::vector<Cue>{Cue::Hit, Cue::DoubleWin}));
   EXPECT_EQ(s().JokerUses, jokerLast ? 1 : 0);
 }

@@ -178,16 +178,19 @@ std::int64_t MoneyLedger::LineWinOnScreen(std::int64_t lineStake) const {
 }
 
 std::int64_t MoneyLedger::ResultAmount() const {
-  // "amount x multiplier x stake = win": the shown win must be the product it reckons.
+  // "amount × 3 (бутилка) × stake (на линия) = win": the shown win must be the product it
+  // reckons, each factor's number first in its part.
   const std::string& reckoning = desk_.Text(Ref(BonusResultEl::Reckoning));
+  const std::size_t equals = reckoning.find(" = ");
+  Require(equals != std::string::npos, "the bonus reckoning reads '" + reckoning + "'");
+  const std::string times = " × ";
   std::int64_t product = 1;
-  std::size_t pos = 0;
-  for (int factor = 0; factor < 3; ++factor) {
+  for (std::size_t pos = 0; pos < equals;) {
     product *= NumberIn(reckoning.substr(pos));
-    pos = reckoning.find_first_of("x=", pos);
-    Require(pos != std::string::npos, "the bonus reckoning reads '" + reckoning + "'");
-    pos += 2;
+    const std::size_t next = reckoning.find(times, pos);
+    pos = next == std::string::npos || next > equals ? equals : next + times.size();
   }
+  const std::size_t pos = equals + 3;
   const std::int64_t win = NumberOn(desk_, Ref(BonusResultEl::Win));
   Require(win == product && NumberIn(reckoning.substr(pos)) == win,
           "the bonus result " + std::to_string(win) + " does not match '" + reckoning + "'");

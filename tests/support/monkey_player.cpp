@@ -233,7 +233,9 @@ void MonkeyPlayer::CheckInvariants() {
 
   const bool spinning = desk_.IsTimerRunning(TimerOf(MainTimer::Spin));
   const bool timer5 = desk_.IsTimerRunning(TimerOf(MainTimer::AutoPlay));
-  Require(!spinning || desk_.modalDepth() == 0, "a window opened while the reels turn");
+  Require(!spinning || desk_.modalDepth() == 0,
+          "a window opened while the reels turn: " +
+              std::string(SpecOf(desk_.inputWindow()).className));
   if (spinning && !spinningBefore_ && timer5WasOn_ && !timer5) ++counts_.autoPlaySpins;
   spinningBefore_ = spinning;
   timer5WasOn_ = timer5;

@@ -319,6 +319,15 @@ int main(int argc, char** argv) {
          d.SetPanelColour(Ref(DoubleUpEl::Rung1), kRungWon);
          d.SetPanelColour(Ref(DoubleUpEl::Rung2), kRungWon);
          d.SetPanelColour(Ref(DoubleUpEl::Rung3), kRungLost);
+         // The strip of draws, newest first, and the beer that lost, large.
+         const DoubleUpEl draws[] = {DoubleUpEl::BeerPlate,  DoubleUpEl::VodkaPlate,
+                                     DoubleUpEl::BeerPlate,  DoubleUpEl::BeerPlate,
+                                     DoubleUpEl::VodkaPlate, DoubleUpEl::VodkaPlate};
+         for (int i = 0; i < 6; ++i) d.CopyPicture(Ref(HistorySlot(i + 1)), Ref(draws[i]));
+         d.SetText(Ref(DoubleUpEl::DrawnCard), "");
+         d.CopyPicture(Ref(DoubleUpEl::DrawnDrink), Ref(DoubleUpEl::StoreBeer));
+         d.SetVisible(Ref(DoubleUpEl::DrawnDrink), true);
+         d.SetText(Ref(DoubleUpEl::Verdict), "НЕ ПОЗНАХТЕ");
        }},
       {WindowId::History, "history.png", {}, {}},
       // The free spins' game: its paid spin with the three scatters.
