@@ -200,7 +200,10 @@ void QtDesktop::Build(WindowId id) {
         if ((e.flags & kFitText) != 0) static_cast<StyledLabel*>(el.widget)->FitText(rect.height());
         break;
       case Kind::Shape:
-        el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
+        if ((e.flags & kRing) != 0)
+          el.widget = new RingWidget(parent, e.colour);
+        else
+          el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
         el.widget->setGeometry(rect);
         break;
       case Kind::Gauge:
