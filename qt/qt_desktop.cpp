@@ -575,6 +575,12 @@ void QtDesktop::RouteClick(ElementRef ref) {
   if (desc.click != kNoClick) w.logic->Click(desc.click, desc.number);
 }
 
+void QtDesktop::RouteKey(WindowId id, Key key) {
+  Window& w = windows_[static_cast<std::size_t>(id)];
+  if (pausing_ > 0 || w.logic == nullptr || !w.shown) return;
+  w.logic->KeyPressed(key);
+}
+
 void QtDesktop::ClickElement(ElementRef ref) {
   RouteClick(ref);
 }
