@@ -17,7 +17,10 @@ std::string Multiplier(int v) {
 
 }  // namespace
 
-BottlesWindow::BottlesWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+BottlesWindow::BottlesWindow(Desktop& desktop, Machine& machine)
+    : d_(desktop),
+      m_(machine),
+      ring_(desktop, WindowId::Bottles, [this](int) { return rules_.open(); }) {}
 
 void BottlesWindow::OnShow() {
   for (int i = 1; i <= kBottles; ++i) {
@@ -26,9 +29,13 @@ void BottlesWindow::OnShow() {
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
   }
-  if (const auto restored = TakeRestore()) return rules_.Restore(*restored);
-  rules_.DealEachValueOnce(m_.Rng);
-  Progress();
+  if (const auto restored = TakeRestore()) {
+    rules_.Restore(*restored);
+  } else {
+    rules_.DealEachValueOnce(m_.Rng);
+    Progress();
+  }
+  ring_.Start();
 }
 
 BonusWindowState BottlesWindow::Snapshot() const {
@@ -60,6 +67,8 @@ void BottlesWindow::PickBottle(int bottle) {
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetText(label, Multiplier(v));
   d_.SetVisible(label, true);
+  ring_.Place(bottle);
+  ring_.Wait();
   Reveal();
 }
 

@@ -8,6 +8,7 @@
 #include "catalogue/bottles_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/pick_ring.h"
 
 namespace tarvolenka {
 
@@ -20,6 +21,8 @@ class BottlesWindow : public WindowLogic, public ResumableWindow {
   void OnShow() override;
   bool CloseRequested() override;
   void Click(std::uint16_t handler, int number) override;
+  // The arrows move the ring over the choices; Enter or Space picks the one it frames.
+  bool KeyPressed(Key key) override { return ring_.Take(key, *this); }
 
   // A pick of bottle `bottle` (1..5).
   void PickBottle(int bottle);
@@ -38,6 +41,7 @@ class BottlesWindow : public WindowLogic, public ResumableWindow {
   Desktop& d_;
   Machine& m_;
   BottlesRules rules_;
+  PickRing ring_;
 };
 
 }  // namespace tarvolenka

@@ -19,7 +19,9 @@ constexpr std::size_t Index(int cup) {
 }  // namespace
 
 CupsWindow::CupsWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
-    : d_(desktop), m_(machine), bonus_(bonus) {}
+    : d_(desktop), m_(machine), bonus_(bonus), ring_(desktop, WindowId::Cups, [this](int cup) {
+        return rules_.open() && !rules_.opened(cup);
+      }) {}
 
 void CupsWindow::OnShow() {
   const int drink = bonus_.round().bottleChoice;
@@ -34,9 +36,13 @@ void CupsWindow::OnShow() {
   }
   d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(bonus_.round().multiplier));
   if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
-  if (const auto restored = TakeRestore()) return Restore(*restored);
-  rules_.Deal(bonus_.round().symbolCount, m_.Rng);
-  Progress();
+  if (const auto restored = TakeRestore()) {
+    Restore(*restored);
+  } else {
+    rules_.Deal(bonus_.round().symbolCount, m_.Rng);
+    Progress();
+  }
+  ring_.Start();
 }
 
 BonusWindowState CupsWindow::Snapshot() const {
@@ -64,6 +70,7 @@ void CupsWindow::PickCup(int cup) {
   PlayCue(d_, m_.State, Cue::Hit);
   m_.Record.bonusPicks.push_back({"cup", 0, cup, pick->prize});
   ShowOpened(cup);
+  ring_.Place(cup);
   Progress();
   if (pick->result) Reveal();
 }
@@ -77,6 +84,7 @@ void CupsWindow::ShowOpened(int cup) {
 
 // The cups not opened show their prizes one by one in the small font.
 void CupsWindow::Reveal() {
+  ring_.Wait();
   d_.Repaint(WindowId::Cups);
   d_.Pause(durations::kCupsRevealStep, [this] { RevealFrom(1); });
 }

@@ -10,6 +10,7 @@
 #include "catalogue/cups_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/pick_ring.h"
 
 namespace tarvolenka {
 
@@ -24,6 +25,8 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
   // The window closes itself when its game is over; until then a close would cost the bonus.
   bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
+  // The arrows move the ring over the choices; Enter or Space picks the one it frames.
+  bool KeyPressed(Key key) override { return ring_.Take(key, *this); }
 
   // A click on cup `cup` (1..15). A cup already open counts again: that is the game's rule.
   void PickCup(int cup);
@@ -46,6 +49,7 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
   Machine& m_;
   const BonusRules& bonus_;
   CupsRules rules_;
+  PickRing ring_;
 };
 
 }  // namespace tarvolenka

@@ -6,7 +6,11 @@
 namespace tarvolenka {
 
 GoldenBoardWindow::GoldenBoardWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
-    : d_(desktop), m_(machine), bonus_(bonus) {}
+    : d_(desktop),
+      m_(machine),
+      bonus_(bonus),
+      ring_(desktop, WindowId::GoldenBoard,
+            [this](int cell) { return !rules_.Over() && rules_.IsCovered(cell); }) {}
 
 void GoldenBoardWindow::OnShow() {
   for (int k = 1; k <= kBoardCells; ++k)
@@ -16,11 +20,12 @@ void GoldenBoardWindow::OnShow() {
     UpdateLadder();
     for (int k = 1; k <= kBoardCells; ++k)
       if (!rules_.IsCovered(k)) ShowCell(k);
-    return;
+  } else {
+    rules_.Deal(bonus_.round().goldenPick, m_.Rng);
+    UpdateLadder();
+    Progress();
   }
-  rules_.Deal(bonus_.round().goldenPick, m_.Rng);
-  UpdateLadder();
-  Progress();
+  ring_.Start();
 }
 
 BonusWindowState GoldenBoardWindow::Snapshot() const {
@@ -48,9 +53,13 @@ void GoldenBoardWindow::PickCell(int cell) {
   m_.Record.bonusPicks.push_back({"cell", 0, cell, picked->coin ? 1 : 0});
   if (picked->coin) UpdateLadder();
   ShowCell(cell);
+  ring_.Place(cell);
   PlayCue(d_, m_.State, picked->coin ? Cue::Hit : Cue::Miss);
   Progress();
-  if (picked->over) RevealRest();
+  if (picked->over) {
+    ring_.Wait();
+    RevealRest();
+  }
 }
 
 void GoldenBoardWindow::RevealRest() {

@@ -8,6 +8,7 @@
 #include "catalogue/golden_board_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/pick_ring.h"
 
 namespace tarvolenka {
 
@@ -22,6 +23,8 @@ class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
   // The window closes itself when its game is over; until then a close would cost the bonus.
   bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
+  // The arrows move the ring over the choices; Enter or Space picks the one it frames.
+  bool KeyPressed(Key key) override { return ring_.Take(key, *this); }
 
   // A click on cell `cell` (1..16).
   void PickCell(int cell);
@@ -41,6 +44,7 @@ class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
   Machine& m_;
   const BonusRules& bonus_;
   GoldenBoardRules rules_;
+  PickRing ring_;
 };
 
 }  // namespace tarvolenka

@@ -6,14 +6,21 @@
 
 namespace tarvolenka {
 
-GoldenPickWindow::GoldenPickWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+GoldenPickWindow::GoldenPickWindow(Desktop& desktop, Machine& machine)
+    : d_(desktop),
+      m_(machine),
+      ring_(desktop, WindowId::GoldenPick, [this](int) { return covers_.open(); }) {}
 
 void GoldenPickWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(Cover(k)), Ref(GoldenPickEl::StoreCover));
-  if (const auto restored = TakeRestore()) return covers_.Restore(*restored);
-  ReseedFromClock(d_, m_.Rng);
-  covers_.DealIntoDrawnCovers(m_.Rng, kFewestFouls);
-  Progress();
+  if (const auto restored = TakeRestore()) {
+    covers_.Restore(*restored);
+  } else {
+    ReseedFromClock(d_, m_.Rng);
+    covers_.DealIntoDrawnCovers(m_.Rng, kFewestFouls);
+    Progress();
+  }
+  ring_.Start();
 }
 
 BonusWindowState GoldenPickWindow::Snapshot() const {
@@ -41,6 +48,8 @@ void GoldenPickWindow::PickCover(int cover) {
   d_.CopyPicture(Ref(Cover(cover)), Ref(FoulsPicture(v)));
   m_.Record.bonusPicks.push_back({"cover", 0, cover, v});
   Progress();
+  ring_.Place(cover);
+  ring_.Wait();
   d_.Repaint(WindowId::GoldenPick);
   PlayCue(d_, m_.State, Cue::Pick);
   d_.Pause(durations::kAfterGoldenPick, [this] { d_.Close(WindowId::GoldenPick); });

@@ -8,6 +8,7 @@
 #include "catalogue/golden_pick_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/pick_ring.h"
 
 namespace tarvolenka {
 
@@ -25,6 +26,8 @@ class GoldenPickWindow : public WindowLogic, public ResumableWindow {
   void OnShow() override;
   bool CloseRequested() override;
   void Click(std::uint16_t handler, int number) override;
+  // The arrows move the ring over the choices; Enter or Space picks the one it frames.
+  bool KeyPressed(Key key) override { return ring_.Take(key, *this); }
 
   // A click on cover `cover` (1..3).
   void PickCover(int cover);
@@ -39,6 +42,7 @@ class GoldenPickWindow : public WindowLogic, public ResumableWindow {
   Desktop& d_;
   Machine& m_;
   GoldenCovers covers_;
+  PickRing ring_;
 };
 
 }  // namespace tarvolenka

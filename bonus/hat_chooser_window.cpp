@@ -12,13 +12,20 @@ constexpr std::array<HatChooserEl, 3> kRevealed{
 
 }  // namespace
 
-HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine) : d_(desktop), m_(machine) {}
+HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine)
+    : d_(desktop),
+      m_(machine),
+      ring_(desktop, WindowId::HatChooser, [this](int) { return hats_.open(); }) {}
 
 void HatChooserWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
-  if (const auto restored = TakeRestore()) return hats_.Restore(*restored);
-  hats_.DealEachValueOnce(m_.Rng);
-  Progress();
+  if (const auto restored = TakeRestore()) {
+    hats_.Restore(*restored);
+  } else {
+    hats_.DealEachValueOnce(m_.Rng);
+    Progress();
+  }
+  ring_.Start();
 }
 
 BonusWindowState HatChooserWindow::Snapshot() const {
@@ -46,6 +53,8 @@ void HatChooserWindow::PickHat(int hat) {
   const std::uint8_t bonus = *picked;
   Progress();
   d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));
+  ring_.Place(hat);
+  ring_.Wait();
   d_.Repaint(WindowId::HatChooser);
   d_.Pause(durations::kAfterHatPick, [this] { d_.Close(WindowId::HatChooser); });
 }

@@ -8,6 +8,7 @@
 #include "catalogue/hat_chooser_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/pick_ring.h"
 
 namespace tarvolenka {
 
@@ -19,6 +20,8 @@ class HatChooserWindow : public WindowLogic, public ResumableWindow {
   void OnShow() override;
   bool CloseRequested() override;
   void Click(std::uint16_t handler, int number) override;
+  // The arrows move the ring over the choices; Enter or Space picks the one it frames.
+  bool KeyPressed(Key key) override { return ring_.Take(key, *this); }
 
   // A click on hat `hat` (1..3).
   void PickHat(int hat);
@@ -33,6 +36,7 @@ class HatChooserWindow : public WindowLogic, public ResumableWindow {
   Desktop& d_;
   Machine& m_;
   SinglePick<3> hats_;
+  PickRing ring_;
 };
 
 }  // namespace tarvolenka

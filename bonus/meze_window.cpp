@@ -17,11 +17,21 @@ constexpr std::size_t Index(MezeRow row) {
 constexpr int RowNumber(MezeRow row) {
   return static_cast<int>(row);
 }
+// The number vegetable k (1..6) of `row` is bound to.
+constexpr int ChoiceNumber(MezeRow row, int k) {
+  return RowNumber(row) * kMezeCells + k;
+}
+constexpr MezeRow RowOf(int choice) {
+  return static_cast<MezeRow>((choice - 1) / kMezeCells);
+}
 
 }  // namespace
 
 MezeWindow::MezeWindow(Desktop& desktop, Machine& machine, const BonusRules& bonus)
-    : d_(desktop), m_(machine), bonus_(bonus) {}
+    : d_(desktop),
+      m_(machine),
+      bonus_(bonus),
+      ring_(desktop, WindowId::Meze, [this](int choice) { return rules_.IsOpen(RowOf(choice)); }) {}
 
 void MezeWindow::OnShow() {
   for (int row = 0; row < kMezeRows; ++row) ShowRow(static_cast<MezeRow>(row), row == 0);
@@ -31,11 +41,15 @@ void MezeWindow::OnShow() {
       d_.SetFontSize(Ref(MezeLabel(row, k)), kLabelPoints);
     }
   }
-  if (const auto restored = TakeRestore()) return Restore(*restored);
-  rules_.Deal(bonus_.round().symbolCount, m_.Rng);
-  d_.SetText(Ref(MezeEl::Total), std::to_string(rules_.total()));
-  ShowPrizeTexts();
-  Progress();
+  if (const auto restored = TakeRestore()) {
+    Restore(*restored);
+  } else {
+    rules_.Deal(bonus_.round().symbolCount, m_.Rng);
+    d_.SetText(Ref(MezeEl::Total), std::to_string(rules_.total()));
+    ShowPrizeTexts();
+    Progress();
+  }
+  ring_.Start();
 }
 
 BonusWindowState MezeWindow::Snapshot() const {
@@ -71,8 +85,7 @@ void MezeWindow::Click(std::uint16_t handler, int number) {
       return;
     case MezeClick::PickVegetable:
       if (number < 1 || number > kMezeRows * kMezeCells) return;
-      return PickVegetable(static_cast<MezeRow>((number - 1) / kMezeCells),
-                           (number - 1) % kMezeCells + 1);
+      return PickVegetable(RowOf(number), (number - 1) % kMezeCells + 1);
   }
 }
 
@@ -86,11 +99,13 @@ void MezeWindow::PickVegetable(MezeRow row, int k) {
   const ElementRef label = Ref(MezeLabel(RowNumber(row), k));
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetVisible(label, true);
+  ring_.Place(ChoiceNumber(row, k));
   Progress();
   FinishMezeRow(row);
 }
 
 void MezeWindow::FinishMezeRow(MezeRow row) {
+  ring_.Wait();
   d_.Repaint(WindowId::Meze);
   d_.Pause(durations::kMezeRevealStep, [this, row] { RevealRowFrom(row, 1); });
 }
@@ -110,8 +125,11 @@ void MezeWindow::EndMezeRow(MezeRow row) {
     d_.Close(WindowId::Meze);
     return;
   }
-  ShowRow(static_cast<MezeRow>(RowNumber(row) + 1), true);
+  const auto next = static_cast<MezeRow>(RowNumber(row) + 1);
+  ShowRow(next, true);
   rules_.OpenNextRow();
+  // The ring goes up with the rows, in the column of the last pick.
+  ring_.Place(ChoiceNumber(next, (ring_.choice() - 1) % kMezeCells + 1));
 }
 
 void MezeWindow::ShowRow(MezeRow row, bool visible) {

@@ -10,6 +10,7 @@
 #include "catalogue/meze_elements.h"
 #include "core/desktop.h"
 #include "core/machine.h"
+#include "core/pick_ring.h"
 
 namespace tarvolenka {
 
@@ -26,6 +27,8 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
   // The window closes itself when its game is over; until then a close would cost the bonus.
   bool CloseRequested() override { return false; }
   void Click(std::uint16_t handler, int number) override;
+  // The arrows move the ring over the open row; Enter or Space picks the vegetable it frames.
+  bool KeyPressed(Key key) override { return ring_.Take(key, *this); }
 
   // A click on vegetable k (1..6) of `row`.
   void PickVegetable(MezeRow row, int k);
@@ -50,6 +53,7 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
   Machine& m_;
   const BonusRules& bonus_;
   MezeRules rules_;
+  PickRing ring_;
 };
 
 }  // namespace tarvolenka

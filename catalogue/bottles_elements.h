@@ -16,6 +16,8 @@ enum class BottlesEl : std::uint16_t {
   // The multiplier over each bottle.
   BottleMultiplier1, BottleMultiplier2, BottleMultiplier3, BottleMultiplier4, BottleMultiplier5,
   Banner,
+  // The ring the arrow keys move over the choices, drawn over everything.
+  Ring,
   Count
 };
 // clang-format on
@@ -61,6 +63,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BottlesEl::Cou
     Text(E::BottleMultiplier4, "BottleMultiplier4", {304, 8, 50, 32}, kMultiplier, "X4", kHidden),
     Text(E::BottleMultiplier5, "BottleMultiplier5", {374, 28, 50, 32}, kMultiplier, "X5", kHidden),
     Pic(E::Banner, "Banner", {164, 212, 170, 22}, Picture::BannerBottles, C::None),
+    RingFor(E::Ring, {50, 62, 55, 125}),
 }};
 static_assert(IdsInOrder(kElements));
 

@@ -21,6 +21,8 @@ enum class CupsEl : std::uint16_t {
   Multiplier, PickedBottle, Banner,
   // Hidden picture stores: the cup of each drink.
   StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer,
+  // The ring the arrow keys move over the choices, drawn over everything.
+  Ring,
   Count
 };
 // clang-format on
@@ -98,6 +100,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)
     Store(E::StoreCupRakia, "StoreCupRakia", Picture::CupRakia),
     Store(E::StoreCupWine, "StoreCupWine", Picture::CupWine),
     Store(E::StoreCupBeer, "StoreCupBeer", Picture::CupBeer),
+    RingFor(E::Ring, {230, 18, 83, 113}),
 }};
 static_assert(IdsInOrder(kElements));
 

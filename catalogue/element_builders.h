@@ -4,6 +4,17 @@
 
 #include "catalogue/windows.h"
 
+namespace tarvolenka {
+
+// The ring that the arrow keys move over a pick window's choices: gold while the window takes
+// a pick, dimmed while a pick plays out and keys wait. It lies kRingMargin outside the choice it
+// frames, in the gap between choices, so it never covers the art.
+inline constexpr Rgb kRingLit{255, 214, 64};
+inline constexpr Rgb kRingWaiting{150, 138, 112};
+inline constexpr int kRingMargin = 8;
+
+}  // namespace tarvolenka
+
 namespace tarvolenka::build {
 
 // clang-format off
@@ -53,6 +64,19 @@ constexpr ElementSpec ShapeOf(E id, std::string_view name, Rect r, Rgb colour,
   e.colour = colour;
   e.flags = flags;
   return e;
+}
+
+// The ring of a family whose largest choice is `width` × `height`, centred on `first`, where
+// a new deal puts it; hidden until the window shows it.
+template <class E>
+constexpr ElementSpec RingFor(E id, Rect first, int width, int height) {
+  const Point c = first.Centre();
+  const int w = width + 2 * kRingMargin, h = height + 2 * kRingMargin;
+  return ShapeOf(id, "Ring", {c.x - w / 2, c.y - h / 2, w, h}, kRingLit, kRing | kHidden);
+}
+template <class E>
+constexpr ElementSpec RingFor(E id, Rect first) {
+  return RingFor(id, first, first.width, first.height);
 }
 
 // An element with no face and no size, for a key whose click has no control to land on: it

@@ -18,6 +18,8 @@ enum class GoldenBoardEl : std::uint16_t {
   Ladder, LadderMarker, Banner,
   // Hidden picture stores: coin, foul and cover.
   StoreCoin, StoreFoul, StoreCover,
+  // The ring the arrow keys move over the choices, drawn over everything.
+  Ring,
   Count
 };
 // clang-format on
@@ -66,6 +68,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenBoardEl:
     Store(E::StoreCoin, "StoreCoin", Picture::Coin),
     Store(E::StoreFoul, "StoreFoul", Picture::Foul),
     Store(E::StoreCover, "StoreCover", Picture::GoldenCover),
+    RingFor(E::Ring, {26, 16, 80, 80}),
 }};
 static_assert(IdsInOrder(kElements));
 

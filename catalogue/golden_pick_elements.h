@@ -15,6 +15,8 @@ enum class GoldenPickEl : std::uint16_t {
   Cover1, Cover2, Cover3, Banner,
   // Hidden picture stores: the numbers 2, 3, 4 of fouls and the cover.
   StoreFouls2, StoreFouls3, StoreFouls4, StoreCover,
+  // The ring the arrow keys move over the choices, drawn over everything.
+  Ring,
   Count
 };
 // clang-format on
@@ -50,6 +52,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenPickEl::
     Store(E::StoreFouls3, "StoreFouls3", Picture::Fouls3),
     Store(E::StoreFouls4, "StoreFouls4", Picture::Fouls4),
     Store(E::StoreCover, "StoreCover", Picture::GoldenCover),
+    RingFor(E::Ring, {32, 30, 80, 80}),
 }};
 static_assert(IdsInOrder(kElements));
 

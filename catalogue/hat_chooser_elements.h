@@ -15,6 +15,8 @@ enum class HatChooserEl : std::uint16_t {
   Hat1, Hat2, Hat3, Banner,
   // Hidden picture stores: the hat and the three bonus games it can reveal.
   StoreHat, StoreDrinksBonus, StoreMezeBonus, StoreGoldenBonus,
+  // The ring the arrow keys move over the choices, drawn over everything.
+  Ring,
   Count
 };
 // clang-format on
@@ -47,6 +49,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::
     Store(E::StoreDrinksBonus, "StoreDrinksBonus", Picture::BonusDrinks),
     Store(E::StoreMezeBonus, "StoreMezeBonus", Picture::BonusMeze),
     Store(E::StoreGoldenBonus, "StoreGoldenBonus", Picture::BonusGolden),
+    RingFor(E::Ring, {28, 92, 186, 106}),
 }};
 static_assert(IdsInOrder(kElements));
 

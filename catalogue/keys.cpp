@@ -17,6 +17,8 @@
 #include "catalogue/settings_elements.h"
 #include "catalogue/timed_bonus_elements.h"
 
+#include <vector>
+
 namespace tarvolenka {
 namespace {
 
@@ -89,6 +91,43 @@ constexpr auto kMezeKeys = [] {
   return keys;
 }();
 
+template <class E>
+constexpr PickRingLayout RingOver(E first, int count, bool upDown) {
+  return {WindowOf<E>::value, static_cast<std::uint16_t>(first), count,
+          static_cast<std::uint16_t>(E::Ring), upDown};
+}
+
+// The meze's rows lie one above the other, but only the newest takes picks.
+constexpr std::array kPickRings{
+    RingOver(HatChooserEl::Hat1, 3, false),
+    RingOver(GoldenPickEl::Cover1, 3, false),
+    RingOver(BottlesEl::Bottle1, kBottles, false),
+    RingOver(CupsEl::Cup1, kCups, true),
+    RingOver(GoldenBoardEl::Cell1, kBoardCells, true),
+    RingOver(MezeEl::Cabbage1, kMezeRows* kMezeCells, false),
+};
+
+// Each choice is bound to its number, and the ring, centred on any of them, stays clear of its
+// art.
+template <class E, std::size_t N>
+constexpr bool RingFits(const std::array<ElementSpec, N>& elements, E first, int count) {
+  const Rect ring = elements[static_cast<std::size_t>(E::Ring)].rect;
+  for (int n = 0; n < count; ++n) {
+    const ElementSpec& choice = elements[static_cast<std::size_t>(Nth(first, n))];
+    if (choice.click == kNoClick || choice.number != n + 1) return false;
+    if (ring.width < choice.rect.width + 2 * kRingMargin ||
+        ring.height < choice.rect.height + 2 * kRingMargin)
+      return false;
+  }
+  return true;
+}
+static_assert(RingFits(chooser_window::kElements, HatChooserEl::Hat1, 3));
+static_assert(RingFits(golden_pick_window::kElements, GoldenPickEl::Cover1, 3));
+static_assert(RingFits(bottles_window::kElements, BottlesEl::Bottle1, kBottles));
+static_assert(RingFits(cups_window::kElements, CupsEl::Cup1, kCups));
+static_assert(RingFits(golden_board_window::kElements, GoldenBoardEl::Cell1, kBoardCells));
+static_assert(RingFits(meze_window::kElements, MezeEl::Cabbage1, kMezeRows* kMezeCells));
+
 constexpr std::array<std::span<const KeyBinding>, kWindowCount> kWindowKeys{{
     kMainKeys,
     kLegendKeys,
@@ -119,13 +158,27 @@ std::span<const KeyBinding> KeysOf(WindowId window) {
   return kWindowKeys[static_cast<std::size_t>(window)];
 }
 
+const PickRingLayout* PickRingOf(WindowId window) {
+  for (const PickRingLayout& r : kPickRings)
+    if (r.window == window) return &r;
+  return nullptr;
+}
+
 std::string KeyHint(ElementRef element) {
-  std::string hint;
-  for (const KeyBinding& b : KeysOf(element.window)) {
-    if (b.element != element.index) continue;
-    hint += hint.empty() ? " (" : ", ";
-    hint += KeyName(b.key);
+  std::vector<std::string> keys;
+  for (const KeyBinding& b : KeysOf(element.window))
+    if (b.element == element.index) keys.emplace_back(KeyName(b.key));
+  // A choice is also reached by the ring's arrows and picked by Enter or Space.
+  const PickRingLayout* ring = PickRingOf(element.window);
+  if (ring != nullptr && element.index >= ring->first &&
+      element.index < ring->first + ring->count) {
+    std::string arrows = std::string(KeyName(Key::Left)) + std::string(KeyName(Key::Right));
+    if (ring->upDown) arrows += std::string(KeyName(Key::Up)) + std::string(KeyName(Key::Down));
+    keys.insert(keys.end(),
+                {arrows, std::string(KeyName(Key::Enter)), std::string(KeyName(Key::Space))});
   }
+  std::string hint;
+  for (const std::string& key : keys) hint += (hint.empty() ? " (" : ", ") + key;
   return hint.empty() ? hint : hint + ")";
 }
 

@@ -86,6 +86,20 @@ std::optional<ElementRef> KeyTarget(WindowId window, Key key, IsVisible isVisibl
   return target;
 }
 
+// A pick window's choices, a family of elements bound to their numbers 1..count. The arrow
+// keys, which no element of such a window is bound to, move its ring over the choices as they
+// lie on the screen, and Enter or Space clicks the choice the ring frames.
+struct PickRingLayout {
+  WindowId window;
+  std::uint16_t first;  // the element of choice 1
+  int count;
+  std::uint16_t ring;  // the frame element
+  bool upDown;         // choices of more than one row take picks at once: Up and Down lead on
+};
+
+// The ring of `window`, or nothing for a window that has none.
+const PickRingLayout* PickRingOf(WindowId window);
+
 // The keys that click `element`, as " (Space, Enter)", or empty when it has none: appended to
 // the element's tooltip.
 std::string KeyHint(ElementRef element);

@@ -22,6 +22,8 @@ enum class MezeEl : std::uint16_t {
   PotatoPrize1, PotatoPrize2, PotatoPrize3, PotatoPrize4, PotatoPrize5, PotatoPrize6,
   TurnipPrize1, TurnipPrize2, TurnipPrize3, TurnipPrize4, TurnipPrize5, TurnipPrize6,
   Total, Banner,
+  // The ring the arrow keys move over the choices, drawn over everything.
+  Ring,
   Count
 };
 // clang-format on
@@ -108,6 +110,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MezeEl::Count)
     Text(E::TurnipPrize6, "TurnipPrize6", {558, 120, 71, 35}, kPrize, {}, kHidden),
     PanelOf(E::Total, "Total", {242, 14, 185, 41}, kTotal, colours::kYellow),
     Pic(E::Banner, "Banner", {174, 476, 320, 37}, Picture::BannerMeze, C::None),
+    // The widest vegetable is a cabbage, the tallest a turnip.
+    RingFor(E::Ring, {24, 382, 95, 76}, 95, 87),
 }};
 static_assert(IdsInOrder(kElements));
 

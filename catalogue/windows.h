@@ -75,6 +75,7 @@ inline constexpr std::uint8_t kRounded = 8;      // shape with rounded corners
 inline constexpr std::uint8_t kWrap = 16;        // text broken into lines at word boundaries
 inline constexpr std::uint8_t kFitText = 32;     // text shown whole: wrapped, in a smaller font
                                                  // or with the element grown downward
+inline constexpr std::uint8_t kRing = 64;        // shape drawn as a frame only, in its colour
 
 inline constexpr std::uint16_t kNoClick = 0;
 

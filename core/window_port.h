@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalogue/geometry.h"
+#include "catalogue/keys.h"
 #include "catalogue/windows.h"
 
 namespace tarvolenka {
@@ -25,6 +26,9 @@ class WindowLogic {
   virtual bool CloseRequested() { return true; }
   // A click routed to handler `handler` of this window, bound to `number` for families.
   virtual void Click(std::uint16_t handler, int number) = 0;
+  // A game key that clicks no element of the window, reaching it when no pause holds the game:
+  // the pick windows move their ring by it. Returns whether the window took it.
+  virtual bool KeyPressed(Key /*key*/) { return false; }
   virtual void TimerTick(std::uint8_t /*timer*/) {}
   // The desktop has rendered its pictures again (a new zoom): the window's drawing surfaces
   // are drawn again.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "catalogue/element_builders.h"
 #include "qt/fonts.h"
 #include "qt/look_paint.h"
 
@@ -98,6 +99,33 @@ void ShapeWidget::showEvent(QShowEvent*) {
 
 void ShapeWidget::hideEvent(QHideEvent*) {
   if (parentWidget() != nullptr) parentWidget()->update();
+}
+
+RingWidget::RingWidget(QWidget* parent, Rgb colour) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, ToQColor(colour));
+  setPalette(pal);
+}
+
+void RingWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor gold = palette().color(QPalette::Window);
+  const QRectF r = QRectF(rect());
+  // A broad band of the colour, lit along its top, between dark edges that part it from the
+  // art's own gold.
+  const qreal edge = kRingMargin;
+  const QRectF path = r.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(0x3a, 0x1d, 0x0c), edge));
+  p.drawRoundedRect(path, 9, 9);
+  QLinearGradient band(r.topLeft(), r.bottomLeft());
+  band.setColorAt(0, gold.lighter(130));
+  band.setColorAt(0.5, gold);
+  band.setColorAt(1, gold.darker(120));
+  p.setPen(QPen(QBrush(band), edge - 3));
+  p.drawRoundedRect(path, 9, 9);
 }
 
 GaugeWidget::GaugeWidget(QWidget* parent, Rgb background, Rgb bar)

@@ -58,6 +58,17 @@ class ShapeWidget : public QWidget {
   bool rounded_;
 };
 
+// The ring over a pick window's choice: a gold frame with a dark edge, so that it shows on
+// light and dark art alike; its middle lets the choice show through and take the clicks. Its
+// colour is the palette's window colour, which the game dims while keys wait.
+class RingWidget : public QWidget {
+ public:
+  RingWidget(QWidget* parent, Rgb colour);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
 // A progress gauge 0..100 without text.
 class GaugeWidget : public QWidget {
  public:

@@ -200,7 +200,10 @@ void QtDesktop::Build(WindowId id) {
         if ((e.flags & kFitText) != 0) static_cast<StyledLabel*>(el.widget)->FitText(rect.height());
         break;
       case Kind::Shape:
-        el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
+        if ((e.flags & kRing) != 0)
+          el.widget = new RingWidget(parent, e.colour);
+        else
+          el.widget = new ShapeWidget(parent, e.colour, (e.flags & kRounded) != 0);
         el.widget->setGeometry(rect);
         break;
       case Kind::Gauge:
@@ -573,6 +576,12 @@ void QtDesktop::RouteClick(ElementRef ref) {
   if (pausing_ > 0 || w.logic == nullptr || !w.shown) return;
   const ElementSpec& desc = SpecOf(ref);
   if (desc.click != kNoClick) w.logic->Click(desc.click, desc.number);
+}
+
+void QtDesktop::RouteKey(WindowId id, Key key) {
+  Window& w = windows_[static_cast<std::size_t>(id)];
+  if (pausing_ > 0 || w.logic == nullptr || !w.shown) return;
+  w.logic->KeyPressed(key);
 }
 
 void QtDesktop::ClickElement(ElementRef ref) {

@@ -99,6 +99,8 @@ class QtDesktop : public QObject, public Desktop {
 
   // Called by the window views.
   void RouteClick(ElementRef element);
+  // A game key that clicks no element of `window`, for the window's own use (a ring's arrows).
+  void RouteKey(WindowId window, Key key);
   bool WindowSystemClose(WindowId window);
   // The display server has destroyed the window at another client's request. It counts as
   // closed by the player, by the window's own rules: one that refuses shows again in a new

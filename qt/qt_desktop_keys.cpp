@@ -48,7 +48,10 @@ bool QtDesktop::HandleKey(QObject* watched, const QKeyEvent& event) {
       const QWidget* w = this->widget(ref);
       return w != nullptr && !w->isHidden();
     });
-    if (target) RouteClick(*target);
+    if (target)
+      RouteClick(*target);
+    else
+      RouteKey(id, *key);
     return true;
   }
   return false;

@@ -3,6 +3,8 @@
 #include <set>
 #include <string>
 
+#include "catalogue/cups_elements.h"
+#include "catalogue/hat_chooser_elements.h"
 #include "catalogue/keys.h"
 #include "catalogue/legend_elements.h"
 #include "catalogue/main_elements.h"
@@ -84,7 +86,9 @@ TEST(KeyHints, NameTheKeysAsThePlayersKeyboardDoes) {
   for (const Row& row : {Row{"СТАРТ", Ref(MainEl::StartButton), " (Интервал, Enter)"},
                          Row{"a line more", Ref(MainEl::LinesPlus), " (→)"},
                          Row{"a lower stake", Ref(MainEl::StakeMinus), " (↓)"},
-                         Row{"ПРАВИЛА", Ref(LegendEl::RulesButton), " (F1)"}})
+                         Row{"ПРАВИЛА", Ref(LegendEl::RulesButton), " (F1)"},
+                         Row{"a hat", Ref(ChooserHat(2)), " (2, ←→, Enter, Интервал)"},
+                         Row{"a cup past the digits", Ref(Cup(12)), " (←→↑↓, Enter, Интервал)"}})
     EXPECT_EQ(KeyHint(row.element), row.hint) << row.control;
 }
 

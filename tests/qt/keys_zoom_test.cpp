@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "catalogue/double_up_elements.h"
+#include "catalogue/golden_board_elements.h"
 #include "catalogue/main_elements.h"
 #include "qt/element_widgets.h"
 #include "qt/qt_desktop.h"
@@ -22,6 +23,13 @@ namespace {
 struct Recorder : WindowLogic {
   void Click(std::uint16_t handler, int) override { clicks.push_back(handler); }
   std::vector<std::uint16_t> clicks;
+};
+struct KeyRecorder : Recorder {
+  bool KeyPressed(tarvolenka::Key key) override {
+    keys.push_back(key);
+    return true;
+  }
+  std::vector<tarvolenka::Key> keys;
 };
 
 class KeysAndZoom : public ::testing::Test {
@@ -61,6 +69,23 @@ TEST_F(KeysAndZoom, KeysClickTheirControlsOnceAndNotDuringAPause) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
   EXPECT_TRUE(ended);
   EXPECT_TRUE(main_.clicks.empty());
+}
+
+TEST_F(KeysAndZoom, KeysThatClickNothingGoToTheirWindowButNotDuringAPause) {
+  KeyRecorder board;
+  desktop_.Attach(WindowId::GoldenBoard, board);
+  desktop_.Present(WindowId::GoldenBoard);
+  const auto press = [this](int key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(desktop_.window(WindowId::GoldenBoard), &event);
+  };
+  for (int key : {Qt::Key_Right, Qt::Key_Return, Qt::Key_1}) press(key);
+  EXPECT_EQ(board.keys, (std::vector{tarvolenka::Key::Right, tarvolenka::Key::Enter}));
+  EXPECT_EQ(board.clicks, (std::vector{static_cast<std::uint16_t>(GoldenBoardClick::PickCell)}));
+  board.keys.clear();
+  desktop_.Pause(100, {});
+  press(Qt::Key_Left);
+  EXPECT_TRUE(board.keys.empty());
 }
 
 // A held key's repeats come marked, as unmarked release-and-press pairs of one time, or alone.
