@@ -81,8 +81,10 @@ class QtDesktop : public QObject, public Desktop {
   void SetZoom(int percent);
   int zoomPercent() const override { return zoomPercent_; }
   // The player's zoom, by key or from the settings: set, and remembered through
-  // `onZoomChanged`.
+  // `onZoomChanged`. It steps up only as far as ZoomLimit.
   void SetZoomPercent(int percent) override;
+  // The largest step at which every window, framed, fits the main window's screen.
+  int ZoomLimit() const;
   std::function<void(int)> onZoomChanged;
   void Later(std::function<void()> action) override;
 
