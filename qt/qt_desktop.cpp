@@ -20,6 +20,7 @@
 #include "qt/save_dialogs.h"
 #include "qt/styled_label.h"
 #include "qt/window_decor.h"
+#include "qt/window_icon.h"
 #include "qt/window_view.h"
 #include "qt/zoom_view.h"
 
@@ -137,7 +138,9 @@ std::vector<Picture> QtDesktop::PicturesAtStart() {
 
 QtDesktop::~QtDesktop() {
   qApp->removeEventFilter(this);
-  for (Window& w : windows_) delete w.view;
+  // The dialogs first: the main window owns them and would take them with it.
+  static_assert(static_cast<int>(WindowId::Main) == 0, "the main window comes first");
+  for (auto w = windows_.rbegin(); w != windows_.rend(); ++w) delete w->view;
 }
 
 QtDesktop::Window& QtDesktop::Built(WindowId id) {
@@ -157,7 +160,9 @@ void QtDesktop::BuildRemainingWindows() {
 void QtDesktop::Build(WindowId id) {
   const WindowSpec& desc = SpecOf(id);
   Window& w = windows_[static_cast<std::size_t>(id)];
-  w.view = new WindowView(*this, desc);
+  QWidget* const owner =
+      id == WindowId::Main ? nullptr : windows_[static_cast<std::size_t>(WindowId::Main)].view;
+  w.view = new WindowView(*this, desc, owner);
   w.view->setFont(GameFont(11, false));
   w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
   w.canvas->SetZoom(zoomPercent_ / 100.0);
@@ -226,8 +231,11 @@ void QtDesktop::Build(WindowId id) {
     tag->setGeometry(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
   }
   AddKeyHints(id);
-  // Last, so that the workers make the icon while the elements are built.
-  if (id == WindowId::Main) w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
+  // Last, so that the workers make the icon while the elements are built; the dialogs, all built
+  // after the main window, carry its icon too.
+  const QWidget* main = windows_[static_cast<std::size_t>(WindowId::Main)].view;
+  w.view->setWindowIcon(id == WindowId::Main ? WindowIcon(pictures_.Get(Picture::AppIcon))
+                                             : main->windowIcon());
 }
 
 // The timers live apart from the window, so a window not built yet keeps its game timers.
@@ -474,6 +482,9 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
   // The audio system opens at the first press, ahead of the sound the press brings.
   if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
     cues_.Prepare();
+  if (event->type() == QEvent::WindowStateChange &&
+      watched == windows_[static_cast<std::size_t>(WindowId::Main)].view)
+    RestoreDialogs();
   if (SwallowsHeldKey(watched, *event)) return true;
   if (pausing_ > 0 && IsInput(event->type())) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))

@@ -146,6 +146,8 @@ class QtDesktop : public QObject, public Desktop {
   void RenderPicturesAgain();
   static std::vector<Picture> PicturesAtStart();
   void NativeWindowDestroyed(WId native);
+  // Shows again the open dialogs minimised apart from the main window, once it is not minimised.
+  void RestoreDialogs();
   // An element's pixels, rasterised on first use; shared with every element of its picture.
   const QPixmap& PixmapOf(ElementRef ref);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
