@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "qt/fonts.h"
 #include "qt/look_paint.h"
@@ -14,6 +15,10 @@ namespace tarvolenka::qt {
 
 QColor ToQColor(Rgb c) {
   return QColor(c.r, c.g, c.b);
+}
+
+QString WinBannerTitle(bool big) {
+  return big ? QStringLiteral("ГОЛЯМА ПЕЧАЛБА!") : QStringLiteral("ПЕЧАЛБА");
 }
 
 PictureWidget::PictureWidget(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {}
@@ -256,6 +261,7 @@ void PaintBoxWidget::FinishFrame() {
   held_.clear();
   painter_.reset();
   framing_ = false;
+  bannerInLastFrame_ = std::exchange(bannerInFrame_, false);
   const QRect all(QPoint(0, 0), Surface().deviceIndependentSize().toSize());
   const bool covered = (QRegion(all) - copied_).isEmpty();
   if (!covered || shownEarly_ || ops_ != lastOps_) update();
@@ -327,7 +333,8 @@ void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
   Record('F', frame, sizeof frame, true);
 }
 
-void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
+bool PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
+  const bool fresh = !bannerInFrame_ && !bannerInLastFrame_;
   const QRectF area(QPointF(0, 0), Surface().deviceIndependentSize());
   AddOverlay([area, amount, celebration](QPainter& p) {
     p.save();
@@ -364,8 +371,7 @@ void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
     QFont sum = GameFont(big ? 54 : 34, true);
     const qreal split = big ? 50 : 30;
     PaintText(p, QRectF(plate.left(), plate.top() + 8, plate.width(), split), Qt::AlignCenter,
-              big ? QStringLiteral("ГОЛЯМА ПЕЧАЛБА!") : QStringLiteral("ПЕЧАЛБА"), title,
-              looks::ink::kCream, true, looks::ink::kEdge);
+              WinBannerTitle(big), title, looks::ink::kCream, true, looks::ink::kEdge);
     PaintText(p,
               QRectF(plate.left(), plate.top() + split, plate.width(), plate.height() - split - 8),
               Qt::AlignCenter, amount, sum, looks::ink::kGold, true, looks::ink::kEdge);
@@ -373,6 +379,8 @@ void PaintBoxWidget::ShowWinBanner(const QString& amount, int celebration) {
   });
   Record('B', &celebration, sizeof celebration, true);
   Record('b', amount.constData(), sizeof(QChar) * static_cast<std::size_t>(amount.size()), true);
+  bannerInFrame_ = true;  // after AddOverlay began the frame
+  return fresh;
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {

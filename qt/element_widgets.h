@@ -18,10 +18,14 @@
 namespace tarvolenka::qt {
 
 QColor ToQColor(Rgb c);
+// The title on the win banner, as it is painted and as it is said.
+QString WinBannerTitle(bool big);
 
 // A picture that takes clicks. It takes the size of the picture put into it unless it
 // stretches its picture over its own rectangle.
 class PictureWidget : public QWidget {
+  Q_OBJECT
+
  public:
   PictureWidget(QWidget* parent, bool stretch);
   void SetPixmap(const QPixmap& pixmap);
@@ -60,6 +64,8 @@ class ShapeWidget : public QWidget {
 
 // A progress gauge 0..100 without text.
 class GaugeWidget : public QWidget {
+  Q_OBJECT
+
  public:
   GaugeWidget(QWidget* parent, Rgb background, Rgb bar);
   void SetPosition(int position);
@@ -75,6 +81,8 @@ class GaugeWidget : public QWidget {
 
 // The drawing surface: block copies and pen strokes land in a backing image, shown on paint.
 class PaintBoxWidget : public QWidget {
+  Q_OBJECT
+
  public:
   PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr);
   void DrawPixmap(int x, int y, const QPixmap& pixmap);
@@ -82,7 +90,8 @@ class PaintBoxWidget : public QWidget {
   // A new backing image at `dpr`, holding the old one until the game draws over it.
   void SetPixelRatio(qreal dpr);
   void FrameCell(const QRect& cell, Rgb colour);
-  void ShowWinBanner(const QString& amount, int celebration);
+  // Whether the banner is new, not one drawn again in the frame after one that had it.
+  bool ShowWinBanner(const QString& amount, int celebration);
   // The surface as drawn so far, the strokes and frames held for their layer laid over it.
   const QImage& image() {
     FlushOverlay();
@@ -125,6 +134,7 @@ class PaintBoxWidget : public QWidget {
   // would give the pixels already there, and are held back rather than drawn.
   bool lastCopiesOnly_ = false;
   bool repeating_ = false;
+  bool bannerInFrame_ = false, bannerInLastFrame_ = false;
   struct Copy {
     QPoint at;
     QPixmap pixmap;

@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "catalogue/looks.h"
+#include "catalogue/spoken_names.h"
+#include "qt/accessible_elements.h"
 #include "qt/after_first_frame.h"
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
@@ -119,6 +121,7 @@ QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
     : pictures_(ScreenRatio(devicePixelRatio), pictureCache) {
   screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();  // before any drawing's lettering is set
+  InstallAccessibleElements();
   pictures_.Prefetch(PicturesAtStart());
   for (int i = 0; i < kWindowCount; ++i) MakeTimers(static_cast<WindowId>(i));
   Build(WindowId::Main);
@@ -185,7 +188,7 @@ void QtDesktop::Build(WindowId id) {
       case Kind::Picture: {
         auto* pic = new PictureWidget(parent, (e.flags & kStretch) != 0);
         pic->setGeometry(rect);
-        pic->onClick = [this, ref] { RouteClick(ref); };
+        if (e.click != kNoClick) pic->onClick = [this, ref] { RouteClick(ref); };
         el.widget = pic;
         break;
       }
@@ -224,6 +227,7 @@ void QtDesktop::Build(WindowId id) {
     }
     w.elements.push_back(std::move(el));
     if (e.kind == Kind::Picture) ShowPictureOf(ref);
+    NameForReaders(ref);
   }
   for (const looks::Caption& c : looks::kCaptions) {
     if (c.element.window != id) continue;
@@ -369,7 +373,24 @@ void QtDesktop::SetText(ElementRef ref, std::string_view text) {
     if (label->text() == t) return;
     label->setText(t);
     if (auto* styled = dynamic_cast<StyledLabel*>(label)) styled->Refit();
+    NameForReaders(ref);
   }
+}
+
+void QtDesktop::NameForReaders(ElementRef ref) {
+  Element& el = At(ref);
+  if (el.widget == nullptr) return;
+  QString name = FromView(SpokenNameOf(ref));
+  if (el.kind == Kind::Picture) {
+    if (name.isEmpty()) name = FromView(SpokenNameOf(el.picture));
+    // One of a row of alike pictures, as hats or cups, says which it is.
+    if (const int number = SpecOf(ref).number; number > 0 && !name.isEmpty())
+      name += QLatin1Char(' ') + QString::number(number);
+  } else if (auto* label = qobject_cast<QLabel*>(el.widget); label != nullptr && !name.isEmpty()) {
+    if (!label->text().isEmpty()) name += QLatin1Char(' ') + label->text();  // "ЛИНИИ 50"
+  }
+  // A label without a name of its own says its text.
+  if (el.widget->accessibleName() != name) el.widget->setAccessibleName(name);
 }
 
 void QtDesktop::SetVisible(ElementRef ref, bool visible) {
@@ -385,6 +406,7 @@ void QtDesktop::CopyPicture(ElementRef target, ElementRef source) {
   t.pixmap = s.kind == Kind::CellBuffer && s.picture == Picture::None ? PixmapOf(source) : s.pixmap;
   t.picture = s.picture;
   ShowPictureOf(target);
+  NameForReaders(target);
 }
 
 const QPixmap& QtDesktop::PixmapOf(ElementRef ref) {
@@ -434,8 +456,11 @@ void QtDesktop::FrameCell(ElementRef surface, Rect cell, Rgb colour) {
 }
 
 void QtDesktop::ShowWinBanner(ElementRef surface, std::string_view text, int celebration) {
-  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget))
-    box->ShowWinBanner(FromView(text), celebration);
+  auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget);
+  if (box == nullptr) return;
+  // Said once as the banner comes up, not again with every frame of it.
+  if (box->ShowWinBanner(FromView(text), celebration))
+    Announce(box, WinBannerTitle(celebration > 0) + QLatin1Char(' ') + FromView(text));
 }
 
 void QtDesktop::SetGauge(ElementRef ref, int position) {

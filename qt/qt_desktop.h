@@ -152,6 +152,8 @@ class QtDesktop : public QObject, public Desktop {
   const QPixmap& PixmapOf(ElementRef ref);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
   void ShowPictureOf(ElementRef ref);
+  // The name a screen reader says for the element, kept up with its text and picture.
+  void NameForReaders(ElementRef ref);
 
   PictureLoader pictures_;
   CuePlayer cues_;
