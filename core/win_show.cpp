@@ -205,8 +205,9 @@ void WinShow::DrawBanner(const ReelWindow& reels, const WinningLineFlags& winnin
              : moment_.amount;
   const std::string amount =
       (moment_.kind == MomentKind::FreeSpinsWon && moment_.more ? "+" : "") + std::to_string(shown);
-  d_.ShowWinBanner(Ref(MainEl::ReelArea), {*place, MomentTitle(moment_), amount, moment_.tier,
-                                           moment_.tier > 0 ? repaints_ + 1 : 0});
+  const std::string spoken = MomentWords(moment_);
+  d_.ShowWinBanner(Ref(MainEl::ReelArea), {*place, MomentTitle(moment_), amount, spoken,
+                                           moment_.tier, moment_.tier > 0 ? repaints_ + 1 : 0});
 }
 
 void WinShow::ShowCaption(const ReelWindow& reels, const GameState& s,

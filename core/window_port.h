@@ -40,6 +40,8 @@ struct WinBanner {
   Rect plate;  // where the plate goes, in the surface's pixels
   std::string_view title;
   std::string_view amount;
+  // The moment whole in words, as a screen reader says it: the amount in full, not counting up.
+  std::string_view spoken;
   // A big win's tier, 1 and up, with the count of its celebration's repaints from 1; 0 and 0
   // for an ordinary banner.
   int tier = 0;

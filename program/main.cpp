@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string_view>
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
   qt::QtDesktop desktop(0, QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
                                QStringLiteral("/pictures"));
   FileResult settingsRead;
-  desktop.SetZoom(qt::LoadZoom(desktop.window(WindowId::Main)->size(), settingsRead));
+  // A zoom chosen on a larger screen is shown at the largest that fits this one, and kept.
+  desktop.SetZoom(std::min(qt::LoadZoom(desktop.window(WindowId::Main)->size(), settingsRead),
+                           desktop.ZoomLimit()));
   // The statistics quote the machine's exact return for the lines and stake being played; the
   // last answer is kept, as players rarely change them.
   auto exactReturn = [cache = std::optional<std::pair<std::pair<int, int>, double>>()](

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "catalogue/element_builders.h"
 #include "qt/fonts.h"
@@ -285,6 +286,7 @@ void PaintBoxWidget::FinishFrame() {
   held_.clear();
   painter_.reset();
   framing_ = false;
+  bannerInLastFrame_ = std::exchange(bannerInFrame_, false);
   const QRect all(QPoint(0, 0), Surface().deviceIndependentSize().toSize());
   const bool covered = (QRegion(all) - copied_).isEmpty();
   if (!covered || shownEarly_ || ops_ != lastOps_) update();
@@ -356,8 +358,9 @@ void PaintBoxWidget::FrameCell(const QRect& cell, Rgb colour) {
   Record('F', frame, sizeof frame, true);
 }
 
-void PaintBoxWidget::ShowWinBanner(const QRect& plateRect, const QString& title,
+bool PaintBoxWidget::ShowWinBanner(const QRect& plateRect, const QString& title,
                                    const QString& amount, int tier, int celebration) {
+  const bool fresh = !bannerInFrame_ && !bannerInLastFrame_;
   const QRectF area(QPointF(0, 0), Surface().deviceIndependentSize());
   AddOverlay([area, plateRect, title, amount, tier, celebration](QPainter& p) {
     p.save();
@@ -411,6 +414,8 @@ void PaintBoxWidget::ShowWinBanner(const QRect& plateRect, const QString& title,
   Record('B', banner, sizeof banner, true);
   Record('t', title.constData(), sizeof(QChar) * static_cast<std::size_t>(title.size()), true);
   Record('b', amount.constData(), sizeof(QChar) * static_cast<std::size_t>(amount.size()), true);
+  bannerInFrame_ = true;  // after AddOverlay began the frame
+  return fresh;
 }
 
 void PaintBoxWidget::paintEvent(QPaintEvent* e) {

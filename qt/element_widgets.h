@@ -22,6 +22,8 @@ QColor ToQColor(Rgb c);
 // A picture that takes clicks. It takes the size of the picture put into it unless it
 // stretches its picture over its own rectangle.
 class PictureWidget : public QWidget {
+  Q_OBJECT
+
  public:
   PictureWidget(QWidget* parent, bool stretch);
   void SetPixmap(const QPixmap& pixmap);
@@ -71,6 +73,8 @@ class RingWidget : public QWidget {
 
 // A progress gauge 0..100 without text.
 class GaugeWidget : public QWidget {
+  Q_OBJECT
+
  public:
   GaugeWidget(QWidget* parent, Rgb background, Rgb bar);
   void SetPosition(int position);
@@ -86,6 +90,8 @@ class GaugeWidget : public QWidget {
 
 // The drawing surface: block copies and pen strokes land in a backing image, shown on paint.
 class PaintBoxWidget : public QWidget {
+  Q_OBJECT
+
  public:
   PaintBoxWidget(QWidget* parent, Rgb background, QSize size, qreal dpr);
   void DrawPixmap(int x, int y, const QPixmap& pixmap);
@@ -94,8 +100,9 @@ class PaintBoxWidget : public QWidget {
   void SetPixelRatio(qreal dpr);
   void FrameCell(const QRect& cell, Rgb colour);
   // A title over an amount on a wooden plate at `plate`; a big win of tier 1 and up is
-  // celebrated with rays and sparkles, more of them for a higher tier.
-  void ShowWinBanner(const QRect& plate, const QString& title, const QString& amount, int tier,
+  // celebrated with rays and sparkles, more of them for a higher tier. Whether the banner is
+  // new, not one drawn again in the frame after one that had it.
+  bool ShowWinBanner(const QRect& plate, const QString& title, const QString& amount, int tier,
                      int celebration);
   // The surface as drawn so far, the strokes and frames held for their layer laid over it.
   const QImage& image() {
@@ -139,6 +146,7 @@ class PaintBoxWidget : public QWidget {
   // would give the pixels already there, and are held back rather than drawn.
   bool lastCopiesOnly_ = false;
   bool repeating_ = false;
+  bool bannerInFrame_ = false, bannerInLastFrame_ = false;
   struct Copy {
     QPoint at;
     QPixmap pixmap;

@@ -13,6 +13,8 @@
 #include <utility>
 
 #include "catalogue/looks.h"
+#include "catalogue/spoken_names.h"
+#include "qt/accessible_elements.h"
 #include "qt/after_first_frame.h"
 #include "qt/element_widgets.h"
 #include "qt/fonts.h"
@@ -20,6 +22,7 @@
 #include "qt/save_dialogs.h"
 #include "qt/styled_label.h"
 #include "qt/window_decor.h"
+#include "qt/window_icon.h"
 #include "qt/window_view.h"
 #include "qt/zoom_view.h"
 
@@ -118,6 +121,7 @@ QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
     : pictures_(ScreenRatio(devicePixelRatio), pictureCache) {
   screenRatio_ = pictures_.devicePixelRatio();
   RegisterGameFonts();  // before any drawing's lettering is set
+  InstallAccessibleElements();
   pictures_.Prefetch(PicturesAtStart());
   for (int i = 0; i < kWindowCount; ++i) MakeTimers(static_cast<WindowId>(i));
   Build(WindowId::Main);
@@ -137,7 +141,9 @@ std::vector<Picture> QtDesktop::PicturesAtStart() {
 
 QtDesktop::~QtDesktop() {
   qApp->removeEventFilter(this);
-  for (Window& w : windows_) delete w.view;
+  // The dialogs first: the main window owns them and would take them with it.
+  static_assert(static_cast<int>(WindowId::Main) == 0, "the main window comes first");
+  for (auto w = windows_.rbegin(); w != windows_.rend(); ++w) delete w->view;
 }
 
 QtDesktop::Window& QtDesktop::Built(WindowId id) {
@@ -157,7 +163,9 @@ void QtDesktop::BuildRemainingWindows() {
 void QtDesktop::Build(WindowId id) {
   const WindowSpec& desc = SpecOf(id);
   Window& w = windows_[static_cast<std::size_t>(id)];
-  w.view = new WindowView(*this, desc);
+  QWidget* const owner =
+      id == WindowId::Main ? nullptr : windows_[static_cast<std::size_t>(WindowId::Main)].view;
+  w.view = new WindowView(*this, desc, owner);
   w.view->setFont(GameFont(11, false));
   w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
   w.canvas->SetZoom(zoomPercent_ / 100.0);
@@ -180,7 +188,7 @@ void QtDesktop::Build(WindowId id) {
       case Kind::Picture: {
         auto* pic = new PictureWidget(parent, (e.flags & kStretch) != 0);
         pic->setGeometry(rect);
-        pic->onClick = [this, ref] { RouteClick(ref); };
+        if (e.click != kNoClick) pic->onClick = [this, ref] { RouteClick(ref); };
         el.widget = pic;
         break;
       }
@@ -222,6 +230,7 @@ void QtDesktop::Build(WindowId id) {
     }
     w.elements.push_back(std::move(el));
     if (e.kind == Kind::Picture) ShowPictureOf(ref);
+    NameForReaders(ref);
   }
   for (const looks::Caption& c : looks::kCaptions) {
     if (c.element.window != id) continue;
@@ -229,8 +238,11 @@ void QtDesktop::Build(WindowId id) {
     tag->setGeometry(c.rect.left, c.rect.top, c.rect.width, c.rect.height);
   }
   AddKeyHints(id);
-  // Last, so that the workers make the icon while the elements are built.
-  if (id == WindowId::Main) w.view->setWindowIcon(QIcon(pictures_.Get(Picture::AppIcon)));
+  // Last, so that the workers make the icon while the elements are built; the dialogs, all built
+  // after the main window, carry its icon too.
+  const QWidget* main = windows_[static_cast<std::size_t>(WindowId::Main)].view;
+  w.view->setWindowIcon(id == WindowId::Main ? WindowIcon(pictures_.Get(Picture::AppIcon))
+                                             : main->windowIcon());
 }
 
 // The timers live apart from the window, so a window not built yet keeps its game timers.
@@ -364,7 +376,24 @@ void QtDesktop::SetText(ElementRef ref, std::string_view text) {
     if (label->text() == t) return;
     label->setText(t);
     if (auto* styled = dynamic_cast<StyledLabel*>(label)) styled->Refit();
+    NameForReaders(ref);
   }
+}
+
+void QtDesktop::NameForReaders(ElementRef ref) {
+  Element& el = At(ref);
+  if (el.widget == nullptr) return;
+  QString name = FromView(SpokenNameOf(ref));
+  if (el.kind == Kind::Picture) {
+    if (name.isEmpty()) name = FromView(SpokenNameOf(el.picture));
+    // One of a row of alike pictures, as hats or cups, says which it is.
+    if (const int number = SpecOf(ref).number; number > 0 && !name.isEmpty())
+      name += QLatin1Char(' ') + QString::number(number);
+  } else if (auto* label = qobject_cast<QLabel*>(el.widget); label != nullptr && !name.isEmpty()) {
+    if (!label->text().isEmpty()) name += QLatin1Char(' ') + label->text();  // "ЛИНИИ 50"
+  }
+  // A label without a name of its own says its text.
+  if (el.widget->accessibleName() != name) el.widget->setAccessibleName(name);
 }
 
 void QtDesktop::SetVisible(ElementRef ref, bool visible) {
@@ -380,6 +409,7 @@ void QtDesktop::CopyPicture(ElementRef target, ElementRef source) {
   t.pixmap = s.kind == Kind::CellBuffer && s.picture == Picture::None ? PixmapOf(source) : s.pixmap;
   t.picture = s.picture;
   ShowPictureOf(target);
+  NameForReaders(target);
 }
 
 const QPixmap& QtDesktop::PixmapOf(ElementRef ref) {
@@ -429,11 +459,13 @@ void QtDesktop::FrameCell(ElementRef surface, Rect cell, Rgb colour) {
 }
 
 void QtDesktop::ShowWinBanner(ElementRef surface, const WinBanner& banner) {
-  if (auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget)) {
-    const Rect& r = banner.plate;
-    box->ShowWinBanner(QRect(r.left, r.top, r.width, r.height), FromView(banner.title),
-                       FromView(banner.amount), banner.tier, banner.celebration);
-  }
+  auto* box = dynamic_cast<PaintBoxWidget*>(At(surface).widget);
+  if (box == nullptr) return;
+  const Rect& r = banner.plate;
+  // Said once as the banner comes up, not again with every frame of it.
+  if (box->ShowWinBanner(QRect(r.left, r.top, r.width, r.height), FromView(banner.title),
+                         FromView(banner.amount), banner.tier, banner.celebration))
+    Announce(box, FromView(banner.spoken));
 }
 
 void QtDesktop::SetGauge(ElementRef ref, int position) {
@@ -480,6 +512,9 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
   // The audio system opens at the first press, ahead of the sound the press brings.
   if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
     cues_.Prepare();
+  if (event->type() == QEvent::WindowStateChange &&
+      watched == windows_[static_cast<std::size_t>(WindowId::Main)].view)
+    RestoreDialogs();
   if (SwallowsHeldKey(watched, *event)) return true;
   if (pausing_ > 0 && IsInput(event->type())) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(watched, static_cast<QKeyEvent&>(*event)))

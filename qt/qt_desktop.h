@@ -81,8 +81,10 @@ class QtDesktop : public QObject, public Desktop {
   void SetZoom(int percent);
   int zoomPercent() const override { return zoomPercent_; }
   // The player's zoom, by key or from the settings: set, and remembered through
-  // `onZoomChanged`.
+  // `onZoomChanged`. It steps up only as far as ZoomLimit.
   void SetZoomPercent(int percent) override;
+  // The largest step at which every window, framed, fits the main window's screen.
+  int ZoomLimit() const;
   std::function<void(int)> onZoomChanged;
   void Later(std::function<void()> action) override;
 
@@ -146,10 +148,14 @@ class QtDesktop : public QObject, public Desktop {
   void RenderPicturesAgain();
   static std::vector<Picture> PicturesAtStart();
   void NativeWindowDestroyed(WId native);
+  // Shows again the open dialogs minimised apart from the main window, once it is not minimised.
+  void RestoreDialogs();
   // An element's pixels, rasterised on first use; shared with every element of its picture.
   const QPixmap& PixmapOf(ElementRef ref);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
   void ShowPictureOf(ElementRef ref);
+  // The name a screen reader says for the element, kept up with its text and picture.
+  void NameForReaders(ElementRef ref);
 
   PictureLoader pictures_;
   CuePlayer cues_;

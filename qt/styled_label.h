@@ -13,12 +13,16 @@
 namespace tarvolenka::qt {
 
 class StyledLabel : public QLabel {
+  Q_OBJECT
+
  public:
   // `plate` is the plate or tag colour; a panel's plate follows its palette's window colour.
   StyledLabel(QWidget* parent, const looks::LabelLook& look, bool panel, Rgb plate);
 
   // A text that takes clicks, as the history's rows and buttons do; others let clicks through.
   void TakeClicks(std::function<void()> onClick);
+  // What a click does; empty for a label that lets clicks through.
+  const std::function<void()>& onClick() const { return onClick_; }
   // A text shown whole (FittedText): the label keeps its width and top, and takes the height
   // its lines need, never less than `height`. Call Refit once the text has changed.
   void FitText(int height);

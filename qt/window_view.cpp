@@ -34,8 +34,8 @@ QString FromView(std::string_view s) {
 
 }  // namespace
 
-WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc)
-    : QDialog(nullptr, FlagsFor(desc.border)),
+WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc, QWidget* owner)
+    : QDialog(owner, FlagsFor(desc.border)),
       desktop_(desktop),
       id_(desc.id),
       background_(desc.background) {

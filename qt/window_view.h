@@ -13,7 +13,9 @@ class QtDesktop;
 // Closing by the window system (close box, Escape) is handed to the game, which decides.
 class WindowView : public QDialog {
  public:
-  WindowView(QtDesktop& desktop, const WindowSpec& desc);
+  // Every window but the main one is a dialog of `owner`, the main window: the window manager
+  // keeps it above the main window and, being the owner's, offers it no minimise of its own.
+  WindowView(QtDesktop& desktop, const WindowSpec& desc, QWidget* owner);
 
   WindowId id() const { return id_; }
   // Closes the window on the game's behalf, past the window-system guard.

@@ -1,5 +1,6 @@
 #include "qt/zoom_view.h"
 
+#include <QAccessibleWidget>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QPainter>
@@ -8,23 +9,53 @@
 namespace tarvolenka::qt {
 namespace {
 
-// The content widget: the window's surface painted first, then its elements over it.
-class Content : public QWidget {
+class ViewAccessible : public QAccessibleWidget {
  public:
-  std::function<void(QPainter&, const QRect&)> background;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    if (!background) return;
-    QPainter p(this);
-    background(p, rect());
+  explicit ViewAccessible(ZoomView* view) : QAccessibleWidget(view, QAccessible::Pane) {}
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(Content()) : nullptr;
   }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child != nullptr && child->object() == Content() ? 0 : -1;
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    QAccessibleInterface* content = child(0);
+    return content != nullptr && content->rect().contains(x, y) ? content : nullptr;
+  }
+
+ private:
+  QWidget* Content() const { return static_cast<ZoomView*>(widget())->content(); }
+};
+
+class ContentAccessible : public QAccessibleWidget {
+ public:
+  explicit ContentAccessible(ZoomContent* content)
+      : QAccessibleWidget(content, QAccessible::Pane), view_(content->view()) {}
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(view_);
+  }
+
+ private:
+  ZoomView* view_;
 };
 
 }  // namespace
 
+void ZoomContent::paintEvent(QPaintEvent*) {
+  if (!background) return;
+  QPainter p(this);
+  background(p, rect());
+}
+
+QAccessibleInterface* ZoomAccessible(QObject* object) {
+  if (auto* view = qobject_cast<ZoomView*>(object)) return new ViewAccessible(view);
+  if (auto* content = qobject_cast<ZoomContent*>(object)) return new ContentAccessible(content);
+  return nullptr;
+}
+
 ZoomView::ZoomView(QWidget* window, QSize logicalSize)
-    : QGraphicsView(window), logicalSize_(logicalSize), content_(new Content) {
+    : QGraphicsView(window), logicalSize_(logicalSize), content_(new ZoomContent(this)) {
   setFrameShape(QFrame::NoFrame);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -43,7 +74,7 @@ ZoomView::ZoomView(QWidget* window, QSize logicalSize)
 }
 
 void ZoomView::SetBackground(std::function<void(QPainter&, const QRect&)> paint) {
-  static_cast<Content*>(content_)->background = std::move(paint);
+  content_->background = std::move(paint);
   content_->setAutoFillBackground(false);
 }
 

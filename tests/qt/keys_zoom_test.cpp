@@ -116,18 +116,6 @@ TEST_F(KeysAndZoom, TheTooltipsNameTheKeys) {
   EXPECT_TRUE(desktop_.widget(Ref(MainEl::StakePlus))->toolTip().contains("↑"));
 }
 
-TEST_F(KeysAndZoom, CtrlPlusMinusAndZeroZoomInSteps) {
-  std::vector<int> remembered;
-  desktop_.onZoomChanged = [&](int z) { remembered.push_back(z); };
-  Key(Qt::Key_Minus, Qt::ControlModifier);  // already the smallest
-  for (int i = 0; i < 8; ++i) Key(Qt::Key_Plus, Qt::ControlModifier);
-  EXPECT_EQ(desktop_.zoomPercent(), kZoomMaxPercent);
-  Key(Qt::Key_Minus, Qt::ControlModifier);
-  Key(Qt::Key_0, Qt::ControlModifier);
-  EXPECT_EQ(remembered, (std::vector<int>{125, 150, 175, 200, 225, 250, 225, 100}));
-  EXPECT_TRUE(main_.clicks.empty());
-}
-
 TEST(ZoomChoice, TheFirstStartTakesTheLargestStepThatFitsTwoThirdsOfTheScreen) {
   const QSize main(773, 674);
   EXPECT_EQ(FittingZoom(main, QSize(1920, 1050)), 100);

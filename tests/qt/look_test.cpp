@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QWindow>
 #include <memory>
 
 #include "catalogue/looks.h"
@@ -82,6 +83,28 @@ TEST_F(LookTest, DialogsOfferNoMinimiseOrMaximiseAndTheMainWindowNoMaximise) {
       EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog) << w;
     }
   }
+}
+
+TEST_F(LookTest, EveryDialogBelongsToTheMainWindowAndCarriesItsIconAtSizesX11Takes) {
+  Build(1.0);
+  QWidget* main = desktop_->window(WindowId::Main);
+  const QList<QSize> sizes = main->windowIcon().availableSizes();
+  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+  for (const QSize& size : sizes) EXPECT_LE(size.width(), 128);
+  for (int w = 1; w < kWindowCount; ++w) {
+    QWidget* dialog = desktop_->window(static_cast<WindowId>(w));
+    EXPECT_EQ(dialog->parentWidget(), main) << w;
+    EXPECT_EQ(dialog->windowIcon().cacheKey(), main->windowIcon().cacheKey()) << w;
+  }
+  desktop_->Present(WindowId::Legend);
+  QWidget* legend = desktop_->window(WindowId::Legend);
+  EXPECT_EQ(legend->windowHandle()->transientParent(), main->windowHandle());
+  // Minimised on its own, it comes back when the main window does.
+  legend->showMinimized();
+  main->showMinimized();
+  main->showNormal();
+  EXPECT_FALSE(legend->isMinimized());
+  desktop_->Dismiss(WindowId::Legend);
 }
 
 TEST_F(LookTest, EveryTitleIsExactlyItsCaption) {
