@@ -100,6 +100,7 @@ inline constexpr std::array kSpokenPictures{
     SpokenPicture{Picture::DoubleVodka, "ВОДКА"}, SpokenPicture{Picture::DoubleBeer, "БИРА"},
     SpokenPicture{Picture::DoubleCollect, "ЗАПИС"}, SpokenPicture{Picture::DoubleJoker, "ЖОКЕР"},
     SpokenPicture{Picture::PlateVodka, "ВОДКА"}, SpokenPicture{Picture::PlateBeer, "БИРА"},
+    SpokenPicture{Picture::SymbolVodka, "ВОДКА"}, SpokenPicture{Picture::SymbolBeer, "БИРА"},
     SpokenPicture{Picture::Legend, "ТАБЛИЦА НА ПЕЧАЛБИТЕ И ЛИНИИТЕ"},
 };
 // clang-format on
