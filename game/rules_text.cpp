@@ -151,7 +151,7 @@ std::string LevelsText(const GameState& played) {
          Num(LevelRules::ExperienceToLeave(2)) + ", ниво 3 — още " +
          Num(LevelRules::ExperienceToLeave(3)) + ". Новото ниво плаща награда ниво × " +
          Num(LevelRules::AwardOf(1)) +
-         ", вдига Максимален Канал на ниво × 10 и бонуса по време на ниво × 100. Сега сте на "
+         ", вдига максималния канал на ниво × 10 и бонуса по време на ниво × 100. Сега сте на "
          "ниво " +
          Num(played.Level) + " с " + Num(played.Experience) + " точки; следващото ниво е при " +
          Num(played.NextLevelExperience) +
