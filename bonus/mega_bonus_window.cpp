@@ -29,6 +29,7 @@ void MegaBonusWindow::ShowPhase() {
   d_.SetVisible(Ref(MegaBonusEl::OkButton), phase == Phase::Rested);
   d_.SetVisible(Ref(MegaBonusEl::Announcement), false);
   d_.SetVisible(Ref(MegaBonusEl::Heading), true);
+  ShowPrompt();
   MoveLight();
   if (phase == Phase::Rested) Announce();
   if (running) {
@@ -36,6 +37,18 @@ void MegaBonusWindow::ShowPhase() {
   } else {
     d_.StopTimer(TimerOf(MegaBonusTimer::Light));
   }
+}
+
+// What the wheel waits for, in the middle of the board, until the light rests on its prize.
+void MegaBonusWindow::ShowPrompt() {
+  using Phase = MegaWheelRules::Phase;
+  const Phase phase = rules_.phase();
+  const char* text = phase == Phase::Dealt ? "Натиснете СТАРТ: светлината ще обиколи наградите."
+                     : rules_.stopOffered() ? "Натиснете СТОП, за да спрете светлината."
+                     : phase == Phase::Running ? "Светлината тръгва..."
+                                               : "Светлината спира...";
+  d_.SetText(Ref(MegaBonusEl::Prompt), text);
+  d_.SetVisible(Ref(MegaBonusEl::Prompt), phase != Phase::Rested);
 }
 
 void MegaBonusWindow::Click(std::uint16_t handler, int /*number*/) {
@@ -74,6 +87,7 @@ void MegaBonusWindow::Start() {
   d_.SetVisible(Ref(MegaBonusEl::StartButton), false);
   rules_.Start(m_.Rng);
   Progress();
+  ShowPrompt();
   ArmLight();
 }
 
@@ -81,6 +95,7 @@ void MegaBonusWindow::Stop() {
   rules_.Stop(m_.Rng);
   Progress();
   d_.SetVisible(Ref(MegaBonusEl::StopButton), false);
+  ShowPrompt();
 }
 
 // Every step the light's paces have made due by now is taken, in order: a late timer is caught
@@ -93,7 +108,10 @@ void MegaBonusWindow::OnLightTick() {
     const MegaStep step = rules_.Step();
     moved = true;
     rested = step.rested;
-    if (step.stopOffered) d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
+    if (step.stopOffered) {
+      d_.SetVisible(Ref(MegaBonusEl::StopButton), true);
+      ShowPrompt();
+    }
     nextStepAt_ += std::int64_t{rules_.Pace()} * 1000;
   }
   if (!moved) return;
@@ -112,10 +130,10 @@ void MegaBonusWindow::OnLightTick() {
 }
 
 void MegaBonusWindow::Announce() {
-  // The heading gives way to the prize the light rests on.
+  // The prompt gives way to the prize the light rests on, large, under the heading.
   d_.SetText(Ref(MegaBonusEl::Announcement),
              "ПЕЧЕЛИТЕ\n" + std::to_string(rules_.Prize(rules_.light())));
-  d_.SetVisible(Ref(MegaBonusEl::Heading), false);
+  d_.SetVisible(Ref(MegaBonusEl::Prompt), false);
   d_.SetVisible(Ref(MegaBonusEl::Announcement), true);
 }
 

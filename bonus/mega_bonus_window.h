@@ -33,6 +33,7 @@ class MegaBonusWindow : public WindowLogic, public ResumableWindow {
 
  private:
   void ShowPhase();
+  void ShowPrompt();
   // Sets the light's timer for the next step, a pace from now.
   void ArmLight();
   void MoveLight();

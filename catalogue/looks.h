@@ -125,7 +125,7 @@ inline constexpr std::array kLabelLooks{
     Look(DoubleUpEl::Verdict, DoubleUpEl::TopPrizeNote, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(MegaBonusEl::Light1, MegaBonusEl::OkButton, Backing::Plate, colours::kBlack),
     Look(MegaBonusEl::Heading, MegaBonusEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
-    Look(MegaBonusEl::Announcement, MegaBonusEl::Announcement, Backing::Lettering, ink::kCream, ink::kEdge),
+    Look(MegaBonusEl::Announcement, MegaBonusEl::Prompt, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(CupsEl::CupPrize1, CupsEl::CupPrize15, Backing::Tag, ink::kDarkRed),
     Look(CupsEl::Multiplier, CupsEl::Multiplier, Backing::Lettering, colours::kRed, ink::kEdge),
     Look(MezeEl::CabbagePrize1, MezeEl::TurnipPrize6, Backing::Tag, ink::kDarkRed),

@@ -17,7 +17,7 @@ enum class MegaBonusEl : std::uint16_t {
   Light13, Prize13, Light14, Prize14, Light15, Prize15, Light16, Prize16,
   StartButton, StopButton, OkButton,
   // The heading in the middle of the ring, and the prize announced when the light rests.
-  Heading, Announcement,
+  Heading, Announcement, Prompt,
   Count
 };
 // clang-format on
@@ -53,7 +53,8 @@ using E = MegaBonusEl;
 using C = MegaBonusClick;
 
 inline constexpr TextStyle kHeading = Style(44, true, colours::kYellow, Align::Centre, true);
-inline constexpr TextStyle kAnnouncement = Style(30, true, colours::kWhite, Align::Centre, true);
+inline constexpr TextStyle kAnnouncement = Style(38, true, colours::kWhite, Align::Centre, true);
+inline constexpr TextStyle kPrompt = Style(15, true, colours::kWhite, Align::Centre, true);
 inline constexpr TextStyle kPrize =
     Opaque(Style(13, true, colours::kBlack, Align::Centre, true), colours::kYellow);
 
@@ -95,7 +96,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MegaBonusEl::C
     Pic(E::StopButton, "StopButton", {242, 385, 128, 29}, Picture::ButtonMegaStop, C::Stop),
     Pic(E::OkButton, "OkButton", {242, 387, 128, 29}, Picture::ButtonOk, C::Confirm),
     Text(E::Heading, "Heading", {128, 96, 346, 62}, kHeading, "МЕГАБОНУС"),
-    Text(E::Announcement, "Announcement", {128, 172, 346, 100}, kAnnouncement, {}, kHidden),
+    Text(E::Announcement, "Announcement", {128, 158, 346, 124}, kAnnouncement, {}, kHidden),
+    Text(E::Prompt, "Prompt", {150, 176, 302, 90}, kPrompt, {}, kFitText),
 }};
 static_assert(IdsInOrder(kElements));
 // clang-format on
