@@ -36,7 +36,7 @@ inline constexpr Rgb kMaroon{128, 0, 0};
 inline constexpr Rgb kTeal{0, 128, 128};
 inline constexpr Rgb kNavy{0, 0, 128};
 // A choice revealed but not picked: greyed, beside the picked one's colour.
-inline constexpr Rgb kMissed{120, 120, 120};
+inline constexpr Rgb kMissed{110, 110, 110};
 }  // namespace colours
 
 }  // namespace tarvolenka
