@@ -10,7 +10,7 @@ namespace tarvolenka {
 namespace {
 
 constexpr int kMissedLabelPoints = 8;
-constexpr int kPickedLabelPoints = 11;
+constexpr int kPickedLabelPoints = 9;
 
 }  // namespace
 
