@@ -29,6 +29,8 @@ void BottlesWindow::OnShow() {
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
   }
+  d_.SetVisible(Ref(BottlesEl::Status), false);
+  d_.SetVisible(Ref(BottlesEl::Banner), true);
   if (const auto restored = TakeRestore()) {
     rules_.Restore(*restored);
   } else {
@@ -67,6 +69,11 @@ void BottlesWindow::PickBottle(int bottle) {
   d_.SetFontSize(label, kPickedLabelPoints);
   d_.SetText(label, Multiplier(v));
   d_.SetVisible(label, true);
+  // The prompt gives way to the multiplier won while the others are shown.
+  d_.SetVisible(Ref(BottlesEl::Banner), false);
+  const ElementRef status = Ref(BottlesEl::Status);
+  d_.SetText(status, "Вашият множител: " + Multiplier(v));
+  d_.SetVisible(status, true);
   ring_.Place(bottle);
   ring_.Wait();
   Reveal();

@@ -36,6 +36,8 @@ void CupsWindow::OnShow() {
   }
   d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(bonus_.round().multiplier));
   if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
+  d_.SetVisible(Ref(CupsEl::Status), false);
+  d_.SetVisible(Ref(CupsEl::Banner), true);
   if (const auto restored = TakeRestore()) {
     Restore(*restored);
   } else {
@@ -72,7 +74,14 @@ void CupsWindow::PickCup(int cup) {
   ShowOpened(cup);
   ring_.Place(cup);
   Progress();
-  if (pick->result) Reveal();
+  if (pick->result) {
+    // The prompt gives way to the level found three times while the other cups are shown.
+    d_.SetVisible(Ref(CupsEl::Banner), false);
+    const ElementRef status = Ref(CupsEl::Status);
+    d_.SetText(status, "Три чаши по " + std::to_string(*pick->result) + " — печелите!");
+    d_.SetVisible(status, true);
+    Reveal();
+  }
 }
 
 void CupsWindow::ShowOpened(int cup) {

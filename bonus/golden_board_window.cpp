@@ -1,5 +1,7 @@
 #include "bonus/golden_board_window.h"
 
+#include <string>
+
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -15,14 +17,18 @@ GoldenBoardWindow::GoldenBoardWindow(Desktop& desktop, Machine& machine, const B
 void GoldenBoardWindow::OnShow() {
   for (int k = 1; k <= kBoardCells; ++k)
     d_.CopyPicture(Ref(BoardCell(k)), Ref(GoldenBoardEl::StoreCover));
+  d_.SetVisible(Ref(GoldenBoardEl::Status), false);
+  d_.SetVisible(Ref(GoldenBoardEl::Banner), true);
   if (const auto restored = TakeRestore()) {
     rules_.Restore(*restored, bonus_.round().goldenPick);
     UpdateLadder();
+    UpdateFoulsLeft();
     for (int k = 1; k <= kBoardCells; ++k)
       if (!rules_.IsCovered(k)) ShowCell(k);
   } else {
     rules_.Deal(bonus_.round().goldenPick, m_.Rng);
     UpdateLadder();
+    UpdateFoulsLeft();
     Progress();
   }
   ring_.Start();
@@ -38,6 +44,13 @@ void GoldenBoardWindow::UpdateLadder() {
   d_.MoveElement(Ref(GoldenBoardEl::LadderMarker), ladder.left, ladder.top + rung.markerOffset);
 }
 
+// Counts down from the fouls the golden pick allowed to none, when the game is over.
+void GoldenBoardWindow::UpdateFoulsLeft() {
+  const int allowed = bonus_.round().goldenPick;
+  d_.SetText(Ref(GoldenBoardEl::FoulsLeft), "Фалове: " + std::to_string(allowed - rules_.fouls()) +
+                                                " от " + std::to_string(allowed));
+}
+
 void GoldenBoardWindow::Click(std::uint16_t handler, int number) {
   switch (static_cast<GoldenBoardClick>(handler)) {
     case GoldenBoardClick::None:
@@ -51,13 +64,21 @@ void GoldenBoardWindow::PickCell(int cell) {
   const auto picked = rules_.Pick(cell);
   if (!picked) return;
   m_.Record.bonusPicks.push_back({"cell", 0, cell, picked->coin ? 1 : 0});
-  if (picked->coin) UpdateLadder();
+  if (picked->coin)
+    UpdateLadder();
+  else
+    UpdateFoulsLeft();
   ShowCell(cell);
   ring_.Place(cell);
   PlayCue(d_, m_.State, picked->coin ? Cue::Hit : Cue::Miss);
   Progress();
   if (picked->over) {
     ring_.Wait();
+    // The prompt gives way to where the ladder stopped while the rest of the board is shown.
+    d_.SetVisible(Ref(GoldenBoardEl::Banner), false);
+    const ElementRef status = Ref(GoldenBoardEl::Status);
+    d_.SetText(status, "Край: стълбата спря на " + std::to_string(rules_.prize()));
+    d_.SetVisible(status, true);
     RevealRest();
   }
 }

@@ -36,6 +36,7 @@ class GoldenBoardWindow : public WindowLogic, public ResumableWindow {
 
  private:
   void UpdateLadder();
+  void UpdateFoulsLeft();
   // Uncovers the rest of the board, one step at a time, then closes.
   void RevealRest();
   void ShowCell(int cell);

@@ -1,10 +1,18 @@
 #include "bonus/golden_pick_window.h"
 
+#include <string>
+
 #include "catalogue/durations.h"
 #include "core/reseed.h"
 #include "core/sound.h"
 
 namespace tarvolenka {
+namespace {
+
+constexpr int kMissedLabelPoints = 8;
+constexpr int kPickedLabelPoints = 9;
+
+}  // namespace
 
 GoldenPickWindow::GoldenPickWindow(Desktop& desktop, Machine& machine)
     : d_(desktop),
@@ -12,7 +20,12 @@ GoldenPickWindow::GoldenPickWindow(Desktop& desktop, Machine& machine)
       ring_(desktop, WindowId::GoldenPick, [this](int) { return covers_.open(); }) {}
 
 void GoldenPickWindow::OnShow() {
-  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(Cover(k)), Ref(GoldenPickEl::StoreCover));
+  for (int k = 1; k <= 3; ++k) {
+    d_.CopyPicture(Ref(Cover(k)), Ref(GoldenPickEl::StoreCover));
+    d_.SetVisible(Ref(CoverLabel(k)), false);
+  }
+  d_.SetVisible(Ref(GoldenPickEl::Status), false);
+  d_.SetVisible(Ref(GoldenPickEl::Banner), true);
   if (const auto restored = TakeRestore()) {
     covers_.Restore(*restored);
   } else {
@@ -45,7 +58,7 @@ void GoldenPickWindow::PickCover(int cover) {
   const auto picked = covers_.Pick(cover);
   if (!picked) return;
   const std::uint8_t v = *picked;
-  d_.CopyPicture(Ref(Cover(cover)), Ref(FoulsPicture(v)));
+  ShowChoices(cover);
   m_.Record.bonusPicks.push_back({"cover", 0, cover, v});
   Progress();
   ring_.Place(cover);
@@ -53,6 +66,23 @@ void GoldenPickWindow::PickCover(int cover) {
   d_.Repaint(WindowId::GoldenPick);
   PlayCue(d_, m_.State, Cue::Pick);
   d_.Pause(durations::kAfterGoldenPick, [this] { d_.Close(WindowId::GoldenPick); });
+}
+
+// All three covers open, so the player sees the fouls missed beside their own; the prompt gives
+// way to what the board will allow, for the wait before it opens.
+void GoldenPickWindow::ShowChoices(int picked) {
+  for (int k = 1; k <= 3; ++k) {
+    d_.CopyPicture(Ref(Cover(k)),
+                   Ref(FoulsPicture(covers_.values()[static_cast<std::size_t>(k - 1)])));
+    const ElementRef label = Ref(CoverLabel(k));
+    d_.SetFontSize(label, k == picked ? kPickedLabelPoints : kMissedLabelPoints);
+    d_.SetText(label, k == picked ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+    d_.SetVisible(label, true);
+  }
+  d_.SetVisible(Ref(GoldenPickEl::Banner), false);
+  const ElementRef status = Ref(GoldenPickEl::Status);
+  d_.SetText(status, "Таблото позволява " + std::to_string(covers_.pickedValue()) + " фала");
+  d_.SetVisible(status, true);
 }
 
 }  // namespace tarvolenka

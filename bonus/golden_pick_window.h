@@ -31,6 +31,7 @@ class GoldenPickWindow : public WindowLogic, public ResumableWindow {
 
   // A click on cover `cover` (1..3).
   void PickCover(int cover);
+  void ShowChoices(int picked);
 
   BonusWindowState Snapshot() const override;
 

@@ -1,5 +1,8 @@
 #include "bonus/hat_chooser_window.h"
 
+#include <string>
+#include <string_view>
+
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -9,6 +12,10 @@ namespace {
 // The picture each bonus shows when its hat is lifted, by bonus number 1..3.
 constexpr std::array<HatChooserEl, 3> kRevealed{
     HatChooserEl::StoreDrinksBonus, HatChooserEl::StoreMezeBonus, HatChooserEl::StoreGoldenBonus};
+constexpr std::array<std::string_view, 3> kGameNames{"ПИЯН БОНУС", "МЕЗЕ БОНУС", "ЗЛАТЕН БОНУС"};
+
+constexpr int kMissedLabelPoints = 9;
+constexpr int kPickedLabelPoints = 12;
 
 }  // namespace
 
@@ -18,7 +25,12 @@ HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine)
       ring_(desktop, WindowId::HatChooser, [this](int) { return hats_.open(); }) {}
 
 void HatChooserWindow::OnShow() {
-  for (int k = 1; k <= 3; ++k) d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
+  for (int k = 1; k <= 3; ++k) {
+    d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
+    d_.SetVisible(Ref(HatLabel(k)), false);
+  }
+  d_.SetVisible(Ref(HatChooserEl::Status), false);
+  d_.SetVisible(Ref(HatChooserEl::Banner), true);
   if (const auto restored = TakeRestore()) {
     hats_.Restore(*restored);
   } else {
@@ -52,11 +64,29 @@ void HatChooserWindow::PickHat(int hat) {
   PlayCue(d_, m_.State, Cue::Pick);
   const std::uint8_t bonus = *picked;
   Progress();
-  d_.CopyPicture(Ref(ChooserHat(hat)), Ref(kRevealed[static_cast<std::size_t>(bonus - 1)]));
+  ShowChoices(hat, bonus);
   ring_.Place(hat);
   ring_.Wait();
   d_.Repaint(WindowId::HatChooser);
   d_.Pause(durations::kAfterHatPick, [this] { d_.Close(WindowId::HatChooser); });
+}
+
+// Every hat is lifted, so the player sees the games missed beside their own; the prompt gives
+// way to the game that follows, for the wait before it opens.
+void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
+  const auto& values = hats_.values();
+  for (int k = 1; k <= 3; ++k) {
+    const auto game = static_cast<std::size_t>(values[static_cast<std::size_t>(k - 1)] - 1);
+    d_.CopyPicture(Ref(ChooserHat(k)), Ref(kRevealed[game]));
+    const ElementRef label = Ref(HatLabel(k));
+    d_.SetFontSize(label, k == picked ? kPickedLabelPoints : kMissedLabelPoints);
+    d_.SetText(label, k == picked ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+    d_.SetVisible(label, true);
+  }
+  d_.SetVisible(Ref(HatChooserEl::Banner), false);
+  const ElementRef status = Ref(HatChooserEl::Status);
+  d_.SetText(status, "Започва " + std::string(kGameNames[static_cast<std::size_t>(bonus - 1)]));
+  d_.SetVisible(status, true);
 }
 
 }  // namespace tarvolenka

@@ -25,6 +25,7 @@ class HatChooserWindow : public WindowLogic, public ResumableWindow {
 
   // A click on hat `hat` (1..3).
   void PickHat(int hat);
+  void ShowChoices(int picked, std::uint8_t bonus);
 
   BonusWindowState Snapshot() const override;
 

@@ -16,6 +16,8 @@ enum class BottlesEl : std::uint16_t {
   // The multiplier over each bottle.
   BottleMultiplier1, BottleMultiplier2, BottleMultiplier3, BottleMultiplier4, BottleMultiplier5,
   Banner,
+  // The multiplier won, in the banner's place once picked.
+  Status,
   // The ring the arrow keys move over the choices, drawn over everything.
   Ring,
   Count
@@ -48,6 +50,7 @@ using C = BottlesClick;
 // 13 px at design; the game sets 10 points, and 20 for the picked bottle. The labels keep the
 // room of their largest text centred over their bottle, as the desktop does not size labels
 // to their text.
+inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 inline constexpr TextStyle kMultiplier = Style(13, true, colours::kRed, Align::Centre);
 
 // clang-format off
@@ -63,6 +66,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BottlesEl::Cou
     Text(E::BottleMultiplier4, "BottleMultiplier4", {304, 8, 50, 32}, kMultiplier, "X4", kHidden),
     Text(E::BottleMultiplier5, "BottleMultiplier5", {374, 28, 50, 32}, kMultiplier, "X5", kHidden),
     Pic(E::Banner, "Banner", {164, 212, 170, 22}, Picture::BannerBottles, C::None),
+    Text(E::Status, "Status", {0, 208, 483, 30}, kStatus, "", kHidden),
     RingFor(E::Ring, {50, 62, 55, 125}),
 }};
 static_assert(IdsInOrder(kElements));

@@ -19,6 +19,8 @@ enum class CupsEl : std::uint16_t {
   CupPrize9, CupPrize10, CupPrize11, CupPrize12, CupPrize13, CupPrize14, CupPrize15,
   // The multiplier and the picked bottle, and the lettering.
   Multiplier, PickedBottle, Banner,
+  // The level found three times, in the banner's place once the game is over.
+  Status,
   // Hidden picture stores: the cup of each drink.
   StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer,
   // The ring the arrow keys move over the choices, drawn over everything.
@@ -60,6 +62,8 @@ inline constexpr TextStyle kPrize =
     Opaque(Style(13, true, colours::kRed, Align::Centre), colours::kYellow);
 inline constexpr TextStyle kMultiplier = Style(32, true, colours::kRed, Align::Centre);
 
+inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
+
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)> kElements{{
     Pic(E::Cup1, "Cup1", {230, 18, 83, 113}, Picture::CupVodka, C::PickCup, 1),
@@ -95,6 +99,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)
     Text(E::Multiplier, "Multiplier", {20, 10, 48, 37}, kMultiplier, "X1"),
     Pic(E::PickedBottle, "PickedBottle", {14, 48, 55, 125}, Picture::BottleVodka, C::None),
     Pic(E::Banner, "Banner", {284, 412, 176, 37}, Picture::BannerCups, C::None),
+    Text(E::Status, "Status", {200, 412, 355, 37}, kStatus, "", kHidden),
     Store(E::StoreCupVodka, "StoreCupVodka", Picture::CupVodka),
     Store(E::StoreCupBrandy, "StoreCupBrandy", Picture::CupBrandy),
     Store(E::StoreCupRakia, "StoreCupRakia", Picture::CupRakia),

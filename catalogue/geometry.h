@@ -35,6 +35,8 @@ inline constexpr Rgb kLime{0, 255, 0};
 inline constexpr Rgb kMaroon{128, 0, 0};
 inline constexpr Rgb kTeal{0, 128, 128};
 inline constexpr Rgb kNavy{0, 0, 128};
+// A choice revealed but not picked: greyed, beside the picked one's colour.
+inline constexpr Rgb kMissed{110, 110, 110};
 }  // namespace colours
 
 }  // namespace tarvolenka

@@ -16,6 +16,8 @@ enum class GoldenBoardEl : std::uint16_t {
   Cell9, Cell10, Cell11, Cell12, Cell13, Cell14, Cell15, Cell16,
   // The prize ladder and the marker frame over its current rung.
   Ladder, LadderMarker, Banner,
+  // The fouls still allowed, what a foul does, and how the game ended.
+  FoulsLeft, FoulRule, Status,
   // Hidden picture stores: coin, foul and cover.
   StoreCoin, StoreFoul, StoreCover,
   // The ring the arrow keys move over the choices, drawn over everything.
@@ -44,6 +46,10 @@ using namespace build;
 using E = GoldenBoardEl;
 using C = GoldenBoardClick;
 
+inline constexpr TextStyle kFoulsLeft = Style(14, true, colours::kMaroon, Align::Centre, true);
+inline constexpr TextStyle kFoulRule = Style(10, false, colours::kBlack, Align::Centre, true);
+inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
+
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenBoardEl::Count)> kElements{{
     Pic(E::Cell1, "Cell1", {26, 16, 80, 80}, Picture::GoldenCover, C::PickCell, 1),
@@ -65,6 +71,9 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenBoardEl:
     Pic(E::Ladder, "Ladder", {426, 100, 85, 255}, Picture::Ladder, C::None),
     Pic(E::LadderMarker, "LadderMarker", {426, 166, 85, 33}, Picture::LadderMarker, C::None),
     Pic(E::Banner, "Banner", {78, 392, 256, 41}, Picture::BannerGoldenBoard, C::None),
+    Text(E::FoulsLeft, "FoulsLeft", {390, 18, 140, 24}, kFoulsLeft),
+    Text(E::FoulRule, "FoulRule", {390, 44, 136, 50}, kFoulRule, "Последният позволен фал спира играта", kWrap),
+    Text(E::Status, "Status", {0, 396, 420, 34}, kStatus, "", kHidden),
     Store(E::StoreCoin, "StoreCoin", Picture::Coin),
     Store(E::StoreFoul, "StoreFoul", Picture::Foul),
     Store(E::StoreCover, "StoreCover", Picture::GoldenCover),

@@ -13,6 +13,9 @@ namespace tarvolenka {
 enum class GoldenPickEl : std::uint16_t {
   // Visible elements, in stacking order.
   Cover1, Cover2, Cover3, Banner,
+  // What the covers decide; under each cover once picked, the player's own or the one missed;
+  // the fouls the board will allow.
+  Hint, CoverLabel1, CoverLabel2, CoverLabel3, Status,
   // Hidden picture stores: the numbers 2, 3, 4 of fouls and the cover.
   StoreFouls2, StoreFouls3, StoreFouls4, StoreCover,
   // The ring the arrow keys move over the choices, drawn over everything.
@@ -33,6 +36,9 @@ struct WindowOf<GoldenPickEl> {
 constexpr GoldenPickEl Cover(int k) {
   return Nth(GoldenPickEl::Cover1, k - 1);
 }
+constexpr GoldenPickEl CoverLabel(int k) {
+  return Nth(GoldenPickEl::CoverLabel1, k - 1);
+}
 constexpr GoldenPickEl FoulsPicture(int v) {
   return Nth(GoldenPickEl::StoreFouls2, v - 2);
 }
@@ -42,12 +48,21 @@ using namespace build;
 using E = GoldenPickEl;
 using C = GoldenPickClick;
 
+inline constexpr TextStyle kHint = Style(12, false, colours::kBlack, Align::Centre, true);
+inline constexpr TextStyle kCoverLabel = Style(11, true, colours::kMissed, Align::Centre, true);
+inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
+
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenPickEl::Count)> kElements{{
     Pic(E::Cover1, "Cover1", {32, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 1),
     Pic(E::Cover2, "Cover2", {178, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 2),
     Pic(E::Cover3, "Cover3", {324, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 3),
     Pic(E::Banner, "Banner", {96, 126, 257, 43}, Picture::BannerGoldenPick, C::None),
+    Text(E::Hint, "Hint", {0, 6, 436, 20}, kHint, "Капакът избира колко фала позволява таблото"),
+    Text(E::CoverLabel1, "CoverLabel1", {17, 118, 110, 16}, kCoverLabel, "", kHidden),
+    Text(E::CoverLabel2, "CoverLabel2", {163, 118, 110, 16}, kCoverLabel, "", kHidden),
+    Text(E::CoverLabel3, "CoverLabel3", {309, 118, 110, 16}, kCoverLabel, "", kHidden),
+    Text(E::Status, "Status", {0, 136, 436, 30}, kStatus, "", kHidden),
     Store(E::StoreFouls2, "StoreFouls2", Picture::Fouls2),
     Store(E::StoreFouls3, "StoreFouls3", Picture::Fouls3),
     Store(E::StoreFouls4, "StoreFouls4", Picture::Fouls4),

@@ -13,6 +13,8 @@ namespace tarvolenka {
 enum class HatChooserEl : std::uint16_t {
   // Visible elements, in stacking order.
   Hat1, Hat2, Hat3, Banner,
+  // Under each hat once picked: the player's own, or the game missed; what happens next.
+  HatLabel1, HatLabel2, HatLabel3, Status,
   // Hidden picture stores: the hat and the three bonus games it can reveal.
   StoreHat, StoreDrinksBonus, StoreMezeBonus, StoreGoldenBonus,
   // The ring the arrow keys move over the choices, drawn over everything.
@@ -33,11 +35,17 @@ struct WindowOf<HatChooserEl> {
 constexpr HatChooserEl ChooserHat(int k) {
   return Nth(HatChooserEl::Hat1, k - 1);
 }
+constexpr HatChooserEl HatLabel(int k) {
+  return Nth(HatChooserEl::HatLabel1, k - 1);
+}
 
 namespace chooser_window {
 using namespace build;
 using E = HatChooserEl;
 using C = HatChooserClick;
+
+inline constexpr TextStyle kHatLabel = Style(12, true, colours::kMissed, Align::Centre, true);
+inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::Count)> kElements{{
@@ -45,6 +53,10 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::
     Pic(E::Hat2, "Hat2", {236, 52, 186, 106}, Picture::Hat, C::PickHat, 2),
     Pic(E::Hat3, "Hat3", {448, 88, 186, 106}, Picture::Hat, C::PickHat, 3),
     Pic(E::Banner, "Banner", {254, 280, 150, 13}, Picture::BannerChooseHat, C::None),
+    Text(E::HatLabel1, "HatLabel1", {28, 200, 186, 22}, kHatLabel, "", kHidden),
+    Text(E::HatLabel2, "HatLabel2", {236, 160, 186, 22}, kHatLabel, "", kHidden),
+    Text(E::HatLabel3, "HatLabel3", {448, 196, 186, 22}, kHatLabel, "", kHidden),
+    Text(E::Status, "Status", {0, 266, 655, 30}, kStatus, "", kHidden),
     Store(E::StoreHat, "StoreHat", Picture::Hat),
     Store(E::StoreDrinksBonus, "StoreDrinksBonus", Picture::BonusDrinks),
     Store(E::StoreMezeBonus, "StoreMezeBonus", Picture::BonusMeze),

@@ -106,7 +106,7 @@ TEST_F(BonusSequenceTest, ThreeFourOrFiveBonusSymbolsAnywhereOpenTheChooserAfter
   }
 }
 
-TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHatChanges) {
+TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndThePickLiftsEveryHat) {
   std::set<std::array<std::uint8_t, 3>> arrangements;
   for (std::uint32_t trial = 0; trial < 60; ++trial) {
     const std::uint32_t seed = trial * 7919u + 13u;
@@ -138,10 +138,14 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndOnlyTheLiftedHat
     const std::uint8_t bonus = contents[static_cast<std::size_t>(hat - 1)];
     EXPECT_EQ(round().choice, bonus);
     const Picture revealed[] = {Picture::BonusDrinks, Picture::BonusMeze, Picture::BonusGolden};
+    // Every hat shows its game; only the picked one is labelled the player's own.
     for (int k = 1; k <= 3; ++k) {
       const Picture p = desk_.PictureOf(Ref(ChooserHat(k)));
-      EXPECT_EQ(p, k == hat ? revealed[bonus - 1] : Picture::Hat) << "trial " << trial;
+      EXPECT_EQ(p, revealed[contents[static_cast<std::size_t>(k - 1)] - 1]) << "trial " << trial;
+      EXPECT_EQ(desk_.Text(Ref(HatLabel(k))), k == hat ? "ВАШИЯТ ИЗБОР" : "пропуснат");
     }
+    EXPECT_FALSE(desk_.Visible(Ref(HatChooserEl::Banner))) << "the prompt outlives the pick";
+    EXPECT_TRUE(desk_.Visible(Ref(HatChooserEl::Status)));
     EXPECT_EQ(desk_.State(Ref(ChooserHat(hat))).rect.width, SpecOf(revealed[bonus - 1]).width);
   }
   EXPECT_EQ(arrangements.size(), 6u);

@@ -65,6 +65,9 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
       shown.insert(desk_.Text(label));
     }
     EXPECT_EQ(shown, (std::set<std::string>{"X1", "X2", "X3", "X4", "X5"}));
+    EXPECT_FALSE(desk_.Visible(Ref(BottlesEl::Banner))) << "the prompt outlives the pick";
+    EXPECT_EQ(desk_.Text(Ref(BottlesEl::Status)),
+              "Вашият множител: " + desk_.Text(Ref(BottleLabel(bottle))));
     ASSERT_EQ(desk_.cues().size(), cues + 1);
     EXPECT_EQ(desk_.cues().back().cue, Cue::Hit);
   }

@@ -1,6 +1,7 @@
 // The golden bonus: the pick of the fouls allowed, and the board with its prize ladder.
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "tests/bonus/bonus_fixture.h"
@@ -18,7 +19,7 @@ constexpr std::int64_t kPrizes[11] = {50,   100,   200,   500,   1000,  2000,
 
 class GoldenPickTest : public BonusTest {};
 
-TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
+TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinalAndOpensEveryCover) {
   for (int trial = 0; trial < 12; ++trial) {
     desk_.AdvanceClock(1237 * trial + 1);
     m().Rng.Seed(0xDEADBEEFu + static_cast<std::uint32_t>(trial));  // overwritten by the re-seed
@@ -50,9 +51,13 @@ TEST_F(GoldenPickTest, DealsTwoThreeFourFromAFreshClockSeedAndThePickIsFinal) {
     const std::uint8_t picked = values[static_cast<std::size_t>(cover - 1)];
     EXPECT_EQ(round().goldenPick, picked);
     const Picture fouls[] = {Picture::Fouls2, Picture::Fouls3, Picture::Fouls4};
-    for (int k = 1; k <= 3; ++k)
-      EXPECT_EQ(desk_.PictureOf(Ref(Cover(k))),
-                k == cover ? fouls[picked - 2] : Picture::GoldenCover);
+    for (int k = 1; k <= 3; ++k) {
+      EXPECT_EQ(desk_.PictureOf(Ref(Cover(k))), fouls[values[static_cast<std::size_t>(k - 1)] - 2]);
+      EXPECT_EQ(desk_.Text(Ref(CoverLabel(k))), k == cover ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+    }
+    EXPECT_FALSE(desk_.Visible(Ref(GoldenPickEl::Banner))) << "the prompt outlives the pick";
+    EXPECT_EQ(desk_.Text(Ref(GoldenPickEl::Status)),
+              "Таблото позволява " + std::to_string(picked) + " фала");
     EXPECT_EQ(*desk_.ClosedAt(WindowId::GoldenPick) - pickedAt, 4000);
     ASSERT_EQ(desk_.cues().size(), cues + 1);
     EXPECT_EQ(desk_.cues().back().cue, Cue::Pick);
@@ -142,12 +147,18 @@ TEST_F(GoldenBoardTest, TwoFoulsFirstRevealTheOtherFourteenAndPayTheBottomRung) 
 
 TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) {
   std::int64_t at = 0;
+  const ElementRef left = Ref(GoldenBoardEl::FoulsLeft);
   When(WindowId::GoldenBoard, [&] {
     const auto fouls = CellsHolding(0);
     const auto coins = CellsHolding(1);
+    EXPECT_EQ(desk_.Text(left), "Фалове: 3 от 3");
     Click(Ref(BoardCell(fouls[0])));
+    EXPECT_EQ(desk_.Text(left), "Фалове: 2 от 3");
     Click(Ref(BoardCell(coins[0])));
+    EXPECT_EQ(desk_.Text(left), "Фалове: 2 от 3") << "a coin takes no foul";
     Click(Ref(BoardCell(fouls[1])));
+    EXPECT_EQ(desk_.Text(left), "Фалове: 1 от 3");
+    EXPECT_TRUE(desk_.Visible(Ref(GoldenBoardEl::Banner)));
     EXPECT_EQ(game().goldenBoard().rules().fouls(), 2);
     EXPECT_TRUE(desk_.IsShown(WindowId::GoldenBoard));
     EXPECT_EQ(desk_.PictureOf(Ref(BoardCell(fouls[1]))), Picture::Foul);
@@ -156,6 +167,9 @@ TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) 
     Click(Ref(BoardCell(fouls[2])));
   });
   Open(3, 4711);
+  EXPECT_EQ(desk_.Text(left), "Фалове: 0 от 3");
+  EXPECT_FALSE(desk_.Visible(Ref(GoldenBoardEl::Banner))) << "the prompt outlives the game";
+  EXPECT_TRUE(desk_.Visible(Ref(GoldenBoardEl::Status)));
   const auto fouls = CellsHolding(0);
   // Its own picture and its cue come first, at the click; the rest of the board after that.
   EXPECT_EQ(*desk_.PicturedAt(Ref(BoardCell(fouls[2]))), at);

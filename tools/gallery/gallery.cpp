@@ -272,6 +272,11 @@ int main(int argc, char** argv) {
        {},
        [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(MezePicture(0, 3))); }},
       {WindowId::GoldenPick, "golden-pick.png", {}, {}},
+      // After the pick: every cover open, the picked one labelled, the prompt replaced.
+      {WindowId::GoldenPick,
+       "golden-pick-revealed.png",
+       {},
+       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(Cover(2))); }},
       {WindowId::GoldenBoard, "golden-board.png",
        [drinks](Game& g, qt::QtDesktop&) {
          BonusRound golden = drinks;
