@@ -25,8 +25,13 @@ int pipeFds[2] = {-1, -1};
 // The desktop to save through when the program exits while the game runs.
 QtDesktop* runningDesktop = nullptr;
 
+// Something ended the program while the game runs, as the toolkit does when the display is
+// lost: the game is saved, and the program ends there. Going on would tear down the toolkit's
+// statics while picture workers may still be drawing with them.
 void SaveOnExit() {
-  if (runningDesktop != nullptr) runningDesktop->SaveBeforeExit();
+  if (runningDesktop == nullptr) return;
+  runningDesktop->SaveBeforeExit();
+  std::_Exit(EXIT_FAILURE);
 }
 
 sigset_t SignalSet() {
