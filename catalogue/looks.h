@@ -61,15 +61,17 @@ inline constexpr Rgb kWood{92, 50, 20};
 
 // What a window's surface is made of, in the hue of its base colour.
 enum class Surface : std::uint8_t {
-  Plain,  // the base colour as it is (the main window's sky, the legend's picture)
-  Baize,  // a card table: cloth in the base colour inside a wooden rim with a brass line
-  Brass,  // a polished honey-wood board in the base colour, brass rim and rivets
-  Linen,  // a tablecloth in the base colour inside a wooden rim
+  Plain,    // the base colour as it is (the legend's picture)
+  Cabinet,  // the machine: a sky in the base colour that deepens to the edges, over a dark deck
+  Baize,    // a card table: cloth in the base colour inside a wooden rim with a brass line
+  Brass,    // a polished honey-wood board in the base colour, brass rim and rivets
+  Linen,    // a tablecloth in the base colour inside a wooden rim
 };
 
 constexpr Surface SurfaceOf(WindowId window) {
   switch (window) {
     case WindowId::Main:
+      return Surface::Cabinet;
     case WindowId::Legend:
     case WindowId::Count:
       return Surface::Plain;
@@ -84,6 +86,12 @@ constexpr Surface SurfaceOf(WindowId window) {
       return Surface::Linen;
   }
 }
+
+// The machine's control deck runs from here to the bottom of the main window, under the counter
+// panels and the buttons; the reels sit above it in a bezel this wide.
+inline constexpr int kDeckTop = 479;
+inline constexpr int kReelBezel = 9;
+inline constexpr Rgb kDeck{28, 52, 104};
 
 // What a text is drawn on.
 enum class Backing : std::uint8_t {
@@ -166,7 +174,7 @@ inline constexpr std::array kLabelLooks{
     Look(SettingsEl::Down1, SettingsEl::Down7, Backing::Plate, ink::kCream),
     Look(SettingsEl::Value1, SettingsEl::Value7, Backing::Plate, colours::kBlack),
     Look(SettingsEl::Up1, SettingsEl::CloseButton, Backing::Plate, ink::kCream),
-    Look(MainEl::AutoPlaySpinsLeft, MainEl::AutoPlaySpinsLeft, Backing::Bare, ink::kWood, colours::kSkyBlue),
+    Look(MainEl::AutoPlaySpinsLeft, MainEl::AutoPlaySpinsLeft, Backing::Bare, ink::kCream, kDeck),
     Look(MainEl::WinLineCaption, MainEl::WinLineCaption, Backing::Plate, ink::kCream),
     Look(MainEl::FreeRoundPlate, MainEl::FreeRoundPlate, Backing::Plate, ink::kGold),
     Look(LegendEl::StakeHeading, LegendEl::StakeHeading, Backing::Bare, legend_window::kDarkRed, legend_window::kCard),
@@ -216,7 +224,7 @@ inline constexpr Rgb kCaptionTag = ink::kWood;
 inline constexpr Rgb kCaptionInk = ink::kCream;
 // clang-format off
 inline constexpr std::array kCaptions{
-    Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {604, 29, 76, 21}},
+    Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {604, 23, 76, 21}},
     Caption{Ref(MainEl::AutoPlayBox), "АВТОИГРА", {624, 549, 76, 21}},
 };
 // clang-format on

@@ -97,7 +97,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::BonusStage4, "bonus-stage-4", 110, 112},
     {Picture::BonusStage5, "bonus-stage-5", 110, 112},
     {Picture::LevelBadge, "level-badge", 113, 64},
-    {Picture::TakeBonus, "vzemi-bonus", 123, 49},
+    {Picture::TakeBonus, "vzemi-bonus", 102, 42},
     {Picture::AppIcon, "app-icon", 256, 256},
     {Picture::Hat, "hat", 186, 106},
     {Picture::BonusDrinks, "bonus-pian", 125, 165},

@@ -83,6 +83,32 @@ void PaintLinen(QPainter& p, const QRectF& r, Rgb base) {
   for (qreal y = r.top(); y < r.bottom(); y += 48) p.drawRect(QRectF(r.left(), y, r.width(), 24));
 }
 
+// The machine's sky, lit from behind the reels and deepening to the edges, and its control
+// deck: a dark blue console with a brass lip, so the panels and buttons stand on something.
+void PaintCabinet(QPainter& p, const QRectF& r, Rgb base) {
+  QRadialGradient sky(QPointF(r.center().x(), r.top() + r.height() * 0.38), r.width() * 0.62);
+  sky.setColorAt(0, Qc(Towards(base, colours::kWhite, 35)));
+  sky.setColorAt(0.55, Qc(base));
+  sky.setColorAt(1, Qc(Towards(base, {20, 50, 110}, 55)));
+  p.fillRect(r, sky);
+  const QRectF deck(r.left(), r.top() + looks::kDeckTop, r.width(), r.bottom() - looks::kDeckTop);
+  if (deck.height() <= 0) return;
+  QLinearGradient g(deck.topLeft(), deck.bottomLeft());
+  g.setColorAt(0, Qc(Towards(looks::kDeck, colours::kWhite, 12)));
+  g.setColorAt(0.3, Qc(looks::kDeck));
+  g.setColorAt(1, Qc(Towards(looks::kDeck, colours::kBlack, 45)));
+  p.fillRect(deck, g);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(0, 0, 0, 70), 3));
+  p.drawLine(deck.topLeft() + QPointF(0, 3), deck.topRight() + QPointF(0, 3));
+  p.setPen(QPen(QColor(232, 190, 90), 2));
+  p.drawLine(deck.topLeft() + QPointF(0, 1), deck.topRight() + QPointF(0, 1));
+  p.setPen(QPen(QColor(255, 240, 190, 150), 1));
+  p.drawLine(deck.topLeft(), deck.topRight());
+  p.restore();
+}
+
 // The left edge of a tag: a pointed end with a hole for its string.
 QPainterPath TagOutline(const QRectF& r) {
   const qreal notch = std::min(r.height() * 0.45, 12.0);
@@ -109,6 +135,9 @@ void PaintSurface(QPainter& p, const QRect& rect, Rgb base, looks::Surface surfa
   switch (surface) {
     case looks::Surface::Plain:
       p.fillRect(r, Qc(base));
+      return;
+    case looks::Surface::Cabinet:
+      PaintCabinet(p, r, base);
       return;
     case looks::Surface::Baize:
       PaintBaize(p, r, base);

@@ -34,6 +34,33 @@ void PaintBulbRing(QPainter& p, const std::function<bool(ElementRef)>& shown) {
     PaintBulb(p, bulbs[i], 4.2, lit > 0 && (static_cast<int>(i) + lit) % 3 == 0);
 }
 
+// The reels sit in a bezel of dark wood with a brass lip, and cast a shadow on the sky.
+void PaintReelBezel(QPainter& p) {
+  const Rect a = SpecOf(Ref(MainEl::ReelArea)).rect;
+  const QRectF reels(a.left, a.top, a.width, a.height);
+  const qreal w = looks::kReelBezel;
+  const QRectF outer = reels.adjusted(-w, -w, w, w);
+  p.setPen(Qt::NoPen);
+  for (int i = 1; i <= 4; ++i) {  // a soft shadow, darkest close in
+    p.setBrush(QColor(10, 30, 70, 22));
+    p.drawRoundedRect(outer.adjusted(-i + 2, -i + 4, i + 2, i + 5), 12 + i, 12 + i);
+  }
+  QLinearGradient wood(outer.topLeft(), outer.bottomLeft());
+  wood.setColorAt(0, QColor(150, 92, 44));
+  wood.setColorAt(0.5, QColor(104, 58, 24));
+  wood.setColorAt(1, QColor(62, 32, 12));
+  p.setBrush(wood);
+  p.setPen(QPen(QColor(40, 18, 6), 1.5));
+  p.drawRoundedRect(outer, 12, 12);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(232, 190, 90), 2));
+  p.drawRoundedRect(outer.adjusted(3, 3, -3, -3), 9, 9);
+  p.setPen(QPen(QColor(255, 246, 200, 120), 1));
+  p.drawRoundedRect(outer.adjusted(1.5, 1.5, -1.5, -1.5), 11, 11);
+  p.setPen(QPen(QColor(30, 12, 4), 2));
+  p.drawRect(reels.adjusted(-1, -1, 1, 1));
+}
+
 void PaintLevelPlanks(QPainter& p) {
   for (const looks::LevelRow& row : looks::kLevelRows) {
     const Rect v = SpecOf(Ref(row.value)).rect;
@@ -106,6 +133,9 @@ void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(Eleme
   p.setRenderHint(QPainter::Antialiasing);
   const WindowSpec& desc = SpecOf(window);
   switch (window) {
+    case WindowId::Main:
+      PaintReelBezel(p);
+      break;
     case WindowId::MegaBonus:
       PaintBulbRing(p, shown);
       break;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QWindow>
+#include <algorithm>
 #include <memory>
 
 #include "catalogue/looks.h"
@@ -130,9 +131,14 @@ TEST_F(LookTest, TheFreeSpinCaptionShowsAndHidesWithItsCounter) {
   Build(1.0);
   QWidget* counter = desktop_->widget(Ref(MainEl::FreeSpinsCounter));
   QWidget* main = counter->parentWidget();  // the zoomed content the elements live in
+  const auto spec = std::find_if(looks::kCaptions.begin(), looks::kCaptions.end(), [](auto& c) {
+    return c.element == Ref(MainEl::FreeSpinsCounter);
+  });
+  ASSERT_NE(spec, looks::kCaptions.end());
+  const QRect where(spec->rect.left, spec->rect.top, spec->rect.width, spec->rect.height);
   const auto caption = [&] {
     for (QWidget* child : main->findChildren<QWidget*>())
-      if (child->geometry() == QRect(604, 29, 76, 21)) return child;
+      if (child->geometry() == where) return child;
     return static_cast<QWidget*>(nullptr);
   };
   ASSERT_NE(caption(), nullptr);

@@ -68,7 +68,7 @@ TEST_F(QtDesktopTest, BuildsTheMainWindowFromTheCatalogue) {
   EXPECT_EQ(W(MainEl::ReelArea)->geometry(), QRect(73, 86, 625, 375));
   EXPECT_EQ(W(MainEl::StartButton)->geometry(), QRect(600, 573, 108, 66));
   EXPECT_EQ(W(MainEl::ExperienceGauge)->geometry(), QRect(172, 20, 429, 41));
-  EXPECT_EQ(W(MainEl::TakeBonusButton)->geometry(), QRect(78, 545, 123, 49));
+  EXPECT_EQ(W(MainEl::TakeBonusButton)->geometry(), QRect(86, 552, 102, 42));
   EXPECT_EQ(desktop_->widget(Ref(MainEl::StoreChips)), nullptr);  // picture stores are not widgets
 }
 
