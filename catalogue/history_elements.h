@@ -52,11 +52,11 @@ inline constexpr Rgb kButtonPlate{92, 50, 20};  // dark wood, as the caption tag
 inline constexpr Rgb kReelsBackground{166, 202, 240};
 
 inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::Centre, true);
-inline constexpr TextStyle kRow = Style(12, false, colours::kBlack, Align::Left, true);
+inline constexpr TextStyle kRow = Style(13, false, colours::kBlack, Align::Left, true);
 inline constexpr TextStyle kButton = Style(13, true, colours::kBlack, Align::Centre, true);
 inline constexpr TextStyle kTitle = Style(14, true, Rgb{92, 50, 20}, Align::Centre, true);
 inline constexpr TextStyle kPage = Style(12, true, Rgb{92, 50, 20}, Align::Centre, true);
-inline constexpr TextStyle kDetails = Style(12, false, colours::kBlack, Align::Left, false);
+inline constexpr TextStyle kDetails = Style(13, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kNotice = Style(16, true, Rgb{92, 50, 20}, Align::Centre, true);
 
 template <class E2>
@@ -81,9 +81,9 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::Heading, "Heading", {20, 10, 330, 36}, kHeading, "ПОСЛЕДНИТЕ ИГРИ"),
     RowOf(0, "Row1"), RowOf(1, "Row2"), RowOf(2, "Row3"), RowOf(3, "Row4"), RowOf(4, "Row5"),
     RowOf(5, "Row6"), RowOf(6, "Row7"), RowOf(7, "Row8"), RowOf(8, "Row9"), RowOf(9, "Row10"),
-    Button(E::NewerButton, "NewerButton", {20, 526, 104, 36}, C::SelectNewer, "▲ по-нова"),
-    Text(E::PageText, "PageText", {128, 526, 114, 36}, kPage),
-    Button(E::OlderButton, "OlderButton", {246, 526, 104, 36}, C::SelectOlder, "▼ по-стара"),
+    Button(E::NewerButton, "NewerButton", {20, 526, 114, 36}, C::SelectNewer, "▲ ПО-НОВА"),
+    Text(E::PageText, "PageText", {136, 526, 98, 36}, kPage),
+    Button(E::OlderButton, "OlderButton", {236, 526, 114, 36}, C::SelectOlder, "▼ ПО-СТАРА"),
     Button(E::StatisticsButton, "StatisticsButton", {20, 578, 330, 40}, C::OpenStatistics, "СТАТИСТИКА"),
     Text(E::GameTitle, "GameTitle", {370, 10, 625, 36}, kTitle),
     PaintBoxOf(E::Reels, "Reels", {370, 52, 625, 375}, kReelsBackground),

@@ -89,9 +89,9 @@ constexpr ElementSpec Art(E2 id, std::string_view name, Rect r, Picture p) {
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
     Text(E::Heading, "Heading", {20, 10, 760, 36}, kHeading),
     Text(E::Body, "Body", {36, 192, 728, 264}, kBody, {}, kWrap),
-    Button(E::PreviousPage, "PreviousPage", {20, 466, 150, 36}, C::PreviousPage, "◄ назад"),
+    Button(E::PreviousPage, "PreviousPage", {20, 466, 150, 36}, C::PreviousPage, "◄ НАЗАД"),
     Text(E::PageText, "PageText", {180, 466, 440, 36}, kPage),
-    Button(E::NextPage, "NextPage", {630, 466, 150, 36}, C::NextPage, "напред ►"),
+    Button(E::NextPage, "NextPage", {630, 466, 150, 36}, C::NextPage, "НАПРЕД ►"),
     // Three vodkas from the left, then a salad and chips.
     Art(E::LinesVodka1, "LinesVodka1", {100, 62, 112, 112}, Picture::SymbolVodka),
     Art(E::LinesVodka2, "LinesVodka2", {222, 62, 112, 112}, Picture::SymbolVodka),

@@ -163,7 +163,7 @@ std::string SpinDetails(const PastGame& g, int spinIndex) {
     // The game's balance is before the double-up; the one after it is told too.
     const std::int64_t after =
         d.balanceAfter.value_or(SatAdd(SatSub(g.balanceAfter, d.staked), d.collected));
-    out += " Баланс след дубъла " + Num(after) + ".";
+    out += "\nБаланс след дубъла " + Num(after) + ".";
   }
   return out;
 }
