@@ -170,7 +170,7 @@ inline constexpr std::array kLabelLooks{
     Look(MainEl::WinLineCaption, MainEl::WinLineCaption, Backing::Plate, ink::kCream),
     Look(MainEl::FreeRoundPlate, MainEl::FreeRoundPlate, Backing::Plate, ink::kGold),
     Look(LegendEl::StakeHeading, LegendEl::StakeHeading, Backing::Bare, legend_window::kDarkRed, legend_window::kCard),
-    Look(LegendEl::RulesButton, LegendEl::RulesButton, Backing::Plate, ink::kCream),
+    Look(LegendEl::RulesButton, LegendEl::CloseButton, Backing::Plate, ink::kCream),
     Look(LegendEl::VodkaPay5, LegendEl::ChipsPay3, Backing::Bare, legend_window::kInk, colours::kWhite),
     Look(RulesEl::Heading, RulesEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(RulesEl::Body, RulesEl::Body, Backing::Bare, colours::kBlack, colours::kWhite),
@@ -267,6 +267,7 @@ inline constexpr std::array kTooltips{
     Tooltip{Ref(TimedBonusEl::OkButton), "Взема бонуса"},
     Tooltip{Ref(TimedBonusEl::Caption), "Взема бонуса"},
     Tooltip{Ref(LegendEl::RulesButton), "Показва правилата на играта"},
+    Tooltip{Ref(LegendEl::CloseButton), "Затваря таблицата"},
     Tooltip{Ref(RulesEl::PreviousPage), "Предишната страница"},
     Tooltip{Ref(RulesEl::NextPage), "Следващата страница"},
 };
