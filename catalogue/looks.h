@@ -145,6 +145,7 @@ inline constexpr std::array kLabelLooks{
     Look(LevelUpEl::LevelNumber, LevelUpEl::LevelNumber, Backing::Lettering, colours::kYellow, ink::kEdge),
     Look(LevelUpEl::BonusValue, LevelUpEl::LevelAwardValue, Backing::Lettering, colours::kRed, ink::kEdge),
     Look(TimedBonusEl::Amount, TimedBonusEl::Amount, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(TimedBonusEl::Series, TimedBonusEl::Series, Backing::Plate, ink::kWood),
     Look(HistoryEl::Heading, HistoryEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(HistoryEl::Row1, HistoryEl::Row10, Backing::Plate, colours::kBlack),
     Look(HistoryEl::NewerButton, HistoryEl::NewerButton, Backing::Plate, ink::kCream),

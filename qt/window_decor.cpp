@@ -6,6 +6,7 @@
 
 #include "catalogue/looks.h"
 #include "catalogue/statistics_elements.h"
+#include "catalogue/timed_bonus_elements.h"
 #include "qt/fonts.h"
 #include "qt/look_paint.h"
 
@@ -61,9 +62,10 @@ void PaintStar(QPainter& p, QPointF c, qreal r, const QColor& colour) {
   p.drawPath(star);
 }
 
-// A sunburst behind the amount, a gold frame and stars in the corners: a win is a feast.
-void PaintFestiveFrame(QPainter& p, const QRect& window) {
-  const QPointF c(window.width() / 2.0, 105);
+// A sunburst behind the amount, centred on `burst`, a gold frame and stars in the corners: a
+// win is a feast.
+void PaintFestiveFrame(QPainter& p, const QRect& window, QPointF burst) {
+  const QPointF c = burst;
   p.save();
   p.setClipRect(window.adjusted(8, 8, -8, -8));  // the rays stay inside the wooden rim
   p.setPen(Qt::NoPen);
@@ -148,7 +150,12 @@ void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(Eleme
       PaintLevelPlanks(p);
       break;
     case WindowId::BonusResult:
-      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height));
+      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height), QPointF(desc.width / 2.0, 105));
+      break;
+    case WindowId::TimedBonus:
+      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height),
+                        QPointF(SpecOf(Ref(TimedBonusEl::Amount)).rect.Centre().x,
+                                SpecOf(Ref(TimedBonusEl::Amount)).rect.Centre().y));
       break;
     case WindowId::Statistics:
       PaintStatisticsCards(p);
