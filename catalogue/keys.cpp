@@ -58,7 +58,8 @@ constexpr std::array kHistoryKeys{
     Bind(Key::Left, HistoryEl::PreviousSpin), Bind(Key::Right, HistoryEl::NextSpin),
     Bind(Key::S, HistoryEl::StatisticsButton),
 };
-constexpr std::array kLegendKeys{Bind(Key::F1, LegendEl::RulesButton)};
+constexpr std::array kLegendKeys{Bind(Key::F1, LegendEl::RulesButton),
+                                 Bind(Key::Enter, LegendEl::CloseButton)};
 constexpr std::array kRulesKeys{
     Bind(Key::Left, RulesEl::PreviousPage), Bind(Key::Right, RulesEl::NextPage),
 };

@@ -1,7 +1,8 @@
 #pragma once
 
 // The legend: one picture of the special symbols, the pay table and the fifty lines, with the
-// pays in credits at the stake being played written over it, and the button to the rules.
+// pays in credits at the stake being played written over it, and the buttons to the rules and
+// out of the window.
 
 #include <array>
 
@@ -12,7 +13,7 @@ namespace tarvolenka {
 
 // clang-format off
 enum class LegendEl : std::uint16_t {
-  Table, StakeHeading, RulesButton,
+  Table, StakeHeading, RulesButton, CloseButton,
   // The credits of each run that pays, card by card as the picture lays them out (the drinks,
   // dearest first, pay runs of five down to two; the foods down to three).
   VodkaPay5, VodkaPay4, VodkaPay3, VodkaPay2,
@@ -29,7 +30,7 @@ enum class LegendEl : std::uint16_t {
 };
 // clang-format on
 
-enum class LegendClick : std::uint16_t { None, OpenRules };
+enum class LegendClick : std::uint16_t { None, OpenRules, Close };
 
 template <>
 struct WindowOf<LegendEl> {
@@ -72,7 +73,8 @@ constexpr Rect PayCard(int symbol) {
   return {drink ? 252 : 636, 42 + row * 55, drink ? 377 : 285, 52};
 }
 // One run's cell on its card, the longest run on the left: its badge, its credits and, in small
-// print under them, its pay per unit of the stake per line.
+// print under them, its pay per unit of the stake per line. The small print keeps 13 px of the
+// card's height, enough for it to read at the window's own size.
 constexpr int PayCellWidth(int symbol) {
   return symbol >= kFirstDrink ? 80 : 76;
 }
@@ -80,19 +82,20 @@ constexpr int PayCellLeft(int symbol, int run) {
   return PayCard(symbol).left + 56 + (kLongestRun - run) * PayCellWidth(symbol);
 }
 constexpr Rect PayBadge(int symbol, int run) {
-  return {PayCellLeft(symbol, run), PayCard(symbol).top + 22, 18, 18};
+  return {PayCellLeft(symbol, run), PayCard(symbol).top + 21, 18, 18};
 }
 constexpr Rect PayCredits(int symbol, int run) {
-  return {PayCellLeft(symbol, run) + 21, PayCard(symbol).top + 21, PayCellWidth(symbol) - 24, 18};
+  return {PayCellLeft(symbol, run) + 21, PayCard(symbol).top + 20, PayCellWidth(symbol) - 24, 18};
 }
 constexpr Rect PayPerUnit(int symbol, int run) {
-  return {PayCellLeft(symbol, run) + 21, PayCard(symbol).top + 39, PayCellWidth(symbol) - 24, 12};
+  return {PayCellLeft(symbol, run) + 21, PayCard(symbol).top + 38, PayCellWidth(symbol) - 24, 13};
 }
 
 // The pay table's heading, which names the stake; the picture's rules stop short of it.
 inline constexpr Rect kStakeHeading{351, 14, 470, 24};
-// The rules' button, at the end of the lines' heading.
-inline constexpr Rect kRulesButton{811, 333, 110, 26};
+// The rules' button and the close button, side by side at the end of the lines' heading.
+inline constexpr Rect kRulesButton{713, 333, 100, 26};
+inline constexpr Rect kCloseButton{821, 333, 100, 26};
 
 inline constexpr int kCreditsPx = 15;
 inline constexpr TextStyle kCredits = Style(kCreditsPx, true, kInk, Align::Left, true);
@@ -104,10 +107,11 @@ constexpr ElementSpec Credits(E2 id, std::string_view name, int symbol, int run)
   return Text(id, name, PayCredits(symbol, run), kCredits);
 }
 
-constexpr ElementSpec RulesButtonOf(std::string_view name) {
-  ElementSpec e = PanelOf(E::RulesButton, name, kRulesButton, kButton, kButtonPlate);
-  e.click = static_cast<std::uint16_t>(LegendClick::OpenRules);
-  e.text = "ПРАВИЛА";
+constexpr ElementSpec ButtonOf(E id, std::string_view name, Rect r, LegendClick click,
+                               std::string_view text) {
+  ElementSpec e = PanelOf(id, name, r, kButton, kButtonPlate);
+  e.click = static_cast<std::uint16_t>(click);
+  e.text = text;
   return e;
 }
 
@@ -115,7 +119,8 @@ constexpr ElementSpec RulesButtonOf(std::string_view name) {
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{{
     Pic(E::Table, "Table", {0, 0, 941, 595}, Picture::Legend, kNoClick, 0, 0),
     Text(E::StakeHeading, "StakeHeading", kStakeHeading, kHeading),
-    RulesButtonOf("RulesButton"),
+    ButtonOf(E::RulesButton, "RulesButton", kRulesButton, LegendClick::OpenRules, "ПРАВИЛА"),
+    ButtonOf(E::CloseButton, "CloseButton", kCloseButton, LegendClick::Close, "ЗАТВОРИ"),
     Credits(E::VodkaPay5, "VodkaPay5", 10, 5), Credits(E::VodkaPay4, "VodkaPay4", 10, 4),
     Credits(E::VodkaPay3, "VodkaPay3", 10, 3), Credits(E::VodkaPay2, "VodkaPay2", 10, 2),
     Credits(E::RakiaPay5, "RakiaPay5", 9, 5), Credits(E::RakiaPay4, "RakiaPay4", 9, 4),

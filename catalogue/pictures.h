@@ -138,7 +138,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::LetteringMegaBonusIn, "lettering-mega-bonus-do", 203, 18},
     {Picture::LetteringMaxStake, "lettering-max-kanal", 214, 18},
     {Picture::LetteringLevelAward, "lettering-level-award", 157, 23},
-    {Picture::LetteringBonusBig, "lettering-bonus-big", 100, 20},
+    {Picture::LetteringBonusBig, "lettering-bonus-big", 170, 34},
     {Picture::ButtonMegaStart, "button-mega-start", 128, 29},
     {Picture::ButtonMegaStop, "button-mega-stop", 128, 29},
     {Picture::DoubleVodka, "double-vodka", 113, 64},

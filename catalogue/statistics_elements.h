@@ -1,7 +1,8 @@
 #pragma once
 
-// The statistics: the player's figures over the whole history and over this session, beside
-// the machine's exact return for the lines and stake being played.
+// The statistics: the player's figures over the whole history and over this session on a
+// paper card, and under it, in a box of its own, the machine's exact return for the lines and
+// stake being played, so the two are never read as one.
 
 #include <array>
 
@@ -12,8 +13,8 @@ namespace tarvolenka {
 
 // clang-format off
 enum class StatisticsEl : std::uint16_t {
-  Heading, LifetimeHeader, SessionHeader, Names, Lifetime, Session, MachineReturn, Notice,
-  Count
+  Heading, LifetimeHeader, SessionHeader, Names, Lifetime, Session, MachineReturnHeading,
+  MachineReturn, Notice, Count
 };
 // clang-format on
 
@@ -40,8 +41,19 @@ inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::
 inline constexpr TextStyle kColumnHeader = Style(13, true, kWood, Align::Right, true);
 inline constexpr TextStyle kNames = Style(13, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kFigures = Style(13, true, colours::kBlack, Align::Right, false);
-inline constexpr TextStyle kNote = Style(13, true, kWood, Align::Left, false);
+inline constexpr TextStyle kNoteHeading = Style(14, true, kWood, Align::Left, true);
+inline constexpr TextStyle kNote = Style(13, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kNotice = Style(11, false, Rgb{150, 0, 0}, Align::Left, true);
+
+// The paper card the player's figures lie on, every other row shaded from the names' top so
+// that a name leads the eye across to its figures, and under it the boxed note on the
+// machine's return, on paper of another tint.
+inline constexpr Rect kFiguresCard{14, 46, 636, 290};
+inline constexpr int kFigureRows = 14;  // the lines of the names, one per figure
+inline constexpr Rgb kFiguresPaper{255, 252, 242};
+inline constexpr Rgb kFiguresRowShade{240, 228, 204};
+inline constexpr Rect kNoteBox{14, 362, 636, 78};
+inline constexpr Rgb kNotePaper{250, 240, 214};
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
@@ -51,15 +63,16 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::Names, "Names", {24, 80, 300, 250}, kNames),
     Text(E::Lifetime, "Lifetime", {330, 80, 150, 250}, kFigures),
     Text(E::Session, "Session", {490, 80, 150, 250}, kFigures),
-    Text(E::MachineReturn, "MachineReturn", {24, 338, 616, 44}, kNote, {}, kWrap),
-    Text(E::Notice, "Notice", {24, 384, 616, 22}, kNotice, {}, kHidden),
+    Text(E::MachineReturnHeading, "MachineReturnHeading", {kNoteBox.left + 14, kNoteBox.top + 6, kNoteBox.width - 28, 22}, kNoteHeading, "Теоретична възвръщаемост"),
+    Text(E::MachineReturn, "MachineReturn", {kNoteBox.left + 14, kNoteBox.top + 30, kNoteBox.width - 28, 40}, kNote, {}, kWrap),
+    Text(E::Notice, "Notice", {24, 340, 616, 20}, kNotice, {}, kHidden),
 }};
 static_assert(IdsInOrder(kElements));
 
 inline constexpr std::array<TimerSpec, 1> kTimers{
     {{0, "countingTimer", durations::kStatisticsCounting, false}}};
 
-inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 420, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 454, colours::kWhite,
                                     Border::FixedCloseBox, false, kElements, kTimers};
 // clang-format on
 }  // namespace statistics_window

@@ -1,6 +1,7 @@
 #pragma once
 
-// The hourly timed bonus.
+// The hourly timed bonus: its lettering, the amount large under a burst of light, a line on
+// which of the series of five it is, and the OK button.
 
 #include <array>
 
@@ -9,7 +10,7 @@
 
 namespace tarvolenka {
 
-enum class TimedBonusEl : std::uint16_t { Caption, Amount, OkButton, Count };
+enum class TimedBonusEl : std::uint16_t { Caption, Amount, Series, OkButton, Count };
 
 enum class TimedBonusClick : std::uint16_t { None, Confirm };
 
@@ -23,15 +24,22 @@ using namespace build;
 using E = TimedBonusEl;
 using C = TimedBonusClick;
 
+inline constexpr int kWidth = 380;
+inline constexpr int kHeight = 240;
+inline constexpr Rgb kPlank{255, 246, 214};  // as the level-up's planks
+inline constexpr TextStyle kAmount = Style(48, true, colours::kRed, Align::Centre, true);
+inline constexpr TextStyle kSeries = Style(14, true, Rgb{92, 50, 20}, Align::Centre, true);
+
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(TimedBonusEl::Count)> kElements{{
-    Pic(E::Caption, "Caption", {74, 17, 100, 20}, Picture::LetteringBonusBig, C::Confirm),
-    Text(E::Amount, "Amount", {10, 48, 225, 47}, Style(32, true, colours::kRed, Align::Centre, true)),
-    Pic(E::OkButton, "OkButton", {62, 113, 128, 29}, Picture::ButtonOk, C::Confirm),
+    Pic(E::Caption, "Caption", {105, 16, 170, 34}, Picture::LetteringBonusBig, C::Confirm),
+    Text(E::Amount, "Amount", {20, 56, 340, 66}, kAmount),
+    PanelOf(E::Series, "Series", {30, 130, 320, 46}, kSeries, kPlank),
+    Pic(E::OkButton, "OkButton", {126, 192, 128, 29}, Picture::ButtonOk, C::Confirm),
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::TimedBonus, "TimedBonusWindow", "БОНУС", 247, 156,
+inline constexpr WindowSpec kWindow{WindowId::TimedBonus, "TimedBonusWindow", "Бонус по Време", kWidth, kHeight,
                                     colours::kYellow, Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace timed_bonus_window

@@ -57,7 +57,14 @@ void LegendWindow::OnShow() {
 }
 
 void LegendWindow::Click(std::uint16_t handler, int /*number*/) {
-  if (static_cast<LegendClick>(handler) == LegendClick::OpenRules) d_.Open(WindowId::Rules, {});
+  switch (static_cast<LegendClick>(handler)) {
+    case LegendClick::OpenRules:
+      return d_.Open(WindowId::Rules, {});
+    case LegendClick::Close:
+      return d_.Close(WindowId::Legend);
+    case LegendClick::None:
+      return;
+  }
 }
 
 }  // namespace tarvolenka

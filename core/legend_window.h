@@ -7,8 +7,8 @@
 namespace tarvolenka {
 
 // The legend: the picture of the pay table and the fifty lines, with every pay written over it
-// in credits at the stake per line being played. Its button opens the rules; its close box
-// closes it.
+// in credits at the stake per line being played. One button opens the rules; the other, the
+// close box and Escape close it.
 class LegendWindow : public WindowLogic {
  public:
   LegendWindow(Desktop& desktop, const GameState& played) : d_(desktop), played_(played) {}

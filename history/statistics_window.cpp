@@ -95,12 +95,15 @@ StatisticsText DescribeFigures(const HistoryFigures& figures) {
 void StatisticsWindow::OnShow() {
   ShowFigures();
   const GameState& s = played_;
-  const std::string played = Num(s.LineCount) + " линии × " + Num(s.LineStake) + " = " +
-                             Num(static_cast<std::int64_t>(s.LineCount) * s.LineStake);
+  // Said as the machine's long-run figure, worked out from the rules, so that no one takes it
+  // for a promise about the player's own games above it.
+  const std::string played = Num(s.LineCount) + " линии по " + Num(s.LineStake) + " (общ залог " +
+                             Num(static_cast<std::int64_t>(s.LineCount) * s.LineStake) + ")";
   const std::optional<double> exact = exact_ ? exact_(s.LineCount, s.LineStake) : std::nullopt;
   d_.SetText(Ref(StatisticsEl::MachineReturn),
-             exact ? "При " + played + " машината връща точно " + PercentText(*exact) +
-                         " от залога (без дубъла)."
+             exact ? "При " + played + " машината връща в дългосрочен план " + PercentText(*exact) +
+                         " от заложеното, без дубъла. Изчислено е от правилата на играта, "
+                         "не от вашите игри."
                    : "Точната възвръщаемост на машината не е изчислена.");
 }
 

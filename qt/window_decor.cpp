@@ -1,9 +1,13 @@
 #include "qt/window_decor.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <cmath>
 
 #include "catalogue/looks.h"
+#include "catalogue/statistics_elements.h"
+#include "catalogue/timed_bonus_elements.h"
+#include "qt/fonts.h"
 #include "qt/look_paint.h"
 
 namespace tarvolenka::qt {
@@ -85,9 +89,10 @@ void PaintStar(QPainter& p, QPointF c, qreal r, const QColor& colour) {
   p.drawPath(star);
 }
 
-// A sunburst behind the amount, a gold frame and stars in the corners: a win is a feast.
-void PaintFestiveFrame(QPainter& p, const QRect& window) {
-  const QPointF c(window.width() / 2.0, 105);
+// A sunburst behind the amount, centred on `burst`, a gold frame and stars in the corners: a
+// win is a feast.
+void PaintFestiveFrame(QPainter& p, const QRect& window, QPointF burst) {
+  const QPointF c = burst;
   p.save();
   p.setClipRect(window.adjusted(8, 8, -8, -8));  // the rays stay inside the wooden rim
   p.setPen(Qt::NoPen);
@@ -112,6 +117,38 @@ void PaintFestiveFrame(QPainter& p, const QRect& window) {
   for (QPointF s :
        {QPointF(30, 30), QPointF(w - 30, 30), QPointF(30, h - 30), QPointF(w - 30, h - 30)})
     PaintStar(p, s, 15, QColor(255, 215, 60));
+}
+
+// A sheet of paper laid on the tablecloth: a soft shadow, the paper and a wooden edge.
+void PaintPaper(QPainter& p, const QRectF& r, Rgb paper) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 45));
+  p.drawRoundedRect(r.translated(2, 3), 8, 8);
+  p.setBrush(Qc(paper));
+  p.setPen(QPen(Qc(looks::ink::kWood), 1.4));
+  p.drawRoundedRect(r, 8, 8);
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(232, 190, 90), 1));
+  p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 6, 6);
+}
+
+// The player's figures on a card with every other row shaded at the names' own line pitch,
+// and the machine's return on a paper of its own below.
+void PaintStatisticsCards(QPainter& p) {
+  using namespace statistics_window;
+  const auto rect = [](Rect r) { return QRectF(r.left, r.top, r.width, r.height); };
+  PaintPaper(p, rect(kFiguresCard), kFiguresPaper);
+  const Rect names = SpecOf(Ref(StatisticsEl::Names)).rect;
+  const qreal pitch = QFontMetricsF(GameFont(kNames.sizePx, kNames.bold)).lineSpacing();
+  const qreal left = kFiguresCard.left + 6, width = kFiguresCard.width - 12;
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qc(kFiguresRowShade));
+  for (int row = 1; row < kFigureRows; row += 2)
+    p.drawRect(QRectF(left, names.top + row * pitch, width, pitch));
+  const qreal rule = names.top - 2.5;
+  p.setPen(QPen(Qc(looks::ink::kWood), 1));
+  p.drawLine(QPointF(left + 4, rule), QPointF(left + width - 4, rule));
+  PaintPaper(p, rect(kNoteBox), kNotePaper);
 }
 
 void PaintLadderRails(QPainter& p) {
@@ -143,7 +180,15 @@ void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(Eleme
       PaintLevelPlanks(p);
       break;
     case WindowId::BonusResult:
-      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height));
+      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height), QPointF(desc.width / 2.0, 105));
+      break;
+    case WindowId::TimedBonus:
+      PaintFestiveFrame(p, QRect(0, 0, desc.width, desc.height),
+                        QPointF(SpecOf(Ref(TimedBonusEl::Amount)).rect.Centre().x,
+                                SpecOf(Ref(TimedBonusEl::Amount)).rect.Centre().y));
+      break;
+    case WindowId::Statistics:
+      PaintStatisticsCards(p);
       break;
     case WindowId::DoubleUp:
       PaintLadderRails(p);

@@ -32,18 +32,19 @@ void PlaceSpecials(LegendLayout& l) {
   const std::array<SymbolId, 2> symbols{kBonusSymbol, kScatterSymbol};
   for (std::size_t i = 0; i < symbols.size(); ++i) {
     const int top = 44 + static_cast<int>(i) * 74;
+    // The icon gives up a few pixels so that the note reads at a full size beside it.
     l.specials[i] = {symbols[i],
                      captions[i],
                      std::string(notes[i]),
-                     {22, top, 66, 66},
-                     {98, top + 4, 130, 24},
-                     {98, top + 30, 130, 34}};
+                     {20, top + 2, 62, 62},
+                     {90, top, 140, 24},
+                     {90, top + 25, 140, 40}};
   }
   l.multipliersHeading = {"Умножители", {12, 196, 222, 24}};
   for (std::size_t i = 0; i < std::size(kMultiplierSymbols); ++i) {
     const int left = 16 + static_cast<int>(i) * 72;
     const SymbolId s = kMultiplierSymbols[i];
-    l.multipliers[i] = {s, {}, ReelsNote(s), {left + 4, 224, 62, 62}, {}, {left, 288, 70, 28}};
+    l.multipliers[i] = {s, {}, ReelsNote(s), {left + 7, 222, 56, 56}, {}, {left - 2, 280, 74, 36}};
   }
 }
 
@@ -70,7 +71,7 @@ void PlacePays(LegendLayout& l) {
     e.name = kSymbolNames[symbol];
     e.card = legend_window::PayCard(symbol);
     e.icon = {e.card.left + 3, e.card.top + 3, 46, 46};
-    e.nameBox = {e.card.left + 56, e.card.top + 2, e.card.width - 62, 19};
+    e.nameBox = {e.card.left + 56, e.card.top + 1, e.card.width - 62, 19};
     e.pays = PayCells(symbol);
   }
 }

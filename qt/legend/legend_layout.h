@@ -74,7 +74,7 @@ struct LegendLayout {
   Heading linesHeading;
   std::array<LineGrid, kPaylines> lines;
   Rect flag;
-  Rect rulesButton;  // the window's button to the rules, at the end of the lines' heading
+  Rect rulesButton;  // the first of the window's buttons, at the end of the lines' heading
 };
 
 LegendLayout MakeLegendLayout();

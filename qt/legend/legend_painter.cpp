@@ -11,6 +11,11 @@ QString Utf8(std::string_view s) {
   return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// The notes and the small print stay large enough to read at the window's own size.
+constexpr int kNotePx = 13;
+constexpr int kReelsNotePx = 12;
+constexpr int kSmallPrintPx = 12;
+
 void PaintSheet(QPainter& p) {
   QLinearGradient paper(0, 0, 0, kHeight);
   paper.setColorAt(0, palette::kPaper.lighter(103));
@@ -35,14 +40,14 @@ bool PaintSpecials(PaintKit& kit, const LegendLayout& l) {
     p.setFont(kit.Font(19, true));
     p.setPen(palette::kDarkRed);
     p.drawText(ToQRect(e.captionBox), Qt::AlignLeft | Qt::AlignVCenter, Utf8(e.caption));
-    p.setFont(kit.Font(11, false));
+    p.setFont(kit.Font(kNotePx, false));
     p.setPen(palette::kInk);
     p.drawText(ToQRect(e.noteBox), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Utf8(e.note));
   }
   kit.Heading(Utf8(l.multipliersHeading.text), ToQRect(l.multipliersHeading.box), 16, from, to);
   for (const SpecialEntry& e : l.multipliers) {
     ok = kit.Symbol(e.symbol, ToQRect(e.icon)) && ok;
-    p.setFont(kit.Font(10, false));
+    p.setFont(kit.Font(kReelsNotePx, false));
     p.setPen(palette::kInk);
     p.drawText(ToQRect(e.noteBox), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                Utf8(e.note));
@@ -60,7 +65,7 @@ void PaintPayCell(PaintKit& kit, const PayCell& c) {
   p.setFont(kit.Font(12, true));
   p.setPen(Qt::white);
   p.drawText(ToQRect(c.badge), Qt::AlignCenter, QString::number(c.count));
-  p.setFont(kit.Font(10, false));
+  p.setFont(kit.Font(kSmallPrintPx, false));
   p.setPen(palette::kSmallPrint);
   p.drawText(ToQRect(c.unit), Qt::AlignLeft | Qt::AlignVCenter, Utf8(c.perUnit));
 }

@@ -1,4 +1,5 @@
-// The legend: every pay in credits at the stake per line being played, and its way to the rules.
+// The legend: every pay in credits at the stake per line being played, its way to the rules
+// and its way out.
 
 #include <set>
 
@@ -75,6 +76,24 @@ TEST_F(LegendWindowTest, ItsButtonAndF1OpenTheRulesOverIt) {
     desk_.Then(100, [this] { desk_.CloseByWindowSystem(WindowId::Legend); });
     Click(MainEl::LegendButton);
     EXPECT_TRUE(both) << (byKey ? "F1" : "the button");
+  }
+}
+
+TEST_F(LegendWindowTest, ItsCloseButtonAndEnterCloseIt) {
+  for (const bool byKey : {false, true}) {
+    bool stayedOpen = false;
+    testing::ClickResult result{};
+    desk_.Then(100, [&] {
+      result = byKey ? desk_.Press(Key::Enter) : desk_.Click(Ref(LegendEl::CloseButton));
+    });
+    desk_.Then(100, [&] {
+      stayedOpen = desk_.IsShown(WindowId::Legend);
+      if (stayedOpen) desk_.CloseByWindowSystem(WindowId::Legend);
+    });
+    Click(MainEl::LegendButton);
+    desk_.RunFor(200);  // the check runs whether or not the legend has closed
+    EXPECT_EQ(result, testing::ClickResult::Handled) << (byKey ? "Enter" : "the button");
+    EXPECT_FALSE(stayedOpen) << (byKey ? "Enter" : "the button");
   }
 }
 

@@ -155,8 +155,11 @@ TEST_P(TimedBonusStages, PayTheTimedBonusOfTheLevel) {
   desk_.RunFor(1000);
   const std::int64_t balance = s().Balance;
   s().JokerUses = 3;
-  desk_.Then(500, [this] {
+  desk_.Then(500, [this, stage] {
     EXPECT_EQ(desk_.Text(Ref(TimedBonusEl::Amount)), "400");
+    const std::string series = desk_.Text(Ref(TimedBonusEl::Series));
+    EXPECT_NE(series.find("Бонус " + std::to_string(stage + 1) + " от 5"), std::string::npos);
+    EXPECT_EQ(series.find("следва мегабонусът") != std::string::npos, stage == 4);
     desk_.Click(Ref(TimedBonusEl::OkButton));
   });
   desk_.ClearCues();

@@ -147,6 +147,15 @@ TEST_F(HistoryWindows, StatisticsShowTheHistorysFiguresAndTheExactReturnForTheLi
   EXPECT_NE(desk_.Text(Ref(StatisticsEl::MachineReturn)).find("96,40 %"), std::string::npos);
 }
 
+TEST(StatisticsCard, ShadesOneBandPerFigureAndHoldsThemAll) {
+  const std::string names = DescribeStats({}).names;
+  EXPECT_EQ(std::count(names.begin(), names.end(), '\n'), statistics_window::kFigureRows);
+  const Rect card = statistics_window::kFiguresCard;
+  const Rect shown = SpecOf(Ref(StatisticsEl::Names)).rect;
+  EXPECT_LE(shown.Bottom(), card.Bottom());
+  EXPECT_LE(card.Bottom(), SpecOf(Ref(StatisticsEl::Notice)).rect.top);
+}
+
 TEST_F(HistoryWindows, AnEmptyOrDamagedHistorySaysSoAndListsOnlyWholeGames) {
   InHistory([&] { EXPECT_TRUE(desk_.Visible(Ref(HistoryEl::EmptyNotice))); });
   WaitFor(Losing);
