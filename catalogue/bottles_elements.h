@@ -71,7 +71,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BottlesEl::Cou
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::Bottles, "BottlesWindow", "Бонус", 483, 250, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Bottles, "BottlesWindow", "Пиян Бонус", 483, 250, colours::kWhite,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace bottles_window

@@ -109,7 +109,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::Cups, "CupsWindow", "Бонус", 755, 460, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Cups, "CupsWindow", "Пиян Бонус", 755, 460, colours::kWhite,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace cups_window
