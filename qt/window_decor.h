@@ -1,7 +1,8 @@
 #pragma once
 
 // What a window paints on its surface under its elements: the mega bonus's chasing bulbs, the
-// level-up's planks, the bonus result's celebratory frame, the double-up's ladder rails.
+// level-up's planks, the bonus result's celebratory frame, the double-up's ladder rails, the
+// meze's plates and covered dishes.
 
 #include <QPainter>
 #include <functional>
