@@ -59,7 +59,7 @@ using C = CupsClick;
 // their cups, clear of the glass and of the ring around it, and keep the room of their largest
 // text, as the desktop does not size labels to their text.
 inline constexpr TextStyle kPrize =
-    Opaque(Style(13, true, colours::kRed, Align::Centre), colours::kYellow);
+    Opaque(Style(13, true, colours::kRed, Align::Centre, true), colours::kYellow);
 // The multiplier is a plate by the picked bottle, named by its caption.
 inline constexpr TextStyle kMultiplier =
     Opaque(Style(36, true, colours::kRed, Align::Centre, true), colours::kYellow);
