@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "bonus/pick_labels.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -10,10 +11,6 @@ namespace {
 
 constexpr int kLabelPoints = 10;
 constexpr int kPickedLabelPoints = 20;
-
-std::string Multiplier(int v) {
-  return "X" + std::to_string(v);
-}
 
 }  // namespace
 
@@ -67,12 +64,12 @@ void BottlesWindow::PickBottle(int bottle) {
   Progress();
   const ElementRef label = Ref(BottleLabel(bottle));
   d_.SetFontSize(label, kPickedLabelPoints);
-  d_.SetText(label, Multiplier(v));
+  d_.SetText(label, MultiplierText(v));
   d_.SetVisible(label, true);
   // The prompt gives way to the multiplier won while the others are shown.
   d_.SetVisible(Ref(BottlesEl::Banner), false);
   const ElementRef status = Ref(BottlesEl::Status);
-  d_.SetText(status, "Вашият множител: " + Multiplier(v));
+  d_.SetText(status, "Вашият множител: " + MultiplierText(v));
   d_.SetVisible(status, true);
   ring_.Place(bottle);
   ring_.Wait();
@@ -90,7 +87,7 @@ void BottlesWindow::RevealFrom(int bottle) {
   for (int j = bottle; j <= kBottles; ++j) {
     if (j == rules_.pickedCover()) continue;
     const ElementRef label = Ref(BottleLabel(j));
-    d_.SetText(label, Multiplier(rules_.values()[static_cast<std::size_t>(j - 1)]));
+    d_.SetText(label, MultiplierText(rules_.values()[static_cast<std::size_t>(j - 1)]));
     d_.SetVisible(label, true);
     if (j < kBottles) {
       d_.Repaint(WindowId::Bottles);

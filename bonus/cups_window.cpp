@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "bonus/pick_labels.h"
 #include "catalogue/bottles_elements.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
@@ -34,7 +35,7 @@ void CupsWindow::OnShow() {
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
   }
-  d_.SetText(Ref(CupsEl::Multiplier), "X" + std::to_string(bonus_.round().multiplier));
+  d_.SetText(Ref(CupsEl::Multiplier), MultiplierText(bonus_.round().multiplier));
   if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
   d_.SetVisible(Ref(CupsEl::Status), false);
   d_.SetVisible(Ref(CupsEl::Banner), true);

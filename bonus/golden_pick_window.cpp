@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "bonus/pick_labels.h"
 #include "catalogue/durations.h"
 #include "core/reseed.h"
 #include "core/sound.h"
@@ -76,7 +77,7 @@ void GoldenPickWindow::ShowChoices(int picked) {
                    Ref(FoulsPicture(covers_.values()[static_cast<std::size_t>(k - 1)])));
     const ElementRef label = Ref(CoverLabel(k));
     d_.SetFontSize(label, k == picked ? kPickedLabelPoints : kMissedLabelPoints);
-    d_.SetText(label, k == picked ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+    d_.SetText(label, k == picked ? kPickedCoverLabel : kMissedCoverLabel);
     d_.SetVisible(label, true);
   }
   d_.SetVisible(Ref(GoldenPickEl::Banner), false);

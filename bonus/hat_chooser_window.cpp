@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "bonus/pick_labels.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
 
@@ -80,7 +81,7 @@ void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
     d_.CopyPicture(Ref(ChooserHat(k)), Ref(kRevealed[game]));
     const ElementRef label = Ref(HatLabel(k));
     d_.SetFontSize(label, k == picked ? kPickedLabelPoints : kMissedLabelPoints);
-    d_.SetText(label, k == picked ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+    d_.SetText(label, k == picked ? kPickedCoverLabel : kMissedCoverLabel);
     d_.SetVisible(label, true);
   }
   d_.SetVisible(Ref(HatChooserEl::Banner), false);

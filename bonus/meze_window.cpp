@@ -130,6 +130,8 @@ void MezeWindow::EndMezeRow(MezeRow row) {
   rules_.OpenNextRow();
   // The ring goes up with the rows, in the column of the last pick.
   ring_.Place(ChoiceNumber(next, (ring_.choice() - 1) % kMezeCells + 1));
+  // The lids come off the new row and the lit runner moves up to it: the whole window changes.
+  d_.Repaint(WindowId::Meze);
 }
 
 void MezeWindow::ShowRow(MezeRow row, bool visible) {

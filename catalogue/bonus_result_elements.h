@@ -37,7 +37,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BonusResultEl:
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::BonusResult, "BonusResultWindow", "Бонус", 485, 296, colours::kYellow,
+inline constexpr WindowSpec kWindow{WindowId::BonusResult, "BonusResultWindow", "Печалба от Бонуса", 485, 296, colours::kYellow,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace result_window

@@ -60,18 +60,18 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BottlesEl::Cou
     Pic(E::Bottle3, "Bottle3", {220, 62, 55, 125}, Picture::BottleRakia, C::PickBottle, 3),
     Pic(E::Bottle4, "Bottle4", {300, 40, 55, 125}, Picture::BottleWine, C::PickBottle, 4),
     Pic(E::Bottle5, "Bottle5", {374, 64, 55, 125}, Picture::BottleBeer, C::PickBottle, 5),
-    Text(E::BottleMultiplier1, "BottleMultiplier1", {52, 30, 50, 32}, kMultiplier, "X1", kHidden),
-    Text(E::BottleMultiplier2, "BottleMultiplier2", {136, 6, 50, 32}, kMultiplier, "X2", kHidden),
-    Text(E::BottleMultiplier3, "BottleMultiplier3", {222, 24, 50, 32}, kMultiplier, "X3", kHidden),
-    Text(E::BottleMultiplier4, "BottleMultiplier4", {304, 8, 50, 32}, kMultiplier, "X4", kHidden),
-    Text(E::BottleMultiplier5, "BottleMultiplier5", {374, 28, 50, 32}, kMultiplier, "X5", kHidden),
+    Text(E::BottleMultiplier1, "BottleMultiplier1", {52, 30, 50, 32}, kMultiplier, "×1", kHidden),
+    Text(E::BottleMultiplier2, "BottleMultiplier2", {136, 6, 50, 32}, kMultiplier, "×2", kHidden),
+    Text(E::BottleMultiplier3, "BottleMultiplier3", {222, 24, 50, 32}, kMultiplier, "×3", kHidden),
+    Text(E::BottleMultiplier4, "BottleMultiplier4", {304, 8, 50, 32}, kMultiplier, "×4", kHidden),
+    Text(E::BottleMultiplier5, "BottleMultiplier5", {374, 28, 50, 32}, kMultiplier, "×5", kHidden),
     Pic(E::Banner, "Banner", {164, 212, 170, 22}, Picture::BannerBottles, C::None),
     Text(E::Status, "Status", {0, 208, 483, 30}, kStatus, "", kHidden),
     RingFor(E::Ring, {50, 62, 55, 125}),
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::Bottles, "BottlesWindow", "Бонус", 483, 250, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Bottles, "BottlesWindow", "Пиян Бонус", 483, 250, colours::kWhite,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace bottles_window

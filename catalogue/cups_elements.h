@@ -55,61 +55,63 @@ using namespace build;
 using E = CupsEl;
 using C = CupsClick;
 
-// 13 px at design; the game sets 10 points, and 20 for an opened cup. The labels keep the
-// room of their largest text centred on their cup, as the desktop does not size labels to
-// their text.
+// 13 px at design; the game sets 10 points, and 20 for an opened cup. The labels hang under
+// their cups, clear of the glass and of the ring around it, and keep the room of their largest
+// text, as the desktop does not size labels to their text.
 inline constexpr TextStyle kPrize =
-    Opaque(Style(13, true, colours::kRed, Align::Centre), colours::kYellow);
-inline constexpr TextStyle kMultiplier = Style(32, true, colours::kRed, Align::Centre);
+    Opaque(Style(13, true, colours::kRed, Align::Centre, true), colours::kYellow);
+// The multiplier is a plate by the picked bottle, named by its caption.
+inline constexpr TextStyle kMultiplier =
+    Opaque(Style(36, true, colours::kRed, Align::Centre, true), colours::kYellow);
 
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)> kElements{{
-    Pic(E::Cup1, "Cup1", {230, 18, 83, 113}, Picture::CupVodka, C::PickCup, 1),
-    Pic(E::Cup2, "Cup2", {332, 18, 83, 113}, Picture::CupVodka, C::PickCup, 2),
-    Pic(E::Cup3, "Cup3", {432, 20, 83, 113}, Picture::CupVodka, C::PickCup, 3),
-    Pic(E::Cup4, "Cup4", {128, 152, 83, 113}, Picture::CupVodka, C::PickCup, 4),
-    Pic(E::Cup5, "Cup5", {230, 152, 83, 113}, Picture::CupVodka, C::PickCup, 5),
-    Pic(E::Cup6, "Cup6", {326, 152, 83, 113}, Picture::CupVodka, C::PickCup, 6),
-    Pic(E::Cup7, "Cup7", {428, 152, 83, 113}, Picture::CupVodka, C::PickCup, 7),
-    Pic(E::Cup8, "Cup8", {528, 152, 83, 113}, Picture::CupVodka, C::PickCup, 8),
-    Pic(E::Cup9, "Cup9", {28, 284, 83, 113}, Picture::CupVodka, C::PickCup, 9),
-    Pic(E::Cup10, "Cup10", {130, 284, 83, 113}, Picture::CupVodka, C::PickCup, 10),
-    Pic(E::Cup11, "Cup11", {230, 284, 83, 113}, Picture::CupVodka, C::PickCup, 11),
-    Pic(E::Cup12, "Cup12", {328, 284, 83, 113}, Picture::CupVodka, C::PickCup, 12),
-    Pic(E::Cup13, "Cup13", {424, 284, 83, 113}, Picture::CupVodka, C::PickCup, 13),
-    Pic(E::Cup14, "Cup14", {526, 284, 83, 113}, Picture::CupVodka, C::PickCup, 14),
-    Pic(E::Cup15, "Cup15", {626, 284, 83, 113}, Picture::CupVodka, C::PickCup, 15),
-    Text(E::CupPrize1, "CupPrize1", {241, 64, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize2, "CupPrize2", {343, 64, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize3, "CupPrize3", {443, 66, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize4, "CupPrize4", {139, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize5, "CupPrize5", {241, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize6, "CupPrize6", {337, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize7, "CupPrize7", {441, 198, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize8, "CupPrize8", {541, 200, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize9, "CupPrize9", {41, 332, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize10, "CupPrize10", {143, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize11, "CupPrize11", {241, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize12, "CupPrize12", {341, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize13, "CupPrize13", {435, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize14, "CupPrize14", {537, 328, 60, 32}, kPrize, "150", kHidden),
-    Text(E::CupPrize15, "CupPrize15", {639, 330, 60, 32}, kPrize, "150", kHidden),
-    Text(E::Multiplier, "Multiplier", {20, 10, 48, 37}, kMultiplier, "X1"),
-    Pic(E::PickedBottle, "PickedBottle", {14, 48, 55, 125}, Picture::BottleVodka, C::None),
-    Pic(E::Banner, "Banner", {284, 412, 176, 37}, Picture::BannerCups, C::None),
+    Pic(E::Cup1, "Cup1", {245, 18, 65, 88}, Picture::CupVodka, C::PickCup, 1, kStretch | kTransparent),
+    Pic(E::Cup2, "Cup2", {345, 18, 65, 88}, Picture::CupVodka, C::PickCup, 2, kStretch | kTransparent),
+    Pic(E::Cup3, "Cup3", {445, 18, 65, 88}, Picture::CupVodka, C::PickCup, 3, kStretch | kTransparent),
+    Pic(E::Cup4, "Cup4", {145, 148, 65, 88}, Picture::CupVodka, C::PickCup, 4, kStretch | kTransparent),
+    Pic(E::Cup5, "Cup5", {245, 148, 65, 88}, Picture::CupVodka, C::PickCup, 5, kStretch | kTransparent),
+    Pic(E::Cup6, "Cup6", {345, 148, 65, 88}, Picture::CupVodka, C::PickCup, 6, kStretch | kTransparent),
+    Pic(E::Cup7, "Cup7", {445, 148, 65, 88}, Picture::CupVodka, C::PickCup, 7, kStretch | kTransparent),
+    Pic(E::Cup8, "Cup8", {545, 148, 65, 88}, Picture::CupVodka, C::PickCup, 8, kStretch | kTransparent),
+    Pic(E::Cup9, "Cup9", {45, 278, 65, 88}, Picture::CupVodka, C::PickCup, 9, kStretch | kTransparent),
+    Pic(E::Cup10, "Cup10", {145, 278, 65, 88}, Picture::CupVodka, C::PickCup, 10, kStretch | kTransparent),
+    Pic(E::Cup11, "Cup11", {245, 278, 65, 88}, Picture::CupVodka, C::PickCup, 11, kStretch | kTransparent),
+    Pic(E::Cup12, "Cup12", {345, 278, 65, 88}, Picture::CupVodka, C::PickCup, 12, kStretch | kTransparent),
+    Pic(E::Cup13, "Cup13", {445, 278, 65, 88}, Picture::CupVodka, C::PickCup, 13, kStretch | kTransparent),
+    Pic(E::Cup14, "Cup14", {545, 278, 65, 88}, Picture::CupVodka, C::PickCup, 14, kStretch | kTransparent),
+    Pic(E::Cup15, "Cup15", {645, 278, 65, 88}, Picture::CupVodka, C::PickCup, 15, kStretch | kTransparent),
+    Text(E::CupPrize1, "CupPrize1", {235, 115, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize2, "CupPrize2", {335, 115, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize3, "CupPrize3", {435, 115, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize4, "CupPrize4", {135, 245, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize5, "CupPrize5", {235, 245, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize6, "CupPrize6", {335, 245, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize7, "CupPrize7", {435, 245, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize8, "CupPrize8", {535, 245, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize9, "CupPrize9", {35, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize10, "CupPrize10", {135, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize11, "CupPrize11", {235, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize12, "CupPrize12", {335, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize13, "CupPrize13", {435, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize14, "CupPrize14", {535, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::CupPrize15, "CupPrize15", {635, 375, 84, 28}, kPrize, "150", kHidden),
+    Text(E::Multiplier, "Multiplier", {92, 52, 92, 52}, kMultiplier, "×1"),
+    Pic(E::PickedBottle, "PickedBottle", {24, 14, 55, 125}, Picture::BottleVodka, C::None),
+    Pic(E::Banner, "Banner", {289, 412, 176, 37}, Picture::BannerCups, C::None),
     Text(E::Status, "Status", {200, 412, 355, 37}, kStatus, "", kHidden),
     Store(E::StoreCupVodka, "StoreCupVodka", Picture::CupVodka),
     Store(E::StoreCupBrandy, "StoreCupBrandy", Picture::CupBrandy),
     Store(E::StoreCupRakia, "StoreCupRakia", Picture::CupRakia),
     Store(E::StoreCupWine, "StoreCupWine", Picture::CupWine),
     Store(E::StoreCupBeer, "StoreCupBeer", Picture::CupBeer),
-    RingFor(E::Ring, {230, 18, 83, 113}),
+    RingFor(E::Ring, {245, 18, 65, 88}),
 }};
 static_assert(IdsInOrder(kElements));
 
-inline constexpr WindowSpec kWindow{WindowId::Cups, "CupsWindow", "Бонус", 755, 460, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Cups, "CupsWindow", "Пиян Бонус", 755, 460, colours::kWhite,
                                     Border::FixedNoButtons, false, kElements, {}};
 // clang-format on
 }  // namespace cups_window

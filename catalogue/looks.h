@@ -135,7 +135,7 @@ inline constexpr std::array kLabelLooks{
     Look(MegaBonusEl::Heading, MegaBonusEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(MegaBonusEl::Announcement, MegaBonusEl::Prompt, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(CupsEl::CupPrize1, CupsEl::CupPrize15, Backing::Tag, ink::kDarkRed),
-    Look(CupsEl::Multiplier, CupsEl::Multiplier, Backing::Lettering, colours::kRed, ink::kEdge),
+    Look(CupsEl::Multiplier, CupsEl::Multiplier, Backing::Plate, ink::kDarkRed),
     Look(MezeEl::CabbagePrize1, MezeEl::TurnipPrize6, Backing::Tag, ink::kDarkRed),
     Look(MezeEl::Total, MezeEl::Total, Backing::Plate, ink::kDarkRed),
     Look(BottlesEl::BottleMultiplier1, BottlesEl::BottleMultiplier5, Backing::Lettering, colours::kRed, ink::kEdge),
@@ -228,6 +228,7 @@ inline constexpr Rgb kCaptionInk = ink::kCream;
 inline constexpr std::array kCaptions{
     Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {604, 23, 76, 21}},
     Caption{Ref(MainEl::AutoPlayBox), "АВТОИГРА", {624, 549, 76, 21}},
+    Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
 };
 // clang-format on
 

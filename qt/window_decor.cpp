@@ -163,6 +163,76 @@ void PaintLadderRails(QPainter& p) {
   }
 }
 
+// A glazed clay plate seen from the side, centred on `centre`.
+void PaintClayPlate(QPainter& p, QPointF centre, qreal halfWidth) {
+  const QRectF plate(centre.x() - halfWidth, centre.y() - 9, 2 * halfWidth, 18);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(60, 25, 5, 60));
+  p.drawEllipse(plate.translated(0, 3));
+  QLinearGradient glaze(plate.topLeft(), plate.bottomLeft());
+  glaze.setColorAt(0, QColor(214, 140, 70));
+  glaze.setColorAt(1, QColor(132, 62, 20));
+  p.setPen(QPen(QColor(90, 40, 10), 1.2));
+  p.setBrush(glaze);
+  p.drawEllipse(plate);
+  // The well of the plate, in the cream slip of the tavern's pottery.
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(250, 232, 196));
+  p.drawEllipse(plate.adjusted(halfWidth * 0.2, 3.5, -halfWidth * 0.2, -4));
+}
+
+// A copper lid over a plate not served yet: the rows still to come show as covered dishes.
+void PaintCoveredDish(QPainter& p, QPointF base, qreal halfWidth) {
+  PaintClayPlate(p, base, halfWidth);
+  const qreal r = halfWidth * 0.78, h = 40;
+  QPainterPath dome;
+  dome.moveTo(base.x() - r, base.y());
+  dome.cubicTo(base.x() - r, base.y() - h * 1.3, base.x() + r, base.y() - h * 1.3, base.x() + r,
+               base.y());
+  dome.closeSubpath();
+  QLinearGradient copper(base.x() - r, 0, base.x() + r, 0);
+  copper.setColorAt(0, QColor(150, 78, 36));
+  copper.setColorAt(0.35, QColor(238, 170, 110));
+  copper.setColorAt(0.6, QColor(196, 112, 58));
+  copper.setColorAt(1, QColor(120, 58, 24));
+  p.setPen(QPen(QColor(88, 40, 14), 1.3));
+  p.setBrush(copper);
+  p.drawPath(dome);
+  // The rolled rim and the knob.
+  p.setBrush(QColor(170, 92, 44));
+  p.drawRoundedRect(QRectF(base.x() - r - 2, base.y() - 3, 2 * r + 4, 5), 2.5, 2.5);
+  p.setBrush(QColor(214, 140, 80));
+  p.drawEllipse(QPointF(base.x(), base.y() - h - 3), 5, 4);
+}
+
+// The meze table: every vegetable on its plate, the rows not reached yet under copper lids so
+// the whole climb shows from the start, and the row in play on a lit runner.
+void PaintMezeTable(QPainter& p, const std::function<bool(ElementRef)>& shown) {
+  int inPlay = 0;
+  for (int row = 0; row < kMezeRows; ++row)
+    if (shown(Ref(MezePicture(row, 1)))) inPlay = row;
+  const Rect first = SpecOf(Ref(MezePicture(inPlay, 1))).rect;
+  const Rect firstTag = SpecOf(Ref(MezeLabel(inPlay, 1))).rect;
+  const QRectF runner(14, first.top - 12, 644, firstTag.Bottom() + 4 - (first.top - 12));
+  QLinearGradient glow(runner.topLeft(), runner.bottomLeft());
+  glow.setColorAt(0, QColor(255, 226, 120, 90));
+  glow.setColorAt(1, QColor(255, 200, 80, 40));
+  p.setPen(QPen(QColor(200, 150, 40, 150), 1.5));
+  p.setBrush(glow);
+  p.drawRoundedRect(runner, 12, 12);
+  for (int row = 0; row < kMezeRows; ++row) {
+    for (int k = 1; k <= kMezeCells; ++k) {
+      const ElementRef vegetable = Ref(MezePicture(row, k));
+      const Rect art = SpecOf(vegetable).rect;
+      const QPointF base(art.Centre().x + 0.5, art.Bottom() - 5);
+      if (shown(vegetable))
+        PaintClayPlate(p, base, 44);
+      else
+        PaintCoveredDish(p, base, 44);
+    }
+  }
+}
+
 }  // namespace
 
 void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown) {
@@ -192,6 +262,9 @@ void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(Eleme
       break;
     case WindowId::DoubleUp:
       PaintLadderRails(p);
+      break;
+    case WindowId::Meze:
+      PaintMezeTable(p, shown);
       break;
     default:
       break;

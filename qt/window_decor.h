@@ -2,7 +2,7 @@
 
 // What a window paints on its surface under its elements: the mega bonus's chasing bulbs, the
 // level-up's planks, the celebratory frame of the bonus result and the timed bonus, the
-// double-up's ladder rails, the statistics' paper cards.
+// double-up's ladder rails, the statistics' paper cards, the meze's plates and covered dishes.
 
 #include <QPainter>
 #include <functional>

@@ -60,11 +60,11 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
     for (int i = 1; i <= kBottles; ++i) {
       const ElementRef label = Ref(BottleLabel(i));
       EXPECT_TRUE(desk_.Visible(label));
-      EXPECT_EQ(desk_.Text(label), "X" + std::to_string(values[static_cast<std::size_t>(i - 1)]));
+      EXPECT_EQ(desk_.Text(label), "×" + std::to_string(values[static_cast<std::size_t>(i - 1)]));
       EXPECT_EQ(desk_.State(label).fontSize, i == bottle ? 20 : 10);
       shown.insert(desk_.Text(label));
     }
-    EXPECT_EQ(shown, (std::set<std::string>{"X1", "X2", "X3", "X4", "X5"}));
+    EXPECT_EQ(shown, (std::set<std::string>{"×1", "×2", "×3", "×4", "×5"}));
     EXPECT_FALSE(desk_.Visible(Ref(BottlesEl::Banner))) << "the prompt outlives the pick";
     EXPECT_EQ(desk_.Text(Ref(BottlesEl::Status)),
               "Вашият множител: " + desk_.Text(Ref(BottleLabel(bottle))));
@@ -172,7 +172,7 @@ TEST_F(CupsTest, ShowsTheDrinkAndTheMultiplierOfThePickedBottle) {
     When(WindowId::Cups, [&, bottle] {
       for (int i = 1; i <= kCups; ++i) EXPECT_EQ(desk_.PictureOf(Ref(Cup(i))), cups[bottle - 1]);
       EXPECT_EQ(desk_.PictureOf(Ref(CupsEl::PickedBottle)), bottles[bottle - 1]);
-      EXPECT_EQ(desk_.Text(Ref(CupsEl::Multiplier)), "X" + std::to_string(6 - bottle));
+      EXPECT_EQ(desk_.Text(Ref(CupsEl::Multiplier)), "×" + std::to_string(6 - bottle));
       desk_.Close(WindowId::Cups);
     });
     Open(3, 5, bottle, 6 - bottle);

@@ -123,7 +123,45 @@ TEST(TagRows, TagsOfARowHangOnOneLine) {
     for (std::uint16_t i = row.first; i <= row.last; ++i)
       EXPECT_EQ(looks::TagTop({row.window, i}), top);
   }
-  EXPECT_EQ(looks::TagTop(Ref(CupsEl::CupPrize9)), 330);  // most of the bottom row's tops
+  EXPECT_EQ(looks::TagTop(Ref(CupsEl::CupPrize9)), 375);
+}
+
+bool Overlap(Rect a, Rect b) {
+  return a.left < b.Right() && b.left < a.Right() && a.top < b.Bottom() && b.top < a.Bottom();
+}
+// The ring as it frames `choice`: its own size, centred there.
+Rect RingAround(ElementRef ring, ElementRef choice) {
+  const Rect r = SpecOf(ring).rect;
+  const Point c = SpecOf(choice).rect.Centre();
+  return {c.x - r.width / 2, c.y - r.height / 2, r.width, r.height};
+}
+
+// A revealed prize never hides a choice's art, nor sits under the ring while its own choice is
+// framed during the reveal.
+void ExpectTagsClearOfTheArt(ElementRef ring,
+                             const std::vector<std::pair<ElementRef, ElementRef>>& tagAndArt) {
+  for (const auto& [tag, own] : tagAndArt) {
+    Rect drawn = SpecOf(tag).rect;
+    drawn.top = looks::TagTop(tag);
+    EXPECT_FALSE(Overlap(drawn, RingAround(ring, own))) << Describe(tag);
+    for (const auto& cell : tagAndArt)
+      EXPECT_FALSE(Overlap(drawn, SpecOf(cell.second).rect))
+          << Describe(tag) << " on " << Describe(cell.second);
+  }
+}
+
+TEST(TagRows, MezePrizesHangClearOfTheVegetablesAndTheRing) {
+  std::vector<std::pair<ElementRef, ElementRef>> cells;
+  for (int row = 0; row < kMezeRows; ++row)
+    for (int k = 1; k <= kMezeCells; ++k)
+      cells.emplace_back(Ref(MezeLabel(row, k)), Ref(MezePicture(row, k)));
+  ExpectTagsClearOfTheArt(Ref(MezeEl::Ring), cells);
+}
+
+TEST(TagRows, CupPrizesHangClearOfTheGlassesAndTheRing) {
+  std::vector<std::pair<ElementRef, ElementRef>> cells;
+  for (int i = 1; i <= kCups; ++i) cells.emplace_back(Ref(CupLabel(i)), Ref(Cup(i)));
+  ExpectTagsClearOfTheArt(Ref(CupsEl::Ring), cells);
 }
 
 }  // namespace
