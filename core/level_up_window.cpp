@@ -1,7 +1,10 @@
 #include "core/level_up_window.h"
 
+#include <algorithm>
 #include <string>
 
+#include "catalogue/mega_bonus_elements.h"
+#include "core/arith.h"
 #include "core/level_rules.h"
 #include "core/sound.h"
 
@@ -12,7 +15,10 @@ void LevelUpWindow::OnShow() {
   const std::int64_t award = LevelRules(s).PayAward();
   d_.SetText(Ref(LevelUpEl::LevelNumber), std::to_string(s.Level));
   d_.SetText(Ref(LevelUpEl::BonusValue), std::to_string(s.TimedBonusAmount));
-  d_.SetText(Ref(LevelUpEl::MegaBonusValue), std::to_string(s.MegaBonusCeiling));
+  // "Up to" is the wheel's top prize at the new bonus amount. The saved ceiling is only a
+  // fraction of it, so it would promise less than the wheel can pay.
+  const std::int64_t topFactor = *std::max_element(kMegaFactors.begin(), kMegaFactors.end());
+  d_.SetText(Ref(LevelUpEl::MegaBonusValue), std::to_string(SatMul(s.TimedBonusAmount, topFactor)));
   d_.SetText(Ref(LevelUpEl::MaxStakeValue), std::to_string(s.MaxLineStake));
   d_.SetText(Ref(LevelUpEl::LevelAwardValue), std::to_string(award));
   PlayCue(d_, s, Cue::DoubleWin);

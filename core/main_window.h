@@ -160,6 +160,7 @@ class MainWindow : public WindowLogic {
   std::int64_t ShownWin() const;
   // An award replaces the spin's win on the reels: its lines and marks are cleared.
   void ClearSpinWin();
+  void ClearReels();  // the lines, frames and banner only; the win panel keeps its figure
   bool BonusOpened() const;
 
   void PressStart();

@@ -92,6 +92,10 @@ void MainWindow::ShowFreeRound() {
 
 void MainWindow::ClearSpinWin() {
   doubleReturned_.reset();
+  ClearReels();
+}
+
+void MainWindow::ClearReels() {
   cycle_.ShowLines({});
   winShow_.Clear();
   Redraw();

@@ -49,6 +49,7 @@ void MainWindow::TakeTimedBonus() {
 }
 
 void MainWindow::OpenTimedBonus(TimedBonusKind kind) {
+  ClearReels();  // the bonus is its own moment: the old spin's lines do not stay behind it
   ShowBonusStage();
   d_.Open(kind == TimedBonusKind::Mega ? WindowId::MegaBonus : WindowId::TimedBonus,
           [this] { PayTimedBonus(); });

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "tests/support/machine_fixture.h"
 
 namespace tarvolenka {
@@ -34,7 +36,7 @@ TEST_F(Levels, ReachingTheThresholdRaisesTheLevelWithItsAwardAndValues) {
   EXPECT_EQ(Text(MainEl::LevelNumber), "2");
   EXPECT_EQ(desk_.Text(Ref(LevelUpEl::LevelNumber)), "2");
   EXPECT_EQ(desk_.Text(Ref(LevelUpEl::BonusValue)), "200");
-  EXPECT_EQ(desk_.Text(Ref(LevelUpEl::MegaBonusValue)), "4000");
+  EXPECT_EQ(desk_.Text(Ref(LevelUpEl::MegaBonusValue)), "10000");  // the wheel's 50 × 200
   EXPECT_EQ(desk_.Text(Ref(LevelUpEl::MaxStakeValue)), "20");
   EXPECT_EQ(desk_.Text(Ref(LevelUpEl::LevelAwardValue)), "4000");
   EXPECT_EQ(CueCount(Cue::DoubleWin), 1);
@@ -116,12 +118,21 @@ TEST_F(TimedBonus, ItsAmountReplacesTheLastSpinsLinesOnTheReels) {
   FinishSpin();
   ASSERT_GT(s().LastWin, 0);
   desk_.RunFor(30LL * 60 * 1000);  // the bonus comes due
-  desk_.Then(500, [this] { desk_.Click(Ref(TimedBonusEl::OkButton)); });
+  const auto onlyCells = [this] {
+    desk_.ClearCanvas();
+    form().Redraw();
+    return !desk_.canvas().empty() &&
+           std::all_of(desk_.canvas().begin(), desk_.canvas().end(),
+                       [](const auto& op) { return op.kind == testing::CanvasOp::Cell; });
+  };
+  bool clearBehindTheWindow = false;
+  desk_.Then(500, [&] {
+    clearBehindTheWindow = onlyCells();
+    desk_.Click(Ref(TimedBonusEl::OkButton));
+  });
   Click(MainEl::TakeBonusButton);
-  desk_.ClearCanvas();
-  form().Redraw();
-  ASSERT_FALSE(desk_.canvas().empty());
-  for (const auto& op : desk_.canvas()) EXPECT_EQ(op.kind, testing::CanvasOp::Cell);
+  EXPECT_TRUE(clearBehindTheWindow);
+  EXPECT_TRUE(onlyCells());
   EXPECT_EQ(Text(MainEl::WinCounter), "100");
 }
 
