@@ -188,7 +188,10 @@ void QtDesktop::Build(WindowId id) {
       case Kind::Picture: {
         auto* pic = new PictureWidget(parent, (e.flags & kStretch) != 0);
         pic->setGeometry(rect);
-        if (e.click != kNoClick) pic->onClick = [this, ref] { RouteClick(ref); };
+        if (e.click != kNoClick) {
+          pic->onClick = [this, ref] { RouteClick(ref); };
+          pic->setCursor(Qt::PointingHandCursor);  // the hover cue of a choice or button
+        }
         el.widget = pic;
         break;
       }

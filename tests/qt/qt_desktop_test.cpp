@@ -70,6 +70,8 @@ TEST_F(QtDesktopTest, BuildsTheMainWindowFromTheCatalogue) {
   EXPECT_EQ(W(MainEl::ExperienceGauge)->geometry(), QRect(172, 20, 429, 41));
   EXPECT_EQ(W(MainEl::TakeBonusButton)->geometry(), QRect(86, 552, 102, 42));
   EXPECT_EQ(desktop_->widget(Ref(MainEl::StoreChips)), nullptr);  // picture stores are not widgets
+  EXPECT_EQ(W(MainEl::StartButton)->cursor().shape(), Qt::PointingHandCursor);  // a hover cue
+  EXPECT_EQ(W(MainEl::ReelArea)->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(QtDesktopTest, ShowsPicturesAndLabelsOfTheNewGame) {
