@@ -151,6 +151,32 @@ void PaintStatisticsCards(QPainter& p) {
   PaintPaper(p, rect(kNoteBox), kNotePaper);
 }
 
+// The wheel's two top prizes, fifty and twenty-five times the bonus, sit in gold settings with
+// a star either side, so the eye finds what the light may stop on before it runs.
+void PaintTopPrizeSettings(QPainter& p) {
+  for (int cell = 1; cell <= kMegaCells; ++cell) {
+    if (kMegaFactors[static_cast<std::size_t>(cell - 1)] < 25) continue;
+    const Rect r = SpecOf(Ref(MegaLabel(cell))).rect;
+    const QRectF label(r.left, r.top, r.width, r.height);
+    const QRectF setting = label.adjusted(-8, -6, 8, 6);
+    QRadialGradient glow(setting.center(), setting.width() * 0.7);
+    glow.setColorAt(0, QColor(255, 236, 140, 200));
+    glow.setColorAt(1, QColor(255, 190, 40, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawRoundedRect(setting.adjusted(-10, -8, 10, 8), 18, 18);
+    QLinearGradient gold(setting.topLeft(), setting.bottomLeft());
+    gold.setColorAt(0, QColor(255, 240, 170));
+    gold.setColorAt(0.5, QColor(226, 170, 40));
+    gold.setColorAt(1, QColor(150, 96, 10));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(90, 50, 6), 1.2));
+    p.drawRoundedRect(setting, 10, 10);
+    PaintStar(p, QPointF(setting.left() + 2, setting.top() + 2), 7, QColor(255, 230, 90));
+    PaintStar(p, QPointF(setting.right() - 2, setting.top() + 2), 7, QColor(255, 230, 90));
+  }
+}
+
 void PaintLadderRails(QPainter& p) {
   for (qreal x : {212.0, 524.0}) {
     QLinearGradient g(x, 0, x + 10, 0);
@@ -244,6 +270,7 @@ void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(Eleme
       PaintReelBezel(p);
       break;
     case WindowId::MegaBonus:
+      PaintTopPrizeSettings(p);
       PaintBulbRing(p, shown);
       break;
     case WindowId::LevelUp:
