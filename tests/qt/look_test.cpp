@@ -131,11 +131,10 @@ TEST_F(LookTest, TheFreeSpinCaptionShowsAndHidesWithItsCounter) {
   Build(1.0);
   QWidget* counter = desktop_->widget(Ref(MainEl::FreeSpinsCounter));
   QWidget* main = counter->parentWidget();  // the zoomed content the elements live in
-  const auto spec = std::find_if(looks::kCaptions.begin(), looks::kCaptions.end(), [](auto& c) {
-    return c.element == Ref(MainEl::FreeSpinsCounter);
-  });
-  ASSERT_NE(spec, looks::kCaptions.end());
-  const QRect where(spec->rect.left, spec->rect.top, spec->rect.width, spec->rect.height);
+  const auto tag = std::find_if(looks::kCaptions.begin(), looks::kCaptions.end(),
+                                [](auto& c) { return c.element == Ref(MainEl::FreeSpinsCounter); });
+  ASSERT_NE(tag, looks::kCaptions.end());
+  const QRect where(tag->rect.left, tag->rect.top, tag->rect.width, tag->rect.height);
   const auto caption = [&] {
     for (QWidget* child : main->findChildren<QWidget*>())
       if (child->geometry() == where) return child;
