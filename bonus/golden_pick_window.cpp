@@ -75,10 +75,7 @@ void GoldenPickWindow::ShowChoices(int picked) {
   for (int k = 1; k <= 3; ++k) {
     d_.CopyPicture(Ref(Cover(k)),
                    Ref(FoulsPicture(covers_.values()[static_cast<std::size_t>(k - 1)])));
-    const ElementRef label = Ref(CoverLabel(k));
-    d_.SetFontSize(label, k == picked ? kPickedLabelPoints : kMissedLabelPoints);
-    d_.SetText(label, k == picked ? kPickedCoverLabel : kMissedCoverLabel);
-    d_.SetVisible(label, true);
+    ShowCoverLabel(d_, Ref(CoverLabel(k)), k == picked, kPickedLabelPoints, kMissedLabelPoints);
   }
   d_.SetVisible(Ref(GoldenPickEl::Banner), false);
   const ElementRef status = Ref(GoldenPickEl::Status);

@@ -79,10 +79,7 @@ void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
   for (int k = 1; k <= 3; ++k) {
     const auto game = static_cast<std::size_t>(values[static_cast<std::size_t>(k - 1)] - 1);
     d_.CopyPicture(Ref(ChooserHat(k)), Ref(kRevealed[game]));
-    const ElementRef label = Ref(HatLabel(k));
-    d_.SetFontSize(label, k == picked ? kPickedLabelPoints : kMissedLabelPoints);
-    d_.SetText(label, k == picked ? kPickedCoverLabel : kMissedCoverLabel);
-    d_.SetVisible(label, true);
+    ShowCoverLabel(d_, Ref(HatLabel(k)), k == picked, kPickedLabelPoints, kMissedLabelPoints);
   }
   d_.SetVisible(Ref(HatChooserEl::Banner), false);
   const ElementRef status = Ref(HatChooserEl::Status);

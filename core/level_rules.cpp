@@ -24,14 +24,14 @@ std::int64_t LevelRules::PayAward() {
 }
 
 std::uint8_t TimedBonusRules::Stage() {
-  if (s_.BonusStage > 5) s_.BonusStage = 0;
+  if (s_.BonusStage > kMegaBonusStage) s_.BonusStage = 0;
   return s_.BonusStage;
 }
 
 TimedBonusKind TimedBonusRules::Take() {
   s_.JokerUses = 0;
   s_.LastWin = 0;
-  return Stage() == 5 ? TimedBonusKind::Mega : TimedBonusKind::Timed;
+  return Stage() == kMegaBonusStage ? TimedBonusKind::Mega : TimedBonusKind::Timed;
 }
 
 std::int64_t TimedBonusRules::Award() {
@@ -42,7 +42,7 @@ std::int64_t TimedBonusRules::Award() {
 bool TimedBonusRules::Pay(DateTime now) {
   s_.Balance = SatAdd(s_.Balance, s_.LastWin);
   s_.BonusDueTime = PlusOneHour(now);
-  s_.BonusStage = static_cast<std::uint8_t>((s_.BonusStage + 1) % 6);
+  s_.BonusStage = static_cast<std::uint8_t>((s_.BonusStage + 1) % (kMegaBonusStage + 1));
   return s_.BonusStage == 0;
 }
 

@@ -30,6 +30,10 @@ class LevelRules {
   GameState& s_;
 };
 
+// The stage at which the timed bonus opens the mega bonus: the ordinary ones before it are
+// stages 0 to 4.
+inline constexpr std::uint8_t kMegaBonusStage = 5;
+
 // Which window the timed bonus opens.
 enum class TimedBonusKind : std::uint8_t { Timed, Mega };
 

@@ -9,7 +9,7 @@ namespace tarvolenka {
 
 std::string TimedBonusSeriesText(int stage) {
   std::string text = "Бонусът по време е ваш!";
-  constexpr int kSeries = 5;  // the timed bonuses before each mega bonus
+  constexpr int kSeries = kMegaBonusStage;  // the timed bonuses before each mega bonus
   if (stage < 0 || stage >= kSeries) return text;
   const int nth = stage + 1;
   text += "\nБонус " + std::to_string(nth) + " от " + std::to_string(kSeries);

@@ -91,7 +91,7 @@ void PaintCabinet(QPainter& p, const QRectF& r, Rgb base) {
   sky.setColorAt(0.55, Qc(base));
   sky.setColorAt(1, Qc(Towards(base, {20, 50, 110}, 55)));
   p.fillRect(r, sky);
-  const QRectF deck(r.left(), r.top() + looks::kDeckTop, r.width(), r.bottom() - looks::kDeckTop);
+  const QRectF deck(r.left(), r.top() + looks::kDeckTop, r.width(), r.height() - looks::kDeckTop);
   if (deck.height() <= 0) return;
   QLinearGradient g(deck.topLeft(), deck.bottomLeft());
   g.setColorAt(0, Qc(Towards(looks::kDeck, colours::kWhite, 12)));
