@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
@@ -143,6 +144,19 @@ std::optional<int> ChildProcess::Wait(int timeoutMs) {
     if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+}
+
+std::string ChildProcess::Stacks() const {
+  if (reaped_ || pid_ <= 0) return "(the child has ended)";
+  const std::string command =
+      "gdb -p " + std::to_string(pid_) + " -batch -nx -ex 'thread apply all bt 30' 2>&1 </dev/null";
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char chunk[4096];
+    for (std::size_t n; (n = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;) out.append(chunk, n);
+    ::pclose(pipe);
+  }
+  return out.empty() ? "(gdb could not say where the child stands)" : out;
 }
 
 }  // namespace tarvolenka::testing

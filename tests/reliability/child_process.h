@@ -34,6 +34,9 @@ class ChildProcess {
   bool Handles(int signal) const;
   // Waits for the end of the child; its wait status, or nothing when it outlives `timeoutMs`.
   std::optional<int> Wait(int timeoutMs);
+  // Where each of the child's threads stands, from gdb, for the message of a test that waited
+  // in vain; a line saying why not when gdb cannot tell.
+  std::string Stacks() const;
 
  private:
   bool Fill(int timeoutMs);

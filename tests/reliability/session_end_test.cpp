@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -67,7 +68,7 @@ SaveBytes EndDriver(const TempDir& dir, const std::string& scenario, int signal)
   std::optional<std::string> line;
   while ((line = driver.ReadLine(kStartupPatienceMs)) && line->rfind("READY ", 0) != 0) {
   }
-  EXPECT_TRUE(line.has_value()) << "the driver never reached its situation";
+  EXPECT_TRUE(line.has_value()) << "the driver never reached its situation:\n" << driver.Stacks();
   if (!line) return {};
   if (signal != 0) driver.Signal(signal);
   EXPECT_TRUE(EndedCleanly(driver.Wait(kEndPatienceMs))) << "the driver did not end cleanly";
@@ -154,14 +155,29 @@ TEST(LostDisplay, SavesTheStateInMemoryBeforeTheProgramEnds) {
   ChildProcess server(xvfb, {"-displayfd", "1", "-nolisten", "tcp"}, dir.path());
   const auto display = server.ReadLine(kStartupPatienceMs);
   ASSERT_TRUE(display.has_value()) << "Xvfb did not start";
+  // The game on that display sees nothing of the machine's session: no message bus to wait on
+  // (the accessibility bridge asks one), and folders of its own.
+  const std::filesystem::path runtime = dir / "runtime";
+  std::filesystem::create_directory(runtime);
+  std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
   ChildOptions onTheServer;
-  onTheServer.environment = {"QT_QPA_PLATFORM=xcb", "DISPLAY=:" + *display};
+  onTheServer.environment = {"QT_QPA_PLATFORM=xcb",
+                             "DISPLAY=:" + *display,
+                             "XDG_RUNTIME_DIR=" + runtime.string(),
+                             "XDG_CONFIG_HOME=" + (dir / "config").string(),
+                             "XDG_CACHE_HOME=" + (dir / "cache").string(),
+                             "DBUS_SESSION_BUS_ADDRESS=unix:path=" + (runtime / "no-bus").string()};
   ChildProcess driver(TARVOLENKA_SESSION_END_DRIVER, {"idle"}, dir.path(), onTheServer);
   std::optional<std::string> line;
   while ((line = driver.ReadLine(kStartupPatienceMs)) && line->rfind("READY ", 0) != 0) {
   }
-  ASSERT_TRUE(line.has_value()) << "the driver never reached its situation";
-  server.Signal(SIGKILL);
+  ASSERT_TRUE(line.has_value()) << "the driver never reached its situation on display :" << *display
+                                << "\n"
+                                << driver.Stacks();
+  // Ended by its own rules, the server leaves no stale lock behind for the servers that other
+  // tests start (two starting together over a stale lock may both take its display); to the
+  // game the connection breaks as it would in a crash.
+  server.Signal(SIGTERM);
   EXPECT_TRUE(driver.Wait(kEndPatienceMs).has_value()) << "the game outlived its display";
   EXPECT_EQ(SavedState(dir), FromHex(line->substr(6)));
 }
