@@ -10,7 +10,8 @@
 # 10-second slices of --idle seconds, so one burst of other work does not swing it, and the
 # whole window). Then a key press (Shift, which plays nothing) loads the game's sound system, and
 # its resident memory is taken again once it has settled. Prints the figures and game / bare
-# ratios.
+# ratios, and the idle CPU beside the bare window with a label changed once a second (--tick),
+# the least a countdown's repaint a second can cost.
 #
 # The game keeps its rendered pictures in a cache folder, so only its first start renders them:
 # each run starts the game twice, with a cache folder filled by an earlier start and with an
@@ -33,7 +34,7 @@ while (($#)); do
     --runs) runs=$2; shift 2 ;;
     --idle) idle=$2; shift 2 ;;
     --settle) settle=$2; shift 2 ;;
-    -h | --help) sed -n '2,23p' "$0"; exit 0 ;;
+    -h | --help) sed -n '2,24p' "$0"; exit 0 ;;
     *) echo "unknown argument: $1" >&2; exit 2 ;;
   esac
 done
@@ -100,12 +101,14 @@ wait_mark() {
 # The cache folder every start but the cold ones shares.
 warm_cache=$work/warm-cache
 
-# Starts PROGRAM in a fresh folder DIR with the cache folder CACHE; sets START (us) and PID.
+# Starts PROGRAM in a fresh folder DIR with the cache folder CACHE and the arguments after them;
+# sets START (us) and PID.
 launch() {
   local program=$1 dir=$2 cache=$3
+  shift 3
   mkdir -p "$dir"
   START=$(now_us)
-  (cd "$dir" && XDG_CACHE_HOME=$cache TARVOLENKA_FRAME_MARKS=1 exec "$program" 2>"$dir/stderr") &
+  (cd "$dir" && XDG_CACHE_HOME=$cache TARVOLENKA_FRAME_MARKS=1 exec "$program" "$@" 2>"$dir/stderr") &
   PID=$!
   pids+=("$PID")
 }
@@ -170,24 +173,35 @@ for run in $(seq "$runs"); do
   measure_once bare "$bare" "$run" "$warm_cache"
 done
 
-# Idle: both programs side by side, after they have settled.
+# Idle: the programs side by side, after they have settled. The third is the bare window with a
+# label changed once a second, as the game's countdown is: the floor of the game's idle CPU.
 launch "$game" "$work/game-idle" "$warm_cache"; game_pid=$PID
 launch "$bare" "$work/bare-idle" "$warm_cache"; bare_pid=$PID
+launch "$bare" "$work/tick-idle" "$warm_cache" --tick; tick_pid=$PID
 sleep $((settle + 2))
 slice=10
 ((idle < slice)) && slice=$idle
-: >"$work/game-slices"; : >"$work/bare-slices"
-cpu_snapshot "$game_pid" "$work/g0"; cpu_snapshot "$bare_pid" "$work/b0"; t0=$(now_us)
-cp "$work/g0" "$work/gs"; cp "$work/b0" "$work/bs"; ts=$t0
+idlers=(game bare tick)
+declare -A idler_pid=([game]=$game_pid [bare]=$bare_pid [tick]=$tick_pid)
+for n in "${idlers[@]}"; do
+  : >"$work/$n-slices"
+  cpu_snapshot "${idler_pid[$n]}" "$work/$n-0"
+  cp "$work/$n-0" "$work/$n-s"
+done
+t0=$(now_us); ts=$t0
 for _ in $(seq $((idle / slice))); do
   sleep "$slice"
-  cpu_snapshot "$game_pid" "$work/g"; cpu_snapshot "$bare_pid" "$work/b"; t=$(now_us)
-  cpu_share "$work/gs" "$work/g" $((t - ts)) >>"$work/game-slices"
-  cpu_share "$work/bs" "$work/b" $((t - ts)) >>"$work/bare-slices"
-  mv "$work/g" "$work/gs"; mv "$work/b" "$work/bs"; ts=$t
+  for n in "${idlers[@]}"; do cpu_snapshot "${idler_pid[$n]}" "$work/$n-now"; done
+  t=$(now_us)
+  for n in "${idlers[@]}"; do
+    cpu_share "$work/$n-s" "$work/$n-now" $((t - ts)) >>"$work/$n-slices"
+    mv "$work/$n-now" "$work/$n-s"
+  done
+  ts=$t
 done
-gw=$(cpu_share "$work/g0" "$work/gs" $((ts - t0)))
-bw=$(cpu_share "$work/b0" "$work/bs" $((ts - t0)))
+gw=$(cpu_share "$work/game-0" "$work/game-s" $((ts - t0)))
+bw=$(cpu_share "$work/bare-0" "$work/bare-s" $((ts - t0)))
+tw=$(cpu_share "$work/tick-0" "$work/tick-s" $((ts - t0)))
 
 # The sound system loads at the first key press; Shift is a key the game ignores otherwise.
 gs=0
@@ -200,13 +214,14 @@ if [[ $mode == xvfb ]] && command -v xdotool >/dev/null; then
   fi
 fi
 ((gs)) || echo "the sound system did not load (TARVOLENKA_MUTE set, or no xdotool): no figure for it"
-stop "$game_pid"; stop "$bare_pid"
+stop "$game_pid"; stop "$bare_pid"; stop "$tick_pid"
 
 col() { awk -v c="$2" '{print $c}' "$work/$1" | median; }
 gm=$(col game 1); bm=$(col bare 1); cm=$(col cold 1)
 gf=$(col game 2); bf=$(col bare 2); cf=$(col cold 2)
 gr=$(col game 3); br=$(col bare 3); cr=$(col cold 3)
 gc=$(median <"$work/game-slices"); bc=$(median <"$work/bare-slices")
+tc=$(median <"$work/tick-slices")
 
 echo
 printf '%-36s %12s %12s %8s\n' "" "game" "bare window" "ratio"
@@ -222,6 +237,7 @@ row "  the same after a cold start (MB)" "$cr" "$br" "%.1f" 0.0009765625
 row "  once the sound has loaded (MB)" "$gs" "$br" "%.1f" 0.0009765625
 row "CPU idle, median ${slice} s slice (%)" "$gc" "$bc" "%.3f" 1
 row "CPU idle over the ${idle} s (% of a core)" "$gw" "$bw" "%.3f" 1
+row "  beside the bare window's ticking label" "$gw" "$tw" "%.3f" 1
 echo
 echo "each run (mapped s, first frame s, RSS kB):"
 paste -d' ' <(sed 's/^/game /' "$work/game") <(sed 's/^/cold /' "$work/cold") \
