@@ -16,6 +16,8 @@
 #include "catalogue/spoken_names.h"
 #include "qt/element_widgets.h"
 #include "qt/qt_desktop.h"
+#include "qt/styled_label.h"
+#include "qt/zoom_view.h"
 
 namespace tarvolenka::qt {
 namespace {
@@ -68,6 +70,37 @@ TEST_F(Accessibility, EveryControlAndCounterOfTheMainWindowIsReachedNamedAndInIt
   EXPECT_EQ(Of(Ref(MainEl::LinesCounter))->text(QAccessible::Name), "ЛИНИИ 50");
   EXPECT_EQ(Of(Ref(MainEl::CreditCounter))->text(QAccessible::Name), "БАЛАНС 30000");
   EXPECT_EQ(Of(Ref(MainEl::LineStakePanel))->text(QAccessible::Name), "КАНАЛ");
+}
+
+// The contents live in scenes, windows of their own to the toolkit: the reader finds each under
+// its window only, and the main window as the game's frame.
+TEST_F(Accessibility, TheApplicationShowsItsWindowsOnceAndTheMainOneAsAFrame) {
+  QAccessibleInterface* app = QAccessible::queryAccessibleInterface(qApp);
+  ASSERT_NE(app, nullptr);
+  bool mainFound = false;
+  for (int i = 0; i < app->childCount(); ++i) {
+    QObject* window = app->child(i)->object();
+    EXPECT_EQ(qobject_cast<ZoomContent*>(window), nullptr) << "a window's content at the top";
+    mainFound = mainFound || window == desktop_.window(WindowId::Main);
+  }
+  EXPECT_TRUE(mainFound);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(desktop_.window(WindowId::Main))->role(),
+            QAccessible::Window);
+}
+
+// A window built while a reader listens is met by the reader before its labels take clicks.
+TEST_F(Accessibility, ALabelMetBeforeItTakesClicksIsAButtonOnceItDoes) {
+  auto* label = new StyledLabel(desktop_.window(WindowId::Main), looks::LabelLook{}, false, Rgb{});
+  label->setText(QStringLiteral("ЗАТВОРИ"));
+  QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label);
+  EXPECT_EQ(reader->role(), QAccessible::StaticText);
+  EXPECT_EQ(reader->text(QAccessible::Name), "ЗАТВОРИ");
+  bool pressed = false;
+  label->TakeClicks([&] { pressed = true; });
+  EXPECT_EQ(reader->role(), QAccessible::Button);
+  reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(pressed);
+  delete label;
 }
 
 TEST_F(Accessibility, NamesFollowTheValuesAndThePictures) {
