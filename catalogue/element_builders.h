@@ -50,10 +50,13 @@ constexpr ElementSpec Text(E id, std::string_view name, Rect r, TextStyle style,
 }
 
 template <class E>
-constexpr ElementSpec PanelOf(E id, std::string_view name, Rect r, TextStyle style, Rgb colour) {
+constexpr ElementSpec PanelOf(E id, std::string_view name, Rect r, TextStyle style, Rgb colour,
+                              std::string_view text = {}, std::uint8_t flags = 0) {
   ElementSpec e{static_cast<std::uint16_t>(id), name, Kind::Panel, r};
   e.style = style;
   e.colour = colour;
+  e.text = text;
+  e.flags = flags;
   return e;
 }
 
