@@ -57,6 +57,16 @@ class LabelAccessible : public QAccessibleWidget {
   StyledLabel* Label() const { return static_cast<StyledLabel*>(widget()); }
 };
 
+// A caption tag reads its words.
+class CaptionAccessible : public QAccessibleWidget {
+ public:
+  explicit CaptionAccessible(CaptionTag* tag) : QAccessibleWidget(tag, QAccessible::StaticText) {}
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? static_cast<CaptionTag*>(widget())->text()
+                                  : QAccessibleWidget::text(t);
+  }
+};
+
 // A bar, frame or ring painted for the eye alone: there, but nothing a reader should stop at.
 class DecorationAccessible : public QAccessibleWidget {
  public:
@@ -101,8 +111,7 @@ QAccessibleInterface* ElementFactory(const QString&, QObject* object) {
   if (auto* view = dynamic_cast<WindowView*>(object);
       view != nullptr && view->id() == WindowId::Main)
     return new QAccessibleWidget(view, QAccessible::Window);
-  if (auto* caption = dynamic_cast<CaptionTag*>(object))
-    return new ElementAccessible(caption, QAccessible::StaticText, {});
+  if (auto* caption = dynamic_cast<CaptionTag*>(object)) return new CaptionAccessible(caption);
   if (dynamic_cast<ShapeWidget*>(object) != nullptr || dynamic_cast<RingWidget*>(object) != nullptr)
     return new DecorationAccessible(static_cast<QWidget*>(object));
   if (auto* picture = qobject_cast<PictureWidget*>(object)) {

@@ -126,6 +126,7 @@ QtDesktop::QtDesktop(qreal devicePixelRatio, const QString& pictureCache)
   for (int i = 0; i < kWindowCount; ++i) MakeTimers(static_cast<WindowId>(i));
   Build(WindowId::Main);
   qApp->installEventFilter(this);
+  QAccessible::installActivationObserver(this);
 }
 
 // What the main window shows as it opens, in the order it needs them: its icon, the reels'
@@ -140,6 +141,7 @@ std::vector<Picture> QtDesktop::PicturesAtStart() {
 }
 
 QtDesktop::~QtDesktop() {
+  QAccessible::removeActivationObserver(this);
   qApp->removeEventFilter(this);
   // The dialogs first: the main window owns them and would take them with it.
   static_assert(static_cast<int>(WindowId::Main) == 0, "the main window comes first");
@@ -383,7 +385,16 @@ void QtDesktop::SetText(ElementRef ref, std::string_view text) {
   }
 }
 
+void QtDesktop::accessibilityActiveChanged(bool active) {
+  readersListen_ = active;
+  if (!active) return;
+  for (std::size_t w = 0; w < windows_.size(); ++w)
+    for (std::size_t i = 0; i < windows_[w].elements.size(); ++i)
+      NameForReaders({static_cast<WindowId>(w), static_cast<std::uint16_t>(i)});
+}
+
 void QtDesktop::NameForReaders(ElementRef ref) {
+  if (!readersListen_) return;
   Element& el = At(ref);
   if (el.widget == nullptr) return;
   QString name = FromView(SpokenNameOf(ref));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QObject>
 #include <QPixmap>
@@ -25,7 +26,7 @@ class ZoomView;
 
 // The desktop of the real program: builds every window of the catalogue as Qt widgets, routes
 // clicks and timer ticks to the game logic, and carries out the logic's operations.
-class QtDesktop : public QObject, public Desktop {
+class QtDesktop : public QObject, public Desktop, private QAccessible::ActivationObserver {
  public:
   // Builds the main window, hidden; every other window is built when first needed, or once the
   // main window has shown its first frame. With a picture cache folder, rendered pictures are
@@ -154,8 +155,11 @@ class QtDesktop : public QObject, public Desktop {
   const QPixmap& PixmapOf(ElementRef ref);
   // Puts the element's picture into its picture widget, to be rasterised when it first shows.
   void ShowPictureOf(ElementRef ref);
-  // The name a screen reader says for the element, kept up with its text and picture.
+  // The name a screen reader says for the element, kept up with its text and picture while a
+  // reader listens; without one, naming would only make the toolkit's reader objects early.
   void NameForReaders(ElementRef ref);
+  // A reader has come (or gone): every element built so far is named.
+  void accessibilityActiveChanged(bool active) override;
 
   PictureLoader pictures_;
   CuePlayer cues_;
@@ -168,6 +172,7 @@ class QtDesktop : public QObject, public Desktop {
   qreal screenRatio_ = 1.0;
   int zoomPercent_ = 100;
   bool ended_ = false;
+  bool readersListen_ = QAccessible::isActive();  // a screen reader is there
   std::optional<int> quitStatus_;
   DestroyedWindows destroyedWindows_{[this](WId native) { NativeWindowDestroyed(native); }};
 };

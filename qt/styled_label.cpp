@@ -96,7 +96,6 @@ QRectF StyledLabel::TextRect() const {
 CaptionTag::CaptionTag(QWidget* parent, const QString& text, QWidget* follows)
     : QWidget(parent), text_(text) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAccessibleName(text);  // what a reader says of it
   setFont(GameFont(10, true));
   if (follows != nullptr) {
     follows->installEventFilter(this);

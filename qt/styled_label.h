@@ -49,6 +49,7 @@ class StyledLabel : public QLabel {
 class CaptionTag : public QWidget {
  public:
   CaptionTag(QWidget* parent, const QString& text, QWidget* follows);
+  const QString& text() const { return text_; }
 
  protected:
   void paintEvent(QPaintEvent*) override;

@@ -29,10 +29,13 @@ struct Recorder : WindowLogic {
 
 class Accessibility : public ::testing::Test {
  protected:
+  // As a reader's arrival makes it; the game names nothing for readers until one comes.
   void SetUp() override {
+    QAccessible::setActive(true);
     desktop_.Attach(WindowId::Main, main_);
     desktop_.Start();
   }
+  void TearDown() override { QAccessible::setActive(false); }
   QAccessibleInterface* Of(ElementRef ref) {
     return QAccessible::queryAccessibleInterface(desktop_.widget(ref));
   }
@@ -101,6 +104,13 @@ TEST_F(Accessibility, ALabelMetBeforeItTakesClicksIsAButtonOnceItDoes) {
   reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   EXPECT_TRUE(pressed);
   delete label;
+}
+
+TEST_F(Accessibility, AReaderArrivingLaterFindsEveryNameAsTheValuesStandThen) {
+  QAccessible::setActive(false);
+  desktop_.SetText(Ref(MainEl::LinesCounter), "40");
+  QAccessible::setActive(true);
+  EXPECT_EQ(Of(Ref(MainEl::LinesCounter))->text(QAccessible::Name), "ЛИНИИ 40");
 }
 
 TEST_F(Accessibility, NamesFollowTheValuesAndThePictures) {
