@@ -37,6 +37,8 @@ inline constexpr Rgb kTeal{0, 128, 128};
 inline constexpr Rgb kNavy{0, 0, 128};
 // A choice revealed but not picked: greyed, beside the picked one's colour.
 inline constexpr Rgb kMissed{110, 110, 110};
+// The cream planks that carry a window's rules and figures in wood-brown ink.
+inline constexpr Rgb kPlank{255, 246, 214};
 }  // namespace colours
 
 }  // namespace tarvolenka

@@ -48,7 +48,6 @@ using C = GoldenBoardClick;
 
 inline constexpr TextStyle kFoulsLeft = Style(14, true, colours::kMaroon, Align::Centre, true);
 inline constexpr TextStyle kFoulRule = Style(10, true, colours::kBlack, Align::Centre, true);
-inline constexpr Rgb kPlank{255, 246, 214};  // as the golden pick's hint
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 
 // clang-format off
@@ -73,7 +72,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenBoardEl:
     Pic(E::LadderMarker, "LadderMarker", {426, 166, 85, 33}, Picture::LadderMarker, C::None),
     Pic(E::Banner, "Banner", {78, 392, 256, 41}, Picture::BannerGoldenBoard, C::None),
     Text(E::FoulsLeft, "FoulsLeft", {390, 18, 140, 24}, kFoulsLeft),
-    PanelOf(E::FoulRule, "FoulRule", {388, 46, 141, 40}, kFoulRule, kPlank, "Последният позволен фал спира играта", kWrap),
+    PanelOf(E::FoulRule, "FoulRule", {388, 46, 141, 40}, kFoulRule, colours::kPlank, "Последният позволен фал спира играта", kWrap),
     Text(E::Status, "Status", {0, 396, 420, 34}, kStatus, "", kHidden),
     Store(E::StoreCoin, "StoreCoin", Picture::Coin),
     Store(E::StoreFoul, "StoreFoul", Picture::Foul),

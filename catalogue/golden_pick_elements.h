@@ -49,7 +49,6 @@ using E = GoldenPickEl;
 using C = GoldenPickClick;
 
 inline constexpr TextStyle kHint = Style(11, true, colours::kBlack, Align::Centre, true);
-inline constexpr Rgb kPlank{255, 246, 214};  // as the timed bonus's and the level-up's planks
 inline constexpr TextStyle kCoverLabel = Style(11, true, colours::kMissed, Align::Centre, true);
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 
@@ -59,7 +58,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenPickEl::
     Pic(E::Cover2, "Cover2", {178, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 2),
     Pic(E::Cover3, "Cover3", {324, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 3),
     Pic(E::Banner, "Banner", {96, 126, 257, 43}, Picture::BannerGoldenPick, C::None),
-    PanelOf(E::Hint, "Hint", {38, 4, 360, 21}, kHint, kPlank, "Капакът избира колко фала позволява таблото"),
+    PanelOf(E::Hint, "Hint", {38, 4, 360, 21}, kHint, colours::kPlank, "Капакът избира колко фала позволява таблото"),
     Text(E::CoverLabel1, "CoverLabel1", {17, 118, 110, 16}, kCoverLabel, "", kHidden),
     Text(E::CoverLabel2, "CoverLabel2", {163, 118, 110, 16}, kCoverLabel, "", kHidden),
     Text(E::CoverLabel3, "CoverLabel3", {309, 118, 110, 16}, kCoverLabel, "", kHidden),

@@ -325,7 +325,7 @@ inline constexpr std::array kLevelRows{
     LevelRow{LevelUpEl::MaxStakeCaption, LevelUpEl::MaxStakeValue},
     LevelRow{LevelUpEl::LevelAwardCaption, LevelUpEl::LevelAwardValue},
 };
-inline constexpr Rgb kPlank{255, 246, 214};
+inline constexpr Rgb kPlank = colours::kPlank;
 inline constexpr int kLevelNumberPx = 44;  // the new level, large on the star
 
 // Prize tags of a row hang on one line: the row's tags take the top of its first tag.
