@@ -29,8 +29,12 @@ void MainWindow::OnCountdownTick() {
 void MainWindow::UpdateBonusCountdown() {
   const DateTime now = d_.NowLocal();
   BringTimedBonusWithinTheHour(now);
+  const bool due = IsDue(now, m_.State.BonusDueTime);
   d_.SetText(Ref(MainEl::TimedBonusCountdown), FormatCountdown(m_.State.BonusDueTime, now));
-  d_.SetVisible(Ref(MainEl::TakeBonusButton), IsDue(now, m_.State.BonusDueTime));
+  // The button covers the countdown while the bonus waits: counting on unseen under it would
+  // repaint the panel every second of an idle game.
+  d_.SetVisible(Ref(MainEl::TimedBonusCountdown), !due);
+  d_.SetVisible(Ref(MainEl::TakeBonusButton), due);
 }
 
 void MainWindow::ShowBonusStage() {

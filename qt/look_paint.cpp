@@ -85,7 +85,7 @@ void PaintLinen(QPainter& p, const QRectF& r, Rgb base) {
 
 // The machine's sky, lit from behind the reels and deepening to the edges, and its control
 // deck: a dark blue console with a brass lip, so the panels and buttons stand on something.
-void PaintCabinet(QPainter& p, const QRectF& r, Rgb base) {
+void PaintCabinet(QPainter& p, const QRectF& r, Rgb base, const QRectF& exposed) {
   QRadialGradient sky(QPointF(r.center().x(), r.top() + r.height() * 0.38), r.width() * 0.62);
   sky.setColorAt(0, Qc(Towards(base, colours::kWhite, 35)));
   sky.setColorAt(0.55, Qc(base));
@@ -98,6 +98,7 @@ void PaintCabinet(QPainter& p, const QRectF& r, Rgb base) {
   g.setColorAt(0.3, Qc(looks::kDeck));
   g.setColorAt(1, Qc(Towards(looks::kDeck, colours::kBlack, 45)));
   p.fillRect(deck, g);
+  if (!exposed.intersects(QRectF(deck.left(), deck.top() - 1, deck.width(), 7))) return;
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(0, 0, 0, 70), 3));
@@ -130,14 +131,15 @@ QColor Qc(Rgb c, int alpha) {
   return QColor(c.r, c.g, c.b, alpha);
 }
 
-void PaintSurface(QPainter& p, const QRect& rect, Rgb base, looks::Surface surface) {
+void PaintSurface(QPainter& p, const QRect& rect, Rgb base, looks::Surface surface,
+                  const QRect& exposed) {
   const QRectF r(rect);
   switch (surface) {
     case looks::Surface::Plain:
       p.fillRect(r, Qc(base));
       return;
     case looks::Surface::Cabinet:
-      PaintCabinet(p, r, base);
+      PaintCabinet(p, r, base, exposed);
       return;
     case looks::Surface::Baize:
       PaintBaize(p, r, base);

@@ -14,8 +14,10 @@ namespace tarvolenka::qt {
 
 QColor Qc(Rgb c, int alpha = 255);
 
-// A window's whole surface in the hue of its base colour.
-void PaintSurface(QPainter& p, const QRect& rect, Rgb base, looks::Surface surface);
+// A window's whole surface in the hue of its base colour. Parts wholly outside `exposed` may be
+// left out: a countdown's repaint a second need not stroke the whole surface.
+void PaintSurface(QPainter& p, const QRect& rect, Rgb base, looks::Surface surface,
+                  const QRect& exposed);
 
 // A raised plate: shadow, a lit-to-shaded body, a bevel and a dark rim.
 void PaintPlate(QPainter& p, const QRectF& rect, Rgb base, qreal radius);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <utility>
 
 #include "catalogue/looks.h"
@@ -172,13 +173,17 @@ void QtDesktop::Build(WindowId id) {
   w.canvas = new ZoomView(w.view, QSize(desc.width, desc.height));
   w.canvas->SetZoom(zoomPercent_ / 100.0);
   QWidget* const parent = w.canvas->content();
-  w.canvas->SetBackground([this, id, background = desc.background](QPainter& p, const QRect& r) {
-    PaintSurface(p, r, background, looks::SurfaceOf(id));
-    DecorateWindow(p, id, [this](ElementRef ref) {
-      const QWidget* widget = At(ref).widget;
-      return widget != nullptr && widget->isVisibleTo(widget->parentWidget());
-    });
-  });
+  w.canvas->SetBackground(
+      [this, id, background = desc.background](QPainter& p, const QRect& r, const QRect& exposed) {
+        PaintSurface(p, r, background, looks::SurfaceOf(id), exposed);
+        DecorateWindow(
+            p, id,
+            [this](ElementRef ref) {
+              const QWidget* widget = At(ref).widget;
+              return widget != nullptr && widget->isVisibleTo(widget->parentWidget());
+            },
+            exposed);
+      });
   for (std::size_t i = 0; i < desc.elements.size(); ++i) {
     const ElementSpec& e = desc.elements[i];
     const ElementRef ref{id, static_cast<std::uint16_t>(i)};
@@ -555,9 +560,21 @@ bool QtDesktop::IsTimerRunning(TimerRef ref) const {
 }
 
 DateTime QtDesktop::NowLocal() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const qint64 days = now.date().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
-  return static_cast<double>(days) + now.time().msecsSinceStartOfDay() / kMillisPerDay;
+  // localtime_r reads the time zone once; QDateTime::currentDateTime looks at /etc/localtime on
+  // every call, a file system call a second while the countdown runs.
+  const std::int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              std::chrono::system_clock::now().time_since_epoch())
+                              .count();
+  const std::time_t seconds = static_cast<std::time_t>(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
+  std::tm local{};
+  if (localtime_r(&seconds, &local) == nullptr) {
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 days = now.date().toJulianDay() - QDate(1899, 12, 30).toJulianDay();
+    return static_cast<double>(days) + now.time().msecsSinceStartOfDay() / kMillisPerDay;
+  }
+  return MakeDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                      local.tm_min, std::min(local.tm_sec, 59),
+                      static_cast<int>(ms - static_cast<std::int64_t>(seconds) * 1000));
 }
 
 std::int64_t QtDesktop::SteadyMicros() const {

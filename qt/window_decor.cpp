@@ -38,10 +38,20 @@ void PaintBulbRing(QPainter& p, const std::function<bool(ElementRef)>& shown) {
     PaintBulb(p, bulbs[i], 4.2, lit > 0 && (static_cast<int>(i) + lit) % 3 == 0);
 }
 
+QRectF ReelsRect() {
+  const Rect a = SpecOf(Ref(MainEl::ReelArea)).rect;
+  return QRectF(a.left, a.top, a.width, a.height);
+}
+
+// The bezel with its shadow, which falls down and to the right.
+QRect ReelBezelBounds() {
+  const qreal w = looks::kReelBezel;
+  return ReelsRect().adjusted(-w - 2, -w - 2, w + 8, w + 11).toAlignedRect();
+}
+
 // The reels sit in a bezel of dark wood with a brass lip, and cast a shadow on the sky.
 void PaintReelBezel(QPainter& p) {
-  const Rect a = SpecOf(Ref(MainEl::ReelArea)).rect;
-  const QRectF reels(a.left, a.top, a.width, a.height);
+  const QRectF reels = ReelsRect();
   const qreal w = looks::kReelBezel;
   const QRectF outer = reels.adjusted(-w, -w, w, w);
   p.setPen(Qt::NoPen);
@@ -261,13 +271,14 @@ void PaintMezeTable(QPainter& p, const std::function<bool(ElementRef)>& shown) {
 
 }  // namespace
 
-void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown) {
+void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown,
+                    const QRect& exposed) {
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   const WindowSpec& desc = SpecOf(window);
   switch (window) {
     case WindowId::Main:
-      PaintReelBezel(p);
+      if (exposed.intersects(ReelBezelBounds())) PaintReelBezel(p);
       break;
     case WindowId::MegaBonus:
       PaintTopPrizeSettings(p);

@@ -11,7 +11,9 @@
 
 namespace tarvolenka::qt {
 
-// `shown` tells whether an element of the window is visible.
-void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown);
+// `shown` tells whether an element of the window is visible. Decorations wholly outside `exposed`
+// may be left out.
+void DecorateWindow(QPainter& p, WindowId window, const std::function<bool(ElementRef)>& shown,
+                    const QRect& exposed);
 
 }  // namespace tarvolenka::qt

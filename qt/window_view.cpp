@@ -52,7 +52,7 @@ WindowView::WindowView(QtDesktop& desktop, const WindowSpec& desc, QWidget* owne
 
 void WindowView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  PaintSurface(p, rect(), background_, looks::SurfaceOf(id_));  // under the zoomed content
+  PaintSurface(p, rect(), background_, looks::SurfaceOf(id_), rect());  // under the zoomed content
 }
 
 void WindowView::CloseByGame() {

@@ -42,10 +42,10 @@ class ContentAccessible : public QAccessibleWidget {
 
 }  // namespace
 
-void ZoomContent::paintEvent(QPaintEvent*) {
+void ZoomContent::paintEvent(QPaintEvent* event) {
   if (!background) return;
   QPainter p(this);
-  background(p, rect());
+  background(p, rect(), event->rect());
 }
 
 QAccessibleInterface* ZoomAccessible(QObject* object) {
@@ -73,7 +73,7 @@ ZoomView::ZoomView(QWidget* window, QSize logicalSize)
   SetZoom(1.0);
 }
 
-void ZoomView::SetBackground(std::function<void(QPainter&, const QRect&)> paint) {
+void ZoomView::SetBackground(std::function<void(QPainter&, const QRect&, const QRect&)> paint) {
   content_->background = std::move(paint);
   content_->setAutoFillBackground(false);
 }

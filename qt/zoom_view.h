@@ -16,7 +16,8 @@ class ZoomContent : public QWidget {
  public:
   explicit ZoomContent(ZoomView* view) : view_(view) {}
   ZoomView* view() const { return view_; }
-  std::function<void(QPainter&, const QRect&)> background;
+  // Paints the surface whose bounds are `surface`; only `exposed` needs painting.
+  std::function<void(QPainter&, const QRect& surface, const QRect& exposed)> background;
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -41,7 +42,7 @@ class ZoomView : public QGraphicsView {
   // Scales the content and sizes the window to fit it exactly.
   void SetZoom(qreal zoom);
   // Paints the window's surface under its elements, in logical pixels, so that it scales too.
-  void SetBackground(std::function<void(QPainter&, const QRect&)> paint);
+  void SetBackground(std::function<void(QPainter&, const QRect&, const QRect&)> paint);
 
  protected:
   // The content joins the scene and shows when its window first shows, once the elements are

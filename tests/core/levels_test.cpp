@@ -146,8 +146,10 @@ TEST_F(TimedBonus, TheCountdownShowsTheTimeLeftAndTheButtonAtTheDueMoment) {
   desk_.RunFor(60LL * 60 * 1000 - 2000);
   EXPECT_FALSE(desk_.Visible(Ref(MainEl::TakeBonusButton)));
   EXPECT_EQ(Text(MainEl::TimedBonusCountdown), "00:00:01");
+  EXPECT_TRUE(desk_.Visible(Ref(MainEl::TimedBonusCountdown)));
   desk_.RunFor(1000);
   EXPECT_TRUE(desk_.Visible(Ref(MainEl::TakeBonusButton)));
+  EXPECT_FALSE(desk_.Visible(Ref(MainEl::TimedBonusCountdown)));  // no repaint under the button
   desk_.RunFor(5000);
   EXPECT_EQ(Text(MainEl::TimedBonusCountdown), "00:00:05");  // counting up again under the button
 }

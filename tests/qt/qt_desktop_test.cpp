@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
+#include <ctime>
 #include <memory>
 #include <utility>
 
@@ -72,6 +73,24 @@ TEST_F(QtDesktopTest, BuildsTheMainWindowFromTheCatalogue) {
   EXPECT_EQ(desktop_->widget(Ref(MainEl::StoreChips)), nullptr);  // picture stores are not widgets
   EXPECT_EQ(W(MainEl::StartButton)->cursor().shape(), Qt::PointingHandCursor);  // a hover cue
   EXPECT_EQ(W(MainEl::ReelArea)->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(QtDesktopTest, LocalTimeAgreesWithQtsClockInZonesAheadBehindAndOnTheHalfHour) {
+  const QByteArray saved = qgetenv("TZ");
+  for (const char* zone : {"UTC0", "EET-2EEST,M3.5.0/3,M10.5.0/4", "<-0330>3:30", "<+0545>-5:45"}) {
+    qputenv("TZ", zone);
+    tzset();
+    const QDateTime qt = QDateTime::currentDateTime();
+    const DateTime ours = desktop_->NowLocal();
+    const DateTime expected = MakeDateTime(qt.date().year(), qt.date().month(), qt.date().day()) +
+                              qt.time().msecsSinceStartOfDay() / kMillisPerDay;
+    EXPECT_NEAR(ours, expected, 2.0 / 86400) << zone;
+  }
+  if (saved.isNull())
+    qunsetenv("TZ");
+  else
+    qputenv("TZ", saved);
+  tzset();
 }
 
 TEST_F(QtDesktopTest, ShowsPicturesAndLabelsOfTheNewGame) {
