@@ -15,8 +15,18 @@ constexpr std::array<HatChooserEl, 3> kRevealed{
     HatChooserEl::StoreDrinksBonus, HatChooserEl::StoreMezeBonus, HatChooserEl::StoreGoldenBonus};
 constexpr std::array<std::string_view, 3> kGameNames{"ПИЯН БОНУС", "МЕЗЕ БОНУС", "ЗЛАТЕН БОНУС"};
 
-constexpr int kMissedLabelPoints = 9;
+constexpr int kMissedLabelPoints = 10;
 constexpr int kPickedLabelPoints = 12;
+
+// The lifted hats show their games standing on one line, each centred where its hat lay, with
+// the labels in a row beneath: the games' pictures are taller than a hat and carry their names,
+// so left where the hats lay they would run over the labels and each other.
+constexpr int kRevealFloor = 236;
+constexpr int kRevealLabelTop = kRevealFloor + 2;
+
+void PlaceAt(Desktop& d, HatChooserEl e, int left, int top) {
+  d.MoveElement(Ref(e), left, top);
+}
 
 }  // namespace
 
@@ -27,6 +37,10 @@ HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine)
 
 void HatChooserWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) {
+    const Rect hat = SpecOf(Ref(ChooserHat(k))).rect;
+    const Rect label = SpecOf(Ref(HatLabel(k))).rect;
+    PlaceAt(d_, ChooserHat(k), hat.left, hat.top);
+    PlaceAt(d_, HatLabel(k), label.left, label.top);
     d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
     d_.SetVisible(Ref(HatLabel(k)), false);
   }
@@ -68,6 +82,9 @@ void HatChooserWindow::PickHat(int hat) {
   ShowChoices(hat, bonus);
   ring_.Place(hat);
   ring_.Wait();
+  // The ring is cut for a hat, not for the taller game lifted from under it; the label names the
+  // pick, and the status says the next game is on its way.
+  d_.SetVisible(Ref(HatChooserEl::Ring), false);
   d_.Repaint(WindowId::HatChooser);
   d_.Pause(durations::kAfterHatPick, [this] { d_.Close(WindowId::HatChooser); });
 }
@@ -78,7 +95,11 @@ void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
   const auto& values = hats_.values();
   for (int k = 1; k <= 3; ++k) {
     const auto game = static_cast<std::size_t>(values[static_cast<std::size_t>(k - 1)] - 1);
+    const Rect hat = SpecOf(Ref(ChooserHat(k))).rect;
+    const PictureSpec& shown = SpecOf(SpecOf(Ref(kRevealed[game])).picture);
     d_.CopyPicture(Ref(ChooserHat(k)), Ref(kRevealed[game]));
+    PlaceAt(d_, ChooserHat(k), hat.Centre().x - shown.width / 2, kRevealFloor - shown.height);
+    PlaceAt(d_, HatLabel(k), hat.left, kRevealLabelTop);
     ShowCoverLabel(d_, Ref(HatLabel(k)), k == picked, kPickedLabelPoints, kMissedLabelPoints);
   }
   d_.SetVisible(Ref(HatChooserEl::Banner), false);

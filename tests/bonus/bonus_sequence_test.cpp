@@ -116,7 +116,10 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndThePickLiftsEver
     When(WindowId::HatChooser, [&] {
       for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(desk_.PictureOf(Ref(ChooserHat(k))), Picture::Hat) << "hat " << k << " covered";
-        EXPECT_EQ(desk_.State(Ref(ChooserHat(k))).rect.width, 186);
+        const Rect at = desk_.State(Ref(ChooserHat(k))).rect,
+                   laid = SpecOf(Ref(ChooserHat(k))).rect;
+        EXPECT_EQ(at.width, 186);
+        EXPECT_EQ(std::pair(at.left, at.top), std::pair(laid.left, laid.top)) << "hat " << k;
       }
       contents = game().chooser().hatContents();
       Click(Ref(ChooserHat(hat)));
@@ -143,6 +146,13 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndThePickLiftsEver
       const Picture p = desk_.PictureOf(Ref(ChooserHat(k)));
       EXPECT_EQ(p, revealed[contents[static_cast<std::size_t>(k - 1)] - 1]) << "trial " << trial;
       EXPECT_EQ(desk_.Text(Ref(HatLabel(k))), k == hat ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+      // The games stand on one line, side by side, over one row of labels.
+      const Rect game = desk_.State(Ref(ChooserHat(k))).rect;
+      const Rect first = desk_.State(Ref(ChooserHat(1))).rect;
+      EXPECT_EQ(game.Bottom(), first.Bottom()) << "hat " << k;
+      EXPECT_LE(game.Bottom(), desk_.State(Ref(HatLabel(k))).rect.top);
+      EXPECT_EQ(desk_.State(Ref(HatLabel(k))).rect.top, desk_.State(Ref(HatLabel(1))).rect.top);
+      if (k > 1) EXPECT_LE(desk_.State(Ref(ChooserHat(k - 1))).rect.Right(), game.left);
     }
     EXPECT_FALSE(desk_.Visible(Ref(HatChooserEl::Banner))) << "the prompt outlives the pick";
     EXPECT_TRUE(desk_.Visible(Ref(HatChooserEl::Status)));

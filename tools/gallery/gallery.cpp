@@ -19,6 +19,7 @@
 #include "catalogue/double_up_elements.h"
 #include "catalogue/durations.h"
 #include "catalogue/golden_board_elements.h"
+#include "catalogue/hat_chooser_elements.h"
 #include "catalogue/meze_elements.h"
 #include "catalogue/rules_elements.h"
 #include "core/file_notices.h"
@@ -265,6 +266,11 @@ int main(int argc, char** argv) {
        [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; },
        {}},
       {WindowId::HatChooser, "chooser.png", {}, {}},
+      // After the pick: every hat lifted, the player's own game and the two missed.
+      {WindowId::HatChooser,
+       "chooser-revealed.png",
+       {},
+       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(ChooserHat(2))); }},
       {WindowId::Meze, "meze.png", {}, {}},
       // The meze bonus after its first row: the pick, the revealed row, the next row open.
       {WindowId::Meze,
