@@ -14,7 +14,7 @@ enum class HistoryEl : std::uint16_t {
   Heading,
   Row1, Row2, Row3, Row4, Row5, Row6, Row7, Row8, Row9, Row10,
   NewerButton, PageText, OlderButton, StatisticsButton,
-  GameTitle, Reels, PreviousSpin, SpinText, NextSpin, Details, EmptyNotice,
+  GameTitle, Reels, PreviousSpin, SpinText, NextSpin, Details, EmptyNotice, CloseButton,
   Count
 };
 // clang-format on
@@ -27,6 +27,7 @@ enum class HistoryClick : std::uint16_t {
   PreviousSpin,
   NextSpin,
   OpenStatistics,
+  Close,
 };
 
 template <>
@@ -92,6 +93,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Button(E::NextSpin, "NextSpin", {939, 434, 56, 32}, C::NextSpin, "►"),
     Text(E::Details, "Details", {370, 474, 625, 200}, kDetails, {}, kWrap),
     Text(E::EmptyNotice, "EmptyNotice", {370, 200, 625, 60}, kNotice, "Още няма изиграни игри.", kHidden),
+    Button(E::CloseButton, "CloseButton", {20, 632, 330, 40}, C::Close, "ЗАТВОРИ"),
 }};
 static_assert(IdsInOrder(kElements));
 

@@ -159,6 +159,7 @@ inline constexpr std::array kLabelLooks{
     Look(HistoryEl::NewerButton, HistoryEl::NewerButton, Backing::Plate, ink::kCream),
     Look(HistoryEl::PageText, HistoryEl::PageText, Backing::Bare, ink::kWood, colours::kWhite),
     Look(HistoryEl::OlderButton, HistoryEl::StatisticsButton, Backing::Plate, ink::kCream),
+    Look(HistoryEl::CloseButton, HistoryEl::CloseButton, Backing::Plate, ink::kCream),
     Look(HistoryEl::GameTitle, HistoryEl::GameTitle, Backing::Bare, ink::kWood, colours::kWhite),
     Look(HistoryEl::PreviousSpin, HistoryEl::PreviousSpin, Backing::Plate, ink::kCream),
     Look(HistoryEl::SpinText, HistoryEl::SpinText, Backing::Bare, ink::kWood, colours::kWhite),
@@ -171,6 +172,7 @@ inline constexpr std::array kLabelLooks{
     Look(StatisticsEl::MachineReturnHeading, StatisticsEl::MachineReturnHeading, Backing::Bare, ink::kWood, statistics_window::kNotePaper),
     Look(StatisticsEl::MachineReturn, StatisticsEl::MachineReturn, Backing::Bare, colours::kBlack, statistics_window::kNotePaper),
     Look(StatisticsEl::Notice, StatisticsEl::Notice, Backing::Bare, ink::kDarkRed, colours::kWhite),
+    Look(StatisticsEl::CloseButton, StatisticsEl::CloseButton, Backing::Plate, ink::kCream),
     Look(SettingsEl::Heading, SettingsEl::AutoPlayHeading, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(SettingsEl::Name1, SettingsEl::Name7, Backing::Bare, colours::kBlack, colours::kWhite),
     Look(SettingsEl::Down1, SettingsEl::Down7, Backing::Plate, ink::kCream),
@@ -187,6 +189,7 @@ inline constexpr std::array kLabelLooks{
     Look(RulesEl::PreviousPage, RulesEl::PreviousPage, Backing::Plate, ink::kCream),
     Look(RulesEl::PageText, RulesEl::PageText, Backing::Bare, ink::kWood, colours::kWhite),
     Look(RulesEl::NextPage, RulesEl::NextPage, Backing::Plate, ink::kCream),
+    Look(RulesEl::CloseButton, RulesEl::CloseButton, Backing::Plate, ink::kCream),
     Look(RulesEl::ReturnLinesValue, RulesEl::ReturnTotalStakeValue, Backing::Bare, colours::kBlack, ink::kPanelFace),
 };
 // clang-format on

@@ -11,7 +11,7 @@ namespace tarvolenka {
 
 // clang-format off
 enum class RulesEl : std::uint16_t {
-  Heading, Body, PreviousPage, PageText, NextPage,
+  Heading, Body, PreviousPage, PageText, NextPage, CloseButton,
   // The pictures, page by page; only the page shown shows its own.
   LinesVodka1, LinesVodka2, LinesVodka3, LinesSalad, LinesChips,
   MultiplierVodka1, MultiplierX2, MultiplierVodka2, MultiplierX5, MultiplierSalad,
@@ -28,7 +28,7 @@ enum class RulesEl : std::uint16_t {
 };
 // clang-format on
 
-enum class RulesClick : std::uint16_t { None, PreviousPage, NextPage };
+enum class RulesClick : std::uint16_t { None, PreviousPage, NextPage, Close };
 
 template <>
 struct WindowOf<RulesEl> {
@@ -90,8 +90,9 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::Heading, "Heading", {20, 10, 760, 36}, kHeading),
     Text(E::Body, "Body", {36, 192, 728, 264}, kBody, {}, kWrap),
     Button(E::PreviousPage, "PreviousPage", {20, 466, 150, 36}, C::PreviousPage, "◄ НАЗАД"),
-    Text(E::PageText, "PageText", {180, 466, 440, 36}, kPage),
+    Text(E::PageText, "PageText", {180, 466, 280, 36}, kPage),
     Button(E::NextPage, "NextPage", {630, 466, 150, 36}, C::NextPage, "НАПРЕД ►"),
+    Button(E::CloseButton, "CloseButton", {470, 466, 150, 36}, C::Close, "ЗАТВОРИ"),
     // Three vodkas from the left, then a salad and chips.
     Art(E::LinesVodka1, "LinesVodka1", {100, 62, 112, 112}, Picture::SymbolVodka),
     Art(E::LinesVodka2, "LinesVodka2", {222, 62, 112, 112}, Picture::SymbolVodka),

@@ -14,11 +14,11 @@ namespace tarvolenka {
 // clang-format off
 enum class StatisticsEl : std::uint16_t {
   Heading, LifetimeHeader, SessionHeader, Names, Lifetime, Session, MachineReturnHeading,
-  MachineReturn, Notice, Count
+  MachineReturn, Notice, CloseButton, Count
 };
 // clang-format on
 
-enum class StatisticsClick : std::uint16_t { None };
+enum class StatisticsClick : std::uint16_t { None, Close };
 
 // Shows the figures again while a large history is still being counted.
 enum class StatisticsTimer : std::uint8_t { Counting, Count };
@@ -55,6 +55,14 @@ inline constexpr Rgb kFiguresRowShade{240, 228, 204};
 inline constexpr Rect kNoteBox{14, 362, 636, 78};
 inline constexpr Rgb kNotePaper{250, 240, 214};
 
+constexpr ElementSpec CloseButtonOf(E id, Rect r) {
+  ElementSpec e =
+      PanelOf(id, "CloseButton", r, Style(13, true, colours::kBlack, Align::Centre, true), kWood);
+  e.click = static_cast<std::uint16_t>(StatisticsClick::Close);
+  e.text = "ЗАТВОРИ";
+  return e;
+}
+
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
     Text(E::Heading, "Heading", {20, 10, 620, 36}, kHeading, "СТАТИСТИКА"),
@@ -66,13 +74,14 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::MachineReturnHeading, "MachineReturnHeading", {kNoteBox.left + 14, kNoteBox.top + 6, kNoteBox.width - 28, 22}, kNoteHeading, "Теоретична възвръщаемост"),
     Text(E::MachineReturn, "MachineReturn", {kNoteBox.left + 14, kNoteBox.top + 30, kNoteBox.width - 28, 40}, kNote, {}, kWrap),
     Text(E::Notice, "Notice", {24, 340, 616, 20}, kNotice, {}, kHidden),
+    CloseButtonOf(E::CloseButton, {232, 452, 200, 38}),
 }};
 static_assert(IdsInOrder(kElements));
 
 inline constexpr std::array<TimerSpec, 1> kTimers{
     {{0, "countingTimer", durations::kStatisticsCounting, false}}};
 
-inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 454, colours::kWhite,
+inline constexpr WindowSpec kWindow{WindowId::Statistics, "StatisticsWindow", "Статистика", 664, 504, colours::kWhite,
                                     Border::FixedCloseBox, false, kElements, kTimers};
 // clang-format on
 }  // namespace statistics_window

@@ -24,6 +24,8 @@ void RulesWindow::Click(std::uint16_t handler, int /*number*/) {
     case RulesClick::NextPage:
       if (page_ + 1 < rules_window::kPageCount) ShowPage(page_ + 1);
       return;
+    case RulesClick::Close:
+      return d_.Close(WindowId::Rules);
   }
 }
 

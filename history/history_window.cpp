@@ -43,8 +43,10 @@ void HistoryWindow::OnShow() {
 }
 
 void HistoryWindow::Click(std::uint16_t handler, int number) {
-  if (games_.empty() && static_cast<HistoryClick>(handler) != HistoryClick::OpenStatistics) return;
-  switch (static_cast<HistoryClick>(handler)) {
+  const auto click = static_cast<HistoryClick>(handler);
+  if (click == HistoryClick::Close) return d_.Close(WindowId::History);
+  if (games_.empty() && click != HistoryClick::OpenStatistics) return;
+  switch (click) {
     case HistoryClick::None:
       return;
     case HistoryClick::SelectRow:
@@ -59,6 +61,8 @@ void HistoryWindow::Click(std::uint16_t handler, int number) {
       return ShowSpin(spin_ + 1);
     case HistoryClick::OpenStatistics:
       return d_.Open(WindowId::Statistics, {});
+    case HistoryClick::Close:
+      return;
   }
 }
 

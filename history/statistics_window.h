@@ -49,7 +49,10 @@ class StatisticsWindow : public WindowLogic {
 
   void OnShow() override;
   void OnClose() override;
-  void Click(std::uint16_t, int) override {}
+  void Click(std::uint16_t handler, int) override {
+    if (static_cast<StatisticsClick>(handler) == StatisticsClick::Close)
+      d_.Close(WindowId::Statistics);
+  }
   void TimerTick(std::uint8_t timer) override;
 
  private:

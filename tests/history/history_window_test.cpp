@@ -140,7 +140,10 @@ TEST_F(HistoryWindows, StatisticsShowTheHistorysFiguresAndTheExactReturnForTheLi
     EXPECT_EQ(text.lifetime.substr(0, 2), "3\n");
     const std::string won = "\n" + std::to_string(stats.session.won) + "\n";
     EXPECT_NE(text.session.find(won), std::string::npos);
-    desk_.CloseByWindowSystem(WindowId::Statistics);
+    desk_.Click(Ref(StatisticsEl::CloseButton));
+    EXPECT_FALSE(desk_.IsShown(WindowId::Statistics));
+    desk_.Click(Ref(HistoryEl::CloseButton));  // and the history closes by its own button too
+    EXPECT_FALSE(desk_.IsShown(WindowId::History));
   });
   ASSERT_EQ(asked_.size(), 1u);
   EXPECT_EQ(asked_[0], std::pair(s().LineCount, s().LineStake));
