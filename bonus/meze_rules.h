@@ -29,6 +29,8 @@ class MezeRules {
 
   bool IsOpen(MezeRow row) const { return open_ == row; }
   bool Over() const;
+  // Whether the game ended on a zero rather than with every row picked.
+  bool zeroPicked() const { return zeroPicked_; }
   const Prizes& prizes() const { return prizes_; }
   // The cell picked in `row`, 1..6, or 0 for none yet.
   int Picked(MezeRow row) const { return picked_[static_cast<std::size_t>(row)]; }

@@ -34,6 +34,8 @@ MezeWindow::MezeWindow(Desktop& desktop, Machine& machine, const BonusRules& bon
       ring_(desktop, WindowId::Meze, [this](int choice) { return rules_.IsOpen(RowOf(choice)); }) {}
 
 void MezeWindow::OnShow() {
+  d_.SetVisible(Ref(MezeEl::Banner), true);
+  d_.SetVisible(Ref(MezeEl::Status), false);
   for (int row = 0; row < kMezeRows; ++row) ShowRow(static_cast<MezeRow>(row), row == 0);
   for (int row = 0; row < kMezeRows; ++row) {
     for (int k = 1; k <= kMezeCells; ++k) {
@@ -106,6 +108,7 @@ void MezeWindow::PickVegetable(MezeRow row, int k) {
 
 void MezeWindow::FinishMezeRow(MezeRow row) {
   ring_.Wait();
+  if (rules_.Over()) ShowEnd();
   d_.Repaint(WindowId::Meze);
   d_.Pause(durations::kMezeRevealStep, [this, row] { RevealRowFrom(row, 1); });
 }
@@ -132,6 +135,15 @@ void MezeWindow::EndMezeRow(MezeRow row) {
   ring_.Place(ChoiceNumber(next, (ring_.choice() - 1) % kMezeCells + 1));
   // The lids come off the new row and the lit runner moves up to it: the whole window changes.
   d_.Repaint(WindowId::Meze);
+}
+
+// The prompt to pick gives way to how the game ended, for the reveal before the window closes.
+void MezeWindow::ShowEnd() {
+  const std::string total = std::to_string(rules_.total());
+  d_.SetVisible(Ref(MezeEl::Banner), false);
+  d_.SetText(Ref(MezeEl::Status), rules_.zeroPicked() ? "Нула! Мезето свършва с " + total
+                                                      : "Всички мезета са избрани: " + total);
+  d_.SetVisible(Ref(MezeEl::Status), true);
 }
 
 void MezeWindow::ShowRow(MezeRow row, bool visible) {

@@ -48,6 +48,7 @@ class MezeWindow : public WindowLogic, public ResumableWindow {
   void RevealRowFrom(MezeRow row, int k);
   void EndMezeRow(MezeRow row);
   void ShowRow(MezeRow row, bool visible);
+  void ShowEnd();
 
   Desktop& d_;
   Machine& m_;

@@ -138,6 +138,7 @@ inline constexpr std::array kLabelLooks{
     Look(CupsEl::Multiplier, CupsEl::Multiplier, Backing::Plate, ink::kDarkRed),
     Look(MezeEl::CabbagePrize1, MezeEl::TurnipPrize6, Backing::Tag, ink::kDarkRed),
     Look(MezeEl::Total, MezeEl::Total, Backing::Plate, ink::kDarkRed),
+    Look(MezeEl::Status, MezeEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
     Look(BottlesEl::BottleMultiplier1, BottlesEl::BottleMultiplier5, Backing::Lettering, colours::kRed, ink::kEdge),
     Look(BottlesEl::Status, BottlesEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
     Look(CupsEl::Status, CupsEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),

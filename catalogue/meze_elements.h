@@ -22,6 +22,8 @@ enum class MezeEl : std::uint16_t {
   PotatoPrize1, PotatoPrize2, PotatoPrize3, PotatoPrize4, PotatoPrize5, PotatoPrize6,
   TurnipPrize1, TurnipPrize2, TurnipPrize3, TurnipPrize4, TurnipPrize5, TurnipPrize6,
   Total, Banner,
+  // In the prompt's place once the game is over: how it ended.
+  Status,
   // The ring the arrow keys move over the choices, drawn over everything.
   Ring,
   Count
@@ -57,6 +59,7 @@ using C = MezeClick;
 inline constexpr TextStyle kPrize =
     Opaque(Style(16, true, colours::kRed, Align::Centre, true), colours::kYellow);
 inline constexpr TextStyle kTotal = Style(29, true, colours::kRed, Align::Centre, true);
+inline constexpr TextStyle kStatus = Style(18, true, colours::kMaroon, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MezeEl::Count)> kElements{{
@@ -110,6 +113,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MezeEl::Count)
     Text(E::TurnipPrize6, "TurnipPrize6", {557, 131, 88, 28}, kPrize, {}, kHidden),
     PanelOf(E::Total, "Total", {242, 10, 185, 38}, kTotal, colours::kYellow),
     Pic(E::Banner, "Banner", {174, 476, 320, 37}, Picture::BannerMeze, C::None),
+    Text(E::Status, "Status", {0, 478, 672, 34}, kStatus, "", kHidden),
     // Every vegetable is drawn 62 high; the widest is a potato.
     RingFor(E::Ring, {32, 372, 78, 62}, 88, 62),
 }};

@@ -171,6 +171,9 @@ TEST_F(MezeTest, AZeroEndsTheGameOnceItsRowIsRevealedAndKeepsTheEarlierPicks) {
   EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(first));
   EXPECT_TRUE(RowHidden(kPotato));
   for (int k = 1; k <= kMezeCells; ++k) EXPECT_TRUE(desk_.Visible(Ref(MezeLabel(kTomato, k))));
+  // The prompt to pick gave way to how the game ended.
+  EXPECT_FALSE(desk_.Visible(Ref(MezeEl::Banner)));
+  EXPECT_EQ(desk_.Text(Ref(MezeEl::Status)), "Нула! Мезето свършва с " + std::to_string(first));
 
   // A zero in the third row.
   std::int64_t sum = 0;
@@ -214,6 +217,9 @@ TEST_F(MezeTest, TheTopRowEndsTheGameWhateverItsPick) {
     EXPECT_EQ(*desk_.ClosedAt(WindowId::Meze) - lastAt, 6400) << wanted;
     EXPECT_EQ(round().amount, sum);
     EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(sum));
+    EXPECT_EQ(desk_.Text(Ref(MezeEl::Status)),
+              (wanted == 0 ? "Нула! Мезето свършва с " : "Всички мезета са избрани: ") +
+                  std::to_string(sum));
   }
 }
 
