@@ -1,5 +1,7 @@
 // Painting the reels and the winning lines into the reel area.
 
+#include <algorithm>
+
 #include "core/main_window.h"
 
 namespace tarvolenka {
@@ -27,10 +29,13 @@ void MainWindow::DrawWinningLines() {
   const ElementRef surface = Ref(MainEl::ReelArea);
   const WinningLineFlags shown = winShow_.ShownLines(cycle_.winningLines());
   winShow_.DrawCells(m_.Reels, shown);
+  // Many lines drawn together are drawn finer, so the symbols still show between them.
+  const auto count = std::count(shown.begin(), shown.end(), 1);
+  const int width = count <= 1 ? 5 : count <= 4 ? 4 : 3;
   for (std::size_t i = 0; i < kPaylineTable.size(); ++i) {
     if (shown[i] != 1) continue;
     const auto points = PaylinePolyline(kPaylineTable[i]);
-    d_.DrawLine(surface, points, kPaylineTable[i].colour, 5);
+    d_.DrawLine(surface, points, kPaylineTable[i].colour, width);
   }
   winShow_.DrawBanner(m_.Reels, cycle_.winningLines());
   winShow_.ShowCaption(m_.Reels, m_.State, cycle_.winningLines());
