@@ -71,7 +71,7 @@ inline constexpr Rgb kCard{255, 246, 220};
 // The last ten draws under the drawn drink, newest first, read in rows of two.
 constexpr ElementSpec Slot(E id, std::string_view name, int i) {
   const int column = (i - 1) % 2, row = (i - 1) / 2;
-  return Pic(id, name, {4 + 82 * column, 186 + 31 * row, 80, 27}, Picture::None, C::Collect);
+  return Pic(id, name, {8 + 81 * column, 186 + 31 * row, 80, 27}, Picture::None, C::Collect);
 }
 
 // clang-format off
@@ -98,7 +98,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
     PanelOf(E::Rung6, "Rung6", {226, 110, 290, 41}, kRung, kRungOpen),
     PanelOf(E::Rung7, "Rung7", {172, 32, 389, 65}, kTopRung, kRungOpen),
     PanelOf(E::DrawnCard, "DrawnCard", {26, 12, 116, 124}, Style(60, true, Rgb{150, 120, 80}, Align::Centre), kCard),
-    Pic(E::DrawnDrink, "DrawnDrink", {30, 14, 108, 120}, Picture::SymbolVodka, C::None, 0, kTransparent | kStretch | kHidden),
+    Pic(E::DrawnDrink, "DrawnDrink", {33, 17, 102, 113}, Picture::SymbolVodka, C::None, 0, kTransparent | kStretch | kHidden),
     Text(E::Verdict, "Verdict", {4, 140, 162, 40}, kVerdict, {}, kFitText),
     Text(E::TopPrizeNote, "TopPrizeNote", {172, 8, 389, 22}, kNote, "ВЪРХЪТ ПЛАЩА 300 × ПЕЧАЛБАТА"),
     Store(E::StoreVodka, "StoreVodka", Picture::SymbolVodka),
