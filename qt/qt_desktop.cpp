@@ -513,7 +513,13 @@ void QtDesktop::SetPanelColour(ElementRef ref, Rgb colour) {
 
 void QtDesktop::Repaint(WindowId id) {
   // A window not built yet shows nothing to repaint.
-  if (QWidget* view = windows_[static_cast<std::size_t>(id)].view) view->repaint();
+  const Window& w = windows_[static_cast<std::size_t>(id)];
+  if (w.view == nullptr) return;
+  // The elements live in the view's scene, outside the window's own widgets: repainting the
+  // window redraws the scene as it was last told, so the content is marked changed itself, and
+  // the whole surface with it, whose decorations follow the elements shown.
+  if (w.canvas != nullptr) w.canvas->content()->update();
+  w.view->update();
 }
 
 void QtDesktop::Pause(int ms, std::function<void()> then) {

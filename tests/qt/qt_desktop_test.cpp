@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 #include <ctime>
@@ -22,6 +23,7 @@
 #include "catalogue/legend_elements.h"
 #include "catalogue/level_up_elements.h"
 #include "catalogue/main_elements.h"
+#include "catalogue/meze_elements.h"
 #include "core/save_file.h"
 #include "game/game.h"
 #include "qt/element_widgets.h"
@@ -254,6 +256,22 @@ TEST_F(QtDesktopTest, ClickingStartMovesTheReels) {
   // The spin ends by itself (within its schedule of a little over two seconds, when not loaded).
   EXPECT_TRUE(EventuallyTrue([&] { return !desktop_->IsTimerRunning(TimerOf(MainTimer::Spin)); }));
   EXPECT_EQ(game_->main().spin().reelOffsets()[4], -125);
+}
+
+// The meze's lit runner lies under the row in play: a repaint asked for once the next row opens
+// shows it moved on screen, not only round the elements that changed.
+TEST_F(QtDesktopTest, ARepaintShowsTheWholeWindowAsItNowIs) {
+  desktop_->Open(WindowId::Meze, {});
+  QWidget* window = desktop_->window(WindowId::Meze);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  QTest::qWait(50);
+  for (int k = 1; k <= kMezeCells; ++k) desktop_->SetVisible(Ref(MezePicture(1, k)), true);
+  desktop_->Repaint(WindowId::Meze);
+  QTest::qWait(50);
+  const QImage onScreen = window->screen()->grabWindow(window->winId()).toImage();
+  const QImage fresh = window->grab().toImage();
+  EXPECT_TRUE(onScreen.convertToFormat(QImage::Format_RGB32) ==
+              fresh.convertToFormat(QImage::Format_RGB32));
 }
 
 // A failed save at closing asks whether to retry in a box of its own: the close returns at once,
