@@ -8,7 +8,7 @@ namespace tarvolenka {
 namespace {
 
 constexpr int kWinPoints = 48;        // 64 px
-constexpr int kReckoningPoints = 24;  // 32 px
+constexpr int kReckoningPoints = 12;  // 16 px
 
 }  // namespace
 

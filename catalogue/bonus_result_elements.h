@@ -26,13 +26,14 @@ using E = BonusResultEl;
 using C = BonusResultClick;
 
 inline constexpr TextStyle kWin = Style(64, true, colours::kRed, Align::Centre);
-inline constexpr TextStyle kReckoning = Style(32, true, colours::kRed, Align::Centre);
+// The reckoning is read, not admired: plain type on the cream plank, as the other tallies.
+inline constexpr TextStyle kReckoning = Style(16, true, colours::kBlack, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BonusResultEl::Count)> kElements{{
     Pic(E::Banner, "Banner", {86, 15, 308, 31}, Picture::BannerYouWon, C::None),
     Text(E::Win, "Win", {8, 68, 469, 73}, kWin, "9999999"),
-    Text(E::Reckoning, "Reckoning", {6, 176, 469, 39}, kReckoning, "9999999"),
+    PanelOf(E::Reckoning, "Reckoning", {32, 170, 421, 40}, kReckoning, colours::kPlank, "9999999"),
     Pic(E::OkButton, "OkButton", {176, 249, 128, 29}, Picture::ButtonOk, C::Confirm),
 }};
 static_assert(IdsInOrder(kElements));

@@ -23,8 +23,8 @@ TEST_F(ResultTest, ShowsTheWinAndItsFactorsUntilOkIsClicked) {
     EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Win)), "2250");
     EXPECT_EQ(desk_.Text(Ref(BonusResultEl::Reckoning)), "150 × 3 (бутилка) × 5 (на линия) = 2250");
     EXPECT_EQ(desk_.State(Ref(BonusResultEl::Win)).fontSize, 48);
-    // The named factors take more room than the line has at 24 points.
-    EXPECT_LT(desk_.State(Ref(BonusResultEl::Reckoning)).fontSize, 24);
+    // The named factors fit their plank in the design's type.
+    EXPECT_EQ(desk_.State(Ref(BonusResultEl::Reckoning)).fontSize, 12);
   });
   // Nothing but OK closes it: the window waits while time passes.
   When(WindowId::BonusResult, [this] {
@@ -55,6 +55,8 @@ TEST(FittingPoints, KeepsTheDesignSizeWhileTheTextFitsAndShrinksLongerTexts) {
   EXPECT_LE(11 * 0.695 * eleven * 96.0 / 72.0, 469.0);
   EXPECT_GT(11 * 0.695 * (eleven + 1) * 96.0 / 72.0, 469.0);
   EXPECT_EQ(FittingPoints("", 469, 24), 24);
+  // A Cyrillic letter is two bytes and one advance.
+  EXPECT_EQ(FittingPoints("бутилка", 100, 48), FittingPoints("1234567", 100, 48));
 }
 
 }  // namespace
