@@ -24,10 +24,6 @@ constexpr int kPickedLabelPoints = 12;
 constexpr int kRevealFloor = 236;
 constexpr int kRevealLabelTop = kRevealFloor + 2;
 
-void PlaceAt(Desktop& d, HatChooserEl e, int left, int top) {
-  d.MoveElement(Ref(e), left, top);
-}
-
 }  // namespace
 
 HatChooserWindow::HatChooserWindow(Desktop& desktop, Machine& machine)
@@ -39,8 +35,8 @@ void HatChooserWindow::OnShow() {
   for (int k = 1; k <= 3; ++k) {
     const Rect hat = SpecOf(Ref(ChooserHat(k))).rect;
     const Rect label = SpecOf(Ref(HatLabel(k))).rect;
-    PlaceAt(d_, ChooserHat(k), hat.left, hat.top);
-    PlaceAt(d_, HatLabel(k), label.left, label.top);
+    d_.MoveElement(Ref(ChooserHat(k)), hat.left, hat.top);
+    d_.MoveElement(Ref(HatLabel(k)), label.left, label.top);
     d_.CopyPicture(Ref(ChooserHat(k)), Ref(HatChooserEl::StoreHat));
     d_.SetVisible(Ref(HatLabel(k)), false);
   }
@@ -98,8 +94,9 @@ void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
     const Rect hat = SpecOf(Ref(ChooserHat(k))).rect;
     const PictureSpec& shown = SpecOf(SpecOf(Ref(kRevealed[game])).picture);
     d_.CopyPicture(Ref(ChooserHat(k)), Ref(kRevealed[game]));
-    PlaceAt(d_, ChooserHat(k), hat.Centre().x - shown.width / 2, kRevealFloor - shown.height);
-    PlaceAt(d_, HatLabel(k), hat.left, kRevealLabelTop);
+    d_.MoveElement(Ref(ChooserHat(k)), hat.Centre().x - shown.width / 2,
+                   kRevealFloor - shown.height);
+    d_.MoveElement(Ref(HatLabel(k)), hat.left, kRevealLabelTop);
     ShowCoverLabel(d_, Ref(HatLabel(k)), k == picked, kPickedLabelPoints, kMissedLabelPoints);
   }
   d_.SetVisible(Ref(HatChooserEl::Banner), false);

@@ -122,4 +122,17 @@ constexpr TextStyle Opaque(TextStyle s, Rgb background) {
   return s;
 }
 
+// The lettered buttons of dark wood the pay table, the history, the statistics and the rules
+// share; `number` tells the buttons of one family apart.
+inline constexpr Rgb kWoodButtonPlate{92, 50, 20};
+inline constexpr TextStyle kWoodButtonText = Style(13, true, colours::kBlack, Align::Centre, true);
+template <class E, class C>
+constexpr ElementSpec WoodButton(E id, std::string_view name, Rect r, C click,
+                                 std::string_view text, std::uint8_t number = 0) {
+  ElementSpec e = PanelOf(id, name, r, kWoodButtonText, kWoodButtonPlate, text);
+  e.click = static_cast<std::uint16_t>(click);
+  e.number = number;
+  return e;
+}
+
 }  // namespace tarvolenka::build

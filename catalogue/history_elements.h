@@ -49,26 +49,14 @@ using C = HistoryClick;
 
 inline constexpr Rgb kRowPlate{255, 243, 214};
 inline constexpr Rgb kSelectedPlate{255, 214, 64};
-inline constexpr Rgb kButtonPlate{92, 50, 20};  // dark wood, as the caption tags
 inline constexpr Rgb kReelsBackground{166, 202, 240};
 
 inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::Centre, true);
 inline constexpr TextStyle kRow = Style(13, false, colours::kBlack, Align::Left, true);
-inline constexpr TextStyle kButton = Style(13, true, colours::kBlack, Align::Centre, true);
 inline constexpr TextStyle kTitle = Style(14, true, Rgb{92, 50, 20}, Align::Centre, true);
 inline constexpr TextStyle kPage = Style(12, true, Rgb{92, 50, 20}, Align::Centre, true);
 inline constexpr TextStyle kDetails = Style(13, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kNotice = Style(16, true, Rgb{92, 50, 20}, Align::Centre, true);
-
-template <class E2>
-constexpr ElementSpec Button(E2 id, std::string_view name, Rect r, HistoryClick click,
-                             std::string_view text, std::uint8_t number = 0) {
-  ElementSpec e = PanelOf(id, name, r, kButton, kButtonPlate);
-  e.click = static_cast<std::uint16_t>(click);
-  e.number = number;
-  e.text = text;
-  return e;
-}
 
 constexpr ElementSpec RowOf(int i, std::string_view name) {
   ElementSpec e = PanelOf(HistoryRow(i), name, {20, 52 + 47 * i, 330, 43}, kRow, kRowPlate);
@@ -82,18 +70,18 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::Heading, "Heading", {20, 10, 330, 36}, kHeading, "ПОСЛЕДНИТЕ ИГРИ"),
     RowOf(0, "Row1"), RowOf(1, "Row2"), RowOf(2, "Row3"), RowOf(3, "Row4"), RowOf(4, "Row5"),
     RowOf(5, "Row6"), RowOf(6, "Row7"), RowOf(7, "Row8"), RowOf(8, "Row9"), RowOf(9, "Row10"),
-    Button(E::NewerButton, "NewerButton", {20, 526, 114, 36}, C::SelectNewer, "▲ ПО-НОВА"),
+    WoodButton(E::NewerButton, "NewerButton", {20, 526, 114, 36}, C::SelectNewer, "▲ ПО-НОВА"),
     Text(E::PageText, "PageText", {136, 526, 98, 36}, kPage),
-    Button(E::OlderButton, "OlderButton", {236, 526, 114, 36}, C::SelectOlder, "▼ ПО-СТАРА"),
-    Button(E::StatisticsButton, "StatisticsButton", {20, 578, 330, 40}, C::OpenStatistics, "СТАТИСТИКА"),
+    WoodButton(E::OlderButton, "OlderButton", {236, 526, 114, 36}, C::SelectOlder, "▼ ПО-СТАРА"),
+    WoodButton(E::StatisticsButton, "StatisticsButton", {20, 578, 330, 40}, C::OpenStatistics, "СТАТИСТИКА"),
     Text(E::GameTitle, "GameTitle", {370, 10, 625, 36}, kTitle),
     PaintBoxOf(E::Reels, "Reels", {370, 52, 625, 375}, kReelsBackground),
-    Button(E::PreviousSpin, "PreviousSpin", {370, 434, 56, 32}, C::PreviousSpin, "◄"),
+    WoodButton(E::PreviousSpin, "PreviousSpin", {370, 434, 56, 32}, C::PreviousSpin, "◄"),
     Text(E::SpinText, "SpinText", {432, 434, 501, 32}, kPage),
-    Button(E::NextSpin, "NextSpin", {939, 434, 56, 32}, C::NextSpin, "►"),
+    WoodButton(E::NextSpin, "NextSpin", {939, 434, 56, 32}, C::NextSpin, "►"),
     Text(E::Details, "Details", {370, 474, 625, 200}, kDetails, {}, kWrap),
     Text(E::EmptyNotice, "EmptyNotice", {370, 200, 625, 60}, kNotice, "Още няма изиграни игри.", kHidden),
-    Button(E::CloseButton, "CloseButton", {20, 632, 330, 40}, C::Close, "ЗАТВОРИ"),
+    WoodButton(E::CloseButton, "CloseButton", {20, 632, 330, 40}, C::Close, "ЗАТВОРИ"),
 }};
 static_assert(IdsInOrder(kElements));
 

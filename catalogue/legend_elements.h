@@ -63,7 +63,6 @@ using E = LegendEl;
 inline constexpr Rgb kInk{59, 35, 20};
 inline constexpr Rgb kDarkRed{139, 26, 26};
 inline constexpr Rgb kCard{255, 251, 241};  // the panels' cream
-inline constexpr Rgb kButtonPlate{92, 50, 20};
 
 // A symbol's card: the drinks in the left column and the foods in the right, dearest at the top.
 // The drinks' cards are wider, for their fourth run.
@@ -100,27 +99,18 @@ inline constexpr Rect kCloseButton{821, 333, 100, 26};
 inline constexpr int kCreditsPx = 15;
 inline constexpr TextStyle kCredits = Style(kCreditsPx, true, kInk, Align::Left, true);
 inline constexpr TextStyle kHeading = Style(16, true, kDarkRed, Align::Centre, true);
-inline constexpr TextStyle kButton = Style(13, true, colours::kBlack, Align::Centre, true);
 
 template <class E2>
 constexpr ElementSpec Credits(E2 id, std::string_view name, int symbol, int run) {
   return Text(id, name, PayCredits(symbol, run), kCredits);
 }
 
-constexpr ElementSpec ButtonOf(E id, std::string_view name, Rect r, LegendClick click,
-                               std::string_view text) {
-  ElementSpec e = PanelOf(id, name, r, kButton, kButtonPlate);
-  e.click = static_cast<std::uint16_t>(click);
-  e.text = text;
-  return e;
-}
-
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{{
     Pic(E::Table, "Table", {0, 0, 941, 595}, Picture::Legend, kNoClick, 0, 0),
     Text(E::StakeHeading, "StakeHeading", kStakeHeading, kHeading),
-    ButtonOf(E::RulesButton, "RulesButton", kRulesButton, LegendClick::OpenRules, "ПРАВИЛА"),
-    ButtonOf(E::CloseButton, "CloseButton", kCloseButton, LegendClick::Close, "ЗАТВОРИ"),
+    WoodButton(E::RulesButton, "RulesButton", kRulesButton, LegendClick::OpenRules, "ПРАВИЛА"),
+    WoodButton(E::CloseButton, "CloseButton", kCloseButton, LegendClick::Close, "ЗАТВОРИ"),
     Credits(E::VodkaPay5, "VodkaPay5", 10, 5), Credits(E::VodkaPay4, "VodkaPay4", 10, 4),
     Credits(E::VodkaPay3, "VodkaPay3", 10, 3), Credits(E::VodkaPay2, "VodkaPay2", 10, 2),
     Credits(E::RakiaPay5, "RakiaPay5", 9, 5), Credits(E::RakiaPay4, "RakiaPay4", 9, 4),

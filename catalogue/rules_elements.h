@@ -63,21 +63,10 @@ inline constexpr std::array<RulesPage, 10> kPages{{
 // clang-format on
 inline constexpr int kPageCount = static_cast<int>(kPages.size());
 
-inline constexpr Rgb kButtonPlate{92, 50, 20};  // dark wood, as the history's buttons
 inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::Centre, true);
 inline constexpr TextStyle kBody = Style(15, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kCounter = Style(16, true, colours::kBlack, Align::Centre, true);
-inline constexpr TextStyle kButton = Style(13, true, colours::kBlack, Align::Centre, true);
 inline constexpr TextStyle kPage = Style(12, true, Rgb{92, 50, 20}, Align::Centre, true);
-
-template <class E2>
-constexpr ElementSpec Button(E2 id, std::string_view name, Rect r, RulesClick click,
-                             std::string_view text) {
-  ElementSpec e = PanelOf(id, name, r, kButton, kButtonPlate);
-  e.click = static_cast<std::uint16_t>(click);
-  e.text = text;
-  return e;
-}
 
 // A picture of the page's strip, drawn at the size given.
 template <class E2>
@@ -89,10 +78,10 @@ constexpr ElementSpec Art(E2 id, std::string_view name, Rect r, Picture p) {
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
     Text(E::Heading, "Heading", {20, 10, 760, 36}, kHeading),
     Text(E::Body, "Body", {36, 192, 728, 264}, kBody, {}, kWrap),
-    Button(E::PreviousPage, "PreviousPage", {20, 466, 150, 36}, C::PreviousPage, "◄ НАЗАД"),
+    WoodButton(E::PreviousPage, "PreviousPage", {20, 466, 150, 36}, C::PreviousPage, "◄ НАЗАД"),
     Text(E::PageText, "PageText", {180, 466, 280, 36}, kPage),
-    Button(E::NextPage, "NextPage", {630, 466, 150, 36}, C::NextPage, "НАПРЕД ►"),
-    Button(E::CloseButton, "CloseButton", {470, 466, 150, 36}, C::Close, "ЗАТВОРИ"),
+    WoodButton(E::NextPage, "NextPage", {630, 466, 150, 36}, C::NextPage, "НАПРЕД ►"),
+    WoodButton(E::CloseButton, "CloseButton", {470, 466, 150, 36}, C::Close, "ЗАТВОРИ"),
     // Three vodkas from the left, then a salad and chips.
     Art(E::LinesVodka1, "LinesVodka1", {100, 62, 112, 112}, Picture::SymbolVodka),
     Art(E::LinesVodka2, "LinesVodka2", {222, 62, 112, 112}, Picture::SymbolVodka),

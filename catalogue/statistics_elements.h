@@ -55,14 +55,6 @@ inline constexpr Rgb kFiguresRowShade{240, 228, 204};
 inline constexpr Rect kNoteBox{14, 362, 636, 78};
 inline constexpr Rgb kNotePaper{250, 240, 214};
 
-constexpr ElementSpec CloseButtonOf(E id, Rect r) {
-  ElementSpec e =
-      PanelOf(id, "CloseButton", r, Style(13, true, colours::kBlack, Align::Centre, true), kWood);
-  e.click = static_cast<std::uint16_t>(StatisticsClick::Close);
-  e.text = "ЗАТВОРИ";
-  return e;
-}
-
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
     Text(E::Heading, "Heading", {20, 10, 620, 36}, kHeading, "СТАТИСТИКА"),
@@ -74,7 +66,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Text(E::MachineReturnHeading, "MachineReturnHeading", {kNoteBox.left + 14, kNoteBox.top + 6, kNoteBox.width - 28, 22}, kNoteHeading, "Теоретична възвръщаемост"),
     Text(E::MachineReturn, "MachineReturn", {kNoteBox.left + 14, kNoteBox.top + 30, kNoteBox.width - 28, 40}, kNote, {}, kWrap),
     Text(E::Notice, "Notice", {24, 340, 616, 20}, kNotice, {}, kHidden),
-    CloseButtonOf(E::CloseButton, {232, 452, 200, 38}),
+    WoodButton(E::CloseButton, "CloseButton", {232, 452, 200, 38}, StatisticsClick::Close, "ЗАТВОРИ"),
 }};
 static_assert(IdsInOrder(kElements));
 

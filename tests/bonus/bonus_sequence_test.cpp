@@ -152,7 +152,9 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndThePickLiftsEver
       EXPECT_EQ(game.Bottom(), first.Bottom()) << "hat " << k;
       EXPECT_LE(game.Bottom(), desk_.State(Ref(HatLabel(k))).rect.top);
       EXPECT_EQ(desk_.State(Ref(HatLabel(k))).rect.top, desk_.State(Ref(HatLabel(1))).rect.top);
-      if (k > 1) EXPECT_LE(desk_.State(Ref(ChooserHat(k - 1))).rect.Right(), game.left);
+      if (k > 1) {
+        EXPECT_LE(desk_.State(Ref(ChooserHat(k - 1))).rect.Right(), game.left);
+      }
     }
     EXPECT_FALSE(desk_.Visible(Ref(HatChooserEl::Banner))) << "the prompt outlives the pick";
     EXPECT_TRUE(desk_.Visible(Ref(HatChooserEl::Status)));
