@@ -493,6 +493,22 @@ FileResult AppendToFile(const std::filesystem::path& path, std::string_view byte
   return {};
 }
 
+FileResult TruncateFile(const std::filesystem::path& path, off_t size) {
+  const Location at = Locate(path, LinkRule::Refuse);
+  struct stat seen {};
+  bool absent = false;
+  if (FileResult checked = Inspect(at, seen, absent); !checked || absent) return checked;
+  const std::string file = PathText(at.path);
+  const UniqueFd fd(::openat(at.folder.get(), at.name.c_str(),
+                             O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK));
+  if (!fd.valid()) return FileFailure(file, ErrorText(errno), errno);
+  if (::fstat(fd.get(), &seen) != 0) return FileFailure(file, ErrorText(errno), errno);
+  if (!S_ISREG(seen.st_mode)) return FileFailure(file, NotARegularFile(seen.st_mode), EINVAL);
+  if (seen.st_size > size && ::ftruncate(fd.get(), size) != 0)
+    return FileFailure(file, ErrorText(errno), errno);
+  return {};
+}
+
 FileResult RemoveFile(const std::filesystem::path& path) {
   if (path.empty()) return {};
   const UniqueFd folder = OpenFolder(AT_FDCWD, path.parent_path());

@@ -123,6 +123,9 @@ FileResult CommitTemporaryFile(const std::filesystem::path& temporary,
 FileResult AppendToFile(const std::filesystem::path& path, std::string_view bytes,
                         bool durable = false);
 
+// Cuts a regular file back to `size` bytes, never through a link; a shorter file is left alone.
+FileResult TruncateFile(const std::filesystem::path& path, off_t size);
+
 // Removes a regular file or a link itself; absent is fine, a folder or other kind is refused.
 FileResult RemoveFile(const std::filesystem::path& path);
 

@@ -13,7 +13,7 @@ HistoryCount CountHistory(int fd, off_t size, const std::stop_token& stop,
         if (progress != nullptr) progress->store(line.start, std::memory_order_relaxed);
         if (line.overlong) {
           ++count.damaged;
-        } else if (!line.text.empty()) {
+        } else if (!line.text.empty() && !CutShort(line)) {
           if (RecordKind(line.text) == "game") ++count.gameLines;
           if (!count.stats.Add(line.text)) ++count.damaged;
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "history/history_stats.h"
+#include "history/line_reader.h"
 #include "history/past_game.h"
 
 namespace tarvolenka {
@@ -54,12 +55,34 @@ SaveResult HistoryFile::Append(std::string_view line, bool game) {
   return landed;
 }
 
-// Once a run, before its first record: a last line torn by a crash is ended first, so that it
-// does not swallow the record that follows it. A trimmed copy a killed run left goes.
+// Once a run, before its first record. A last line without its line end is an append a crash
+// cut short (a write may stop at a page when the process is killed). One that is a whole record
+// is ended, so that it does not swallow the record that follows it; a part of one is dropped,
+// as its game was never confirmed. A trimmed copy a killed run left goes.
 SaveResult HistoryFile::EndTornLine(std::string& record) {
-  const FileRead last = ReadTail(path_, 1, LinkRule::Refuse);
-  if (!last.result) return Failure(path_, "cannot read the history", last.result);
-  if (!last.bytes.empty() && last.bytes.back() != '\n') record += '\n';
+  const OpenedFile history = OpenForReading(path_, LinkRule::Refuse);
+  if (!history.result) return Failure(path_, "cannot read the history", history.result);
+  std::string lastByte;
+  if (!history.absent && history.size > 0) {
+    const FileResult read = ReadAt(history.fd.get(), history.size - 1, 1, lastByte);
+    if (!read) return Failure(path_, "cannot read the history", read);
+  }
+  if (!lastByte.empty() && lastByte.back() != '\n') {
+    std::optional<off_t> cutFrom;
+    const BackwardRead read =
+        ForEachLineBackward(history.fd.get(), history.size, kHistoryLineMaxBytes + (128 << 10),
+                            [&cutFrom](const HistoryLine& line) {
+                              if (CutShort(line)) cutFrom = line.start;
+                              return false;
+                            });
+    if (!read.result) return Failure(path_, "cannot read the history", read.result);
+    if (cutFrom) {
+      if (FileResult cut = TruncateFile(path_, *cutFrom); !cut)
+        return Failure(path_, "cannot drop a torn record from the history", cut);
+    } else {
+      record += '\n';
+    }
+  }
   RemoveLeftoverTemporary(path_, LinkRule::Refuse);
   endChecked_ = true;
   return {};

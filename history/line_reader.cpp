@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "history/json_reader.h"
+
 namespace tarvolenka {
 namespace {
 
@@ -42,6 +44,10 @@ struct PartialLine {
 
 }  // namespace
 
+bool CutShort(const HistoryLine& line) {
+  return line.unended && !line.overlong && !ParseJson(line.text);
+}
+
 FileResult ForEachLine(int fd, off_t from, off_t to, const LineVisitor& visit,
                        const std::stop_token& stop) {
   std::string chunk;
@@ -73,7 +79,7 @@ FileResult ForEachLine(int fd, off_t from, off_t to, const LineVisitor& visit,
       partial.Add(rest, true);
     }
   }
-  if (partial.open) visit({partial.text, partial.start, partial.overlong});
+  if (partial.open) visit({partial.text, partial.start, partial.overlong, true});
   return {};
 }
 
@@ -106,6 +112,7 @@ BackwardRead ForEachLineBackward(int fd, off_t end, off_t budget, const LineVisi
       }
       if (line.overlong) line.text = {};
       const bool nothing = last && line.text.empty() && !line.overlong;
+      line.unended = last && !nothing;
       last = false;
       if (!nothing && !visit(line)) return out;
       partial.Reset();
@@ -115,7 +122,7 @@ BackwardRead ForEachLineBackward(int fd, off_t end, off_t budget, const LineVisi
     partial.Add(rest, false);
   }
   // The file's first line, which no line end precedes.
-  if (partial.open) visit({partial.text, 0, partial.overlong});
+  if (partial.open) visit({partial.text, 0, partial.overlong, last});
   return out;
 }
 

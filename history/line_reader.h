@@ -22,7 +22,12 @@ struct HistoryLine {
   std::string_view text;  // without its line end; empty when overlong
   off_t start = 0;        // the offset of its first byte in the file
   bool overlong = false;  // longer than kHistoryLineMaxBytes
+  bool unended = false;   // the file's last line, without a line end: an append cut short
 };
+
+// Part of a record that an append left cut short: the file's last line, without its line end and
+// not one whole JSON value. The next run drops it; until then it is neither a record nor damage.
+bool CutShort(const HistoryLine& line);
 
 // Answers whether to go on.
 using LineVisitor = std::function<bool(const HistoryLine&)>;

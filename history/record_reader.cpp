@@ -32,7 +32,7 @@ HistoryLines ReadAllRecords(const std::filesystem::path& path) {
   const OpenedFile file = OpenForReading(path, LinkRule::Refuse);
   if (!file.result || file.absent) return read;
   ForEachLine(file.fd.get(), 0, file.size, [&read](const HistoryLine& line) {
-    if (line.text.empty() && !line.overlong) return true;
+    if ((line.text.empty() && !line.overlong) || CutShort(line)) return true;
     if (Readable(line)) {
       read.lines.emplace_back(line.text);
     } else {

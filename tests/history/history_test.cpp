@@ -125,15 +125,29 @@ TEST(HistoryFile, SkipsAndCountsDamagedLines) {
   EXPECT_EQ(read.damaged, 2);
 }
 
-TEST(HistoryFile, ALineTornByACrashDoesNotSwallowTheNextRecord) {
-  testing::TempDir dir;
+// A write the kernel ends early when the process is killed leaves part of a record, cut at
+// any byte. It is no damage, and the next run drops it; a whole record lacking only its line
+// end is kept and ended, so it does not swallow the record that follows.
+TEST(HistoryFile, AnAppendCutShortAtAnyByteIsDroppedAndNeverCountedAsDamage) {
   const std::string whole = GameOf(10, 0, 46000.5);
-  std::ofstream(dir / kHistoryFileName) << whole << '\n' << whole.substr(0, 40);
-  HistoryFile file(dir / kHistoryFileName);
-  ASSERT_TRUE(file.Append(GameOf(20, 0, 46000.6), true));
-  const HistoryLines read = file.Read();
-  EXPECT_EQ(read.lines.size(), 2u);
-  EXPECT_EQ(read.damaged, 1);
+  for (std::size_t cut = 1; cut <= whole.size(); ++cut) {
+    SCOPED_TRACE("cut after byte " + std::to_string(cut));
+    testing::TempDir dir;
+    std::ofstream(dir / kHistoryFileName) << whole << '\n' << whole.substr(0, cut);
+    const bool keptWhole = cut == whole.size();
+    {
+      HistoryFile killed(dir / kHistoryFileName);
+      EXPECT_EQ(killed.Read().damaged, 0);
+      EXPECT_EQ(killed.Figures().damaged, 0);
+      EXPECT_EQ(killed.Figures().stats.lifetime.games, keptWhole ? 2 : 1);
+    }
+    HistoryFile next(dir / kHistoryFileName);
+    ASSERT_TRUE(next.Append(GameOf(20, 0, 46000.6), true));
+    const HistoryLines read = next.Read();
+    EXPECT_EQ(read.damaged, 0);
+    ASSERT_EQ(read.lines.size(), keptWhole ? 3u : 2u);
+    EXPECT_EQ(RecordNumber(read.lines.back(), "stake"), 20);
+  }
 }
 
 TEST(HistoryFile, TrimmingKeepsTheLastGamesAndTheSumsOfTheRest) {
