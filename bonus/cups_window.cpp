@@ -1,5 +1,6 @@
 #include "bonus/cups_window.h"
 
+#include <algorithm>
 #include <string>
 
 #include "bonus/pick_labels.h"
@@ -45,6 +46,7 @@ void CupsWindow::OnShow() {
     rules_.Deal(bonus_.round().symbolCount, m_.Rng);
     Progress();
   }
+  ShowTally();
   ring_.Start();
 }
 
@@ -73,6 +75,7 @@ void CupsWindow::PickCup(int cup) {
   PlayCue(d_, m_.State, Cue::Hit);
   m_.Record.bonusPicks.push_back({"cup", 0, cup, pick->prize});
   ShowOpened(cup);
+  ShowTally();
   ring_.Place(cup);
   Progress();
   if (pick->result) {
@@ -90,6 +93,21 @@ void CupsWindow::ShowOpened(int cup) {
   d_.SetFontSize(label, kOpenedLabelPoints);
   d_.SetText(label, std::to_string(rules_.prizes()[Index(cup)]));
   d_.SetVisible(label, true);
+}
+
+// The levels from the highest down, each with a dot per cup of it found.
+void CupsWindow::ShowTally() {
+  const std::size_t levels = kCupLevels.size();
+  for (std::size_t row = 0; row < levels; ++row) {
+    const std::size_t level = levels - 1 - row;
+    const int found = std::min<int>(rules_.hits()[level], kCupsPerLevel);
+    std::string dots;
+    for (int k = 0; k < kCupsPerLevel; ++k)
+      dots += std::string(k ? " " : "") + (k < found ? "●" : "○");
+    const int r = static_cast<int>(row) + 1;
+    d_.SetText(Ref(TallyPrize(r)), std::to_string(rules_.levelPrize(level)));
+    d_.SetText(Ref(TallyHits(r)), dots);
+  }
 }
 
 // The cups not opened show their prizes one by one in the small font.

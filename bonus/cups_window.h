@@ -44,6 +44,7 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
   void RevealFrom(int cup);
   void Restore(const BonusWindowState& state);
   void ShowOpened(int cup);
+  void ShowTally();
 
   Desktop& d_;
   Machine& m_;

@@ -39,6 +39,8 @@ class CupsRules {
   bool opened(int cup) const { return opened_[static_cast<std::size_t>(cup - 1)]; }
   const std::array<std::int64_t, kCups>& prizes() const { return prizes_; }
   const std::array<std::uint8_t, kCupLevels.size()>& hits() const { return hits_; }
+  // The prize of level `level` (0..4, as kCupLevels) in this deal.
+  std::int64_t levelPrize(std::size_t level) const { return kCupLevels[level] * symbols_; }
 
   BonusWindowState Snapshot() const;
   void Restore(const BonusWindowState& state, std::int64_t bonusSymbols);

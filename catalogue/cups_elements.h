@@ -21,6 +21,9 @@ enum class CupsEl : std::uint16_t {
   Multiplier, PickedBottle, Banner,
   // The level found three times, in the banner's place once the game is over.
   Status,
+  // The tally: each prize level, highest first, and how many of its three cups are open.
+  TallyPrize1, TallyPrize2, TallyPrize3, TallyPrize4, TallyPrize5,
+  TallyHits1, TallyHits2, TallyHits3, TallyHits4, TallyHits5,
   // Hidden picture stores: the cup of each drink.
   StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer,
   // The ring the arrow keys move over the choices, drawn over everything.
@@ -46,6 +49,13 @@ constexpr CupsEl Cup(int i) {
 constexpr CupsEl CupLabel(int i) {
   return Nth(CupsEl::CupPrize1, i - 1);
 }
+// Row r (1..5) of the tally, the highest level first.
+constexpr CupsEl TallyPrize(int r) {
+  return Nth(CupsEl::TallyPrize1, r - 1);
+}
+constexpr CupsEl TallyHits(int r) {
+  return Nth(CupsEl::TallyHits1, r - 1);
+}
 constexpr CupsEl CupOfDrink(int d) {
   return Nth(CupsEl::StoreCupVodka, d - 1);
 }
@@ -65,6 +75,10 @@ inline constexpr TextStyle kMultiplier =
     Opaque(Style(36, true, colours::kRed, Align::Centre, true), colours::kYellow);
 
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
+// The tally fills the corner the pyramid leaves: a plate per level and a dot per cup found.
+inline constexpr TextStyle kTallyPrize =
+    Opaque(Style(14, true, colours::kRed, Align::Centre, true), colours::kYellow);
+inline constexpr TextStyle kTallyHits = Style(17, true, colours::kMaroon, Align::Left, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)> kElements{{
@@ -102,6 +116,16 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)
     Pic(E::PickedBottle, "PickedBottle", {24, 14, 55, 125}, Picture::BottleVodka, C::None),
     Pic(E::Banner, "Banner", {289, 412, 176, 37}, Picture::BannerCups, C::None),
     Text(E::Status, "Status", {200, 412, 355, 37}, kStatus, "", kHidden),
+    Text(E::TallyPrize1, "TallyPrize1", {606, 36, 62, 20}, kTallyPrize, "450"),
+    Text(E::TallyPrize2, "TallyPrize2", {606, 58, 62, 20}, kTallyPrize, "150"),
+    Text(E::TallyPrize3, "TallyPrize3", {606, 80, 62, 20}, kTallyPrize, "60"),
+    Text(E::TallyPrize4, "TallyPrize4", {606, 102, 62, 20}, kTallyPrize, "30"),
+    Text(E::TallyPrize5, "TallyPrize5", {606, 124, 62, 20}, kTallyPrize, "15"),
+    Text(E::TallyHits1, "TallyHits1", {674, 36, 66, 20}, kTallyHits, "○ ○ ○"),
+    Text(E::TallyHits2, "TallyHits2", {674, 58, 66, 20}, kTallyHits, "○ ○ ○"),
+    Text(E::TallyHits3, "TallyHits3", {674, 80, 66, 20}, kTallyHits, "○ ○ ○"),
+    Text(E::TallyHits4, "TallyHits4", {674, 102, 66, 20}, kTallyHits, "○ ○ ○"),
+    Text(E::TallyHits5, "TallyHits5", {674, 124, 66, 20}, kTallyHits, "○ ○ ○"),
     Store(E::StoreCupVodka, "StoreCupVodka", Picture::CupVodka),
     Store(E::StoreCupBrandy, "StoreCupBrandy", Picture::CupBrandy),
     Store(E::StoreCupRakia, "StoreCupRakia", Picture::CupRakia),

@@ -136,6 +136,8 @@ inline constexpr std::array kLabelLooks{
     Look(MegaBonusEl::Announcement, MegaBonusEl::Prompt, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(CupsEl::CupPrize1, CupsEl::CupPrize15, Backing::Tag, ink::kDarkRed),
     Look(CupsEl::Multiplier, CupsEl::Multiplier, Backing::Plate, ink::kDarkRed),
+    Look(CupsEl::TallyPrize1, CupsEl::TallyPrize5, Backing::Plate, ink::kDarkRed),
+    Look(CupsEl::TallyHits1, CupsEl::TallyHits5, Backing::Bare, ink::kDarkRed, colours::kWhite),
     Look(MezeEl::CabbagePrize1, MezeEl::TurnipPrize6, Backing::Tag, ink::kDarkRed),
     Look(MezeEl::Total, MezeEl::Total, Backing::Plate, ink::kDarkRed),
     Look(MezeEl::Status, MezeEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
@@ -234,6 +236,7 @@ inline constexpr std::array kCaptions{
     Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {604, 23, 76, 21}},
     Caption{Ref(MainEl::AutoPlayBox), "АВТОИГРА", {624, 549, 76, 21}},
     Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
+    Caption{Ref(CupsEl::TallyPrize1), "ТРИ ЕДНАКВИ", {612, 10, 122, 21}},
 };
 // clang-format on
 

@@ -195,6 +195,12 @@ TEST_F(CupsTest, TheThirdCupOfALevelEndsTheGameAtOnce) {
   Open(3, 8);
   EXPECT_EQ(round().amount, 30);
   EXPECT_EQ(game().cups().prizeHits(), (std::array<std::uint8_t, 5>{2, 3, 1, 0, 0}));
+  // The tally, highest level first, shows the cups found of each, at three bonus symbols.
+  const std::array<const char*, 5> tally{"○ ○ ○", "○ ○ ○", "● ○ ○", "● ● ●", "● ● ○"};
+  for (int row = 1; row <= 5; ++row) {
+    EXPECT_EQ(desk_.Text(Ref(TallyPrize(row))), std::to_string(3 * kCupLevels[5 - row]));
+    EXPECT_EQ(desk_.Text(Ref(TallyHits(row))), tally[static_cast<std::size_t>(row - 1)]);
+  }
   // The closed cups show their prizes in the small font, 300 ms apart in cup order.
   int revealed = 0;
   for (int i = 1; i <= kCups; ++i) {
