@@ -125,6 +125,8 @@ constexpr TextStyle Opaque(TextStyle s, Rgb background) {
 // The lettered buttons of dark wood the pay table, the history, the statistics and the rules
 // share; `number` tells the buttons of one family apart.
 inline constexpr Rgb kWoodButtonPlate{92, 50, 20};
+// A wood button with nothing to do where the player stands: faded, its lettering still legible.
+inline constexpr Rgb kWoodButtonSpent{156, 128, 104};
 inline constexpr TextStyle kWoodButtonText = Style(13, true, colours::kBlack, Align::Centre, true);
 template <class E, class C>
 constexpr ElementSpec WoodButton(E id, std::string_view name, Rect r, C click,

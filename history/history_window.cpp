@@ -87,6 +87,11 @@ void HistoryWindow::ShowList() {
     d_.SetPanelColour(
         row, game == selected_ ? history_window::kSelectedPlate : history_window::kRowPlate);
   }
+  // Newer and older fade at either end of the list.
+  d_.SetPanelColour(Ref(HistoryEl::NewerButton),
+                    selected_ > 0 ? build::kWoodButtonPlate : build::kWoodButtonSpent);
+  d_.SetPanelColour(Ref(HistoryEl::OlderButton),
+                    selected_ + 1 < count ? build::kWoodButtonPlate : build::kWoodButtonSpent);
   d_.SetText(Ref(HistoryEl::PageText),
              count == 0 ? std::string()
                         : std::to_string(first + 1) + "–" +

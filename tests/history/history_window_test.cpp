@@ -89,8 +89,15 @@ TEST_F(HistoryWindows, ArrowsWalkTheGamesAndTheFreeSpinsOfOne) {
   Spin();
   InHistory([&] {
     EXPECT_FALSE(desk_.Visible(Ref(HistoryEl::NextSpin)));  // the newest game has one spin
+    const auto faded = [this](HistoryEl button) {
+      return desk_.State(Ref(button)).colour == build::kWoodButtonSpent;
+    };
+    EXPECT_TRUE(faded(HistoryEl::NewerButton));  // nothing newer than the newest
+    EXPECT_FALSE(faded(HistoryEl::OlderButton));
     desk_.Press(Key::Down);
     ASSERT_EQ(game_->history().selected(), 1);
+    EXPECT_FALSE(faded(HistoryEl::NewerButton));
+    EXPECT_TRUE(faded(HistoryEl::OlderButton));  // the oldest of the two
     const PastGame& freeGame = game_->history().games()[1];
     ASSERT_GE(freeGame.spins.size(), 11u);
     for (std::size_t i = 1; i < freeGame.spins.size(); ++i) desk_.Press(Key::Right);
