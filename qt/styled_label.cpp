@@ -25,15 +25,16 @@ void StyledLabel::TakeClicks(std::function<void()> onClick) {
 void StyledLabel::FitText(int height) {
   fittedHeight_ = height;
   // Clear of the plate's rounded ends.
-  setContentsMargins(8, 0, 8, 0);
+  setContentsMargins(12, 0, 12, 0);
   Refit();
 }
 
 void StyledLabel::Refit() {
   if (fittedHeight_ == 0) return;
   const FittedText fitted(text(), font(), TextRect().width());
-  // The text's box leaves the plate's bottom edge out; two pixels more give the lines air.
-  const int needed = static_cast<int>(std::ceil(fitted.size().height())) + 4;
+  // The text's box leaves the plate's bottom edge out; four pixels above and below give the
+  // lines air.
+  const int needed = static_cast<int>(std::ceil(fitted.size().height())) + 8;
   const int height = std::max(fittedHeight_, needed);
   if (height != this->height()) resize(width(), height);
   update();
