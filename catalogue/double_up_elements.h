@@ -11,7 +11,7 @@ namespace tarvolenka {
 
 // clang-format off
 enum class DoubleUpEl : std::uint16_t {
-  VodkaButton, BeerButton, VodkaMarker, BeerMarker, CollectButton, JokerButton, AmountPanel, Amount, VodkaPlate, BeerPlate,
+  VodkaButton, BeerButton, VodkaMarker, BeerMarker, CollectButton, JokerButton, JokerSpent, AmountPanel, Amount, VodkaPlate, BeerPlate,
   History1, History2, History3, History4, History5, History6, History7, History8, History9, History10,
   Rung1, Rung2, Rung3, Rung4, Rung5, Rung6, Rung7,
   DrawnCard, DrawnDrink, Verdict, TopPrizeNote,
@@ -82,6 +82,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
     ShapeOf(E::BeerMarker, "BeerMarker", {440, 436, 105, 15}, colours::kRed),
     Pic(E::CollectButton, "CollectButton", {14, 455, 113, 64}, Picture::DoubleCollect, C::Collect),
     Pic(E::JokerButton, "JokerButton", {158, 455, 113, 64}, Picture::DoubleJoker, C::UseJoker),
+    // In the joker's place once it is used, so the row of buttons keeps its shape.
+    Pic(E::JokerSpent, "JokerSpent", {158, 455, 113, 64}, Picture::DoubleJokerSpent, C::None, 0, kHidden | kTransparent),
     Pic(E::AmountPanel, "AmountPanel", {10, 347, 146, 55}, Picture::PanelWin, C::Collect),
     Text(E::Amount, "Amount", {16, 358, 133, 13}, kWin),
     Pic(E::VodkaPlate, "VodkaPlate", {182, 381, 80, 27}, Picture::PlateVodka, C::Collect, 0, kTransparent | kHidden),

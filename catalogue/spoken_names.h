@@ -99,6 +99,7 @@ inline constexpr std::array kSpokenPictures{
     SpokenPicture{Picture::ButtonMegaStart, "СТАРТ"}, SpokenPicture{Picture::ButtonMegaStop, "СТОП"},
     SpokenPicture{Picture::DoubleVodka, "ВОДКА"}, SpokenPicture{Picture::DoubleBeer, "БИРА"},
     SpokenPicture{Picture::DoubleCollect, "ЗАПИС"}, SpokenPicture{Picture::DoubleJoker, "ЖОКЕР"},
+    SpokenPicture{Picture::DoubleJokerSpent, "ЖОКЕРЪТ Е ИЗПОЛЗВАН"},
     SpokenPicture{Picture::PlateVodka, "ВОДКА"}, SpokenPicture{Picture::PlateBeer, "БИРА"},
     SpokenPicture{Picture::SymbolVodka, "ВОДКА"}, SpokenPicture{Picture::SymbolBeer, "БИРА"},
     SpokenPicture{Picture::Legend, "ТАБЛИЦА НА ПЕЧАЛБИТЕ И ЛИНИИТЕ"},

@@ -36,7 +36,7 @@ void DoubleUpWindow::OnShow() {
   d_.StartTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   // Only a joker use hides the joker; it shows again once the joker is re-armed.
-  if (m_.State.JokerUses == 0) d_.SetVisible(Ref(DoubleUpEl::JokerButton), true);
+  if (m_.State.JokerUses == 0) ShowJoker(true);
   const std::int64_t win = m_.State.LastWin;
   for (const Rung& rung : kDoubleLadder) {
     d_.SetPanelColour(Ref(rung.panel), kRungOpen);
@@ -80,10 +80,15 @@ void DoubleUpWindow::Guess(Drink drink) {
   Show(step, [this] { d_.Pause(durations::kAfterGuess, {}); });
 }
 
+void DoubleUpWindow::ShowJoker(bool armed) {
+  d_.SetVisible(Ref(DoubleUpEl::JokerButton), armed);
+  d_.SetVisible(Ref(DoubleUpEl::JokerSpent), !armed);
+}
+
 void DoubleUpWindow::UseJoker() {
   if (!rules_.open()) return;
   m_.State.JokerUses += 1;
-  d_.SetVisible(Ref(DoubleUpEl::JokerButton), false);
+  ShowJoker(false);
   // The strip shows the player's last guess as if it had been drawn.
   const DoubleUpStep step = rules_.UseJoker(guess_);
   PushHistory(step.shown);

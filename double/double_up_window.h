@@ -46,6 +46,8 @@ class DoubleUpWindow : public WindowLogic {
   void ShowClimb(const DoubleUpStep& step, const std::function<void()>& then);
   void ShowLoss(const DoubleUpStep& step, const std::function<void()>& then);
   void ShowAmount();
+  // The joker button, or its faded stand-in once it is used.
+  void ShowJoker(bool armed);
   void AmountChanged() const {
     if (amountChanged_) amountChanged_();
   }

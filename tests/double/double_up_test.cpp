@@ -147,7 +147,9 @@ TEST_F(DoubleUp, TheJokerStaysHiddenUntilItIsRearmed) {
   Won(10);
   desk_.Then(100, [this] {
     EXPECT_FALSE(desk_.Visible(Ref(DoubleUpEl::JokerButton)));
-    desk_.Click(Ref(DoubleUpEl::JokerButton));  // hidden: nothing happens
+    EXPECT_TRUE(desk_.Visible(Ref(DoubleUpEl::JokerSpent)));  // faded in its place
+    desk_.Click(Ref(DoubleUpEl::JokerButton));                // hidden: nothing happens
+    desk_.Click(Ref(DoubleUpEl::JokerSpent));                 // nor from its stand-in
     EXPECT_EQ(DText(DoubleUpEl::Amount), "10");
     Collect();
   });
@@ -157,6 +159,7 @@ TEST_F(DoubleUp, TheJokerStaysHiddenUntilItIsRearmed) {
   Won(10);
   desk_.Then(100, [this] {
     EXPECT_TRUE(desk_.Visible(Ref(DoubleUpEl::JokerButton)));
+    EXPECT_FALSE(desk_.Visible(Ref(DoubleUpEl::JokerSpent)));
     Collect();
   });
   Click(MainEl::DoubleButton);

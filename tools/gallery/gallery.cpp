@@ -323,7 +323,7 @@ int main(int argc, char** argv) {
          mega.Start();
          while (mega.rules().stepsLeft() > 0) mega.OnLightTick();
        }},
-      // The rungs' three colours side by side: two won, the third lost.
+      // The rungs' three colours side by side: two won, the third lost; the joker used.
       {WindowId::DoubleUp, "double-up-rungs.png",
        [](Game& g, qt::QtDesktop&) { g.machine().State.LastWin = 40; },
        [](Game&, qt::QtDesktop& d) {
@@ -339,6 +339,8 @@ int main(int argc, char** argv) {
          d.CopyPicture(Ref(DoubleUpEl::DrawnDrink), Ref(DoubleUpEl::StoreBeer));
          d.SetVisible(Ref(DoubleUpEl::DrawnDrink), true);
          d.SetText(Ref(DoubleUpEl::Verdict), "НЕ ПОЗНАХТЕ");
+         d.SetVisible(Ref(DoubleUpEl::JokerButton), false);
+         d.SetVisible(Ref(DoubleUpEl::JokerSpent), true);
        }},
       {WindowId::History, "history.png", {}, {}},
       // The free spins' game: its paid spin with the three scatters.
