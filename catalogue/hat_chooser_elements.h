@@ -49,19 +49,19 @@ inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Ce
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::Count)> kElements{{
-    Pic(E::Hat1, "Hat1", {28, 92, 186, 106}, Picture::Hat, C::PickHat, 1),
-    Pic(E::Hat2, "Hat2", {236, 52, 186, 106}, Picture::Hat, C::PickHat, 2),
-    Pic(E::Hat3, "Hat3", {448, 88, 186, 106}, Picture::Hat, C::PickHat, 3),
-    Pic(E::Banner, "Banner", {254, 280, 150, 13}, Picture::BannerChooseHat, C::None),
-    Text(E::HatLabel1, "HatLabel1", {28, 200, 186, 22}, kHatLabel, "", kHidden),
-    Text(E::HatLabel2, "HatLabel2", {236, 160, 186, 22}, kHatLabel, "", kHidden),
-    Text(E::HatLabel3, "HatLabel3", {448, 196, 186, 22}, kHatLabel, "", kHidden),
+    Pic(E::Hat1, "Hat1", {25, 86, 186, 106}, Picture::Hat, C::PickHat, 1),
+    Pic(E::Hat2, "Hat2", {235, 86, 186, 106}, Picture::Hat, C::PickHat, 2),
+    Pic(E::Hat3, "Hat3", {445, 86, 186, 106}, Picture::Hat, C::PickHat, 3),
+    Pic(E::Banner, "Banner", {189, 246, 277, 24}, Picture::BannerChooseHat, C::None),
+    Text(E::HatLabel1, "HatLabel1", {25, 194, 186, 22}, kHatLabel, "", kHidden),
+    Text(E::HatLabel2, "HatLabel2", {235, 194, 186, 22}, kHatLabel, "", kHidden),
+    Text(E::HatLabel3, "HatLabel3", {445, 194, 186, 22}, kHatLabel, "", kHidden),
     Text(E::Status, "Status", {0, 266, 655, 30}, kStatus, "", kHidden),
     Store(E::StoreHat, "StoreHat", Picture::Hat),
     Store(E::StoreDrinksBonus, "StoreDrinksBonus", Picture::BonusDrinks),
     Store(E::StoreMezeBonus, "StoreMezeBonus", Picture::BonusMeze),
     Store(E::StoreGoldenBonus, "StoreGoldenBonus", Picture::BonusGolden),
-    RingFor(E::Ring, {28, 92, 186, 106}),
+    RingFor(E::Ring, {25, 86, 186, 106}),
 }};
 static_assert(IdsInOrder(kElements));
 

@@ -103,7 +103,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::BonusDrinks, "bonus-pian", 125, 165},
     {Picture::BonusMeze, "bonus-meze", 135, 156},
     {Picture::BonusGolden, "bonus-zlaten", 168, 162},
-    {Picture::BannerChooseHat, "banner-choose-hat", 150, 13},
+    {Picture::BannerChooseHat, "banner-choose-hat", 277, 24},
     {Picture::VegCabbage, "veg-zele", 95, 76},
     {Picture::VegTomato, "veg-domat", 81, 82},
     {Picture::VegPotato, "veg-kartof", 91, 64},
