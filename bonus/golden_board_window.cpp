@@ -47,8 +47,9 @@ void GoldenBoardWindow::UpdateLadder() {
 // Counts down from the fouls the golden pick allowed to none, when the game is over.
 void GoldenBoardWindow::UpdateFoulsLeft() {
   const int allowed = bonus_.round().goldenPick;
-  d_.SetText(Ref(GoldenBoardEl::FoulsLeft), "Фалове: " + std::to_string(allowed - rules_.fouls()) +
-                                                " от " + std::to_string(allowed));
+  d_.SetText(Ref(GoldenBoardEl::FoulsLeft),
+             "Оставащи фалове: " + std::to_string(allowed - rules_.fouls()) + " от " +
+                 std::to_string(allowed));
 }
 
 void GoldenBoardWindow::Click(std::uint16_t handler, int number) {

@@ -46,7 +46,7 @@ using namespace build;
 using E = GoldenBoardEl;
 using C = GoldenBoardClick;
 
-inline constexpr TextStyle kFoulsLeft = Style(14, true, colours::kMaroon, Align::Centre, true);
+inline constexpr TextStyle kFoulsLeft = Style(13, true, colours::kMaroon, Align::Centre, true);
 inline constexpr TextStyle kFoulRule = Style(10, true, colours::kBlack, Align::Centre, true);
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 
@@ -71,8 +71,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenBoardEl:
     Pic(E::Ladder, "Ladder", {426, 100, 85, 255}, Picture::Ladder, C::None),
     Pic(E::LadderMarker, "LadderMarker", {426, 166, 85, 33}, Picture::LadderMarker, C::None),
     Pic(E::Banner, "Banner", {78, 392, 256, 41}, Picture::BannerGoldenBoard, C::None),
-    Text(E::FoulsLeft, "FoulsLeft", {390, 18, 140, 24}, kFoulsLeft),
-    PanelOf(E::FoulRule, "FoulRule", {388, 46, 141, 40}, kFoulRule, colours::kPlank, "Последният позволен фал спира играта", kWrap),
+    Text(E::FoulsLeft, "FoulsLeft", {396, 8, 128, 38}, kFoulsLeft, {}, kWrap),
+    PanelOf(E::FoulRule, "FoulRule", {396, 50, 128, 46}, kFoulRule, colours::kPlank, "Последният\nпозволен фал\nспира играта", kWrap),
     Text(E::Status, "Status", {0, 396, 420, 34}, kStatus, "", kHidden),
     Store(E::StoreCoin, "StoreCoin", Picture::Coin),
     Store(E::StoreFoul, "StoreFoul", Picture::Foul),

@@ -58,7 +58,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(GoldenPickEl::
     Pic(E::Cover2, "Cover2", {178, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 2),
     Pic(E::Cover3, "Cover3", {324, 30, 80, 80}, Picture::GoldenCover, C::PickCover, 3),
     Pic(E::Banner, "Banner", {90, 121, 257, 43}, Picture::BannerGoldenPick, C::None),
-    PanelOf(E::Hint, "Hint", {38, 4, 360, 21}, kHint, colours::kPlank, "Капакът избира колко фала позволява таблото"),
+    PanelOf(E::Hint, "Hint", {38, 8, 360, 19}, kHint, colours::kPlank, "Капакът избира колко фала позволява таблото"),
     Text(E::CoverLabel1, "CoverLabel1", {17, 118, 110, 16}, kCoverLabel, "", kHidden),
     Text(E::CoverLabel2, "CoverLabel2", {163, 118, 110, 16}, kCoverLabel, "", kHidden),
     Text(E::CoverLabel3, "CoverLabel3", {309, 118, 110, 16}, kCoverLabel, "", kHidden),

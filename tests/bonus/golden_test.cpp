@@ -151,13 +151,13 @@ TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) 
   When(WindowId::GoldenBoard, [&] {
     const auto fouls = CellsHolding(0);
     const auto coins = CellsHolding(1);
-    EXPECT_EQ(desk_.Text(left), "Фалове: 3 от 3");
+    EXPECT_EQ(desk_.Text(left), "Оставащи фалове: 3 от 3");
     Click(Ref(BoardCell(fouls[0])));
-    EXPECT_EQ(desk_.Text(left), "Фалове: 2 от 3");
+    EXPECT_EQ(desk_.Text(left), "Оставащи фалове: 2 от 3");
     Click(Ref(BoardCell(coins[0])));
-    EXPECT_EQ(desk_.Text(left), "Фалове: 2 от 3") << "a coin takes no foul";
+    EXPECT_EQ(desk_.Text(left), "Оставащи фалове: 2 от 3") << "a coin takes no foul";
     Click(Ref(BoardCell(fouls[1])));
-    EXPECT_EQ(desk_.Text(left), "Фалове: 1 от 3");
+    EXPECT_EQ(desk_.Text(left), "Оставащи фалове: 1 от 3");
     EXPECT_TRUE(desk_.Visible(Ref(GoldenBoardEl::Banner)));
     EXPECT_EQ(game().goldenBoard().rules().fouls(), 2);
     EXPECT_TRUE(desk_.IsShown(WindowId::GoldenBoard));
@@ -167,7 +167,7 @@ TEST_F(GoldenBoardTest, TheAllowedFoulEndsTheGameRightAfterItsOwnPictureAndCue) 
     Click(Ref(BoardCell(fouls[2])));
   });
   Open(3, 4711);
-  EXPECT_EQ(desk_.Text(left), "Фалове: 0 от 3");
+  EXPECT_EQ(desk_.Text(left), "Оставащи фалове: 0 от 3");
   EXPECT_FALSE(desk_.Visible(Ref(GoldenBoardEl::Banner))) << "the prompt outlives the game";
   EXPECT_TRUE(desk_.Visible(Ref(GoldenBoardEl::Status)));
   const auto fouls = CellsHolding(0);
