@@ -22,6 +22,7 @@
 #include "catalogue/hat_chooser_elements.h"
 #include "catalogue/meze_elements.h"
 #include "catalogue/rules_elements.h"
+#include "core/level_rules.h"
 #include "core/file_notices.h"
 #include "core/free_spins.h"
 #include "exact/exact.h"
@@ -194,6 +195,11 @@ bool SaveLegendAndRules(Game& game, qt::QtDesktop& desktop, const QDir& dir, qre
   }
   s.LineCount = 10;
   s.LineStake = 5;
+  // The level the later windows show, with points that agree with it.
+  s.Level = 3;
+  s.NextLevelExperience = LevelRules::ExperienceToLeave(1) + LevelRules::ExperienceToLeave(2) +
+                          LevelRules::ExperienceToLeave(3);
+  s.Experience = s.NextLevelExperience - 6750;
   for (int page = 1; page <= rules_window::kPageCount; ++page) {
     desktop.Present(WindowId::Rules);
     for (int turn = 1; turn < page; ++turn) desktop.ClickElement(Ref(RulesEl::NextPage));
