@@ -233,8 +233,8 @@ inline constexpr Rgb kCaptionTag = ink::kWood;
 inline constexpr Rgb kCaptionInk = ink::kCream;
 // clang-format off
 inline constexpr std::array kCaptions{
-    Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {604, 23, 76, 21}},
-    Caption{Ref(MainEl::AutoPlayBox), "АВТОИГРА", {624, 549, 76, 21}},
+    Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {622, 10, 76, 21}},
+    Caption{Ref(MainEl::ExperienceGauge), "ОПИТ", {126, 30, 44, 21}},
     Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
     Caption{Ref(CupsEl::TallyPrize1), "ТРИ ЕДНАКВИ", {612, 10, 122, 21}},
 };

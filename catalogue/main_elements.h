@@ -115,7 +115,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Text(E::LineStakeCounter, "LineStakeCounter", {320, 499, 77, 13}, kCounter),
     Text(E::TotalStakeCounter, "TotalStakeCounter", {430, 499, 117, 13}, kCounter),
     PaintBoxOf(E::ReelArea, "ReelArea", {73, 86, 625, 375}, colours::kSkyBlue),
-    Text(E::FreeSpinsCounter, "FreeSpinsCounter", {618, 46, 36, 29}, kFreeSpins, {}, kHidden),
+    Text(E::FreeSpinsCounter, "FreeSpinsCounter", {626, 35, 68, 33}, kFreeSpins, {}, kHidden),
     Pic(E::BonusStage, "BonusStage", {82, 551, 110, 112}, Picture::BonusStage0, C::OpenDoubleUp),
     Pic(E::LevelBadge, "LevelBadge", {10, 9, 113, 64}, Picture::LevelBadge, C::OpenDoubleUp),
     Text(E::LevelNumber, "LevelNumber", {20, 18, 95, 27}, kBig),
@@ -123,12 +123,12 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Text(E::ExperienceText, "ExperienceText", {178, 28, 417, 27}, kBig),
     Text(E::TimedBonusCountdown, "TimedBonusCountdown", {90, 554, 97, 31}, kCountdown, "00:00:00"),
     Pic(E::TakeBonusButton, "TakeBonusButton", {86, 552, 102, 42}, Picture::TakeBonus, C::TakeTimedBonus, 0, kTransparent | kStretch | kHidden),
-    Pic(E::SoundSwitch, "SoundSwitch", {666, 45, 30, 30}, Picture::SoundOn, C::ToggleSound),
-    Pic(E::AutoPlayBox, "AutoPlayBox", {704, 553, 25, 25}, Picture::AutoPlayOff, C::ToggleAutoPlay),
+    Pic(E::SoundSwitch, "SoundSwitch", {730, 9, 30, 30}, Picture::SoundOn, C::ToggleSound),
+    Pic(E::AutoPlayBox, "AutoPlayBox", {600, 545, 108, 25}, Picture::AutoPlayOff, C::ToggleAutoPlay),
     Text(E::SaveNotice, "SaveNotice", {130, 63, 480, 21}, kSaveNotice, {}, kHidden | kFitText),
     Pic(E::HistoryButton, "HistoryButton", {318, 587, 104, 49}, Picture::ButtonHistory, C::OpenHistory),
-    Pic(E::SettingsButton, "SettingsButton", {704, 45, 30, 30}, Picture::SettingsGear, C::OpenSettings),
-    Text(E::AutoPlaySpinsLeft, "AutoPlaySpinsLeft", {731, 553, 40, 25}, kSpinsLeft, {}, kHidden),
+    Pic(E::SettingsButton, "SettingsButton", {730, 45, 30, 30}, Picture::SettingsGear, C::OpenSettings),
+    Text(E::AutoPlaySpinsLeft, "AutoPlaySpinsLeft", {710, 545, 56, 25}, kSpinsLeft, {}, kHidden),
     [] {  // under the reels, so it never covers a winning cell
       ElementSpec e = PanelOf(E::WinLineCaption, "WinLineCaption", {173, 463, 425, 24}, kWinLine, kWinLinePlate);
       e.flags = kHidden;

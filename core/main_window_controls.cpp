@@ -88,6 +88,8 @@ void MainWindow::ShowFreeRound() {
     d_.SetText(Ref(MainEl::FreeRoundPlate), text);
   }
   d_.SetVisible(Ref(MainEl::FreeRoundPlate), shown);
+  // The plate covers the gauge; hiding the gauge takes its ОПИТ caption with it.
+  d_.SetVisible(Ref(MainEl::ExperienceGauge), !shown);
 }
 
 void MainWindow::ClearSpinWin() {
