@@ -11,6 +11,8 @@ constexpr int AdvanceMilliEm(char c) {
   switch (c) {
     case ' ':
       return 348;
+    case ',':
+      return 380;
     case 'x':
       return 645;
     case '=':

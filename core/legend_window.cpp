@@ -30,10 +30,21 @@ void ForEachPaidRun(const Visit& visit) {
     for (int run = ShortestPaidRun(symbol); run <= kReels; ++run) visit(symbol, run);
 }
 
+// Nine digits would shrink the whole table to an unreadable size, so whole tenths of a million
+// read as millions ("12,5 млн"); the multiple under each figure keeps the table exact.
+std::string CreditsText(std::int64_t credits) {
+  constexpr std::int64_t kMillion = 1'000'000;
+  if (credits < kMillion || credits % (kMillion / 10) != 0) return std::to_string(credits);
+  const std::int64_t tenths = credits / (kMillion / 10);
+  std::string text = std::to_string(tenths / 10);
+  if (tenths % 10 != 0) text += "," + std::to_string(tenths % 10);
+  return text + "\u00a0млн";
+}
+
 std::string Credits(int symbol, int run, std::int64_t lineStake) {
   const std::int64_t pay =
       kPayTable[static_cast<std::size_t>(symbol)][static_cast<std::size_t>(run)];
-  return std::to_string(SatMul(pay, lineStake));
+  return CreditsText(SatMul(pay, lineStake));
 }
 
 }  // namespace

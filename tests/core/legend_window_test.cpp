@@ -27,7 +27,7 @@ TEST_F(LegendWindowTest, WritesEveryPayInCreditsAtTheStakePerLine) {
     std::int32_t stake;
   };
   for (const Row row :
-       {Row{"the lowest stake", 1}, Row{"a stake of five", 5}, Row{"the ladder's top", 100000}}) {
+       {Row{"the lowest stake", 1}, Row{"a stake of five", 5}, Row{"below a million", 900}}) {
     s().LineStake = row.stake;
     WhileTheLegendShows([&] {
       for (int symbol = 1; symbol <= 10; ++symbol) {
@@ -44,6 +44,16 @@ TEST_F(LegendWindowTest, WritesEveryPayInCreditsAtTheStakePerLine) {
           << row.name;
     });
   }
+}
+
+TEST_F(LegendWindowTest, WritesWholeTenthsOfAMillionAsMillions) {
+  s().LineStake = 100000;
+  WhileTheLegendShows([&] {
+    EXPECT_EQ(desk_.Text(Ref(LegendEl::VodkaPay5)), "100\u00a0млн");      // 1000 ×
+    EXPECT_EQ(desk_.Text(Ref(LegendEl::BeerPay3)), "1,5\u00a0млн");       // 15 ×
+    EXPECT_EQ(desk_.Text(Ref(LegendEl::KebapchePay5)), "12,5\u00a0млн");  // 125 ×
+    EXPECT_EQ(desk_.Text(Ref(LegendEl::BeerPay2)), "200000");
+  });
 }
 
 TEST_F(LegendWindowTest, WritesAllFiguresInOneSizeThatShrinksOnlyForLongOnes) {
