@@ -11,7 +11,7 @@ namespace tarvolenka {
 
 // clang-format off
 enum class DoubleUpEl : std::uint16_t {
-  VodkaButton, BeerButton, VodkaMarker, BeerMarker, CollectButton, JokerButton, JokerSpent, AmountPanel, Amount, VodkaPlate, BeerPlate,
+  VodkaButton, BeerButton, VodkaMarker, BeerMarker, CollectButton, JokerButton, JokerSpent, VodkaSpent, BeerSpent, CollectSpent, AmountPanel, Amount, VodkaPlate, BeerPlate,
   History1, History2, History3, History4, History5, History6, History7, History8, History9, History10,
   Rung1, Rung2, Rung3, Rung4, Rung5, Rung6, Rung7,
   DrawnCard, DrawnDrink, Verdict, TopPrizeNote,
@@ -68,10 +68,12 @@ inline constexpr TextStyle kVerdict = Style(15, true, colours::kWhite, Align::Ce
 inline constexpr TextStyle kNote = Style(11, true, colours::kWhite, Align::Centre, true);
 inline constexpr Rgb kCard{255, 246, 220};
 
-// The last ten draws under the drawn drink, newest first, read in rows of two.
+// The last ten draws under the drawn drink, newest first, read in rows of two; a slot not yet
+// drawn is an empty well.
 constexpr ElementSpec Slot(E id, std::string_view name, int i) {
   const int column = (i - 1) % 2, row = (i - 1) / 2;
-  return Pic(id, name, {8 + 81 * column, 186 + 31 * row, 80, 27}, Picture::None, C::Collect);
+  return Pic(id, name, {8 + 81 * column, 210 + 31 * row, 80, 27}, Picture::DoubleSlotEmpty,
+             C::Collect);
 }
 
 // clang-format off
@@ -84,8 +86,12 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
     Pic(E::JokerButton, "JokerButton", {158, 455, 113, 64}, Picture::DoubleJoker, C::UseJoker),
     // In the joker's place once it is used, so the row of buttons keeps its shape.
     Pic(E::JokerSpent, "JokerSpent", {158, 455, 113, 64}, Picture::DoubleJokerSpent, C::None, 0, kHidden | kTransparent),
-    Pic(E::AmountPanel, "AmountPanel", {10, 347, 146, 55}, Picture::PanelWin, C::Collect),
-    Text(E::Amount, "Amount", {16, 358, 133, 13}, kWin),
+    // In the other buttons' places while the game's last pause runs: it takes no more guesses.
+    Pic(E::VodkaSpent, "VodkaSpent", {300, 455, 113, 64}, Picture::DoubleVodkaSpent, C::None, 0, kHidden | kTransparent),
+    Pic(E::BeerSpent, "BeerSpent", {438, 455, 113, 64}, Picture::DoubleBeerSpent, C::None, 0, kHidden | kTransparent),
+    Pic(E::CollectSpent, "CollectSpent", {14, 455, 113, 64}, Picture::DoubleCollectSpent, C::None, 0, kHidden | kTransparent),
+    Pic(E::AmountPanel, "AmountPanel", {10, 372, 146, 55}, Picture::PanelWin, C::Collect),
+    Text(E::Amount, "Amount", {16, 383, 133, 13}, kWin),
     Pic(E::VodkaPlate, "VodkaPlate", {182, 381, 80, 27}, Picture::PlateVodka, C::Collect, 0, kTransparent | kHidden),
     Pic(E::BeerPlate, "BeerPlate", {182, 413, 80, 27}, Picture::PlateBeer, C::Collect, 0, kTransparent | kHidden),
     Slot(E::History1, "History1", 1), Slot(E::History2, "History2", 2), Slot(E::History3, "History3", 3),

@@ -236,6 +236,7 @@ inline constexpr std::array kCaptions{
     Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {622, 10, 76, 21}},
     Caption{Ref(MainEl::ExperienceGauge), "ОПИТ", {126, 30, 44, 21}},
     Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
+    Caption{Ref(DoubleUpEl::History1), "ПОСЛЕДНИ ТЕГЛЕНИЯ", {10, 184, 158, 21}},
     Caption{Ref(CupsEl::TallyPrize1), "ТРИ ЕДНАКВИ", {612, 10, 122, 21}},
 };
 // clang-format on

@@ -37,7 +37,8 @@ enum class Picture : std::uint16_t {
   BannerYouWon, ButtonOk, LevelStar, LetteringBonus, LetteringMegaBonusIn, LetteringMaxStake,
   LetteringLevelAward, LetteringBonusBig, ButtonMegaStart, ButtonMegaStop,
   // Double-up.
-  DoubleVodka, DoubleBeer, DoubleCollect, DoubleJoker, DoubleJokerSpent, PlateVodka, PlateBeer,
+  DoubleVodka, DoubleBeer, DoubleCollect, DoubleJoker, DoubleJokerSpent, DoubleVodkaSpent,
+  DoubleBeerSpent, DoubleCollectSpent, DoubleSlotEmpty, PlateVodka, PlateBeer,
   // The legend: a JPEG rendered at build time from the pay table and the paylines.
   Legend,
   Count
@@ -146,6 +147,10 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::DoubleCollect, "double-collect", 113, 64},
     {Picture::DoubleJoker, "double-joker", 113, 64},
     {Picture::DoubleJokerSpent, "double-joker-spent", 113, 64},
+    {Picture::DoubleVodkaSpent, "double-vodka-spent", 113, 64},
+    {Picture::DoubleBeerSpent, "double-bira-spent", 113, 64},
+    {Picture::DoubleCollectSpent, "double-collect-spent", 113, 64},
+    {Picture::DoubleSlotEmpty, "double-slot-empty", 80, 27},
     {Picture::PlateVodka, "plate-vodka", 80, 27},
     {Picture::PlateBeer, "plate-bira", 80, 27},
     {Picture::Legend, "legend", 941, 595},

@@ -37,6 +37,7 @@ void DoubleUpWindow::OnShow() {
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   // Only a joker use hides the joker; it shows again once the joker is re-armed.
   if (m_.State.JokerUses == 0) ShowJoker(true);
+  ShowButtonsLive(true);
   const std::int64_t win = m_.State.LastWin;
   for (const Rung& rung : kDoubleLadder) {
     d_.SetPanelColour(Ref(rung.panel), kRungOpen);
@@ -85,6 +86,18 @@ void DoubleUpWindow::ShowJoker(bool armed) {
   d_.SetVisible(Ref(DoubleUpEl::JokerSpent), !armed);
 }
 
+// During the game's last pause the guessing buttons rest, faded, so none reads as still open.
+void DoubleUpWindow::ShowButtonsLive(bool live) {
+  for (const auto& [button, spent] :
+       {std::pair{DoubleUpEl::VodkaButton, DoubleUpEl::VodkaSpent},
+        std::pair{DoubleUpEl::BeerButton, DoubleUpEl::BeerSpent},
+        std::pair{DoubleUpEl::CollectButton, DoubleUpEl::CollectSpent}}) {
+    d_.SetVisible(Ref(button), live);
+    d_.SetVisible(Ref(spent), !live);
+  }
+  if (!live) ShowJoker(false);
+}
+
 void DoubleUpWindow::UseJoker() {
   if (!rules_.open()) return;
   m_.State.JokerUses += 1;
@@ -127,6 +140,7 @@ void DoubleUpWindow::ShowClimb(const DoubleUpStep& step, const std::function<voi
   d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   ShowAmount();
+  ShowButtonsLive(false);
   d_.Repaint(WindowId::DoubleUp);
   PlayCue(d_, m_.State, Cue::DoubleWin);
   d_.Pause(durations::kDoubleUpEnd, [this, then] {
@@ -143,6 +157,7 @@ void DoubleUpWindow::ShowLoss(const DoubleUpStep& step, const std::function<void
   d_.StopTimer(TimerOf(DoubleUpTimer::Blink));
   d_.StopTimer(TimerOf(DoubleUpTimer::Shake));
   d_.SetPanelColour(Ref(kDoubleLadder[static_cast<std::size_t>(step.rung - 1)].panel), kRungLost);
+  ShowButtonsLive(false);
   d_.Repaint(WindowId::DoubleUp);
   d_.Pause(durations::kDoubleUpEnd, [this, then] {
     d_.Close(WindowId::DoubleUp);

@@ -48,6 +48,7 @@ class DoubleUpWindow : public WindowLogic {
   void ShowAmount();
   // The joker button, or its faded stand-in once it is used.
   void ShowJoker(bool armed);
+  void ShowButtonsLive(bool live);
   void AmountChanged() const {
     if (amountChanged_) amountChanged_();
   }

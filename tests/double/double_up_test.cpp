@@ -91,6 +91,28 @@ TEST_F(DoubleUp, AWrongFirstGuessLosesTheWinAfterFourSeconds) {
   EXPECT_EQ(s().LastWin, 40);
 }
 
+TEST_F(DoubleUp, TheButtonsRestFadedAfterALossAndWakeAtTheNextOpening) {
+  const auto live = [this](bool expected) {
+    for (const DoubleUpEl e :
+         {DoubleUpEl::VodkaButton, DoubleUpEl::BeerButton, DoubleUpEl::CollectButton})
+      EXPECT_EQ(desk_.Visible(D(e)), expected);
+    for (const DoubleUpEl e :
+         {DoubleUpEl::VodkaSpent, DoubleUpEl::BeerSpent, DoubleUpEl::CollectSpent})
+      EXPECT_EQ(desk_.Visible(D(e)), !expected);
+    EXPECT_EQ(desk_.Visible(D(DoubleUpEl::JokerButton)), expected);
+  };
+  Won(40);
+  desk_.Then(100, [this] { GuessWrong(); });
+  desk_.Then(2000, [&] { live(false); });  // within the closing pause
+  Click(MainEl::DoubleButton);
+  Won(40);
+  desk_.Then(100, [&] {
+    live(true);
+    Collect();
+  });
+  Click(MainEl::DoubleButton);
+}
+
 TEST_F(DoubleUp, ThreeRightGuessesThenCollectPayEightTimes) {
   Won(25);
   const std::int64_t before = s().Balance;
@@ -180,7 +202,7 @@ TEST_F(DoubleUp, TheHistoryStripCarriesOverAndDropsOldDrawsAfterTen) {
     std::vector<Picture> expected(
         draws.rbegin(),
         draws.rbegin() + static_cast<std::ptrdiff_t>(std::min(count, draws.size())));
-    expected.resize(10, Picture::None);
+    expected.resize(10, Picture::DoubleSlotEmpty);
     return expected;
   };
   // Three openings of 2, 6 and 4 draws.
