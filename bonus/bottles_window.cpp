@@ -9,8 +9,8 @@
 namespace tarvolenka {
 namespace {
 
-constexpr int kLabelPoints = 10;
-constexpr int kPickedLabelPoints = 20;
+constexpr int kLabelPoints = 15;
+constexpr int kPickedLabelPoints = 24;
 
 }  // namespace
 
@@ -69,7 +69,7 @@ void BottlesWindow::PickBottle(int bottle) {
   // The prompt gives way to the multiplier won while the others are shown.
   d_.SetVisible(Ref(BottlesEl::Banner), false);
   const ElementRef status = Ref(BottlesEl::Status);
-  d_.SetText(status, "Вашият множител: " + MultiplierText(v));
+  d_.SetText(status, "Вашият множител за чашите: " + MultiplierText(v));
   d_.SetVisible(status, true);
   ring_.Place(bottle);
   ring_.Wait();

@@ -47,27 +47,27 @@ using namespace build;
 using E = BottlesEl;
 using C = BottlesClick;
 
-// 13 px at design; the game sets 10 points, and 20 for the picked bottle. The labels keep the
-// room of their largest text centred over their bottle, as the desktop does not size labels
-// to their text.
+// 13 px at design; the game sets 15 points, and 24 for the picked bottle. The bottles stand on
+// one shelf, each label in the room of its largest text centred over its bottle, as the
+// desktop does not size labels to their text.
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 inline constexpr TextStyle kMultiplier = Style(13, true, colours::kRed, Align::Centre);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BottlesEl::Count)> kElements{{
-    Pic(E::Bottle1, "Bottle1", {50, 62, 55, 125}, Picture::BottleVodka, C::PickBottle, 1),
-    Pic(E::Bottle2, "Bottle2", {136, 40, 55, 125}, Picture::BottleBrandy, C::PickBottle, 2),
-    Pic(E::Bottle3, "Bottle3", {220, 62, 55, 125}, Picture::BottleRakia, C::PickBottle, 3),
-    Pic(E::Bottle4, "Bottle4", {300, 40, 55, 125}, Picture::BottleWine, C::PickBottle, 4),
-    Pic(E::Bottle5, "Bottle5", {374, 64, 55, 125}, Picture::BottleBeer, C::PickBottle, 5),
-    Text(E::BottleMultiplier1, "BottleMultiplier1", {52, 30, 50, 32}, kMultiplier, "×1", kHidden),
-    Text(E::BottleMultiplier2, "BottleMultiplier2", {136, 6, 50, 32}, kMultiplier, "×2", kHidden),
-    Text(E::BottleMultiplier3, "BottleMultiplier3", {222, 24, 50, 32}, kMultiplier, "×3", kHidden),
-    Text(E::BottleMultiplier4, "BottleMultiplier4", {304, 8, 50, 32}, kMultiplier, "×4", kHidden),
-    Text(E::BottleMultiplier5, "BottleMultiplier5", {374, 28, 50, 32}, kMultiplier, "×5", kHidden),
+    Pic(E::Bottle1, "Bottle1", {38, 66, 55, 125}, Picture::BottleVodka, C::PickBottle, 1),
+    Pic(E::Bottle2, "Bottle2", {126, 66, 55, 125}, Picture::BottleBrandy, C::PickBottle, 2),
+    Pic(E::Bottle3, "Bottle3", {214, 66, 55, 125}, Picture::BottleRakia, C::PickBottle, 3),
+    Pic(E::Bottle4, "Bottle4", {302, 66, 55, 125}, Picture::BottleWine, C::PickBottle, 4),
+    Pic(E::Bottle5, "Bottle5", {390, 66, 55, 125}, Picture::BottleBeer, C::PickBottle, 5),
+    Text(E::BottleMultiplier1, "BottleMultiplier1", {26, 20, 79, 42}, kMultiplier, "×1", kHidden),
+    Text(E::BottleMultiplier2, "BottleMultiplier2", {114, 20, 79, 42}, kMultiplier, "×2", kHidden),
+    Text(E::BottleMultiplier3, "BottleMultiplier3", {202, 20, 79, 42}, kMultiplier, "×3", kHidden),
+    Text(E::BottleMultiplier4, "BottleMultiplier4", {290, 20, 79, 42}, kMultiplier, "×4", kHidden),
+    Text(E::BottleMultiplier5, "BottleMultiplier5", {378, 20, 79, 42}, kMultiplier, "×5", kHidden),
     Pic(E::Banner, "Banner", {164, 212, 170, 22}, Picture::BannerBottles, C::None),
     Text(E::Status, "Status", {0, 208, 483, 30}, kStatus, "", kHidden),
-    RingFor(E::Ring, {50, 62, 55, 125}),
+    RingFor(E::Ring, {38, 66, 55, 125}),
 }};
 static_assert(IdsInOrder(kElements));
 

@@ -36,7 +36,7 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
       for (int i = 1; i <= kBottles; ++i) {
         EXPECT_FALSE(desk_.Visible(Ref(BottleLabel(i))));
         EXPECT_EQ(desk_.Text(Ref(BottleLabel(i))), "");
-        EXPECT_EQ(desk_.State(Ref(BottleLabel(i))).fontSize, 10);
+        EXPECT_EQ(desk_.State(Ref(BottleLabel(i))).fontSize, 15);
       }
       Click(Ref(Bottle(bottle)));
     });
@@ -61,13 +61,13 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
       const ElementRef label = Ref(BottleLabel(i));
       EXPECT_TRUE(desk_.Visible(label));
       EXPECT_EQ(desk_.Text(label), "×" + std::to_string(values[static_cast<std::size_t>(i - 1)]));
-      EXPECT_EQ(desk_.State(label).fontSize, i == bottle ? 20 : 10);
+      EXPECT_EQ(desk_.State(label).fontSize, i == bottle ? 24 : 15);
       shown.insert(desk_.Text(label));
     }
     EXPECT_EQ(shown, (std::set<std::string>{"×1", "×2", "×3", "×4", "×5"}));
     EXPECT_FALSE(desk_.Visible(Ref(BottlesEl::Banner))) << "the prompt outlives the pick";
     EXPECT_EQ(desk_.Text(Ref(BottlesEl::Status)),
-              "Вашият множител: " + desk_.Text(Ref(BottleLabel(bottle))));
+              "Вашият множител за чашите: " + desk_.Text(Ref(BottleLabel(bottle))));
     ASSERT_EQ(desk_.cues().size(), cues + 1);
     EXPECT_EQ(desk_.cues().back().cue, Cue::Hit);
   }
@@ -107,7 +107,7 @@ TEST_F(BottlesTest, ClicksAfterThePickDoNothing) {
   EXPECT_EQ(round().multiplier, multiplier);
   EXPECT_EQ(round().bottleChoice, 2);
   EXPECT_EQ(desk_.cues().size(), cues);
-  EXPECT_EQ(desk_.State(Ref(BottleLabel(4))).fontSize, 10);
+  EXPECT_EQ(desk_.State(Ref(BottleLabel(4))).fontSize, 15);
   EXPECT_TRUE(game().bottles().CloseRequested());
 }
 

@@ -55,7 +55,7 @@ class RingKeys : public PickRingTest, public ::testing::WithParamInterface<RingC
 INSTANTIATE_TEST_SUITE_P(Layouts, RingKeys, ::testing::Values(
     RingCase{"HatsOneRow", WindowId::HatChooser, {}, {R, R, R, L, U}, 2},
     RingCase{"Covers", WindowId::GoldenPick, {}, {R, R, R}, 3},
-    RingCase{"BottlesStaggeredRow", WindowId::Bottles, {}, {R, R, R, L}, 3},
+    RingCase{"BottlesOneRow", WindowId::Bottles, {}, {R, R, R, L}, 3},
     // Up the pyramid's middle from cup 5, across, down, past the opened 5, to the bottom row.
     RingCase{"CupsPyramid", WindowId::Cups, {5}, {U, R, D, L, D}, 10},
     // Up from 6 to the nearest covered cell, across past uncovered 2, down, left past 6.

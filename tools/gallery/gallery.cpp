@@ -300,6 +300,11 @@ int main(int argc, char** argv) {
        }},
       {WindowId::Bottles, "bottles.png", {}, {}},
       {WindowId::Cups, "cups.png",
+      // After the pick: the multiplier won, large, and what it is for.
+      {WindowId::Bottles,
+       "bottles-picked.png",
+       {},
+       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(Bottle(3))); }},
        [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
