@@ -35,6 +35,7 @@ void CupsWindow::OnShow() {
     d_.SetVisible(label, false);
     d_.SetText(label, "");
     d_.SetFontSize(label, kLabelPoints);
+    d_.SetPanelColour(label, cups_window::kPrize.background);
   }
   d_.SetText(Ref(CupsEl::Multiplier), MultiplierText(bonus_.round().multiplier));
   if (known) d_.CopyPicture(Ref(CupsEl::PickedBottle), Ref(Bottle(drink)));
@@ -84,15 +85,25 @@ void CupsWindow::PickCup(int cup) {
     const ElementRef status = Ref(CupsEl::Status);
     d_.SetText(status, "Три чаши по " + std::to_string(*pick->result) + " — печелите!");
     d_.SetVisible(status, true);
+    MarkWinners(*pick->result);
     Reveal();
   }
 }
 
+// An opened cup is drunk, its prize on a large tag.
 void CupsWindow::ShowOpened(int cup) {
+  d_.CopyPicture(Ref(Cup(cup)), Ref(CupsEl::StoreCupEmpty));
   const ElementRef label = Ref(CupLabel(cup));
   d_.SetFontSize(label, kOpenedLabelPoints);
   d_.SetText(label, std::to_string(rules_.prizes()[Index(cup)]));
   d_.SetVisible(label, true);
+}
+
+// The three cups of the prize won turn their tags green.
+void CupsWindow::MarkWinners(std::int64_t prize) {
+  for (int cup = 1; cup <= kCups; ++cup)
+    if (rules_.opened(cup) && rules_.prizes()[Index(cup)] == prize)
+      d_.SetPanelColour(Ref(CupLabel(cup)), cups_window::kPrizeWon);
 }
 
 // The levels from the highest down, each with a dot per cup of it found.

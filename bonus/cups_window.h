@@ -45,6 +45,7 @@ class CupsWindow : public WindowLogic, public ResumableWindow {
   void Restore(const BonusWindowState& state);
   void ShowOpened(int cup);
   void ShowTally();
+  void MarkWinners(std::int64_t prize);
 
   Desktop& d_;
   Machine& m_;

@@ -24,8 +24,8 @@ enum class CupsEl : std::uint16_t {
   // The tally: each prize level, highest first, and how many of its three cups are open.
   TallyPrize1, TallyPrize2, TallyPrize3, TallyPrize4, TallyPrize5,
   TallyHits1, TallyHits2, TallyHits3, TallyHits4, TallyHits5,
-  // Hidden picture stores: the cup of each drink.
-  StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer,
+  // Hidden picture stores: the cup of each drink, and a cup drunk.
+  StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer, StoreCupEmpty,
   // The ring the arrow keys move over the choices, drawn over everything.
   Ring,
   Count
@@ -70,6 +70,8 @@ using C = CupsClick;
 // text, as the desktop does not size labels to their text.
 inline constexpr TextStyle kPrize =
     Opaque(Style(13, true, colours::kRed, Align::Centre, true), colours::kYellow);
+// The tag of each of the three cups that won, once the game is over.
+inline constexpr Rgb kPrizeWon{170, 240, 120};
 // The multiplier is a plate by the picked bottle, named by its caption.
 inline constexpr TextStyle kMultiplier =
     Opaque(Style(36, true, colours::kRed, Align::Centre, true), colours::kYellow);
@@ -131,6 +133,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)
     Store(E::StoreCupRakia, "StoreCupRakia", Picture::CupRakia),
     Store(E::StoreCupWine, "StoreCupWine", Picture::CupWine),
     Store(E::StoreCupBeer, "StoreCupBeer", Picture::CupBeer),
+    Store(E::StoreCupEmpty, "StoreCupEmpty", Picture::CupEmpty),
     RingFor(E::Ring, {245, 18, 65, 88}),
 }};
 static_assert(IdsInOrder(kElements));

@@ -32,7 +32,7 @@ enum class Picture : std::uint16_t {
   BannerGoldenBoard,
   // Bottles and cups.
   BottleVodka, BottleBrandy, BottleRakia, BottleWine, BottleBeer, BannerBottles,
-  CupVodka, CupBrandy, CupRakia, CupWine, CupBeer, BannerCups,
+  CupVodka, CupBrandy, CupRakia, CupWine, CupBeer, CupEmpty, BannerCups,
   // Result, level-up, timed and mega bonus.
   BannerYouWon, ButtonOk, LevelStar, LetteringBonus, LetteringMegaBonusIn, LetteringMaxStake,
   LetteringLevelAward, LetteringBonusBig, ButtonMegaStart, ButtonMegaStop,
@@ -131,6 +131,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::CupRakia, "cup-rakia", 83, 113},
     {Picture::CupWine, "cup-vino", 83, 113},
     {Picture::CupBeer, "cup-bira", 83, 113},
+    {Picture::CupEmpty, "cup-empty", 83, 113},
     {Picture::BannerCups, "banner-cups", 176, 37},
     {Picture::BannerYouWon, "banner-you-won", 308, 31},
     {Picture::ButtonOk, "button-ok", 128, 29},

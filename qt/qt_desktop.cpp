@@ -504,6 +504,7 @@ void QtDesktop::SetFontSize(ElementRef ref, int points) {
 }
 
 void QtDesktop::SetPanelColour(ElementRef ref, Rgb colour) {
+  if (auto* label = qobject_cast<StyledLabel*>(At(ref).widget)) label->SetPlate(colour);
   if (QWidget* widget = At(ref).widget) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, ToQColor(colour));

@@ -40,6 +40,12 @@ void StyledLabel::Refit() {
   update();
 }
 
+void StyledLabel::SetPlate(Rgb plate) {
+  if (plate == plate_) return;
+  plate_ = plate;
+  update();
+}
+
 void StyledLabel::mousePressEvent(QMouseEvent* e) {
   click_.Press(*e);
 }

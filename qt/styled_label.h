@@ -27,6 +27,8 @@ class StyledLabel : public QLabel {
   // its lines need, never less than `height`. Call Refit once the text has changed.
   void FitText(int height);
   void Refit();
+  // A new plate or tag colour for a label; a panel follows its palette instead.
+  void SetPlate(Rgb plate);
 
  protected:
   void paintEvent(QPaintEvent*) override;

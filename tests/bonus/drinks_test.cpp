@@ -207,6 +207,11 @@ TEST_F(CupsTest, TheThirdCupOfALevelEndsTheGameAtOnce) {
     const ElementRef label = Ref(CupLabel(i));
     const bool open = std::find(opened.begin(), opened.end(), i) != opened.end();
     EXPECT_EQ(desk_.State(label).fontSize, open ? 20 : 10) << i;
+    // Opened cups are drunk; the three that won wear green tags.
+    EXPECT_EQ(desk_.PictureOf(Ref(Cup(i))), open ? Picture::CupEmpty : Picture::CupVodka) << i;
+    EXPECT_EQ(desk_.State(label).colour,
+              open && Prize(i) == 30 ? cups_window::kPrizeWon : cups_window::kPrize.background)
+        << i;
     EXPECT_EQ(desk_.Text(label), std::to_string(Prize(i)));
     if (!open) {
       EXPECT_EQ(*desk_.ShownAt(label) - at, 300 * ++revealed) << i;

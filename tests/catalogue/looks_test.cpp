@@ -29,6 +29,9 @@ bool IsText(const ElementSpec& e) {
 
 // Every colour a plate of this element takes in play.
 std::vector<Rgb> PlateColours(ElementRef ref, const ElementSpec& e) {
+  if (ref.window == WindowId::Cups && ref.index >= Ref(CupLabel(1)).index &&
+      ref.index <= Ref(CupLabel(kCups)).index)
+    return {e.style.background, cups_window::kPrizeWon};
   if (e.kind != Kind::Panel) return {e.style.background};
   if (ref.window == WindowId::DoubleUp)
     return {looks::kRungColours.begin(), looks::kRungColours.end()};

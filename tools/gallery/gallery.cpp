@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/cups_elements.h"
 #include "catalogue/double_up_elements.h"
@@ -308,6 +309,19 @@ int main(int argc, char** argv) {
        [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
+       }},
+      // Won: two cups of other levels, then the three of one level, drunk and tagged green.
+      {WindowId::Cups, "cups-won.png",
+       [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
+       [](Game& g, qt::QtDesktop& d) {
+         const auto& prizes = g.cups().cupPrizes();
+         std::vector<int> order;
+         for (int cup = 1; cup <= kCups; ++cup)
+           if (prizes[static_cast<std::size_t>(cup - 1)] != prizes[0]) order.push_back(cup);
+         order.resize(2);
+         for (int cup = 1; cup <= kCups; ++cup)
+           if (prizes[static_cast<std::size_t>(cup - 1)] == prizes[0]) order.push_back(cup);
+         for (int cup : order) d.ClickElement(Ref(Cup(cup)));
        }},
       {WindowId::BonusResult,
        "result.png",
