@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/fitting_points.h"
+#include "core/win_show.h"
 
 namespace tarvolenka {
 namespace {
@@ -23,6 +24,12 @@ void BonusResultWindow::OnShow() {
   std::string reckoning = std::to_string(round.amount);
   if (round.multiplier > 1) reckoning += " × " + std::to_string(round.multiplier) + " (бутилка)";
   reckoning += " × " + std::to_string(m_.State.LineStake) + " (на линия) = " + win;
+  // The game that paid, and a big win's tier by the stake of the spin that opened it.
+  const std::int64_t paid = bonus_.Win(m_.State.LineStake);
+  std::string game(result_window::kGameNames[round.choice < 4 ? round.choice : 0]);
+  if (const int tier = BigWinTier(paid, m_.State.TotalStake); tier > 0)
+    game += "  ·  " + std::string(WinTierTitle(tier));
+  d_.SetText(Ref(BonusResultEl::Game), game);
   const ElementRef label1 = Ref(BonusResultEl::Win);
   const ElementRef label2 = Ref(BonusResultEl::Reckoning);
   d_.SetText(label1, win);

@@ -3,6 +3,7 @@
 // The bonus result: the win and how it was reckoned.
 
 #include <array>
+#include <string_view>
 
 #include "catalogue/durations.h"
 #include "catalogue/element_builders.h"
@@ -10,7 +11,7 @@
 namespace tarvolenka {
 
 // clang-format off
-enum class BonusResultEl : std::uint16_t { Banner, Win, Reckoning, OkButton, Count };
+enum class BonusResultEl : std::uint16_t { Banner, Game, Win, Reckoning, OkButton, Count };
 // clang-format on
 
 enum class BonusResultClick : std::uint16_t { None, Confirm };
@@ -26,13 +27,18 @@ using E = BonusResultEl;
 using C = BonusResultClick;
 
 inline constexpr TextStyle kWin = Style(64, true, colours::kRed, Align::Centre);
+inline constexpr TextStyle kGame = Style(17, true, colours::kYellow, Align::Centre, true);
+// The game that paid, by the chooser's number: 1 drinks, 2 meze, 3 golden.
+inline constexpr std::array<std::string_view, 4> kGameNames{"БОНУС", "ПИЯН БОНУС", "МЕЗЕ БОНУС",
+                                                            "ЗЛАТЕН БОНУС"};
 // The reckoning is read, not admired: plain type on the cream plank, as the other tallies.
 inline constexpr TextStyle kReckoning = Style(16, true, colours::kBlack, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(BonusResultEl::Count)> kElements{{
     Pic(E::Banner, "Banner", {86, 15, 308, 31}, Picture::BannerYouWon, C::None),
-    Text(E::Win, "Win", {8, 68, 469, 73}, kWin, "9999999"),
+    Text(E::Game, "Game", {40, 51, 405, 24}, kGame),
+    Text(E::Win, "Win", {8, 78, 469, 73}, kWin, "9999999"),
     PanelOf(E::Reckoning, "Reckoning", {32, 170, 421, 40}, kReckoning, colours::kPlank, "9999999"),
     Pic(E::OkButton, "OkButton", {176, 249, 128, 29}, Picture::ButtonOk, C::Confirm),
 }};

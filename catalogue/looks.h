@@ -152,6 +152,7 @@ inline constexpr std::array kLabelLooks{
     Look(GoldenBoardEl::FoulsLeft, GoldenBoardEl::FoulsLeft, Backing::Bare, ink::kDarkRed, colours::kWhite),
     Look(GoldenBoardEl::FoulRule, GoldenBoardEl::FoulRule, Backing::Plate, ink::kWood),
     Look(GoldenBoardEl::Status, GoldenBoardEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
+    Look(BonusResultEl::Game, BonusResultEl::Game, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(BonusResultEl::Win, BonusResultEl::Win, Backing::Lettering, colours::kRed, ink::kEdge),
     Look(BonusResultEl::Reckoning, BonusResultEl::Reckoning, Backing::Plate, ink::kWood),
     Look(LevelUpEl::LevelNumber, LevelUpEl::LevelNumber, Backing::Lettering, colours::kYellow, ink::kEdge),
@@ -235,8 +236,8 @@ inline constexpr Rgb kCaptionInk = ink::kCream;
 inline constexpr std::array kCaptions{
     Caption{Ref(MainEl::FreeSpinsCounter), "БЕЗПЛАТНИ", {622, 10, 76, 21}},
     Caption{Ref(MainEl::ExperienceGauge), "ОПИТ", {126, 30, 44, 21}},
-    Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
     Caption{Ref(DoubleUpEl::History1), "ПОСЛЕДНИ ТЕГЛЕНИЯ", {10, 184, 158, 21}},
+    Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
     Caption{Ref(CupsEl::TallyPrize1), "ТРИ ЕДНАКВИ", {612, 10, 122, 21}},
 };
 // clang-format on

@@ -99,6 +99,10 @@ std::int64_t CountedUp(std::int64_t amount, int repaint, int repaints) {
   return amount / repaints * share + amount % repaints * share / repaints;
 }
 
+std::string_view WinTierTitle(int tier) {
+  return kWinTitles[static_cast<std::size_t>(std::clamp(tier, 0, 3))];
+}
+
 std::string_view MomentTitle(const Moment& moment) {
   switch (moment.kind) {
     case MomentKind::FreeSpinsWon:

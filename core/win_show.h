@@ -45,6 +45,8 @@ constexpr int BigWinTier(std::int64_t win, std::int64_t totalStake) {
     if (totalStake > 0 && win / stakes >= totalStake) ++tier;
   return tier;
 }
+// "ГОЛЯМА ПЕЧАЛБА!" and the other tiers' titles; "ПЕЧАЛБА" below the tiers.
+std::string_view WinTierTitle(int tier);
 constexpr bool IsBigWin(std::int64_t win, std::int64_t totalStake) {
   return BigWinTier(win, totalStake) > 0;
 }

@@ -46,6 +46,30 @@ TEST_F(ResultTest, TheWindowSystemClosesItAsOkWould) {
   EXPECT_EQ(desk_.Closings(WindowId::BonusResult), 1);
 }
 
+TEST_F(ResultTest, NamesTheGameThatPaidAndABigWinsTier) {
+  struct Row {
+    const char* name;
+    std::uint8_t choice;
+    std::int64_t amount;  // at a stake of 1 on 10 lines
+    const char* expected;
+  };
+  for (const Row row : {Row{"drinks, 19 stakes", 1, 190, "ПИЯН БОНУС"},
+                        Row{"meze, 20 stakes", 2, 200, "МЕЗЕ БОНУС  ·  ГОЛЯМА ПЕЧАЛБА!"},
+                        Row{"golden, 100 stakes", 3, 1000, "ЗЛАТЕН БОНУС  ·  ЕПИЧНА ПЕЧАЛБА!"}}) {
+    std::string shown;
+    When(WindowId::BonusResult, [&] {
+      shown = desk_.Text(Ref(BonusResultEl::Game));
+      Click(Ref(BonusResultEl::OkButton));
+    });
+    m().State.LineCount = 10;
+    m().State.TotalStake = 10;
+    m().State.LineStake = 1;
+    SetRound({.choice = row.choice, .multiplier = 1, .amount = row.amount});
+    desk_.RunModal(WindowId::BonusResult);
+    EXPECT_EQ(shown, row.expected) << row.name;
+  }
+}
+
 TEST(FittingPoints, KeepsTheDesignSizeWhileTheTextFitsAndShrinksLongerTexts) {
   EXPECT_EQ(FittingPoints("2250", 469, 48), 48);
   EXPECT_EQ(FittingPoints("9999999999", 469, 48), 48);  // ten digits still fit

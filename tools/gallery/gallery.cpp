@@ -300,12 +300,12 @@ int main(int argc, char** argv) {
          for (int cell : {6, 11, 1}) d.ClickElement(Ref(BoardCell(cell)));  // three cannot end it
        }},
       {WindowId::Bottles, "bottles.png", {}, {}},
-      {WindowId::Cups, "cups.png",
       // After the pick: the multiplier won, large, and what it is for.
       {WindowId::Bottles,
        "bottles-picked.png",
        {},
        [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(Bottle(3))); }},
+      {WindowId::Cups, "cups.png",
        [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
@@ -327,6 +327,7 @@ int main(int argc, char** argv) {
        "result.png",
        [drinks](Game& g, qt::QtDesktop&) {
          BonusRound result = drinks;
+         result.choice = 1;  // the drinks
          result.multiplier = 3;
          result.amount = 150;
          g.bonusRules().Restore(BonusStageId::Result, result);
