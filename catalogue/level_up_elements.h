@@ -32,17 +32,17 @@ inline constexpr TextStyle kValue = Style(24, true, colours::kRed, Align::Right,
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LevelUpEl::Count)> kElements{{
-    Pic(E::Star, "Star", {108, 7, 284, 202}, Picture::LevelStar, LevelUpClick::None),
-    Text(E::LevelNumber, "LevelNumber", {198, 98, 95, 27}, kNumber),
-    Pic(E::BonusCaption, "BonusCaption", {60, 227, 88, 18}, Picture::LetteringBonus, LevelUpClick::None),
-    Text(E::BonusValue, "BonusValue", {314, 222, 147, 27}, kValue),
-    Pic(E::MegaBonusCaption, "MegaBonusCaption", {60, 257, 203, 18}, Picture::LetteringMegaBonusIn, LevelUpClick::None),
-    Text(E::MegaBonusValue, "MegaBonusValue", {316, 252, 147, 27}, kValue),
-    Pic(E::MaxStakeCaption, "MaxStakeCaption", {60, 287, 214, 18}, Picture::LetteringMaxStake, LevelUpClick::None),
-    Text(E::MaxStakeValue, "MaxStakeValue", {314, 282, 147, 27}, kValue),
-    Pic(E::LevelAwardCaption, "LevelAwardCaption", {60, 321, 157, 23}, Picture::LetteringLevelAward, LevelUpClick::None),
-    Text(E::LevelAwardValue, "LevelAwardValue", {314, 314, 147, 27}, kValue),
-    Pic(E::OkButton, "OkButton", {192, 363, 128, 29}, Picture::ButtonOk, LevelUpClick::Confirm),
+    Pic(E::Star, "Star", {136, 6, 236, 168}, Picture::LevelStar, LevelUpClick::None),
+    Text(E::LevelNumber, "LevelNumber", {203, 79, 95, 27}, kNumber),
+    Pic(E::BonusCaption, "BonusCaption", {60, 191, 88, 18}, Picture::LetteringBonus, LevelUpClick::None),
+    Text(E::BonusValue, "BonusValue", {314, 186, 147, 27}, kValue),
+    Pic(E::MegaBonusCaption, "MegaBonusCaption", {60, 233, 203, 18}, Picture::LetteringMegaBonusIn, LevelUpClick::None),
+    Text(E::MegaBonusValue, "MegaBonusValue", {314, 228, 147, 27}, kValue),
+    Pic(E::MaxStakeCaption, "MaxStakeCaption", {60, 275, 214, 18}, Picture::LetteringMaxStake, LevelUpClick::None),
+    Text(E::MaxStakeValue, "MaxStakeValue", {314, 270, 147, 27}, kValue),
+    Pic(E::LevelAwardCaption, "LevelAwardCaption", {60, 315, 157, 23}, Picture::LetteringLevelAward, LevelUpClick::None),
+    Text(E::LevelAwardValue, "LevelAwardValue", {314, 312, 147, 27}, kValue),
+    Pic(E::OkButton, "OkButton", {190, 357, 128, 29}, Picture::ButtonOk, LevelUpClick::Confirm),
 }};
 static_assert(IdsInOrder(kElements));
 

@@ -135,7 +135,7 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::BannerCups, "banner-cups", 176, 37},
     {Picture::BannerYouWon, "banner-you-won", 308, 31},
     {Picture::ButtonOk, "button-ok", 128, 29},
-    {Picture::LevelStar, "level-star", 284, 202},
+    {Picture::LevelStar, "level-star", 236, 168},
     {Picture::LetteringBonus, "lettering-bonus", 88, 18},
     {Picture::LetteringMegaBonusIn, "lettering-mega-bonus-do", 203, 18},
     {Picture::LetteringMaxStake, "lettering-max-kanal", 214, 18},

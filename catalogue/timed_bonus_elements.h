@@ -25,16 +25,16 @@ using E = TimedBonusEl;
 using C = TimedBonusClick;
 
 inline constexpr int kWidth = 380;
-inline constexpr int kHeight = 240;
+inline constexpr int kHeight = 256;
 inline constexpr TextStyle kAmount = Style(48, true, colours::kRed, Align::Centre, true);
 inline constexpr TextStyle kSeries = Style(14, true, Rgb{92, 50, 20}, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(TimedBonusEl::Count)> kElements{{
-    Pic(E::Caption, "Caption", {105, 16, 170, 34}, Picture::LetteringBonusBig, C::Confirm),
-    Text(E::Amount, "Amount", {20, 56, 340, 66}, kAmount),
-    PanelOf(E::Series, "Series", {30, 130, 320, 46}, kSeries, colours::kPlank),
-    Pic(E::OkButton, "OkButton", {126, 192, 128, 29}, Picture::ButtonOk, C::Confirm),
+    Pic(E::Caption, "Caption", {105, 18, 170, 34}, Picture::LetteringBonusBig, C::Confirm),
+    Text(E::Amount, "Amount", {20, 60, 340, 66}, kAmount),
+    PanelOf(E::Series, "Series", {30, 136, 320, 50}, kSeries, colours::kPlank),
+    Pic(E::OkButton, "OkButton", {126, 203, 128, 29}, Picture::ButtonOk, C::Confirm),
 }};
 static_assert(IdsInOrder(kElements));
 
