@@ -38,9 +38,9 @@ using E = StatisticsEl;
 
 inline constexpr Rgb kWood{92, 50, 20};
 inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::Centre, true);
-inline constexpr TextStyle kColumnHeader = Style(13, true, kWood, Align::Right, true);
-inline constexpr TextStyle kNames = Style(13, false, colours::kBlack, Align::Left, false);
-inline constexpr TextStyle kFigures = Style(13, true, colours::kBlack, Align::Right, false);
+inline constexpr TextStyle kColumnHeader = Style(14, true, kWood, Align::Right, true);
+inline constexpr TextStyle kNames = Style(15, false, colours::kBlack, Align::Left, false);
+inline constexpr TextStyle kFigures = Style(15, true, colours::kBlack, Align::Right, false);
 inline constexpr TextStyle kNoteHeading = Style(14, true, kWood, Align::Left, true);
 inline constexpr TextStyle kNote = Style(13, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kNotice = Style(11, false, Rgb{150, 0, 0}, Align::Left, true);
