@@ -64,7 +64,8 @@ inline constexpr std::array<RulesPage, 10> kPages{{
 inline constexpr int kPageCount = static_cast<int>(kPages.size());
 
 inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::Centre, true);
-inline constexpr TextStyle kBody = Style(15, false, colours::kBlack, Align::Left, false);
+// As large as the page's text allows: the longest pages shrink to fit.
+inline constexpr TextStyle kBody = Style(18, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kCounter = Style(16, true, colours::kBlack, Align::Centre, true);
 inline constexpr TextStyle kPage = Style(12, true, Rgb{92, 50, 20}, Align::Centre, true);
 
@@ -77,7 +78,7 @@ constexpr ElementSpec Art(E2 id, std::string_view name, Rect r, Picture p) {
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kElements{{
     Text(E::Heading, "Heading", {20, 10, 760, 36}, kHeading),
-    Text(E::Body, "Body", {36, 192, 728, 264}, kBody, {}, kWrap),
+    Text(E::Body, "Body", {36, 192, 728, 264}, kBody, {}, kWrap | kShrinkText),
     WoodButton(E::PreviousPage, "PreviousPage", {20, 466, 150, 36}, C::PreviousPage, "◄ НАЗАД"),
     Text(E::PageText, "PageText", {180, 466, 280, 36}, kPage),
     WoodButton(E::NextPage, "NextPage", {630, 466, 150, 36}, C::NextPage, "НАПРЕД ►"),

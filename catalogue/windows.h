@@ -68,14 +68,15 @@ struct TextStyle {
 };
 
 // Element flags.
-inline constexpr std::uint8_t kHidden = 1;       // not visible at start
-inline constexpr std::uint8_t kStretch = 2;      // picture stretched to the element's size
-inline constexpr std::uint8_t kTransparent = 4;  // picture drawn with its alpha (all are, by art)
-inline constexpr std::uint8_t kRounded = 8;      // shape with rounded corners
-inline constexpr std::uint8_t kWrap = 16;        // text broken into lines at word boundaries
-inline constexpr std::uint8_t kFitText = 32;     // text shown whole: wrapped, in a smaller font
-                                                 // or with the element grown downward
-inline constexpr std::uint8_t kRing = 64;        // shape drawn as a frame only, in its colour
+inline constexpr std::uint8_t kHidden = 1;        // not visible at start
+inline constexpr std::uint8_t kStretch = 2;       // picture stretched to the element's size
+inline constexpr std::uint8_t kTransparent = 4;   // picture drawn with its alpha (all are, by art)
+inline constexpr std::uint8_t kRounded = 8;       // shape with rounded corners
+inline constexpr std::uint8_t kWrap = 16;         // text broken into lines at word boundaries
+inline constexpr std::uint8_t kFitText = 32;      // text shown whole: wrapped, in a smaller font
+                                                  // or with the element grown downward
+inline constexpr std::uint8_t kRing = 64;         // shape drawn as a frame only, in its colour
+inline constexpr std::uint8_t kShrinkText = 128;  // wrapped text whose font shrinks until it fits
 
 inline constexpr std::uint16_t kNoClick = 0;
 

@@ -216,6 +216,8 @@ void QtDesktop::Build(WindowId id) {
         if (ref == Ref(DoubleUpEl::Amount)) el.widget->setFont(GameFont(16, true));
         el.widget->setGeometry(rect);
         if ((e.flags & kFitText) != 0) static_cast<StyledLabel*>(el.widget)->FitText(rect.height());
+        if ((e.flags & kShrinkText) != 0)
+          static_cast<StyledLabel*>(el.widget)->ShrinkText(e.style.sizePx);
         break;
       case Kind::Shape:
         if ((e.flags & kRing) != 0)

@@ -1,6 +1,7 @@
 #include "qt/styled_label.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -29,7 +30,24 @@ void StyledLabel::FitText(int height) {
   Refit();
 }
 
+void StyledLabel::ShrinkText(int designPx) {
+  shrinkFromPx_ = designPx;
+  Refit();
+}
+
 void StyledLabel::Refit() {
+  if (shrinkFromPx_ > 0) {
+    QFont f = font();
+    const QRect room(0, 0, width(), QWIDGETSIZE_MAX);
+    for (int px = shrinkFromPx_; px >= shrinkFromPx_ * 3 / 4; --px) {
+      f.setPixelSize(px);
+      const QRect needed = QFontMetrics(f).boundingRect(
+          room, static_cast<int>(alignment()) | Qt::TextWordWrap, text());
+      if (needed.height() <= height()) break;
+    }
+    setFont(f);
+    update();
+  }
   if (fittedHeight_ == 0) return;
   const FittedText fitted(text(), font(), TextRect().width());
   // The text's box leaves the plate's bottom edge out; four pixels above and below give the

@@ -27,6 +27,9 @@ class StyledLabel : public QLabel {
   // its lines need, never less than `height`. Call Refit once the text has changed.
   void FitText(int height);
   void Refit();
+  // Wrapped text in the largest font, from `designPx` down to three quarters of it, whose
+  // lines fit the label's height. Refit applies it again to a new text.
+  void ShrinkText(int designPx);
   // A new plate or tag colour for a label; a panel follows its palette instead.
   void SetPlate(Rgb plate);
 
@@ -42,6 +45,7 @@ class StyledLabel : public QLabel {
   looks::LabelLook look_;
   bool panel_;
   Rgb plate_;
+  int shrinkFromPx_ = 0;
   std::function<void()> onClick_;
   ClickGesture click_;
   int fittedHeight_ = 0;  // the least height of a label fitted to its text; 0 when not fitted

@@ -127,6 +127,27 @@ TEST_F(LookTest, ControlsCarryTheirTooltips) {
   EXPECT_FALSE(desktop_->widget(Ref(CupsEl::Cup7))->toolTip().isEmpty());
 }
 
+TEST_F(LookTest, TheRulesTextShrinksOnlyAsFarAsItsPageNeeds) {
+  Build(1.0);
+  const ElementRef body = Ref(RulesEl::Body);
+  const auto* label = qobject_cast<QLabel*>(desktop_->widget(body));
+  ASSERT_NE(label, nullptr);
+  const int design = SpecOf(body).style.sizePx;
+  desktop_->SetText(body, "Кратко правило.");
+  EXPECT_EQ(label->font().pixelSize(), design);
+  std::string longer;
+  for (int i = 0; i < 20; ++i) longer += "Печалбата на линия е числото от таблицата по залога. ";
+  desktop_->SetText(body, longer);
+  const int shrunk = label->font().pixelSize();
+  EXPECT_LT(shrunk, design);
+  EXPECT_LE(
+      label->fontMetrics()
+          .boundingRect(QRect(0, 0, label->width(), 10000),
+                        static_cast<int>(label->alignment()) | Qt::TextWordWrap, label->text())
+          .height(),
+      label->height());
+}
+
 TEST_F(LookTest, TheFreeSpinCaptionShowsAndHidesWithItsCounter) {
   Build(1.0);
   QWidget* counter = desktop_->widget(Ref(MainEl::FreeSpinsCounter));
