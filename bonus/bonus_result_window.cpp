@@ -18,14 +18,14 @@ BonusResultWindow::BonusResultWindow(Desktop& desktop, Machine& machine, const B
 
 void BonusResultWindow::OnShow() {
   const BonusRound& round = bonus_.round();
-  const std::string win = std::to_string(bonus_.Win(m_.State.LineStake));
+  const std::int64_t paid = bonus_.Win(m_.State.LineStake);
+  const std::string win = std::to_string(paid);
   // Each factor named: the game's result, the bottle's multiplier where one was picked, and the
   // stake per line.
   std::string reckoning = std::to_string(round.amount);
   if (round.multiplier > 1) reckoning += " × " + std::to_string(round.multiplier) + " (бутилка)";
   reckoning += " × " + std::to_string(m_.State.LineStake) + " (на линия) = " + win;
   // The game that paid, and a big win's tier by the stake of the spin that opened it.
-  const std::int64_t paid = bonus_.Win(m_.State.LineStake);
   std::string game(result_window::kGameNames[round.choice < 4 ? round.choice : 0]);
   if (const int tier = BigWinTier(paid, m_.State.TotalStake); tier > 0)
     game += "  ·  " + std::string(WinTierTitle(tier));
