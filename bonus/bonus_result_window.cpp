@@ -26,7 +26,7 @@ void BonusResultWindow::OnShow() {
   if (round.multiplier > 1) reckoning += " × " + std::to_string(round.multiplier) + " (бутилка)";
   reckoning += " × " + std::to_string(m_.State.LineStake) + " (на линия) = " + win;
   // The game that paid, and a big win's tier by the stake of the spin that opened it.
-  std::string game(result_window::kGameNames[round.choice < 4 ? round.choice : 0]);
+  std::string game(BonusGameName(round.choice));
   if (const int tier = BigWinTier(paid, m_.State.TotalStake); tier > 0)
     game += "  ·  " + std::string(WinTierTitle(tier));
   d_.SetText(Ref(BonusResultEl::Game), game);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "core/resume_record.h"
 
@@ -8,6 +10,12 @@ namespace tarvolenka {
 
 // The bonus games the chooser's hats hide.
 enum BonusGame : std::uint8_t { kNoBonusGame = 0, kDrinksGame = 1, kMezeGame = 2, kGoldenGame = 3 };
+// Their names as the windows show them, by BonusGame; a round with no game chosen is a bonus.
+inline constexpr std::array<std::string_view, 4> kBonusGameNames{"БОНУС", "ПИЯН БОНУС",
+                                                                 "МЕЗЕ БОНУС", "ЗЛАТЕН БОНУС"};
+constexpr std::string_view BonusGameName(std::uint8_t game) {
+  return kBonusGameNames[game < kBonusGameNames.size() ? game : 0];
+}
 
 // The bonus round of a spin, stage by stage: the pause before the chooser, the chooser, the
 // chosen game's one or two games, the result and its pay. It keeps the round's values as the

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "bonus/bonus_rules.h"
 #include "bonus/pick_labels.h"
 #include "catalogue/durations.h"
 #include "core/sound.h"
@@ -13,7 +14,6 @@ namespace {
 // The picture each bonus shows when its hat is lifted, by bonus number 1..3.
 constexpr std::array<HatChooserEl, 3> kRevealed{
     HatChooserEl::StoreDrinksBonus, HatChooserEl::StoreMezeBonus, HatChooserEl::StoreGoldenBonus};
-constexpr std::array<std::string_view, 3> kGameNames{"ПИЯН БОНУС", "МЕЗЕ БОНУС", "ЗЛАТЕН БОНУС"};
 
 constexpr int kMissedLabelPoints = 10;
 constexpr int kPickedLabelPoints = 12;
@@ -101,7 +101,7 @@ void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
   }
   d_.SetVisible(Ref(HatChooserEl::Banner), false);
   const ElementRef status = Ref(HatChooserEl::Status);
-  d_.SetText(status, "Започва " + std::string(kGameNames[static_cast<std::size_t>(bonus - 1)]));
+  d_.SetText(status, "Започва " + std::string(BonusGameName(static_cast<std::uint8_t>(bonus))));
   d_.SetVisible(status, true);
 }
 

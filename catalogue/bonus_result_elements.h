@@ -3,7 +3,6 @@
 // The bonus result: the win and how it was reckoned.
 
 #include <array>
-#include <string_view>
 
 #include "catalogue/durations.h"
 #include "catalogue/element_builders.h"
@@ -28,9 +27,6 @@ using C = BonusResultClick;
 
 inline constexpr TextStyle kWin = Style(64, true, colours::kRed, Align::Centre);
 inline constexpr TextStyle kGame = Style(17, true, colours::kYellow, Align::Centre, true);
-// The game that paid, by the chooser's number: 1 drinks, 2 meze, 3 golden.
-inline constexpr std::array<std::string_view, 4> kGameNames{"БОНУС", "ПИЯН БОНУС", "МЕЗЕ БОНУС",
-                                                            "ЗЛАТЕН БОНУС"};
 // The reckoning is read, not admired: plain type on the cream plank, as the other tallies.
 inline constexpr TextStyle kReckoning = Style(16, true, colours::kBlack, Align::Centre, true);
 
