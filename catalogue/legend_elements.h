@@ -108,7 +108,7 @@ constexpr ElementSpec Credits(E2 id, std::string_view name, int symbol, int run)
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LegendEl::Count)> kElements{{
     Pic(E::Table, "Table", {0, 0, 941, 595}, Picture::Legend, kNoClick, 0, 0),
-    Text(E::StakeHeading, "StakeHeading", kStakeHeading, kHeading),
+    Text(E::StakeHeading, "StakeHeading", kStakeHeading, kHeading, {}, kShrinkText),
     WoodButton(E::RulesButton, "RulesButton", kRulesButton, LegendClick::OpenRules, "ПРАВИЛА"),
     WoodButton(E::CloseButton, "CloseButton", kCloseButton, LegendClick::Close, "ЗАТВОРИ"),
     Credits(E::VodkaPay5, "VodkaPay5", 10, 5), Credits(E::VodkaPay4, "VodkaPay4", 10, 4),

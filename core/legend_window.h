@@ -7,7 +7,8 @@
 namespace tarvolenka {
 
 // The legend: the picture of the pay table and the fifty lines, with every pay written over it
-// in credits at the stake per line being played. One button opens the rules; the other, the
+// at the stake per line being played, in credits or, at the top stakes, in the thousands or
+// millions its heading names. One button opens the rules; the other, the
 // close box and Escape close it.
 class LegendWindow : public WindowLogic {
  public:

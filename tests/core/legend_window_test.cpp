@@ -46,19 +46,31 @@ TEST_F(LegendWindowTest, WritesEveryPayInCreditsAtTheStakePerLine) {
   }
 }
 
-TEST_F(LegendWindowTest, WritesWholeTenthsOfAMillionAsMillions) {
-  s().LineStake = 100000;
-  WhileTheLegendShows([&] {
-    EXPECT_EQ(desk_.Text(Ref(LegendEl::VodkaPay5)), "100\u00a0млн");      // 1000 ×
-    EXPECT_EQ(desk_.Text(Ref(LegendEl::BeerPay3)), "1,5\u00a0млн");       // 15 ×
-    EXPECT_EQ(desk_.Text(Ref(LegendEl::KebapchePay5)), "12,5\u00a0млн");  // 125 ×
-    EXPECT_EQ(desk_.Text(Ref(LegendEl::BeerPay2)), "200000");
-  });
+TEST_F(LegendWindowTest, WritesTheTopStakesInThousandsOrMillionsNamedInTheHeading) {
+  struct Row {
+    const char* name;
+    std::int32_t stake;
+    const char* unit;
+    const char* vodka5;     // 1000 ×
+    const char* beer2;      // 2 ×
+    const char* kebapche5;  // 125 ×
+  };
+  for (const Row row : {Row{"fifty thousand", 50000, "хиляди кредити", "50000", "100", "6250"},
+                        Row{"the ladder's top", 100000, "милиони кредити", "100", "0,2", "12,5"}}) {
+    s().LineStake = row.stake;
+    WhileTheLegendShows([&] {
+      EXPECT_NE(desk_.Text(Ref(LegendEl::StakeHeading)).find(row.unit), std::string::npos)
+          << row.name;
+      EXPECT_EQ(desk_.Text(Ref(LegendEl::VodkaPay5)), row.vodka5) << row.name;
+      EXPECT_EQ(desk_.Text(Ref(LegendEl::BeerPay2)), row.beer2) << row.name;
+      EXPECT_EQ(desk_.Text(Ref(LegendEl::KebapchePay5)), row.kebapche5) << row.name;
+    });
+  }
 }
 
 TEST_F(LegendWindowTest, WritesAllFiguresInOneSizeThatShrinksOnlyForLongOnes) {
   std::set<int> small, large;
-  for (const auto& [stake, sizes] : {std::pair{1, &small}, std::pair{100000, &large}}) {
+  for (const auto& [stake, sizes] : {std::pair{1, &small}, std::pair{500, &large}}) {
     s().LineStake = stake;
     WhileTheLegendShows([&, sizes = sizes] {
       for (auto e = LegendEl::VodkaPay5; e < LegendEl::Count; e = Nth(e, 1))

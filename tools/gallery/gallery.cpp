@@ -182,7 +182,7 @@ void WriteSampleHistory(HistoryFile& file) {
               false);
 }
 
-// The legend at a stake of five and at the ladder's top, whose figures take a smaller font; then
+// The legend at a stake of five and at the ladder's top, whose figures read in millions; then
 // every page of the rules, for ten lines at five each.
 bool SaveLegendAndRules(Game& game, qt::QtDesktop& desktop, const QDir& dir, qreal dpr) {
   GameState& s = game.machine().State;
