@@ -67,6 +67,7 @@ inline constexpr TextStyle kTopRung = Style(48, true, colours::kRed, Align::Cent
 inline constexpr TextStyle kVerdict = Style(15, true, colours::kWhite, Align::Centre, true);
 inline constexpr TextStyle kNote = Style(11, true, colours::kWhite, Align::Centre, true);
 inline constexpr TextStyle kMarker = Style(11, true, colours::kWhite, Align::Centre, true);
+inline constexpr Rgb kMarkerRed{176, 12, 12};  // deep enough for its lettering
 inline constexpr Rgb kCard{255, 246, 220};
 
 // The last ten draws under the drawn drink, newest first, read in rows of two; a slot not yet
@@ -82,8 +83,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(DoubleUpEl::Co
     Pic(E::VodkaButton, "VodkaButton", {300, 455, 113, 64}, Picture::DoubleVodka, C::GuessVodka),
     Pic(E::BeerButton, "BeerButton", {438, 455, 113, 64}, Picture::DoubleBeer, C::GuessBeer),
     // Lit in turn over the two guesses while the window waits for one.
-    PanelOf(E::VodkaMarker, "VodkaMarker", {304, 435, 105, 17}, kMarker, colours::kRed, "▼ ИЗБЕРЕТЕ ▼"),
-    PanelOf(E::BeerMarker, "BeerMarker", {440, 435, 105, 17}, kMarker, colours::kRed, "▼ ИЗБЕРЕТЕ ▼"),
+    PanelOf(E::VodkaMarker, "VodkaMarker", {304, 435, 105, 17}, kMarker, kMarkerRed, "▼ ИЗБЕРЕТЕ ▼"),
+    PanelOf(E::BeerMarker, "BeerMarker", {440, 435, 105, 17}, kMarker, kMarkerRed, "▼ ИЗБЕРЕТЕ ▼"),
     Pic(E::CollectButton, "CollectButton", {14, 455, 113, 64}, Picture::DoubleCollect, C::Collect),
     Pic(E::JokerButton, "JokerButton", {158, 455, 113, 64}, Picture::DoubleJoker, C::UseJoker),
     // In the joker's place once it is used, so the row of buttons keeps its shape.

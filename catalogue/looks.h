@@ -127,7 +127,7 @@ inline constexpr std::array kLabelLooks{
     Look(MainEl::ExperienceText, MainEl::ExperienceText, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(MainEl::TimedBonusCountdown, MainEl::TimedBonusCountdown, Backing::Bare, ink::kDarkRed, ink::kBadgeFace),
     Look(MainEl::SaveNotice, MainEl::SaveNotice, Backing::Plate, ink::kDarkRed),
-    Look(DoubleUpEl::VodkaMarker, DoubleUpEl::BeerMarker, Backing::Plate, ink::kCream),
+    Look(DoubleUpEl::VodkaMarker, DoubleUpEl::BeerMarker, Backing::Plate, colours::kWhite),
     Look(DoubleUpEl::Amount, DoubleUpEl::Amount, Backing::Bare, ink::kDarkRed, ink::kPanelFace),
     Look(DoubleUpEl::Rung1, DoubleUpEl::Rung7, Backing::Plate, ink::kDeepRed),
     Look(DoubleUpEl::DrawnCard, DoubleUpEl::DrawnCard, Backing::Plate, ink::kWood),

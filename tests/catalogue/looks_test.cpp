@@ -33,7 +33,8 @@ std::vector<Rgb> PlateColours(ElementRef ref, const ElementSpec& e) {
       ref.index <= Ref(CupLabel(kCups)).index)
     return {e.style.background, cups_window::kPrizeWon};
   if (e.kind != Kind::Panel) return {e.style.background};
-  if (ref.window == WindowId::DoubleUp)
+  if (ref.window == WindowId::DoubleUp && ref.index >= Ref(DoubleUpEl::Rung1).index &&
+      ref.index <= Ref(DoubleUpEl::Rung7).index)
     return {looks::kRungColours.begin(), looks::kRungColours.end()};
   if (e.click == static_cast<std::uint16_t>(HistoryClick::SelectRow) &&
       ref.window == WindowId::History)
