@@ -17,6 +17,13 @@ bool QtDesktop::SwallowsHeldKey(const QObject* watched, const QEvent& event) {
     heldKeys_.Clear();
     return false;
   }
+  // A release goes to the window that has the keyboard then, so a key that opens or closes a
+  // window can lose it there; taken for held, the key would swallow its next press. A window
+  // taking the keyboard starts the count afresh (the toolkit still marks a held key's repeats).
+  if (event.type() == QEvent::FocusIn && watched->isWindowType()) {
+    heldKeys_.Clear();
+    return false;
+  }
   // A key event reaches the window first, once, and then the widgets from the focus up; the
   // window's delivery is where each press and release is counted.
   if (!watched->isWindowType()) return false;

@@ -88,7 +88,8 @@ TEST_F(KeysAndZoom, KeysThatClickNothingGoToTheirWindowButNotDuringAPause) {
   EXPECT_TRUE(board.keys.empty());
 }
 
-// A held key's repeats come marked, as unmarked release-and-press pairs of one time, or alone.
+// A held key's repeats come marked, as unmarked release-and-press pairs of one time, or alone. A
+// release lost to a window that took the keyboard meanwhile leaves the next press its own.
 // clang-format off
 struct Stroke { QEvent::Type type; quint64 time; bool repeat = false; };
 struct HeldKeyCase { const char* name; std::vector<Stroke> strokes; std::size_t clicks; };
@@ -98,12 +99,18 @@ INSTANTIATE_TEST_SUITE_P(Repeats, HeldKey, ::testing::Values(
     HeldKeyCase{"Marked", {{kDown, 10}, {kUp, 40, true}, {kDown, 40, true}, {kUp, 90}}, 1},
     HeldKeyCase{"PairsUnmarked", {{kDown, 10}, {kUp, 40}, {kDown, 40}, {kUp, 70}, {kDown, 70}, {kUp, 90}}, 1},
     HeldKeyCase{"PressesAlone", {{kDown, 10}, {kDown, 40}, {kDown, 70}, {kUp, 90}}, 1},
-    HeldKeyCase{"PressedAgain", {{kDown, 10}, {kUp, 40}, {kDown, 90}, {kUp, 120}}, 2}),
+    HeldKeyCase{"PressedAgain", {{kDown, 10}, {kUp, 40}, {kDown, 90}, {kUp, 120}}, 2},
+    HeldKeyCase{"ReleaseLostElsewhere", {{kDown, 10}, {QEvent::FocusIn, 40}, {kDown, 90}, {kUp, 120}}, 2}),
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
 TEST_P(HeldKey, ClicksOnceUntilReleased) {
   for (const Stroke& stroke : GetParam().strokes) {
+    if (stroke.type == QEvent::FocusIn) {
+      QFocusEvent focus(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+      QApplication::sendEvent(Main()->windowHandle(), &focus);
+      continue;
+    }
     QKeyEvent event(stroke.type, Qt::Key_Space, Qt::NoModifier, QString(), stroke.repeat);
     event.setTimestamp(stroke.time);
     QApplication::sendEvent(Main()->windowHandle(), &event);
