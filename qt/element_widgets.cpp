@@ -215,11 +215,31 @@ QPainter& PaintBoxWidget::Painter() {
   return *painter_;
 }
 
+namespace {
+
+// A plain copy. At a zoom that puts a cell's edges between device pixels, its edges are rounded
+// to the device grid, so that cells side by side meet with no seam of older pixels between them.
+void PaintCopy(QPainter& p, QPoint at, const QPixmap& pixmap, qreal dpr) {
+  if (dpr == std::floor(dpr)) {
+    p.drawPixmap(at, pixmap);
+    return;
+  }
+  // The picture's own size, which rendering rounded to whole device pixels.
+  const QSize size = pixmap.deviceIndependentSize().toSize();
+  const int left = qRound(at.x() * dpr), top = qRound(at.y() * dpr);
+  const int right = qRound((at.x() + size.width()) * dpr);
+  const int bottom = qRound((at.y() + size.height()) * dpr);
+  p.drawPixmap(QRectF(left / dpr, top / dpr, (right - left) / dpr, (bottom - top) / dpr), pixmap,
+               QRectF(pixmap.rect()));
+}
+
+}  // namespace
+
 void PaintBoxWidget::ReplayHeld() {
   repeating_ = false;
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);
-  for (const Copy& copy : held_) p.drawPixmap(copy.at, copy.pixmap);
+  for (const Copy& copy : held_) PaintCopy(p, copy.at, copy.pixmap, Surface().devicePixelRatio());
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
   held_.clear();
 }
@@ -261,7 +281,7 @@ void PaintBoxWidget::DrawPixmap(int x, int y, const QPixmap& pixmap) {
   }
   QPainter& p = Painter();
   p.setCompositionMode(QPainter::CompositionMode_Source);  // a plain copy, no blending
-  p.drawPixmap(x, y, pixmap);
+  PaintCopy(p, QPoint(x, y), pixmap, Surface().devicePixelRatio());
   p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 

@@ -138,6 +138,31 @@ TEST(PaintBoxFrames, AFrameThatRepeatsTheLastOnlyInPartEndsWithItsOwnPixels) {
   EXPECT_EQ(box.image().copy(0, 0, 50, 50), fresh.image().copy(0, 0, 50, 50));
 }
 
+// At a zoom that puts cell edges between device pixels, cells drawn side by side still cover
+// the surface: a line drawn over them leaves nothing behind once the cells are drawn again.
+TEST(PaintBoxFrames, CellsAtAFractionalZoomLeaveNoSeamForALineToLingerIn) {
+  constexpr qreal kZoom = 1.25;
+  constexpr int kCell = 125, kCells = 4;
+  QPixmap cell(QSize(kCell, kCell) * kZoom);
+  cell.fill(Qt::red);
+  cell.setDevicePixelRatio(kZoom);
+  PaintBoxWidget box(nullptr, Rgb{0, 0, 0}, QSize(kCell * kCells, kCell * 2), kZoom);
+  const auto drawCells = [&] {
+    for (int i = 0; i < kCells * 2; ++i)
+      box.DrawPixmap(i % kCells * kCell, i / kCells * kCell, cell);
+  };
+  drawCells();
+  box.DrawLine(QPolygon({QPoint(0, 0), QPoint(kCell * kCells, kCell * 2)}), Rgb{0, 255, 0}, 6);
+  EndFrame();
+  drawCells();
+  EndFrame();
+  const QImage& image = box.image();
+  int green = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) green += qGreen(image.pixel(x, y)) > 0;
+  EXPECT_EQ(green, 0);
+}
+
 // Pictures kept in the cache folder come back with the pixels rendering gives, and a kept file
 // that does not match its drawing is rendered again rather than shown.
 QString CacheFolder(const testing::TempDir& dir) {
