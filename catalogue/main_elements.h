@@ -89,7 +89,7 @@ inline constexpr TextStyle kSaveNotice =
     Opaque(Style(11, true, Rgb{150, 0, 0}, Align::Centre, true), Rgb{255, 244, 200});
 inline constexpr TextStyle kFreeSpins =
     Opaque(Style(24, true, colours::kRed, Align::Centre, true), colours::kYellow);
-inline constexpr TextStyle kWinLine = Style(14, true, colours::kWhite, Align::Centre, true);
+inline constexpr TextStyle kWinLine = Style(17, true, colours::kWhite, Align::Centre, true);
 inline constexpr Rgb kWinLinePlate{92, 50, 20};  // dark wood, as the caption tags
 inline constexpr TextStyle kFreeRound = Style(17, true, colours::kYellow, Align::Centre, true);
 inline constexpr Rgb kFreeRoundPlate{112, 14, 18};  // the free spins' dark red
@@ -130,7 +130,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Pic(E::SettingsButton, "SettingsButton", {730, 45, 30, 30}, Picture::SettingsGear, C::OpenSettings),
     Text(E::AutoPlaySpinsLeft, "AutoPlaySpinsLeft", {710, 545, 56, 25}, kSpinsLeft, {}, kHidden),
     [] {  // under the reels, so it never covers a winning cell
-      ElementSpec e = PanelOf(E::WinLineCaption, "WinLineCaption", {173, 463, 425, 24}, kWinLine, kWinLinePlate);
+      ElementSpec e = PanelOf(E::WinLineCaption, "WinLineCaption", {163, 461, 445, 27}, kWinLine, kWinLinePlate);
       e.flags = kHidden;
       return e;
     }(),
