@@ -1,19 +1,35 @@
 #include "bonus/mega_bonus_window.h"
 
+#include <algorithm>
 #include <string>
 
+#include "core/fitting_points.h"
 #include "core/sound.h"
 
 namespace tarvolenka {
+namespace {
+
+// 14 points are 19 px; a prize keeps 4 px of its tile clear on each side.
+constexpr int kPrizePoints = 14;
+constexpr int kPrizeMargin = 8;
+
+}  // namespace
 
 void MegaBonusWindow::OnShow() {
   const auto restored = TakeRestore();
   const bool resumed = restored && rules_.Restore(*restored);
   if (!resumed) rules_.Deal(m_.State.TimedBonusAmount, m_.Rng);
   shownLight_ = 0;
+  // One size for every prize, the largest at which the longest fits its tile.
+  int points = kPrizePoints;
+  for (int cell = 1; cell <= kMegaCells; ++cell) {
+    const int width = SpecOf(Ref(MegaLabel(cell))).rect.width - kPrizeMargin;
+    points = std::min(points, FittingPoints(std::to_string(rules_.Prize(cell)), width, points));
+  }
   for (int cell = 1; cell <= kMegaCells; ++cell) {
     d_.SetVisible(Ref(MegaLight(cell)), false);
     d_.SetText(Ref(MegaLabel(cell)), std::to_string(rules_.Prize(cell)));
+    d_.SetFontSize(Ref(MegaLabel(cell)), points);
   }
   ShowPhase();
   if (!resumed) Progress();

@@ -65,7 +65,7 @@ inline constexpr TextStyle kRung = Style(27, true, colours::kRed, Align::Centre,
 inline constexpr TextStyle kTopRung = Style(48, true, colours::kRed, Align::Centre, true);
 
 inline constexpr TextStyle kVerdict = Style(15, true, colours::kWhite, Align::Centre, true);
-inline constexpr TextStyle kNote = Style(11, true, colours::kWhite, Align::Centre, true);
+inline constexpr TextStyle kNote = Style(14, true, colours::kWhite, Align::Centre, true);
 inline constexpr TextStyle kMarker = Style(11, true, colours::kWhite, Align::Centre, true);
 inline constexpr Rgb kMarkerRed{176, 12, 12};  // deep enough for its lettering
 inline constexpr Rgb kCard{255, 246, 220};

@@ -48,7 +48,7 @@ using namespace build;
 using E = GoldenPickEl;
 using C = GoldenPickClick;
 
-inline constexpr TextStyle kHint = Style(11, true, colours::kBlack, Align::Centre, true);
+inline constexpr TextStyle kHint = Style(12, true, colours::kBlack, Align::Centre, true);
 inline constexpr TextStyle kCoverLabel = Style(11, true, colours::kMissed, Align::Centre, true);
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
 

@@ -132,7 +132,7 @@ inline constexpr std::array kLabelLooks{
     Look(DoubleUpEl::Rung1, DoubleUpEl::Rung7, Backing::Plate, ink::kDeepRed),
     Look(DoubleUpEl::DrawnCard, DoubleUpEl::DrawnCard, Backing::Plate, ink::kWood),
     Look(DoubleUpEl::Verdict, DoubleUpEl::TopPrizeNote, Backing::Lettering, ink::kCream, ink::kEdge),
-    Look(MegaBonusEl::Light1, MegaBonusEl::OkButton, Backing::Plate, colours::kBlack),
+    Look(MegaBonusEl::Light1, MegaBonusEl::OkButton, Backing::Plate, ink::kDeepRed),
     Look(MegaBonusEl::Heading, MegaBonusEl::Heading, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(MegaBonusEl::Announcement, MegaBonusEl::Prompt, Backing::Lettering, ink::kCream, ink::kEdge),
     Look(CupsEl::CupPrize1, CupsEl::CupPrize15, Backing::Tag, ink::kDarkRed),

@@ -56,7 +56,7 @@ inline constexpr TextStyle kHeading = Style(44, true, colours::kYellow, Align::C
 inline constexpr TextStyle kAnnouncement = Style(38, true, colours::kWhite, Align::Centre, true);
 inline constexpr TextStyle kPrompt = Style(15, true, colours::kWhite, Align::Centre, true);
 inline constexpr TextStyle kPrize =
-    Opaque(Style(13, true, colours::kBlack, Align::Centre, true), colours::kYellow);
+    Opaque(Style(19, true, colours::kBlack, Align::Centre, true), colours::kYellow);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MegaBonusEl::Count)> kElements{{
