@@ -95,6 +95,12 @@ void BottlesWindow::RevealFrom(int bottle) {
       return;
     }
   }
+  // Every multiplier shows; the wait before the cups says what it is for.
+  d_.SetText(
+      Ref(BottlesEl::Status),
+      "Вашият множител: " +
+          MultiplierText(rules_.values()[static_cast<std::size_t>(rules_.pickedCover() - 1)]) +
+          " · следват чашите…");
   d_.Repaint(WindowId::Bottles);
   d_.Pause(durations::kBottlesEnd, [this] { d_.Close(WindowId::Bottles); });
 }

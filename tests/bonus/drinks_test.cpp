@@ -67,7 +67,7 @@ TEST_F(BottlesTest, DealsAPermutationByTheDrawRuleAndThePickSetsMultiplierAndDri
     EXPECT_EQ(shown, (std::set<std::string>{"×1", "×2", "×3", "×4", "×5"}));
     EXPECT_FALSE(desk_.Visible(Ref(BottlesEl::Banner))) << "the prompt outlives the pick";
     EXPECT_EQ(desk_.Text(Ref(BottlesEl::Status)),
-              "Вашият множител за чашите: " + desk_.Text(Ref(BottleLabel(bottle))));
+              "Вашият множител: " + desk_.Text(Ref(BottleLabel(bottle))) + " · следват чашите…");
     ASSERT_EQ(desk_.cues().size(), cues + 1);
     EXPECT_EQ(desk_.cues().back().cue, Cue::Hit);
   }
