@@ -12,7 +12,7 @@ namespace tarvolenka {
 // clang-format off
 enum class HatChooserEl : std::uint16_t {
   // Visible elements, in stacking order.
-  Hat1, Hat2, Hat3, Banner,
+  Hat1, Hat2, Hat3, Banner, Title,
   // Under each hat once picked: the player's own, or the game missed; what happens next.
   HatLabel1, HatLabel2, HatLabel3, Status,
   // Hidden picture stores: the hat and the three bonus games it can reveal.
@@ -46,6 +46,7 @@ using C = HatChooserClick;
 
 inline constexpr TextStyle kHatLabel = Style(12, true, colours::kMissed, Align::Centre, true);
 inline constexpr TextStyle kStatus = Style(14, true, colours::kMaroon, Align::Centre, true);
+inline constexpr TextStyle kTitle = Style(30, true, colours::kYellow, Align::Centre, true);
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::Count)> kElements{{
@@ -53,10 +54,12 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::
     Pic(E::Hat2, "Hat2", {235, 86, 186, 106}, Picture::Hat, C::PickHat, 2),
     Pic(E::Hat3, "Hat3", {445, 86, 186, 106}, Picture::Hat, C::PickHat, 3),
     Pic(E::Banner, "Banner", {189, 246, 277, 24}, Picture::BannerChooseHat, C::None),
+    // Each hat hides one of the three games, which the title says before any is lifted.
+    Text(E::Title, "Title", {0, 18, 655, 50}, kTitle, "ТРИ ШАПКИ · ТРИ БОНУСА"),
     Text(E::HatLabel1, "HatLabel1", {25, 194, 186, 22}, kHatLabel, "", kHidden),
     Text(E::HatLabel2, "HatLabel2", {235, 194, 186, 22}, kHatLabel, "", kHidden),
     Text(E::HatLabel3, "HatLabel3", {445, 194, 186, 22}, kHatLabel, "", kHidden),
-    Text(E::Status, "Status", {0, 266, 655, 30}, kStatus, "", kHidden),
+    Text(E::Status, "Status", {0, 257, 655, 30}, kStatus, "", kHidden),
     Store(E::StoreHat, "StoreHat", Picture::Hat),
     Store(E::StoreDrinksBonus, "StoreDrinksBonus", Picture::BonusDrinks),
     Store(E::StoreMezeBonus, "StoreMezeBonus", Picture::BonusMeze),

@@ -145,6 +145,7 @@ inline constexpr std::array kLabelLooks{
     Look(BottlesEl::BottleMultiplier1, BottlesEl::BottleMultiplier5, Backing::Lettering, colours::kRed, ink::kEdge),
     Look(BottlesEl::Status, BottlesEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
     Look(CupsEl::Status, CupsEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
+    Look(HatChooserEl::Title, HatChooserEl::Title, Backing::Lettering, ink::kGold, ink::kEdge),
     Look(HatChooserEl::HatLabel1, HatChooserEl::HatLabel3, Backing::Bare, colours::kMissed, colours::kWhite),
     Look(HatChooserEl::Status, HatChooserEl::Status, Backing::Bare, ink::kDarkRed, colours::kWhite),
     Look(GoldenPickEl::Hint, GoldenPickEl::Hint, Backing::Plate, ink::kWood),
