@@ -245,11 +245,6 @@ int main(int argc, char** argv) {
   bool ok = Save(desktop.window(WindowId::Main), dir, "main-big-win.png", dpr);
   ShowWinningScreen(game, false);
   ok = Save(desktop.window(WindowId::Main), dir, "main.png", dpr) && ok;
-  // Once the amount has shown, the winning lines in turn, each told in words under the reels.
-  for (int r = 0; r < durations::kWinBannerRepaints; ++r)
-    game.main().winShow().Tick(game.main().cycle().winningLines());
-  game.main().Redraw();
-  ok = Save(desktop.window(WindowId::Main), dir, "main-win-line.png", dpr) && ok;
   // The notice of a history that could not be written, as the main window words it.
   FileNotices notices;
   notices.Report(FileRole::History, "Tarvolenka.history",
@@ -258,6 +253,11 @@ int main(int argc, char** argv) {
   desktop.SetVisible(Ref(MainEl::SaveNotice), true);
   ok = Save(desktop.window(WindowId::Main), dir, "main-notice.png", dpr) && ok;
   desktop.SetVisible(Ref(MainEl::SaveNotice), false);
+  // Once the amount has shown, the winning lines in turn, each told in words under the reels.
+  for (int r = 0; r < durations::kWinBannerRepaints; ++r)
+    game.main().winShow().Tick(game.main().cycle().winningLines());
+  game.main().Redraw();
+  ok = Save(desktop.window(WindowId::Main), dir, "main-win-line.png", dpr) && ok;
   ShowFreeSpinsWon(game);
   ok = Save(desktop.window(WindowId::Main), dir, "main-free-spins.png", dpr) && ok;
   game.main().cycle().Reset();
