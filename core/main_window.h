@@ -82,6 +82,7 @@ class MainWindow : public WindowLogic {
 
   // The drawing, for a view set up on its own: the gallery and the benches.
   void EnableControls();
+  void DisableControls();
   void LoadCellPictures();
   void DrawReels();
   void DrawWinningLines();
@@ -133,7 +134,6 @@ class MainWindow : public WindowLogic {
   void OnCountdownTick();
   void OnAutoPlayDue();
 
-  void DisableControls();
   void LoadGame();
   void ShowBonusStage();
   void UpdateBonusCountdown();

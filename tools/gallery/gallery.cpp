@@ -108,6 +108,9 @@ void ShowFreeSpinsWon(Game& game) {
   game.main().LoadCellPictures();
   game.main().winShow().MarkFeatures(true);
   game.main().ShowMoment({MomentKind::FreeSpinsWon, 10});
+  // Nothing was won, so the double-up goes dark again after the winning screen lit it.
+  game.main().DisableControls();
+  game.main().EnableControls();
   game.main().DrawReels();
   game.main().DrawWinningLines();
   game.main().RefreshDisplay();
