@@ -31,7 +31,8 @@ std::string Column(const HistoryStats& s) {
     line(Num(games) + (games > 0 ? " · ср. " + Num(s.bonusPaid[k] / games) : ""));
   }
   line(Num(s.freeSpinsWon));
-  line(Num(s.doubleUps) + " · " + Num(s.doublesWon) + " / " + Num(s.doublesLost));
+  // Won and lost need not add up to the total: a double-up may end where it began.
+  line(Num(s.doubleUps) + " (" + Num(s.doublesWon) + " / " + Num(s.doublesLost) + ")");
   line(DurationText(s.secondsPlayed));
   line(s.highestLevel > 0 ? Num(s.highestLevel) : "—");
   return out;
@@ -64,7 +65,7 @@ StatisticsText DescribeStats(const StatsPair& stats) {
   for (std::size_t k = 1; k <= kBonusKinds; ++k)
     t.names += std::string(BonusName(static_cast<int>(k))) + ": игри · средно\n";
   t.names +=
-      "Спечелени безплатни завъртания\nДубъли · спечелени / загубени\nВреме в игра\n"
+      "Спечелени безплатни завъртания\nДубъли (спечелени / загубени)\nВреме в игра\n"
       "Най-високо ниво\n";
   t.lifetime = Column(stats.lifetime);
   t.session = Column(stats.session);
