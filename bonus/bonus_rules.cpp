@@ -76,9 +76,9 @@ BonusStageId BonusRules::FirstStageOfChoice() {
 
 // Reckoned in 64 bits, so the golden board's top prize at the highest stake is paid in full;
 // the result window shows this same figure.
-std::int64_t BonusRules::Win(std::int32_t lineStake) const {
+std::int64_t BonusRules::Win(std::int32_t lineStake, std::int64_t result) const {
   const std::int64_t win =
-      SatMul(SatMul(Widen(lineStake), std::int64_t{round_.multiplier}), round_.amount);
+      SatMul(SatMul(Widen(lineStake), std::int64_t{round_.multiplier}), result);
   return std::max<std::int64_t>(win, 0);
 }
 

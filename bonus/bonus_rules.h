@@ -47,7 +47,9 @@ class BonusRules {
   BonusStageId stage() const { return stage_; }
   const BonusRound& round() const { return round_; }
   // The round's win at `lineStake`: stake per line × multiplier × the game's result.
-  std::int64_t Win(std::int32_t lineStake) const;
+  std::int64_t Win(std::int32_t lineStake) const { return Win(lineStake, round_.amount); }
+  // What a game's `result` would pay, before it is given to the round.
+  std::int64_t Win(std::int32_t lineStake, std::int64_t result) const;
 
  private:
   BonusStageId FirstStageOfChoice();

@@ -83,7 +83,10 @@ void CupsWindow::PickCup(int cup) {
     // The prompt gives way to the level found three times while the other cups are shown.
     d_.SetVisible(Ref(CupsEl::Banner), false);
     const ElementRef status = Ref(CupsEl::Status);
-    d_.SetText(status, "Три чаши по " + std::to_string(*pick->result) + " — печелите!");
+    // The credits it brings, multiplier and stake included; the result window shows how.
+    const std::int64_t win = bonus_.Win(m_.State.LineStake, *pick->result);
+    d_.SetText(status, "Три чаши по " + std::to_string(*pick->result) + " — печелите " +
+                           std::to_string(win) + "!");
     d_.SetVisible(status, true);
     MarkWinners(*pick->result);
     Reveal();

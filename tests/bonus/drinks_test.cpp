@@ -227,8 +227,13 @@ TEST_F(CupsTest, OneCupClickedThreeTimesCompletesItsLevel) {
   When(WindowId::Cups, [&] {
     for (int n = 0; n < 3; ++n) Click(Ref(Cup(9)));
   });
-  Open(4, 123);
+  m().State.LineStake = 20;
+  Open(4, 123, 1, 3);
   EXPECT_EQ(round().amount, Prize(9));
+  // The status tells the credits the level brings: times the bottle's 3 and the line stake.
+  const std::int64_t credits = Prize(9) * 3 * 20;
+  EXPECT_EQ(desk_.Text(Ref(CupsEl::Status)), "Три чаши по " + std::to_string(Prize(9)) +
+                                                 " — печелите " + std::to_string(credits) + "!");
   EXPECT_EQ(CueCount(Cue::Hit), 3);
   EXPECT_EQ(desk_.Closings(WindowId::Cups), 1);
 }
