@@ -72,13 +72,17 @@ void MezeWindow::Restore(const BonusWindowState& state) {
   }
 }
 
+// A zero ends the game, so its tag is dark, to be told from the prizes at a glance.
 void MezeWindow::ShowPrizeTexts() {
-  for (int row = 0; row < kMezeRows; ++row)
-    for (int k = 1; k <= kMezeCells; ++k)
-      d_.SetText(
-          Ref(MezeLabel(row, k)),
-          std::to_string(
-              rules_.prizes()[static_cast<std::size_t>(row)][static_cast<std::size_t>(k - 1)]));
+  for (int row = 0; row < kMezeRows; ++row) {
+    for (int k = 1; k <= kMezeCells; ++k) {
+      const std::int64_t prize =
+          rules_.prizes()[static_cast<std::size_t>(row)][static_cast<std::size_t>(k - 1)];
+      const ElementRef label = Ref(MezeLabel(row, k));
+      d_.SetText(label, std::to_string(prize));
+      d_.SetPanelColour(label, prize == 0 ? colours::kMaroon : meze_window::kPrize.background);
+    }
+  }
 }
 
 void MezeWindow::Click(std::uint16_t handler, int number) {

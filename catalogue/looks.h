@@ -241,6 +241,7 @@ inline constexpr std::array kCaptions{
     Caption{Ref(DoubleUpEl::History1), "ПОСЛЕДНИ ТЕГЛЕНИЯ", {10, 184, 158, 21}},
     Caption{Ref(CupsEl::Multiplier), "МНОЖИТЕЛ", {96, 30, 84, 21}},
     Caption{Ref(CupsEl::TallyPrize1), "ТРИ ЕДНАКВИ", {612, 10, 122, 21}},
+    Caption{Ref(MezeEl::Total), "СБОР", {182, 19, 52, 21}},
 };
 // clang-format on
 

@@ -90,6 +90,7 @@ void StyledLabel::paintEvent(QPaintEvent*) {
     }
     case looks::Backing::Tag:
       PaintTag(p, r, plate_);
+      ink = looks::InkOnPlate(look_, plate_);
       break;
     case looks::Backing::Bare:
     case looks::Backing::Lettering:

@@ -170,7 +170,13 @@ TEST_F(MezeTest, AZeroEndsTheGameOnceItsRowIsRevealedAndKeepsTheEarlierPicks) {
   EXPECT_EQ(round().amount, first);
   EXPECT_EQ(desk_.Text(Ref(MezeEl::Total)), std::to_string(first));
   EXPECT_TRUE(RowHidden(kPotato));
-  for (int k = 1; k <= kMezeCells; ++k) EXPECT_TRUE(desk_.Visible(Ref(MezeLabel(kTomato, k))));
+  for (int k = 1; k <= kMezeCells; ++k) {
+    const ElementRef label = Ref(MezeLabel(kTomato, k));
+    EXPECT_TRUE(desk_.Visible(label));
+    // A zero's tag is dark, a prize's yellow.
+    EXPECT_EQ(desk_.State(label).colour,
+              Prize(kTomato, k) == 0 ? colours::kMaroon : meze_window::kPrize.background);
+  }
   // The prompt to pick gave way to how the game ended.
   EXPECT_FALSE(desk_.Visible(Ref(MezeEl::Banner)));
   EXPECT_EQ(desk_.Text(Ref(MezeEl::Status)), "Нула! Мезето свършва с " + std::to_string(first));
