@@ -32,8 +32,8 @@ inline constexpr TextStyle kValue = Style(24, true, colours::kRed, Align::Right,
 
 // clang-format off
 inline constexpr std::array<ElementSpec, static_cast<std::size_t>(LevelUpEl::Count)> kElements{{
-    Pic(E::Star, "Star", {136, 6, 236, 168}, Picture::LevelStar, LevelUpClick::None),
-    Text(E::LevelNumber, "LevelNumber", {203, 79, 95, 27}, kNumber),
+    Pic(E::Star, "Star", {136, 12, 236, 168}, Picture::LevelStar, LevelUpClick::None),
+    Text(E::LevelNumber, "LevelNumber", {203, 85, 95, 27}, kNumber),
     Pic(E::BonusCaption, "BonusCaption", {60, 191, 88, 18}, Picture::LetteringBonus, LevelUpClick::None),
     Text(E::BonusValue, "BonusValue", {314, 186, 147, 27}, kValue),
     Pic(E::MegaBonusCaption, "MegaBonusCaption", {60, 233, 203, 18}, Picture::LetteringMegaBonusIn, LevelUpClick::None),

@@ -82,7 +82,7 @@ using C = MainClick;
 
 inline constexpr TextStyle kCounter = Style(13, true, colours::kBlack, Align::Centre);
 inline constexpr TextStyle kBig = Style(24, true, colours::kRed, Align::Centre, true);
-inline constexpr TextStyle kCountdown = Style(19, true, colours::kRed, Align::Centre);
+inline constexpr TextStyle kCountdown = Style(17, true, colours::kRed, Align::Centre);
 // The notice of a failed save: dark red on cream, over the strip between gauge and reels, and
 // over the reels' top when its reason takes more than a line.
 inline constexpr TextStyle kSaveNotice =
