@@ -197,6 +197,7 @@ inline constexpr std::array kLabelLooks{
     Look(RulesEl::PageText, RulesEl::PageText, Backing::Bare, ink::kWood, colours::kWhite),
     Look(RulesEl::NextPage, RulesEl::NextPage, Backing::Plate, ink::kCream),
     Look(RulesEl::CloseButton, RulesEl::CloseButton, Backing::Plate, ink::kCream),
+    Look(RulesEl::LevelBadgeValue, RulesEl::LevelMegaCountdownValue, Backing::Bare, ink::kDarkRed, ink::kBadgeFace),
     Look(RulesEl::ReturnLinesValue, RulesEl::ReturnTotalStakeValue, Backing::Bare, colours::kBlack, ink::kPanelFace),
 };
 // clang-format on

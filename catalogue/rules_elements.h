@@ -21,7 +21,7 @@ enum class RulesEl : std::uint16_t {
   MezeCabbage, MezeTomato, MezePotato, MezeTurnip,
   GoldenCover, GoldenFouls2, GoldenFouls3, GoldenFouls4, GoldenCoin, GoldenFoul,
   DoubleVodka, DoubleBeer, DoubleJoker, DoubleCollect,
-  LevelBadge, LevelTakeBonus, LevelMegaBonus,
+  LevelBadge, LevelTakeBonus, LevelMegaBonus, LevelBadgeValue, LevelMegaCountdownValue,
   ReturnLines, ReturnLineStake, ReturnTotalStake,
   ReturnLinesValue, ReturnLineStakeValue, ReturnTotalStakeValue,
   Count
@@ -57,7 +57,7 @@ inline constexpr std::array<RulesPage, 10> kPages{{
     {"МЕЗЕ БОНУС", E::MezeCabbage, E::MezeTurnip},
     {"ЗЛАТЕН БОНУС", E::GoldenCover, E::GoldenFoul},
     {"ДУБЪЛ И ЖОКЕР", E::DoubleVodka, E::DoubleCollect},
-    {"НИВА, БОНУС И МЕГАБОНУС", E::LevelBadge, E::LevelMegaBonus},
+    {"НИВА, БОНУС И МЕГАБОНУС", E::LevelBadge, E::LevelMegaCountdownValue},
     {"ВЪЗВРЪЩАЕМОСТ", E::ReturnLines, E::ReturnTotalStakeValue},
 }};
 // clang-format on
@@ -67,6 +67,8 @@ inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::
 // As large as the page's text allows: the longest pages shrink to fit.
 inline constexpr TextStyle kBody = Style(18, false, colours::kBlack, Align::Left, false);
 inline constexpr TextStyle kCounter = Style(16, true, colours::kBlack, Align::Centre, true);
+inline constexpr TextStyle kBadgeNumber = Style(32, true, colours::kRed, Align::Centre, true);
+inline constexpr TextStyle kCountdown = Style(17, true, colours::kRed, Align::Centre);
 inline constexpr TextStyle kPage = Style(12, true, Rgb{92, 50, 20}, Align::Centre, true);
 
 // A picture of the page's strip, drawn at the size given.
@@ -130,6 +132,9 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(E::Count)> kEl
     Art(E::LevelBadge, "LevelBadge", {154, 74, 158, 90}, Picture::LevelBadge),
     Art(E::LevelTakeBonus, "LevelTakeBonus", {338, 84, 172, 69}, Picture::TakeBonus),
     Art(E::LevelMegaBonus, "LevelMegaBonus", {536, 62, 110, 112}, Picture::BonusStage5),
+    // The player's level in the badge, and the hour the timed bonus counts down from.
+    Text(E::LevelBadgeValue, "LevelBadgeValue", {168, 87, 133, 38}, kBadgeNumber, {}, kHidden),
+    Text(E::LevelMegaCountdownValue, "LevelMegaCountdownValue", {544, 65, 97, 31}, kCountdown, "01:00:00", kHidden),
     Art(E::ReturnLines, "ReturnLines", {165, 82, 101, 72}, Picture::PanelLines),
     Art(E::ReturnLineStake, "ReturnLineStake", {286, 82, 140, 72}, Picture::PanelLineStake),
     Art(E::ReturnTotalStake, "ReturnTotalStake", {446, 82, 190, 72}, Picture::PanelTotalStake),

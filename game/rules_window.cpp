@@ -7,6 +7,7 @@ namespace tarvolenka {
 void RulesWindow::OnShow() {
   texts_ = WriteRules(played_, exact_);
   const GameState& s = played_;
+  d_.SetText(Ref(RulesEl::LevelBadgeValue), std::to_string(s.Level));
   d_.SetText(Ref(RulesEl::ReturnLinesValue), std::to_string(s.LineCount));
   d_.SetText(Ref(RulesEl::ReturnLineStakeValue), std::to_string(s.LineStake));
   d_.SetText(Ref(RulesEl::ReturnTotalStakeValue),
