@@ -35,7 +35,7 @@ constexpr std::array kMainKeys{
     Bind(Key::B, MainEl::TakeBonusButton), Bind(Key::A, MainEl::AutoPlayBox),
     Bind(Key::M, MainEl::SoundSwitch), Bind(Key::H, MainEl::HistoryButton),
     Bind(Key::Settings, MainEl::SettingsButton),
-    Bind(Key::F1, MainEl::RulesKey),
+    Bind(Key::F1, MainEl::RulesKey), Bind(Key::S, MainEl::StatisticsKey),
 };
 
 constexpr std::array kDoubleUpKeys{

@@ -29,9 +29,9 @@ enum class MainEl : std::uint16_t {
   StoreSoundOn, StoreSoundOff, StoreAutoPlayOff, StoreAutoPlayOn,
   StoreBonusStage0, StoreBonusStage1, StoreBonusStage2, StoreBonusStage3, StoreBonusStage4, StoreBonusStage5,
   StoreHistory, StoreHistoryGrey,
-  // What F1 clicks: the rules have no button on the main window, so the key has a faceless
-  // element of its own.
-  RulesKey,
+  // What F1 and S click: the rules and the statistics have no button on the main window, so
+  // each key has a faceless element of its own.
+  RulesKey, StatisticsKey,
   Count
 };
 // clang-format on
@@ -51,6 +51,7 @@ enum class MainClick : std::uint16_t {
   OpenHistory,
   OpenSettings,
   OpenRules,
+  OpenStatistics,
 };
 
 enum class MainTimer : std::uint8_t { Spin, IdleRepaint, FreeSpin, Countdown, AutoPlay, Count };
@@ -182,6 +183,7 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(MainEl::Count)
     Store(E::StoreHistory, "StoreHistory", Picture::ButtonHistory),
     Store(E::StoreHistoryGrey, "StoreHistoryGrey", Picture::ButtonHistoryGrey),
     KeyOnly(E::RulesKey, "RulesKey", C::OpenRules),
+    KeyOnly(E::StatisticsKey, "StatisticsKey", C::OpenStatistics),
 }};
 static_assert(IdsInOrder(kElements), "main window elements must be listed in enum order");
 // clang-format on

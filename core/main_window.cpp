@@ -33,6 +33,7 @@ void MainWindow::Click(std::uint16_t handler, int /*number*/) {
     case MainClick::OpenHistory: return OpenHistory();
     case MainClick::OpenSettings: return OpenSettings();
     case MainClick::OpenRules: return OpenRules();
+    case MainClick::OpenStatistics: return OpenStatistics();
     case MainClick::LinesUp: return LinesUp();
     case MainClick::LinesDown: return LinesDown();
     case MainClick::StakeUp: return StakeUp();

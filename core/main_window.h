@@ -119,6 +119,8 @@ class MainWindow : public WindowLogic {
   void OpenHistory();
   // F1 opens the rules whenever the legend may.
   void OpenRules();
+  // S opens the statistics, as the history's button does, whenever the legend may.
+  void OpenStatistics();
   void ToggleSound();
   void LinesUp();
   void LinesDown();

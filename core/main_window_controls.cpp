@@ -221,6 +221,11 @@ void MainWindow::OpenRules() {
   OpenPausingAutoPlay(WindowId::Rules);
 }
 
+void MainWindow::OpenStatistics() {
+  if (m_.LegendEnabled == 0) return;
+  OpenPausingAutoPlay(WindowId::Statistics);
+}
+
 void MainWindow::ToggleSound() {
   m_.State.SoundOn ^= 1;
   SetPicture(MainEl::SoundSwitch,
