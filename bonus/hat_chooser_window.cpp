@@ -41,6 +41,7 @@ void HatChooserWindow::OnShow() {
     d_.SetVisible(Ref(HatLabel(k)), false);
   }
   d_.SetVisible(Ref(HatChooserEl::Status), false);
+  d_.SetText(Ref(HatChooserEl::Title), SpecOf(Ref(HatChooserEl::Title)).text);
   d_.SetVisible(Ref(HatChooserEl::Banner), true);
   if (const auto restored = TakeRestore()) {
     hats_.Restore(*restored);
@@ -85,8 +86,9 @@ void HatChooserWindow::PickHat(int hat) {
   d_.Pause(durations::kAfterHatPick, [this] { d_.Close(WindowId::HatChooser); });
 }
 
-// Every hat is lifted, so the player sees the games missed beside their own; the prompt gives
-// way to the game that follows, for the wait before it opens.
+// Every hat is lifted, so the player sees the games missed beside their own, the pick marked
+// in the status's red under it; the title names the game that follows, for the wait before it
+// opens.
 void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
   const auto& values = hats_.values();
   for (int k = 1; k <= 3; ++k) {
@@ -101,8 +103,13 @@ void HatChooserWindow::ShowChoices(int picked, std::uint8_t bonus) {
   }
   d_.SetVisible(Ref(HatChooserEl::Banner), false);
   const ElementRef status = Ref(HatChooserEl::Status);
-  d_.SetText(status, "Започва " + std::string(BonusGameName(static_cast<std::uint8_t>(bonus))));
+  const Rect hat = SpecOf(Ref(ChooserHat(picked))).rect;
+  d_.SetVisible(Ref(HatLabel(picked)), false);
+  d_.SetText(status, kPickedCoverLabel);
+  d_.MoveElement(status, hat.Centre().x - SpecOf(status).rect.width / 2, kRevealLabelTop);
   d_.SetVisible(status, true);
+  d_.SetText(Ref(HatChooserEl::Title),
+             "ЗАПОЧВА " + std::string(BonusGameName(static_cast<std::uint8_t>(bonus))));
 }
 
 }  // namespace tarvolenka

@@ -59,7 +59,8 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(HatChooserEl::
     Text(E::HatLabel1, "HatLabel1", {25, 194, 186, 22}, kHatLabel, "", kHidden),
     Text(E::HatLabel2, "HatLabel2", {235, 194, 186, 22}, kHatLabel, "", kHidden),
     Text(E::HatLabel3, "HatLabel3", {445, 194, 186, 22}, kHatLabel, "", kHidden),
-    Text(E::Status, "Status", {0, 257, 655, 30}, kStatus, "", kHidden),
+    // The pick's mark, moved under the picked game.
+    Text(E::Status, "Status", {0, 238, 220, 22}, kStatus, "", kHidden),
     Store(E::StoreHat, "StoreHat", Picture::Hat),
     Store(E::StoreDrinksBonus, "StoreDrinksBonus", Picture::BonusDrinks),
     Store(E::StoreMezeBonus, "StoreMezeBonus", Picture::BonusMeze),

@@ -145,7 +145,11 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndThePickLiftsEver
     for (int k = 1; k <= 3; ++k) {
       const Picture p = desk_.PictureOf(Ref(ChooserHat(k)));
       EXPECT_EQ(p, revealed[contents[static_cast<std::size_t>(k - 1)] - 1]) << "trial " << trial;
-      EXPECT_EQ(desk_.Text(Ref(HatLabel(k))), k == hat ? "ВАШИЯТ ИЗБОР" : "пропуснат");
+      // The pick is marked in red by the status, in its label's place; the others are missed.
+      EXPECT_EQ(desk_.Visible(Ref(HatLabel(k))), k != hat);
+      if (k != hat) {
+        EXPECT_EQ(desk_.Text(Ref(HatLabel(k))), "пропуснат");
+      }
       // The games stand on one line, side by side, over one row of labels.
       const Rect game = desk_.State(Ref(ChooserHat(k))).rect;
       const Rect first = desk_.State(Ref(ChooserHat(1))).rect;
@@ -157,7 +161,10 @@ TEST_F(BonusSequenceTest, EveryChooserShowingHidesOneTwoThreeAndThePickLiftsEver
       }
     }
     EXPECT_FALSE(desk_.Visible(Ref(HatChooserEl::Banner))) << "the prompt outlives the pick";
-    EXPECT_TRUE(desk_.Visible(Ref(HatChooserEl::Status)));
+    EXPECT_EQ(desk_.Text(Ref(HatChooserEl::Status)), "ВАШИЯТ ИЗБОР");
+    EXPECT_EQ(desk_.State(Ref(HatChooserEl::Status)).rect.Centre().x,
+              desk_.State(Ref(HatLabel(hat))).rect.Centre().x);
+    EXPECT_EQ(desk_.Text(Ref(HatChooserEl::Title)), "ЗАПОЧВА " + std::string(BonusGameName(bonus)));
     EXPECT_EQ(desk_.State(Ref(ChooserHat(hat))).rect.width, SpecOf(revealed[bonus - 1]).width);
   }
   EXPECT_EQ(arrangements.size(), 6u);
