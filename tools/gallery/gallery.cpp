@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -114,6 +115,13 @@ void ShowFreeSpinsWon(Game& game) {
   game.main().DrawReels();
   game.main().DrawWinningLines();
   game.main().RefreshDisplay();
+}
+
+// The cups as the bottles' pick left them: its drink and multiplier on the round given.
+void RestoreCupsAfterBottles(Game& game, BonusRound round) {
+  round.bottleChoice = game.bonusRules().round().bottleChoice;
+  round.multiplier = game.bonusRules().round().multiplier;
+  game.bonusRules().Restore(BonusStageId::Cups, round);
 }
 
 // A spin of the sample history: the visible rows as given, evaluated as the machine would.
@@ -308,19 +316,25 @@ int main(int argc, char** argv) {
          for (int cell : {6, 11, 1}) d.ClickElement(Ref(BoardCell(cell)));  // three cannot end it
        }},
       {WindowId::Bottles, "bottles.png", {}, {}},
-      // After the pick: the multiplier won, large, and what it is for.
+      // After the pick: the multiplier won, large, and what it is for. The bottle picked holds
+      // the round's ×4, so the cups after it carry on with the same drink and multiplier.
       {WindowId::Bottles,
        "bottles-picked.png",
        {},
-       [](Game&, qt::QtDesktop& d) { d.ClickElement(Ref(Bottle(3))); }},
+       [drinks](Game& g, qt::QtDesktop& d) {
+         const auto& values = g.bottles().bottleValues();
+         const auto it = std::find(values.begin(), values.end(), drinks.multiplier);
+         d.ClickElement(
+             Ref(Bottle(it == values.end() ? 3 : static_cast<int>(it - values.begin()) + 1)));
+       }},
       {WindowId::Cups, "cups.png",
-       [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
+       [drinks](Game& g, qt::QtDesktop&) { RestoreCupsAfterBottles(g, drinks); },
        [](Game&, qt::QtDesktop& d) {
          for (int cup : {2, 9}) d.ClickElement(Ref(Cup(cup)));  // two cups cannot end it
        }},
       // Won: two cups of other levels, then the three of one level, drunk and tagged green.
       {WindowId::Cups, "cups-won.png",
-       [drinks](Game& g, qt::QtDesktop&) { g.bonusRules().Restore(BonusStageId::Cups, drinks); },
+       [drinks](Game& g, qt::QtDesktop&) { RestoreCupsAfterBottles(g, drinks); },
        [](Game& g, qt::QtDesktop& d) {
          const auto& prizes = g.cups().cupPrizes();
          std::vector<int> order;
@@ -373,6 +387,10 @@ int main(int argc, char** argv) {
          d.CopyPicture(Ref(DoubleUpEl::DrawnDrink), Ref(DoubleUpEl::StoreBeer));
          d.SetVisible(Ref(DoubleUpEl::DrawnDrink), true);
          d.SetText(Ref(DoubleUpEl::Verdict), "НЕ ПОЗНАХТЕ");
+         // Lost: the win is gone and nothing is left to pick.
+         d.SetText(Ref(DoubleUpEl::Amount), "0");
+         d.SetVisible(Ref(DoubleUpEl::VodkaMarker), false);
+         d.SetVisible(Ref(DoubleUpEl::BeerMarker), false);
          d.SetVisible(Ref(DoubleUpEl::JokerButton), false);
          d.SetVisible(Ref(DoubleUpEl::JokerSpent), true);
        }},
