@@ -93,9 +93,11 @@ void CupsWindow::PickCup(int cup) {
   }
 }
 
-// An opened cup is drunk, its prize on a large tag.
+// An opened cup is drunk, its own glass left empty, its prize on a large tag.
 void CupsWindow::ShowOpened(int cup) {
-  d_.CopyPicture(Ref(Cup(cup)), Ref(CupsEl::StoreCupEmpty));
+  const int drink = bonus_.round().bottleChoice;
+  const bool known = drink >= 1 && drink <= kBottles;
+  d_.CopyPicture(Ref(Cup(cup)), Ref(known ? EmptyCupOfDrink(drink) : CupsEl::StoreCupEmpty));
   const ElementRef label = Ref(CupLabel(cup));
   d_.SetFontSize(label, kOpenedLabelPoints);
   d_.SetText(label, std::to_string(rules_.prizes()[Index(cup)]));

@@ -26,6 +26,7 @@ enum class CupsEl : std::uint16_t {
   TallyHits1, TallyHits2, TallyHits3, TallyHits4, TallyHits5,
   // Hidden picture stores: the cup of each drink, and a cup drunk.
   StoreCupVodka, StoreCupBrandy, StoreCupRakia, StoreCupWine, StoreCupBeer, StoreCupEmpty,
+  StoreEmptyVodka, StoreEmptyBrandy, StoreEmptyRakia, StoreEmptyWine, StoreEmptyBeer,
   // The ring the arrow keys move over the choices, drawn over everything.
   Ring,
   Count
@@ -58,6 +59,10 @@ constexpr CupsEl TallyHits(int r) {
 }
 constexpr CupsEl CupOfDrink(int d) {
   return Nth(CupsEl::StoreCupVodka, d - 1);
+}
+// The same cup drunk: its glass, empty.
+constexpr CupsEl EmptyCupOfDrink(int d) {
+  return Nth(CupsEl::StoreEmptyVodka, d - 1);
 }
 
 namespace cups_window {
@@ -134,6 +139,11 @@ inline constexpr std::array<ElementSpec, static_cast<std::size_t>(CupsEl::Count)
     Store(E::StoreCupWine, "StoreCupWine", Picture::CupWine),
     Store(E::StoreCupBeer, "StoreCupBeer", Picture::CupBeer),
     Store(E::StoreCupEmpty, "StoreCupEmpty", Picture::CupEmpty),
+    Store(E::StoreEmptyVodka, "StoreEmptyVodka", Picture::CupVodkaEmpty),
+    Store(E::StoreEmptyBrandy, "StoreEmptyBrandy", Picture::CupBrandyEmpty),
+    Store(E::StoreEmptyRakia, "StoreEmptyRakia", Picture::CupRakiaEmpty),
+    Store(E::StoreEmptyWine, "StoreEmptyWine", Picture::CupWineEmpty),
+    Store(E::StoreEmptyBeer, "StoreEmptyBeer", Picture::CupBeerEmpty),
     RingFor(E::Ring, {245, 18, 65, 88}),
 }};
 static_assert(IdsInOrder(kElements));

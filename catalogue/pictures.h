@@ -32,7 +32,8 @@ enum class Picture : std::uint16_t {
   BannerGoldenBoard,
   // Bottles and cups.
   BottleVodka, BottleBrandy, BottleRakia, BottleWine, BottleBeer, BannerBottles,
-  CupVodka, CupBrandy, CupRakia, CupWine, CupBeer, CupEmpty, BannerCups,
+  CupVodka, CupBrandy, CupRakia, CupWine, CupBeer, CupEmpty,
+  CupVodkaEmpty, CupBrandyEmpty, CupRakiaEmpty, CupWineEmpty, CupBeerEmpty, BannerCups,
   // Result, level-up, timed and mega bonus.
   BannerYouWon, ButtonOk, LevelStar, LetteringBonus, LetteringMegaBonusIn, LetteringMaxStake,
   LetteringLevelAward, LetteringBonusBig, ButtonMegaStart, ButtonMegaStop,
@@ -132,6 +133,11 @@ inline constexpr std::array<PictureSpec, static_cast<std::size_t>(Picture::Count
     {Picture::CupWine, "cup-vino", 83, 113},
     {Picture::CupBeer, "cup-bira", 83, 113},
     {Picture::CupEmpty, "cup-empty", 83, 113},
+    {Picture::CupVodkaEmpty, "cup-vodka-empty", 83, 113},
+    {Picture::CupBrandyEmpty, "cup-koniak-empty", 83, 113},
+    {Picture::CupRakiaEmpty, "cup-rakia-empty", 83, 113},
+    {Picture::CupWineEmpty, "cup-vino-empty", 83, 113},
+    {Picture::CupBeerEmpty, "cup-bira-empty", 83, 113},
     {Picture::BannerCups, "banner-cups", 176, 37},
     {Picture::BannerYouWon, "banner-you-won", 308, 31},
     {Picture::ButtonOk, "button-ok", 128, 29},

@@ -208,7 +208,7 @@ TEST_F(CupsTest, TheThirdCupOfALevelEndsTheGameAtOnce) {
     const bool open = std::find(opened.begin(), opened.end(), i) != opened.end();
     EXPECT_EQ(desk_.State(label).fontSize, open ? 20 : 10) << i;
     // Opened cups are drunk; the three that won wear green tags.
-    EXPECT_EQ(desk_.PictureOf(Ref(Cup(i))), open ? Picture::CupEmpty : Picture::CupVodka) << i;
+    EXPECT_EQ(desk_.PictureOf(Ref(Cup(i))), open ? Picture::CupVodkaEmpty : Picture::CupVodka) << i;
     EXPECT_EQ(desk_.State(label).colour,
               open && Prize(i) == 30 ? cups_window::kPrizeWon : cups_window::kPrize.background)
         << i;
