@@ -39,7 +39,8 @@ std::string Features(const PastGame& g) {
   for (const SpinRecord& s : g.spins)
     if (s.bonusPlayed) parts.push_back(std::string(BonusName(s.bonus.kind)));
   if (g.freeSpinsWon > 0) parts.push_back(Num(g.freeSpinsWon) + " безплатни");
-  if (g.doubleUp) {
+  // A double-up collected before any draw gambled nothing, so it is no feature of the game.
+  if (g.doubleUp && !g.doubleUp->steps.empty()) {
     const std::int64_t gain = SatSub(g.doubleUp->collected, g.doubleUp->staked);
     parts.push_back(g.doubleUp->collected > 0 ? "дубъл +" + Num(gain) : "дубъл загубен");
   }
@@ -137,8 +138,16 @@ std::string SpinDetails(const PastGame& g, int spinIndex) {
     out += ": ";
     for (std::size_t i = 0; i < s.bonus.picks.size(); ++i)
       out += (i > 0 ? "; " : "") + PickWords(s.bonus.picks[i]);
-    out += (s.bonus.picks.empty() ? "" : ". ") + std::string("Изплатени ") + Num(s.bonus.amount) +
-           ".\n";
+    out += (s.bonus.picks.empty() ? "" : ". ") + std::string("Изплатени ") + Num(s.bonus.amount);
+    // The credits paid are the game's result times the multiplier and the stake per line.
+    const std::int64_t per =
+        SatMul(std::max<std::int64_t>(s.bonus.multiplier, 1), std::int64_t{g.lineStake});
+    if (per > 1 && s.bonus.amount > 0 && s.bonus.amount % per == 0) {
+      out += " = " + Num(s.bonus.amount / per);
+      if (s.bonus.multiplier > 1) out += " × " + Num(s.bonus.multiplier);
+      out += " × " + Num(g.lineStake) + " на линия";
+    }
+    out += ".\n";
   }
   out += "\nИграта: залог " + Num(g.stake) + ", печалба " + Num(g.won) + ", баланс " +
          Num(g.balanceBefore) + " → " + Num(g.balanceAfter) + ".";

@@ -216,7 +216,7 @@ TEST(PastGames, ReadBackAsWrittenWithTheDoubleUpOnTheGameBeforeIt) {
   for (std::size_t i = 0; i < spin.cells.size(); ++i) spin.cells[i] = SymbolId(1 + i % 15);
   spin.wins = {{1, 10, 3, 2, 800}, {20, 10, 3, 2, 800}};
   spin.bonusPlayed = true;
-  spin.bonus = {2, 3, 1, {{"meze", 1, 3, 30}, {"meze", 2, 5, 0}}, 30};
+  spin.bonus = {2, 3, 1, {{"meze", 1, 3, 30}, {"meze", 2, 5, 0}}, 300};
   g.spins = {spin};
   const std::vector<std::string> lines{
       GameLine(g, g.balanceBefore + 1130),
@@ -244,7 +244,9 @@ TEST(PastGames, ReadBackAsWrittenWithTheDoubleUpOnTheGameBeforeIt) {
   const std::string words = SpinDetails(games[1], 0);
   EXPECT_NE(words.find("3 × водка с множител ×2 на линии 1, 20: 2 × 800 = 1600"), std::string::npos)
       << words;
-  EXPECT_NE(words.find("ред 2, мезе 5 → нула"), std::string::npos) << words;
+  EXPECT_NE(words.find("ред 2, мезе 5 → нула. Изплатени 300 = 30 × 10 на линия."),
+            std::string::npos)
+      << words;
   EXPECT_NE(words.find("водка, излезе водка ✓. Прибрани 3260."), std::string::npos) << words;
 }
 
