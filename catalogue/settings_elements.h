@@ -52,6 +52,7 @@ using C = SettingsClick;
 
 inline constexpr Rgb kWood{92, 50, 20};
 inline constexpr Rgb kValuePlate{255, 243, 214};
+inline constexpr Rgb kChosenPlate{255, 204, 64};  // the row the arrow keys step
 inline constexpr TextStyle kHeading = Style(20, true, Rgb{255, 214, 64}, Align::Centre, true);
 inline constexpr TextStyle kName = Style(14, false, colours::kBlack, Align::Left, true);
 inline constexpr TextStyle kValue = Style(14, true, colours::kBlack, Align::Centre, true);

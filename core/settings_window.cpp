@@ -20,8 +20,16 @@ void SettingsWindow::LoadAtStart() {
   if (apply_) apply_(settings_, read);
 }
 
+void SettingsWindow::OnShow() {
+  ShowValues();
+  Choose(0);
+}
+
 void SettingsWindow::Click(std::uint16_t handler, int number) {
   const auto row = static_cast<SettingRow>(number);
+  if (handler == static_cast<std::uint16_t>(SettingsClick::StepDown) ||
+      handler == static_cast<std::uint16_t>(SettingsClick::StepUp))
+    Choose(number);
   switch (static_cast<SettingsClick>(handler)) {
     case SettingsClick::None:
       return;
@@ -32,6 +40,34 @@ void SettingsWindow::Click(std::uint16_t handler, int number) {
     case SettingsClick::Close:
       return d_.Close(WindowId::Settings);
   }
+}
+
+bool SettingsWindow::KeyPressed(Key key) {
+  const auto row = static_cast<SettingRow>(chosen_);
+  switch (key) {
+    case Key::Up:
+      Choose(chosen_ - 1);
+      return true;
+    case Key::Down:
+      Choose(chosen_ + 1);
+      return true;
+    case Key::Left:
+      Step(row, -1);
+      return true;
+    case Key::Right:
+    case Key::Space:
+      Step(row, +1);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SettingsWindow::Choose(int row) {
+  chosen_ = std::clamp(row, 0, kSettingRows - 1);
+  for (int r = 0; r < kSettingRows; ++r)
+    d_.SetPanelColour(Ref(SettingValue(static_cast<SettingRow>(r))),
+                      r == chosen_ ? settings_window::kChosenPlate : settings_window::kValuePlate);
 }
 
 void SettingsWindow::Step(SettingRow row, int direction) {

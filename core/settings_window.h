@@ -22,19 +22,23 @@ class SettingsWindow : public WindowLogic {
   // The settings as the file has them, handed to `apply`, with how the file was read.
   void LoadAtStart();
 
-  void OnShow() override { ShowValues(); }
+  void OnShow() override;
   void Click(std::uint16_t handler, int number) override;
+  // ↑ ↓ choose a row, ← → step its value, as its arrows do; the chosen row's value is lit.
+  bool KeyPressed(Key key) override;
 
   const PlaySettings& settings() const { return settings_; }
 
  private:
   void Step(SettingRow row, int direction);
   void ShowValues();
+  void Choose(int row);
 
   WindowPort& d_;
   PlaySettingsFile file_;
   PlaySettings settings_;
   Apply apply_;
+  int chosen_ = 0;
 };
 
 }  // namespace tarvolenka

@@ -42,6 +42,19 @@ TEST_F(Settings, EachStepAppliesAtOnceAndSurvivesARestart) {
       Step(desk, SettingsEl::Up1, SettingRow::Zoom, 1);
       EXPECT_EQ(desk.zoomPercent(), 125);
       EXPECT_EQ(desk.Text(Ref(SettingValue(SettingRow::Zoom))), "125 %");
+      // The keys reach the same rows: ↓ ↓ to the volume, lit, and → steps it up.
+      EXPECT_EQ(desk.State(Ref(SettingValue(SettingRow::Zoom))).colour,
+                settings_window::kChosenPlate);
+      desk.Press(Key::Up);
+      desk.Press(Key::Down);
+      desk.Press(Key::Down);
+      EXPECT_EQ(desk.State(Ref(SettingValue(SettingRow::Volume))).colour,
+                settings_window::kChosenPlate);
+      EXPECT_EQ(desk.State(Ref(SettingValue(SettingRow::Zoom))).colour,
+                settings_window::kValuePlate);
+      desk.Press(Key::Right);
+      EXPECT_EQ(desk.Text(Ref(SettingValue(SettingRow::Volume))), "80 %");
+      desk.Press(Key::Left);
       chosen = game->settings().settings();
       desk.Press(Key::Enter);
     });
