@@ -83,6 +83,8 @@ class MainWindow : public WindowLogic {
   // The drawing, for a view set up on its own: the gallery and the benches.
   void EnableControls();
   void DisableControls();
+  // The level badge and the experience bar, from the state.
+  void ShowLevel();
   void LoadCellPictures();
   void DrawReels();
   void DrawWinningLines();

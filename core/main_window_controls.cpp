@@ -47,16 +47,21 @@ int GaugePosition(const GameState& s) {
 
 }  // namespace
 
+void MainWindow::ShowLevel() {
+  const GameState& s = m_.State;
+  d_.SetText(Ref(MainEl::LevelNumber), Decimal(s.Level));
+  d_.SetText(Ref(MainEl::ExperienceText),
+             Decimal(s.Experience) + "  /  " + Decimal(s.NextLevelExperience));
+  d_.SetGauge(Ref(MainEl::ExperienceGauge), GaugePosition(s));
+}
+
 void MainWindow::RefreshDisplay() {
   // What changed reaches the reel area at the next idle repaint; none runs while a spin does.
   if (!d_.IsTimerRunning(TimerOf(MainTimer::Spin))) d_.StartTimer(TimerOf(MainTimer::IdleRepaint));
   GameState& s = m_.State;
   s.TotalStake = WrapMul32(s.LineCount, s.LineStake);
   s.MaxLineStake = WrapMul32(s.Level, 10);
-  d_.SetText(Ref(MainEl::LevelNumber), Decimal(s.Level));
-  d_.SetText(Ref(MainEl::ExperienceText),
-             Decimal(s.Experience) + "  /  " + Decimal(s.NextLevelExperience));
-  d_.SetGauge(Ref(MainEl::ExperienceGauge), GaugePosition(s));
+  ShowLevel();
   d_.SetText(Ref(MainEl::CreditCounter), Decimal(s.Balance));
   d_.SetText(Ref(MainEl::LinesCounter), Decimal(s.LineCount));
   d_.SetText(Ref(MainEl::LineStakeCounter), Decimal(s.LineStake));

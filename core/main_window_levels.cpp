@@ -13,6 +13,8 @@ void MainWindow::CheckLevelUp(const std::function<void()>& done) {
 }
 
 void MainWindow::OpenLevelUp(const std::function<void()>& done) {
+  // The badge and the bar behind the window show the level reached, not past its threshold.
+  ShowLevel();
   d_.Open(WindowId::LevelUp, [this, done] {
     ClearSpinWin();
     RefreshDisplay();

@@ -11,6 +11,10 @@ class Levels : public MachineTest {
   void AcceptLevelUp(int afterMs = 3000) {
     desk_.Then(afterMs, [this] {
       EXPECT_TRUE(desk_.IsShown(WindowId::LevelUp));
+      // Behind it, the badge and bar already show the level reached.
+      EXPECT_EQ(Text(MainEl::LevelNumber), std::to_string(s().Level));
+      EXPECT_EQ(Text(MainEl::ExperienceText),
+                std::to_string(s().Experience) + "  /  " + std::to_string(s().NextLevelExperience));
       desk_.Click(Ref(LevelUpEl::OkButton));
     });
   }
